@@ -1,0 +1,42 @@
+#pragma once
+#include "plugin/verifierregistry.h"
+#include "sdk/interface_datahookplugin.h"
+#include <cstdint>
+#include <memory>
+
+namespace Varnel {
+
+class FakeJUnitPrinter;
+
+// The one plug-in object the host gets from VNSdkGetObjectPtr. It owns the test-result printer and routes every
+// finished data file to the verifier registered for its experiment.
+class DataHookOutputTestingPlugin : public Interface_DataHookPlugin {
+ public:
+  DataHookOutputTestingPlugin();
+  ~DataHookOutputTestingPlugin() override;
+  DataHookOutputTestingPlugin(const DataHookOutputTestingPlugin&) = delete;
+  DataHookOutputTestingPlugin& operator=(const DataHookOutputTestingPlugin&) = delete;
+
+  // Both keep their slots for the host's sake; they mean nothing to this plug-in.
+  int SdkReservedQuery() override;
+  void SdkReservedNotify(std::int32_t first, std::int32_t second) override;
+
+  void PerformPostProcessing(const wxString& dataFilePath, const StimAreaList* stimAreas) override;
+  bool OnHostAssertionFailure(const wxString& detailedText) override;
+  void ReleaseTestPrinter() override;
+
+  // Called by each verifier while the library loads. The first registration of a name (ignoring case) wins.
+  static void RegisterOneSingleVerifier(VerifierRegistration registration);
+
+  class PrivateImpl;
+
+ private:
+  void Dispatch(const wxString& dataFilePath, const StimAreaList* stimAreas);
+
+  std::shared_ptr<PrivateImpl> impl;
+};
+
+// The library's single plug-in object.
+DataHookOutputTestingPlugin& ThePlugin();
+
+}  // namespace Varnel

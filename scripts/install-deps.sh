@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the build and test dependencies that are missing, without asking.
+# Safe to run repeatedly: when everything is present it only checks and exits.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ make libwxgtk3.2-dev googletest libgtest-dev libgmock-dev
+          libbenchmark-dev libxml2-utils libxml2-dev python3 valgrind)
+if [ "${WITH_FUZZ:-0}" = 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "installing: ${missing[*]}" >&2
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null

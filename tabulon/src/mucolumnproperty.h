@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <utility>
+#include <vector>
+#include <wx/string.h>
+
+// What the data-file library knows about one column: its full two-line name, flags, kind and the files it occurs in.
+
+enum ColumnKind : std::uint32_t {
+  ColumnKind_Unset = 0,
+  ColumnKind_Numeric = 1,
+  ColumnKind_Text = 2,
+  ColumnKind_DateTime = 3,
+};
+
+// Column flag bits. The parser sets the first two; the reader uses the hiding bits.
+enum ColumnFlag : std::uint32_t {
+  ColumnFlag_TrialVariable = 1,
+  ColumnFlag_FirstSegmentAbsent = 2,
+  ColumnFlag_Hidden4 = 4,
+  ColumnFlag_NotInPresentFile = 8,
+  ColumnFlag_Hidden16 = 16,
+  ColumnFlag_HiddenByUser = 32,
+  ColumnFlag_AnyHidingBit = 4 | 8 | 16 | 32,  // 60
+};
+
+struct ColumnProperty {
+  ColumnProperty(const wxString& columnName, const wxString& sourceFile) : name(columnName) {
+    sourceFiles.emplace_back(sourceFile, 0);
+  }
+
+  wxString name;
+  std::uint32_t flags = 0;
+  // One entry per data file holding the column; the value is 0 for a file whose rows count as present.
+  std::vector<std::pair<wxString, std::uint16_t>> sourceFiles;
+  std::uint32_t kind = ColumnKind_Unset;
+};
+
+// Column properties in column order, owned by whoever holds the queue.
+using ColumnPropertyQueue = std::deque<std::unique_ptr<ColumnProperty>>;
