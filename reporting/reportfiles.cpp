@@ -46,6 +46,7 @@ void EnsureDirectoryExists(const wxString& directory) {
 }
 
 bool AnyFileStartsWith(const wxString& directory, const wxString& prefix) {
+  if (!wxFileName::DirExists(directory)) return false;
   return !wxFindFirstFile(directory + prefix + "*", wxFILE).empty();
 }
 

@@ -1,0 +1,129 @@
+// Routing a finished data file to the verifier registered for its experiment.
+#include "plugin/datahookoutputtestingplugin.h"
+#include "reporting/fakejunitprinter.h"
+#include "tests/support/files.h"
+#include "tests/support/scratchdir.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace Varnel;
+
+const std::string kReport = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
+                            std::to_string(getpid()) + ".xml";
+
+// Records the calls it gets and reports one pass, so a hit shows in the report too.
+class RecordingVerifier : public Interface_SpecificIndividualTestVerifier {
+ public:
+  explicit RecordingVerifier(const char* tag) : tag(tag) {}
+  void VerifyDatafile(const wxString& path, const StimAreaList* areas, FakeJUnitPrinter* printer) override {
+    paths.push_back(path);
+    lastAreas = areas;
+    printer->ReportPass(wxString("verified_by_") + tag);
+  }
+  const char* tag;
+  std::vector<wxString> paths;
+  const StimAreaList* lastAreas = nullptr;
+};
+
+RecordingVerifier blockOptions("block_options");
+RecordingVerifier lowerCase("lower");
+RecordingVerifier upperCaseDuplicate("upper");
+RecordingVerifier withBlank("with_blank");
+
+// Registered as a verifier would be while the library loads.
+const bool registered = [] {
+  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"2013-01_assorted_new_block_options.vn5", &blockOptions});
+  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"a.vn5", &lowerCase});
+  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"A.VN5", &upperCaseDuplicate});
+  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"has blank.vn5", &withBlank});
+  return true;
+}();
+
+TEST(DispatchKey, NamePartIsUpperCasedAndCutAtTheFirstBlank) {
+  struct Case {
+    const char* path;
+    const char* key;
+  } cases[] = {
+      {"/data/2013-01_Assorted_New_Block_Options.vn5 P01 2014.txt", "2013-01_ASSORTED_NEW_BLOCK_OPTIONS.VN5"},
+      {"2013-01_assorted_new_block_options.vn5.txt", "2013-01_ASSORTED_NEW_BLOCK_OPTIONS.VN5"},
+      {"/x/Other Experiment.txt", "OTHER"},
+      {"/x/y/", ""},
+      {"noextension", "NOEXTENSION"},
+      {" leading.txt", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RegistryKeyForDataFile(c.path), c.key) << c.path;
+}
+
+class Dispatch : public ::testing::Test {
+ protected:
+  void SetUp() override { ThePlugin().ReleaseTestPrinter(); }
+  std::string ReportAfterRelease() {
+    ThePlugin().ReleaseTestPrinter();
+    return testsupport::ReadFile(kReport);
+  }
+  testsupport::ScratchDir scratch;
+};
+
+TEST_F(Dispatch, DataFileReachesItsVerifierWhateverTheCaseAndSuffix) {
+  StimAreaList areas(2);
+  const wxString path = "/data/2013-01_Assorted_New_Block_Options.vn5 P01 2014.txt";
+  ThePlugin().PerformPostProcessing(path, &areas);
+  ThePlugin().PerformPostProcessing("2013-01_assorted_new_block_options.vn5.txt", nullptr);
+  ASSERT_EQ(blockOptions.paths.size(), 2u);
+  EXPECT_EQ(blockOptions.paths[0], path) << "the verifier gets the full, unchanged path";
+  EXPECT_EQ(blockOptions.lastAreas, nullptr);
+  const std::string report = ReportAfterRelease();
+  EXPECT_NE(report.find("test002DataHookOutputTestingPlugin_PerformPostProcessing_was_called\""), std::string::npos);
+  EXPECT_NE(report.find("test003verified_by_block_options"), std::string::npos);
+  EXPECT_EQ(report.find("locating_verifier_for_"), std::string::npos);
+}
+
+TEST_F(Dispatch, StimulusAreasArePassedOnUntouched) {
+  StimAreaList areas(3);
+  ThePlugin().PerformPostProcessing("a.vn5.txt", &areas);
+  EXPECT_EQ(lowerCase.lastAreas, &areas);
+}
+
+TEST_F(Dispatch, UnknownExperimentIsReportedUnderItsOwnName) {
+  ThePlugin().PerformPostProcessing("/somewhere/Other Experiment.txt", nullptr);
+  const std::string report = ReportAfterRelease();
+  EXPECT_NE(report.find("        <testcase name=\"test003locating_verifier_for_Other Experiment\" status=\"run\" "
+                        "time=\"999\" >\n        <failure message=\"no logic was found to test this datafile. one "
+                        "cause could be DUPLICATE NAMES of datafiles\" type=\"\">\n\n <![CDATA[Whichever/File/"
+                        "Focuses/On/Verifying/DataHookOutputTestingPlugin:162\nwe should have found something "
+                        "mapped by name. it should have registered via DataHookOutputTestingPlugin::"
+                        "RegisterOneSingleVerifier]]>"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("test002DataHookOutputTestingPlugin_PerformPostProcessing_was_called"), std::string::npos);
+}
+
+TEST_F(Dispatch, FirstRegistrationOfANameWinsIgnoringCase) {
+  upperCaseDuplicate.paths.clear();
+  lowerCase.paths.clear();
+  ThePlugin().PerformPostProcessing("a.vn5.txt", nullptr);
+  EXPECT_EQ(lowerCase.paths.size(), 1u);
+  EXPECT_TRUE(upperCaseDuplicate.paths.empty());
+  EXPECT_EQ(TheVerifierRegistry().at("A.VN5").name, "a.vn5") << "the registry keeps the name as given";
+}
+
+TEST_F(Dispatch, NameWithABlankCanNeverBeReached) {
+  ThePlugin().PerformPostProcessing("has blank.vn5.txt", nullptr);
+  EXPECT_TRUE(withBlank.paths.empty());
+  EXPECT_NE(ReportAfterRelease().find("locating_verifier_for_has blank.vn5"), std::string::npos);
+}
+
+TEST_F(Dispatch, OutcomesBeforeAnyVerifierLandInTheDefaultSuite) {
+  ThePlugin().PerformPostProcessing("/nowhere/unknown.txt", nullptr);
+  const std::string report = ReportAfterRelease();
+  const size_t suite = report.find("<testsuite name=\"DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_");
+  ASSERT_NE(suite, std::string::npos);
+  EXPECT_GT(report.find("locating_verifier_for_unknown"), suite);
+  EXPECT_NE(report.find("tests=\"3\" failures=\"1\""), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,94 @@
+// The plug-in object as the host meets it: one object, a printer from load time on, numbered host assertion
+// failures, and a report written whenever the printer is released.
+#include "plugin/datahookoutputtestingplugin.h"
+#include "tests/support/files.h"
+#include "tests/support/scratchdir.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+extern "C" VarnelSDK::VNSdkBase* VNSdkGetObjectPtr();
+
+namespace {
+
+using Varnel::Interface_DataHookPlugin;
+
+const std::string kReport = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
+                            std::to_string(getpid()) + ".xml";
+
+Interface_DataHookPlugin& Plugin() { return *static_cast<Interface_DataHookPlugin*>(VNSdkGetObjectPtr()); }
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+// Each test starts in a fresh directory with the printer that the library created at load time.
+class PluginLifecycle : public ::testing::Test {
+ protected:
+  testsupport::ScratchDir scratch;
+};
+
+TEST_F(PluginLifecycle, FactoryAlwaysReturnsTheSameObject) {
+  VarnelSDK::VNSdkBase* first = VNSdkGetObjectPtr();
+  Plugin().OnHostAssertionFailure("x");
+  Plugin().ReleaseTestPrinter();
+  EXPECT_EQ(VNSdkGetObjectPtr(), first);
+  EXPECT_EQ(&Varnel::ThePlugin(), first);
+}
+
+TEST_F(PluginLifecycle, PrinterExistsFromLoadWithTheDummyPass) {
+  Plugin().ReleaseTestPrinter();  // the load-time printer was made in the test runner's own directory
+  Plugin().OnHostAssertionFailure("x");
+  Plugin().ReleaseTestPrinter();
+  const std::string report = testsupport::ReadFile(kReport);
+  EXPECT_NE(report.find("name=\"test001SingleDummyPassingTest\""), std::string::npos);
+}
+
+TEST_F(PluginLifecycle, HostAssertionsAreNumberedAcrossReleasedPrinters) {
+  Plugin().ReleaseTestPrinter();
+  for (const char* text : {"a.cpp(1)", "b.cpp(2)", "c.cpp(3)"}) EXPECT_TRUE(Plugin().OnHostAssertionFailure(text));
+  Plugin().ReleaseTestPrinter();
+  const std::string first = testsupport::ReadFile(kReport);
+  EXPECT_NE(first.find("test002TestingPluginDH_AssertionFailure_00001"), std::string::npos);
+  EXPECT_NE(first.find("test004TestingPluginDH_AssertionFailure_00003"), std::string::npos);
+  EXPECT_NE(first.find("message=\"actual file and line number shown in DETAILED TEXT\""), std::string::npos);
+  EXPECT_NE(first.find("<![CDATA[Whichever/File/Focuses/On/Verifying/DataHookOutputTestingPlugin:182\nc.cpp(3)]]>"),
+            std::string::npos);
+
+  Plugin().OnHostAssertionFailure("d.cpp(4)");
+  Plugin().ReleaseTestPrinter();
+  const std::string second = testsupport::ReadFile(kReport);
+  EXPECT_NE(second.find("test001SingleDummyPassingTest"), std::string::npos);
+  EXPECT_NE(second.find("test002TestingPluginDH_AssertionFailure_00004"), std::string::npos);
+  EXPECT_EQ(second.find("_00001"), std::string::npos);
+}
+
+TEST_F(PluginLifecycle, SecondReleaseInARowWritesNothing) {
+  Plugin().ReleaseTestPrinter();
+  Plugin().OnHostAssertionFailure("x");
+  Plugin().ReleaseTestPrinter();
+  std::remove(kReport.c_str());
+  Plugin().ReleaseTestPrinter();
+  EXPECT_FALSE(testsupport::FileExists(kReport));
+}
+
+TEST_F(PluginLifecycle, ReservedOperationsKeepTheirAnswers) {
+  EXPECT_EQ(Plugin().SdkReservedQuery(), -7654);
+  Plugin().SdkReservedNotify(1, 2);
+  EXPECT_EQ(Plugin().SdkReservedQuery(), -7654);
+  EXPECT_TRUE(Plugin().Init());
+}
+
+TEST_F(PluginLifecycle, EveryReportedOutcomeLandsInTheReport) {
+  Plugin().ReleaseTestPrinter();
+  for (int i = 0; i < 5; ++i) Plugin().OnHostAssertionFailure("x");
+  Plugin().ReleaseTestPrinter();
+  const std::string report = testsupport::ReadFile(kReport);
+  EXPECT_EQ(Count(report, "<testcase "), 6u);
+  EXPECT_NE(report.find("tests=\"6\" failures=\"5\""), std::string::npos);
+  EXPECT_EQ(testsupport::SchemaErrors(kReport), "");
+}
+
+}  // namespace
