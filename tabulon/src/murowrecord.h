@@ -1,7 +1,44 @@
 #pragma once
 #include <cstdint>
-#include <map>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 #include <wx/string.h>
+
+// The column names of the rows of one data file, shared by all its records: which name sits in which cell slot
+// of a record, and the cells that every record of the file carries alike (its header values under the marker
+// keys). Sharing it keeps a record down to one vector of texts instead of one map node per cell.
+class RowRecordLayout {
+ public:
+  static constexpr std::uint32_t npos = 0xFFFFFFFFu;
+
+  // Adds a per-record column and returns its slot; a name that already is a column keeps its slot.
+  std::uint32_t AddColumn(const wxString& name);
+  // Enters a cell that every record of this layout reads alike. A column of the same name takes precedence
+  // in the records that have a cell in it.
+  void SetCommonCell(const wxString& name, const wxString& text);
+  std::uint32_t ColumnCount() const { return columnCount; }
+  // The slot of the column of that name, or npos.
+  std::uint32_t ColumnSlot(const wxString& name) const;
+
+ private:
+  friend class RowRecord;
+  struct NameHash {
+    std::size_t operator()(const wxString& s) const {
+      return std::hash<std::wstring_view>()(std::wstring_view(s.wx_str(), s.length()));
+    }
+  };
+  struct Entry {
+    std::uint32_t column = npos;
+    std::uint32_t common = npos;
+  };
+  const Entry* Find(const wxString& name) const;
+
+  std::unordered_map<wxString, Entry, NameHash> entries;
+  std::vector<wxString> commonTexts;
+  std::uint32_t columnCount = 0;
+};
 
 // One data row of a data file: its cell texts keyed by full column name (the five header marker keys included),
 // the sort keys of each cell, and the bookkeeping the reader keeps per row.
@@ -16,6 +53,12 @@ class RowRecord {
   // The value of the reaction-time cell when it parses as a number.
   double reactionTime = -999999.0;
 
+  // A record without cells.
+  RowRecord() = default;
+  // A record as a parser makes it: it has a cell in each of the layout's first presentColumns columns, which
+  // reads as the empty text with sort keys 0 until SetColumnText fills it.
+  RowRecord(std::shared_ptr<RowRecordLayout> layout, std::uint32_t presentColumns);
+
   bool HasCell(const wxString& column) const;
   // The cell's text; the empty text when the record has no cell under that name.
   const wxString& CellText(const wxString& column) const;
@@ -26,14 +69,29 @@ class RowRecord {
 
   // Enters (or replaces) a cell; the sort keys and the covered flag are computed from the text.
   void SetCell(const wxString& column, const wxString& text);
+  // The parsers' way in: the cell of the layout column in that slot, without a name lookup.
+  void SetColumnText(std::uint32_t slot, wxString text);
 
  private:
+  enum CellState : std::uint8_t {
+    Cell_Absent = 0,
+    Cell_Text = 1,      // sort keys follow from the text
+    Cell_Unfilled = 2,  // a column the row had no cell for: empty text, sort keys 0
+  };
   struct Cell {
     wxString text;
-    double sortKeys[3] = {0, 0, 0};
-    bool coveredBySortKeys = true;
+    CellState state = Cell_Absent;
   };
-  const Cell* FindCell(const wxString& column) const;
+  struct CellRef {
+    const wxString* text = nullptr;  // null: no such cell
+    bool keysFromText = false;
+  };
+  CellRef FindCell(const wxString& column) const;
+  void EnsureOwnLayout();
+  Cell& CellAt(std::uint32_t slot);
 
-  std::map<wxString, Cell> cells;
+  std::shared_ptr<RowRecordLayout> layout;
+  std::vector<Cell> cells;
+  // Slots from cells.size() up to this one are present but unfilled.
+  std::uint32_t unfilledUpTo = 0;
 };

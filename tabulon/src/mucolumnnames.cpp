@@ -1,0 +1,68 @@
+#include "tabulon/src/mucolumnnames.h"
+#include "tabulon/src/mucolumnproperty.h"
+#include <wx/intl.h>
+
+const wxChar* const MarkerKey_Participant = wxS("PNPNPN_PNPNPN_01zx");
+const wxChar* const MarkerKey_FullPath = wxS("FFFFF1");
+const wxChar* const MarkerKey_FileName = wxS("SFSFSF1");
+const wxChar* const MarkerKey_ExperimentName = wxS("EXPEXPEXPEXPEXP");
+const wxChar* const MarkerKey_RunDate = wxS("EXPDT_EXPDT_EXPDT_");
+const wxChar* const NameListTerminator = wxS("<codeval>END_OF_LISTING</codeval>");
+
+const StandardColumn* StandardColumns() {
+  static const StandardColumn columns[] = {
+      {wxS("Participant\nGroup"), ColumnKind_Text},
+      {wxS("Participant\nName"), ColumnKind_Text},
+      {wxS("Block\nName"), ColumnKind_Text},
+      {wxS("Trial\nName"), ColumnKind_Text},
+      {wxS("Event\nName"), ColumnKind_Text},
+      {wxS("Participant\nResponse"), ColumnKind_Text},
+      {wxS("Key"), ColumnKind_Text},
+      {wxS("Correct\nResponse"), ColumnKind_Text},
+      {wxS("Error\nCode"), ColumnKind_Text},
+      {wxS("Reaction\nTime"), ColumnKind_Numeric},
+      {wxS("Reaction Time\n(Trial Variable)"), ColumnKind_Numeric},
+      {wxS("Font Color\n(Trial Variable)"), ColumnKind_Text},
+      {wxS("ISI Durations\n(Trial Variable)"), ColumnKind_Numeric},
+      {wxS("Screen Location\n(Trial Variable)"), ColumnKind_Numeric},
+      {wxS("Screen Location II\n(Trial Variable)"), ColumnKind_Numeric},
+      {NameListTerminator, ColumnKind_Unset},
+  };
+  return columns;
+}
+
+std::uint32_t KnownColumnKind(const wxString& columnName) {
+  const wxString terminator(NameListTerminator);
+  for (const StandardColumn* column = StandardColumns(); terminator != column->name; ++column) {
+    if (columnName == column->name) return column->kind;
+  }
+  if (columnName == MarkerKey_FileName || columnName == MarkerKey_ExperimentName) return ColumnKind_Text;
+  if (columnName == MarkerKey_RunDate) return ColumnKind_DateTime;
+  return ColumnKind_Unset;
+}
+
+std::uint32_t ColumnFlagsOfName(const wxString& columnName) {
+  struct FlagRule {
+    wxString substring;
+    std::uint32_t bit;
+  };
+  static const FlagRule rules[] = {
+      {wxString(wxS("\n")) + _("(Trial Variable)"), ColumnFlag_TrialVariable},
+      // A column that starts in the second heading row carries this prefix until its name is trimmed.
+      {wxS("\t\n"), ColumnFlag_FirstSegmentAbsent},
+  };
+  std::uint32_t flags = 0;
+  for (const FlagRule& rule : rules) {
+    if (columnName.find(rule.substring) != wxString::npos) flags |= rule.bit;
+  }
+  return flags;
+}
+
+const wxString& StandardColumnName(int index) {
+  static const wxString names[] = {_("Block\nName"), _("Trial\nName"), _("Error\nCode"), _("Reaction\nTime")};
+  static const wxString none;
+  if (index < 0 || index >= 4) return none;
+  return names[index];
+}
+
+wxString MissingColumnName() { return _("[Missing\nCol Name]"); }

@@ -1,0 +1,28 @@
+#pragma once
+#include "tabulon/src/mudatafileparsercore.h"
+#include <memory>
+#include <wx/filename.h>
+#include <wx/string.h>
+
+class wxTextFile;
+
+// Parses one data file from disk. The constructor opens and parses; HasFailed() tells the outcome.
+class MUConcreteExperimentDataFileTxt : public MUDataFileParserCore {
+ public:
+  // Files above this size are refused unopened.
+  static constexpr unsigned long long kMaximumFileSize = 0x100000;
+
+  MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader, ParseReportSink* sink = nullptr);
+  ~MUConcreteExperimentDataFileTxt() override;
+
+ protected:
+  std::size_t LineCount() const override;
+  const wxString& Line(std::size_t index) const override;
+  wxString LayoutFailureMessage(LayoutFailure failure) const override;
+
+ private:
+  bool Open(const wxString& fileName);
+
+  wxFileName sourceFile;
+  std::unique_ptr<wxTextFile> textFile;
+};

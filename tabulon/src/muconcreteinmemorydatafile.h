@@ -1,0 +1,26 @@
+#pragma once
+#include "tabulon/src/mudatafileparsercore.h"
+#include <vector>
+#include <wx/string.h>
+
+class wxFile;
+
+// Parses a data file from a file object the caller has opened: the whole file is read into memory and split
+// into lines here. The file object is only borrowed while the constructor runs, and is left at the position
+// it had.
+class MUConcreteInMemoryDataFile : public MUDataFileParserCore {
+ public:
+  MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool hasHeader, ParseReportSink* sink = nullptr);
+
+ protected:
+  std::size_t LineCount() const override { return lines.size(); }
+  const wxString& Line(std::size_t index) const override { return lines[index]; }
+  wxString LayoutFailureMessage(LayoutFailure failure) const override;
+
+ private:
+  std::vector<wxString> lines;
+};
+
+// The lines of a text: cut at "\r\n" when the text has one, otherwise at "\n". Nothing after the last line end
+// makes no line.
+std::vector<wxString> SplitIntoLines(const wxString& text);

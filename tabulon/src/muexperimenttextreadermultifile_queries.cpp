@@ -1,0 +1,180 @@
+// The reader's cached queries: rows and columns by flag bits, rows by predicate, distinct column values, and the
+// empty-column hiding built on them.
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/murowpredicate.h"
+#include "tabulon/src/murowrecord.h"
+#include <algorithm>
+#include <set>
+#include <utility>
+#include <wx/datetime.h>
+#include <wx/log.h>
+#include <wx/translation.h>
+
+namespace {
+
+bool HasAll(std::uint32_t flags, std::uint32_t bits) { return (flags & bits) == bits; }
+bool HasNone(std::uint32_t flags, std::uint32_t bits) { return (flags & bits) == 0; }
+
+}  // namespace
+
+void MUExperimentTextReaderMultiFile::ClearQueryCaches() {
+  rowIndexCache.Clear();
+  predicateCache.Clear();
+  columnNameCache.Clear();
+  distinctValueCache.Clear();
+  if (cachingBroker) cachingBroker->Clear();
+  markDependentKeys.clear();
+}
+
+void MUExperimentTextReaderMultiFile::ForgetMarkDependentResults() {
+  for (const QueryKey& key : markDependentKeys) rowIndexCache.Erase(key);
+  markDependentKeys.clear();
+}
+
+template <typename Matches>
+std::vector<int> MUExperimentTextReaderMultiFile::CachedRowIndices(const QueryKey& key, std::uint32_t involvedBits,
+                                                                   int scope, Matches matches) {
+  if ((involvedBits & MURowFlag_Marked) != 0) markDependentKeys.push_back(key);
+  if (auto cached = rowIndexCache.Find(key)) return std::move(*cached);
+  std::vector<int> indices;
+  if (scope == MURowScope_Shown || scope == MURowScope_Unfiltered) {
+    const RowSequence& sequence = SequenceOfScope(scope);
+    for (std::size_t i = 0; i < sequence.size(); ++i) {
+      const auto found = rows.find(sequence[i]);
+      if (found != rows.end() && matches(found->second->flags)) indices.push_back(static_cast<int>(i));
+    }
+  } else {
+    // In key order, so after a sort the indices are not ascending.
+    for (const auto& entry : rows) {
+      if (matches(entry.second->flags)) indices.push_back(entry.second->positions[1]);
+    }
+  }
+  rowIndexCache.Store(key, indices);
+  return indices;
+}
+
+std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWhereBitStringMatches(std::uint32_t bits, int scope) {
+  return CachedRowIndices(RowsWhereBitsMatchKey(bits, scope), bits, scope,
+                          [bits](std::uint32_t flags) { return HasAll(flags, bits); });
+}
+
+std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWhereBitStringAbsent(std::uint32_t bits, int scope) {
+  return CachedRowIndices(RowsWhereBitsAbsentKey(bits, scope), bits, scope,
+                          [bits](std::uint32_t flags) { return HasNone(flags, bits); });
+}
+
+std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWhereBitStringHasXAbsentY(std::uint32_t x,
+                                                                                         std::uint32_t y, int scope) {
+  return CachedRowIndices(RowsWhereBitsHasXAbsentYKey(x, y, scope), x | y, scope,
+                          [x, y](std::uint32_t flags) { return HasAll(flags, x) && HasNone(flags, y); });
+}
+
+template <typename Matches>
+std::vector<wxString> MUExperimentTextReaderMultiFile::CachedColumnNames(const QueryKey& key, Matches matches) {
+  if (auto cached = columnNameCache.Find(key)) return std::move(*cached);
+  std::vector<wxString> names;
+  for (const auto& column : columns) {
+    if (matches(column->flags)) names.push_back(column->name);
+  }
+  columnNameCache.Store(key, names);
+  return names;
+}
+
+std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStringMatches(std::uint32_t bits) {
+  return CachedColumnNames(ColumnsWhereBitsMatchKey(bits), [bits](std::uint32_t flags) { return HasAll(flags, bits); });
+}
+
+std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStringAbsent(std::uint32_t bits) {
+  return CachedColumnNames(ColumnsWhereBitsAbsentKey(bits), [bits](std::uint32_t flags) { return HasNone(flags, bits); });
+}
+
+std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStringHasXAbsentY(std::uint32_t x,
+                                                                                               std::uint32_t y) {
+  return CachedColumnNames(ColumnsWhereBitsHasXAbsentYKey(x, y),
+                           [x, y](std::uint32_t flags) { return HasAll(flags, x) && HasNone(flags, y); });
+}
+
+std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrue(
+    const MURowPredicate& predicate, bool allRows) {
+  const int scope = allRows ? MURowScope_All : MURowScope_Shown;
+  const int length = static_cast<int>(SequenceOfScope(scope).size());
+  if (length == 0) return {};
+  return GetRowIndicesWherePredicateReturnsTrueInScope(predicate, scope, 0, length - 1);
+}
+
+std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrue(
+    const MURowPredicate& predicate, bool allRows, int first, int last) {
+  return GetRowIndicesWherePredicateReturnsTrueInScope(predicate, allRows ? MURowScope_All : MURowScope_Shown, first,
+                                                       last);
+}
+
+std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrueInScope(
+    const MURowPredicate& predicate, int scope, int first, int last) {
+  const RowSequence& sequence = SequenceOfScope(scope);
+  const int length = static_cast<int>(sequence.size());
+  if (first < 0) first = 0;
+  if (last < 0) last = length - 1;
+  if (first >= length || last >= length) return {};
+  if (first > last) std::swap(first, last);
+  if (!predicate.MayCacheResults() || scope == 3) return ComputePredicateRows(predicate, sequence, first, last);
+
+  const QueryKey key =
+      RowsWherePredicateKey(predicate.Description(), scope, static_cast<unsigned>(first), static_cast<unsigned>(last));
+  if (auto cached = predicateCache.Find(key)) return std::move(*cached);
+  std::vector<int> indices = ComputePredicateRows(predicate, sequence, first, last);
+  predicateCache.Store(key, indices);
+  return indices;
+}
+
+std::vector<int> MUExperimentTextReaderMultiFile::ComputePredicateRows(const MURowPredicate& predicate,
+                                                                       const RowSequence& sequence, int first,
+                                                                       int last) const {
+  std::vector<int> indices;
+  for (int i = first; i <= last; ++i) {
+    const RowRecord* record = RecordAt(sequence, i);
+    if (record != nullptr && predicate.Test(*record) == 1) indices.push_back(i);
+  }
+  return indices;
+}
+
+std::vector<wxString> MUExperimentTextReaderMultiFile::SelectDistinctPerColumn(const wxString& columnName, int scope,
+                                                                               bool trim) {
+  const QueryKey key = DistinctValuesKey(columnName, scope, trim);
+  if (auto cached = distinctValueCache.Find(key)) return std::move(*cached);
+  std::vector<wxString> values = ComputeDistinctValues(columnName, scope, trim);
+  distinctValueCache.Store(key, values);
+  return values;
+}
+
+std::vector<wxString> MUExperimentTextReaderMultiFile::ComputeDistinctValues(const wxString& columnName, int scope,
+                                                                             bool trim) const {
+  std::vector<wxString> values;
+  std::set<wxString> seen;
+  for (unsigned key : SequenceOfScope(scope)) {
+    const auto found = rows.find(key);
+    if (found == rows.end()) continue;
+    wxString text = found->second->CellText(columnName);
+    if (trim) text.Trim(true).Trim(false);
+    if (seen.insert(text).second) values.push_back(text);
+  }
+  return values;
+}
+
+void MUExperimentTextReaderMultiFile::HideEmptyColumnsBasedOnCurrentlyShownRows() {
+  if (shownRowCount == 0 || shownColumnCount == 0) return;
+  wxLogVerbose(wxS("HideEmptyColumnsBasedOnCurrentlyShownRows: %s (%s)"), _("Hiding empty columns..."),
+               wxDateTime::UNow().FormatISOCombined(' '));
+  int hidden = 0;
+  for (std::size_t i = 0; i < shownColumnNames.size() && i < shownColumnContent.size(); ++i) {
+    if (shownColumnContent[i] == ColumnContent::Undecided) {
+      const std::vector<wxString> values = SelectDistinctPerColumn(shownColumnNames[i], MURowScope_Shown, true);
+      const bool empty = values.size() == 1 && values.front().empty();
+      shownColumnContent[i] = empty ? ColumnContent::Empty : ColumnContent::HasContent;
+    }
+    if (shownColumnContent[i] == ColumnContent::Empty) {
+      HideColumn(shownColumnNames[i]);
+      ++hidden;
+    }
+  }
+  wxLogVerbose(_("%d columns hidden."), hidden);
+}

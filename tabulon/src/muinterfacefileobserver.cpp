@@ -1,0 +1,3 @@
+#include "tabulon/src/muinterfacefileobserver.h"
+
+MUInterfaceFileObserver::~MUInterfaceFileObserver() = default;

@@ -1,0 +1,3 @@
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+
+MUInterfaceMultiExperimentDataSource::~MUInterfaceMultiExperimentDataSource() = default;

@@ -1,0 +1,70 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+#include <wx/string.h>
+
+class MURowPredicate;
+class RowRecord;
+
+// Row scopes: which of the reader's row sequences an index or a query refers to.
+enum MURowScope {
+  MURowScope_Shown = 1,
+  MURowScope_All = 2,
+  MURowScope_Unfiltered = 4,
+};
+
+// Row flag bits.
+enum MURowFlag : std::uint32_t {
+  MURowFlag_Filtered4 = 4,
+  MURowFlag_Filtered8 = 8,
+  MURowFlag_Filtered16 = 16,
+  MURowFlag_AnyFilterBit = 4 | 8 | 16,
+  MURowFlag_Hidden = 32,
+  MURowFlag_Marked = 64,
+};
+
+// One or more data files seen as one table of shown rows and shown columns, addressed by zero-based index.
+// Reads outside the table give "?" (texts) or -1 (column lookup); nothing here throws.
+class MUInterfaceMultiExperimentDataSource {
+ public:
+  virtual ~MUInterfaceMultiExperimentDataSource();
+  virtual std::vector<wxString> GetSelectedFiles() const = 0;
+  virtual void HideRow(int shownRowIndex) = 0;
+  virtual void ShowAllRows() = 0;
+  virtual void HideColumn(const wxString& name) = 0;
+  virtual void ShowColumn(const wxString& name) = 0;
+  virtual void HideEmptyColumnsBasedOnCurrentlyShownRows() = 0;
+  virtual void SetRowMarked(int shownRowIndex, bool on) = 0;
+  virtual void ToggleRowMarked(int shownRowIndex) = 0;
+  virtual bool IsRowMarked(int shownRowIndex) const = 0;
+  virtual bool IsTrialVariableColumn(const wxString& name) const = 0;
+  virtual bool IsFirstSegmentAbsentColumn(const wxString& name) const = 0;
+  // A direction of 0 sorts ascending, any other value descending.
+  virtual void SetSortSettings(const wxString& columnName, int direction) = 0;
+  virtual void GetSortSettings(wxString& columnName, int& direction) const = 0;
+  virtual void ClearSortSettings() = 0;
+
+  // The distinct texts of a column over the rows of a scope, in order of first occurrence.
+  virtual std::vector<wxString> SelectDistinctPerColumn(const wxString& columnName, int scope, bool trim) = 0;
+  // Indices (within all rows, or the shown rows) of the rows for which the predicate holds.
+  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate,
+                                                                  bool allRows) = 0;
+  // The same over the indices first..last; a negative first means 0, a negative last the last row.
+  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate, bool allRows,
+                                                                  int first, int last) = 0;
+  virtual std::vector<wxString> GetColumnNamesWhereBitStringMatches(std::uint32_t bits) = 0;
+  virtual std::vector<wxString> GetColumnNamesWhereBitStringAbsent(std::uint32_t bits) = 0;
+  virtual std::vector<wxString> GetColumnNamesWhereBitStringHasXAbsentY(std::uint32_t x, std::uint32_t y) = 0;
+  virtual std::vector<int> GetRowIndicesWhereBitStringMatches(std::uint32_t bits, int scope) = 0;
+  virtual std::vector<int> GetRowIndicesWhereBitStringAbsent(std::uint32_t bits, int scope) = 0;
+  virtual std::vector<int> GetRowIndicesWhereBitStringHasXAbsentY(std::uint32_t x, std::uint32_t y, int scope) = 0;
+
+  virtual int GetColumnIndex(const wxString& name) const = 0;
+  virtual int GetRowCount() const = 0;
+  virtual int GetColumnCount() const = 0;
+  virtual wxString GetCellText(int row, int column) const = 0;
+  virtual wxString GetColumnName(int index) const = 0;
+  // The record at an index of the rows of scope 1, 2 or 4; null for another scope or an index outside.
+  virtual const RowRecord* GetRowRecord(int index, int scope) const = 0;
+  virtual const std::vector<wxString>& GetColumnNames() const = 0;
+};

@@ -1,0 +1,3 @@
+#include "tabulon/src/murowpredicate.h"
+
+MURowPredicate::~MURowPredicate() = default;

@@ -1,0 +1,36 @@
+#pragma once
+#include "sdk/stimareadata.h"
+#include <string>
+#include <vector>
+
+namespace Varnel {
+class Interface_DataHookPlugin;
+}
+
+namespace testsupport {
+
+// Loads the built plug-in library as the host does (dlopen, VNSdkGetObjectPtr), hands it data files, releases
+// the printer and unloads it. Use inside a ScratchDir: the report goes below the working directory.
+class PluginHost {
+ public:
+  PluginHost();
+  ~PluginHost();
+  PluginHost(const PluginHost&) = delete;
+  PluginHost& operator=(const PluginHost&) = delete;
+
+  void PerformPostProcessing(const std::string& dataFilePath, const Varnel::StimAreaList* stimAreas = nullptr);
+  void OnHostAssertionFailure(const std::string& text);
+  // Releases the printer, which writes the report, and returns the report's path.
+  std::string ReleaseTestPrinter();
+
+ private:
+  void* library = nullptr;
+  Varnel::Interface_DataHookPlugin* plugin = nullptr;
+};
+
+// Path of a file under testdata/.
+std::string TestData(const std::string& relativePath);
+// The report path the plug-in writes in this process, relative to the working directory.
+std::string ReportPath();
+
+}  // namespace testsupport

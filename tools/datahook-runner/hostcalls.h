@@ -1,0 +1,20 @@
+#pragma once
+#include "sdk/interface_datahookplugin.h"
+#include <string>
+#include <vector>
+
+namespace datahookrunner {
+
+// What the host hands the plug-in during one session, already in the host's types.
+struct HostSession {
+  std::vector<wxString> dataFiles;  // absolute paths, in the order to process
+  Varnel::StimAreaList stimAreas;   // the same list for every data file
+  std::vector<wxString> hostAssertions;
+  bool showProgress = false;
+};
+
+// Makes the calls the host makes: post-processing per data file, then the assertion failures, then the
+// release of the printer, which writes the report. False, with error set, if the plug-in throws.
+bool PerformHostCalls(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session, std::string& error);
+
+}  // namespace datahookrunner

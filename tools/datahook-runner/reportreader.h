@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace datahookrunner {
+
+struct FailureSummary {
+  std::string testName;
+  std::string subject;           // the failure's message attribute
+  std::string location;          // first line of the failure's text
+  std::string firstMessageLine;  // the line after the location
+};
+
+// Counts are what the report holds; the declared ones are its attributes, kept to spot reports that
+// contradict themselves.
+struct SuiteSummary {
+  std::string name;
+  unsigned long tests = 0;
+  std::vector<FailureSummary> failures;
+  std::string declaredTests;
+  std::string declaredFailures;
+};
+
+struct ReportSummary {
+  std::vector<SuiteSummary> suites;
+  bool declaresTotals = false;  // false when a lone suite is the root
+  std::string declaredTests;
+  std::string declaredFailures;
+
+  unsigned long TotalTests() const;
+  unsigned long TotalFailures() const;
+};
+
+// Reads a JUnit-style report. False, with error set, if the file is missing, is not well-formed XML or
+// is not a test report.
+bool ReadReportSummary(const std::string& path, ReportSummary& summary, std::string& error);
+
+}  // namespace datahookrunner

@@ -1,0 +1,162 @@
+#include "tools/datahook-runner/runner.h"
+#include "tools/datahook-runner/exitstatus.h"
+#include "tools/datahook-runner/hostcalls.h"
+#include "tools/datahook-runner/pluginlibrary.h"
+#include "tools/datahook-runner/reportreader.h"
+#include "tools/datahook-runner/runneroptions.h"
+#include "tools/datahook-runner/runpaths.h"
+#include "tools/datahook-runner/stimareafile.h"
+#include "tools/datahook-runner/summaryprinter.h"
+#include "tools/datahook-runner/utf8text.h"
+#include <filesystem>
+#include <iostream>
+#include <unistd.h>
+#include <wx/init.h>
+
+namespace datahookrunner {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kFilesBeforeProgress = 5;
+
+// Everything decided before the plug-in is touched, with every path made absolute.
+struct RunPlan {
+  std::string pluginPath;
+  std::string workDir;
+  HostSession session;
+};
+
+int CannotRun(const std::string& message) {
+  std::cerr << "datahook-runner: " << message << std::endl;
+  return kCannotRun;
+}
+
+int UsageError(const std::string& message) {
+  std::cerr << "datahook-runner: " << message << "\nTry 'datahook-runner --help' for more information."
+            << std::endl;
+  return kCannotRun;
+}
+
+bool DecodeArguments(const std::vector<std::string>& arguments, const char* what, std::vector<wxString>& decoded,
+                     std::string& error) {
+  for (const std::string& argument : arguments) {
+    wxString text;
+    if (!DecodeUtf8(argument, text)) {
+      error = std::string(what) + " is not valid UTF-8: '" + argument + "'";
+      return false;
+    }
+    decoded.push_back(text);
+  }
+  return true;
+}
+
+std::vector<std::string> AbsoluteDataFiles(const RunnerOptions& options, const std::string& startDir) {
+  std::vector<std::string> paths;
+  for (const std::string& dataFile : options.dataFiles) paths.push_back(AbsoluteFrom(startDir, dataFile));
+  return paths;
+}
+
+bool DefaultPluginPath(std::string& path, std::string& error) {
+  const std::string directory = DirectoryOfRunner();
+  if (directory.empty()) {
+    error = "cannot find the runner's own directory to look for the plug-in; give --plugin";
+    return false;
+  }
+  path = directory + "/dh-AutomatedTesting.so";
+  return true;
+}
+
+bool ResolvePaths(const RunnerOptions& options, const std::string& startDir, RunPlan& plan, std::string& error) {
+  // A bare library name would make dlopen search the library path instead of the start directory.
+  if (options.pluginPath.empty()) {
+    if (!DefaultPluginPath(plan.pluginPath, error)) return false;
+  } else {
+    plan.pluginPath = AbsoluteFrom(startDir, options.pluginPath);
+  }
+  plan.workDir = AbsoluteFrom(startDir, options.workDir.empty() ? "." : options.workDir);
+  return true;
+}
+
+bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
+  std::error_code noCurrentDir;
+  const std::string startDir = fs::current_path(noCurrentDir).string();
+  if (noCurrentDir) {
+    error = "cannot determine the current directory: " + noCurrentDir.message();
+    return false;
+  }
+  if (!ResolvePaths(options, startDir, plan, error)) return false;
+  if (!DecodeArguments(AbsoluteDataFiles(options, startDir), "data file path", plan.session.dataFiles, error) ||
+      !DecodeArguments(options.hostAssertions, "--host-assert text", plan.session.hostAssertions, error)) {
+    return false;
+  }
+  plan.session.showProgress = options.dataFiles.size() > kFilesBeforeProgress;
+  return options.stimAreaFile.empty() || ReadStimAreaFile(options.stimAreaFile, plan.session.stimAreas, error);
+}
+
+// The host's working directory must hold the report directory before the plug-in loads, because the
+// plug-in's printer starts using it at load time and does not create it. A report left under this
+// process id belongs to a finished process that happened to have the same id; it would hide a report
+// that was never written.
+bool PrepareWorkDir(const std::string& workDir, std::string& error) {
+  std::error_code failure;
+  fs::create_directories(workDir, failure);
+  if (!failure) fs::current_path(workDir, failure);
+  if (!failure) fs::create_directories(ReportDirectory(), failure);
+  if (!failure) fs::remove(ReportDirectory() + "/" + ReportFileName(getpid()), failure);
+  if (failure) error = "cannot prepare work directory '" + workDir + "': " + failure.message();
+  return !failure;
+}
+
+bool RunPlugin(const RunPlan& plan, std::string& error) {
+  std::unique_ptr<PluginLibrary> library = PluginLibrary::Open(plan.pluginPath, error);
+  if (!library) return false;
+  if (!PerformHostCalls(library->Plugin(), plan.session, error)) return false;
+  std::string closeError;
+  if (!library->Close(closeError)) std::cerr << "datahook-runner: warning: " << closeError << std::endl;
+  return true;
+}
+
+int SummariseReport(const std::string& workDir) {
+  const std::string reportPath = workDir + "/" + ReportDirectory() + "/" + ReportFileName(getpid());
+  if (!fs::exists(reportPath)) return CannotRun("the plug-in wrote no report; expected " + reportPath);
+  ReportSummary summary;
+  std::string error;
+  if (!ReadReportSummary(reportPath, summary, error)) return CannotRun(error);
+  PrintCountMismatches(std::cerr, summary);
+  PrintSummary(std::cout, summary, reportPath);
+  std::cout.flush();
+  return summary.TotalFailures() == 0 ? kNoFailures : kFailuresReported;
+}
+
+int Run(const RunnerOptions& options) {
+  RunPlan plan;
+  std::string error;
+  if (!MakePlan(options, plan, error)) return UsageError(error);
+  if (!PrepareWorkDir(plan.workDir, error)) return CannotRun(error);
+  // The host is a toolkit application, so the plug-in may rely on the toolkit being initialised for as
+  // long as it is loaded.
+  wxInitializer toolkit;
+  if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
+  if (!RunPlugin(plan, error)) return CannotRun(error);
+  return SummariseReport(plan.workDir);
+}
+
+}  // namespace
+
+int RunDataHookRunner(int argc, const char* const* argv) {
+  const ParsedArguments parsed = ParseArguments(argc, argv);
+  if (!parsed.error.empty()) return UsageError(parsed.error);
+  if (parsed.options.showHelp) {
+    std::cout << UsageText();
+    return kNoFailures;
+  }
+  try {
+    return Run(parsed.options);
+  } catch (const std::exception& exception) {
+    return CannotRun(exception.what());
+  }
+}
+
+}  // namespace datahookrunner

@@ -1,0 +1,150 @@
+#include "tools/datahook-runner/runneroptions.h"
+#include <cstring>
+
+namespace datahookrunner {
+
+namespace {
+
+// Walks the arguments once; options take their value from the next argument or after "=".
+class ArgumentScanner {
+ public:
+  ArgumentScanner(int argc, const char* const* argv) : argc(argc), argv(argv) {}
+
+  ParsedArguments Scan() {
+    while (index < argc && result.error.empty() && !result.options.showHelp) ScanOne(argv[index++]);
+    return result;
+  }
+
+ private:
+  void ScanOne(const std::string& argument) {
+    if (onlyDataFiles || argument == "-" || argument.rfind("-", 0) != 0) {
+      result.options.dataFiles.push_back(argument);
+    } else if (argument == "--") {
+      onlyDataFiles = true;
+    } else if (argument == "--help" || argument == "-h") {
+      result.options.showHelp = true;
+    } else {
+      ScanOption(argument);
+    }
+  }
+
+  void ScanOption(const std::string& argument) {
+    const std::size_t equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    std::string value;
+    if (name != "--plugin" && name != "--workdir" && name != "--stim-areas" && name != "--host-assert") {
+      Fail("unknown option '" + name + "'");
+      return;
+    }
+    if (!TakeValue(argument, equals, name, value)) return;
+    if (name == "--host-assert") {
+      result.options.hostAssertions.push_back(value);
+      return;
+    }
+    std::string& slot = name == "--plugin"    ? result.options.pluginPath
+                        : name == "--workdir" ? result.options.workDir
+                                              : result.options.stimAreaFile;
+    StoreOnce(name, value, slot);
+  }
+
+  bool TakeValue(const std::string& argument, std::size_t equals, const std::string& name, std::string& value) {
+    if (equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+    } else if (index < argc) {
+      value = argv[index++];
+    } else {
+      Fail("option " + name + " needs a value");
+      return false;
+    }
+    // An empty text is a legitimate host assertion; an empty path names nothing.
+    if (value.empty() && name != "--host-assert") {
+      Fail("option " + name + " needs a non-empty value");
+      return false;
+    }
+    return true;
+  }
+
+  void StoreOnce(const std::string& name, const std::string& value, std::string& slot) {
+    if (!slot.empty()) {
+      Fail("option " + name + " given more than once");
+      return;
+    }
+    slot = value;
+  }
+
+  void Fail(const std::string& message) { result.error = message; }
+
+  const int argc;
+  const char* const* argv;
+  int index = 1;
+  bool onlyDataFiles = false;
+  ParsedArguments result;
+};
+
+void RejectEmptyDataFiles(ParsedArguments& parsed) {
+  if (!parsed.error.empty() || parsed.options.showHelp) return;
+  for (const std::string& dataFile : parsed.options.dataFiles) {
+    if (dataFile.empty()) parsed.error = "an empty data file path was given";
+  }
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(int argc, const char* const* argv) {
+  ParsedArguments parsed = ArgumentScanner(argc, argv).Scan();
+  RejectEmptyDataFiles(parsed);
+  return parsed;
+}
+
+std::string UsageText() {
+  return R"(Usage: datahook-runner [OPTION]... [DATAFILE]...
+
+Stands in for the experiment host: loads the data-hook plug-in, hands it each
+DATAFILE as the host does after a run, lets it write its JUnit-style report,
+then reads that report back and prints a summary.
+
+In order, the runner
+  1. changes to the work directory and creates the directory the plug-in
+     writes into, ./scons-out/opt/tests/auto_experiment_tests/;
+  2. loads the plug-in library and asks it for its object (VNSdkGetObjectPtr);
+  3. calls PerformPostProcessing once per DATAFILE, in the order given, with
+     the file's absolute path (relative paths are taken from the directory the
+     runner was started in) and the stimulus areas of --stim-areas;
+  4. calls OnHostAssertionFailure once per --host-assert, in the order given;
+  5. calls ReleaseTestPrinter, which makes the plug-in write its report, and
+     unloads the library;
+  6. reads FakeUnitTestsDataHookExperimentRunning_<pid>.xml from that
+     directory (<pid> is the runner's own process id, since the plug-in runs
+     inside it) and prints one line per suite, every failure with its subject
+     and the first line of its message, the totals and the report's path.
+With no DATAFILE the plug-in is only loaded and released, which shows the
+report it starts with.
+
+Options:
+  --plugin PATH       the plug-in library to load (default: dh-AutomatedTesting.so
+                      in the directory of the datahook-runner executable)
+  --workdir DIR       the host's working directory, where the report ends up
+                      (default: the current directory; created when missing)
+  --stim-areas FILE   stimulus areas handed over with every data file; one area
+                      per line, fields separated by single tabs:
+                        x  y  width  height  responseId  areaName
+                      x, y and responseId are integers, width and height
+                      integers of at least 0; areaName is the rest of the line
+                      (UTF-8, may be empty). Empty lines are skipped.
+                      Without this option every data file gets no areas.
+  --host-assert TEXT  an assertion failure of the host, handed to the plug-in
+                      after all data files; may be repeated
+  --                  everything after this is a DATAFILE
+  -h, --help          show this text
+Options also take their value as --option=VALUE. Arguments must be UTF-8.
+When more than 5 data files are given, progress goes to standard error.
+
+Exit status:
+  0  the report holds no failure
+  1  the report holds at least one failure
+  2  usage error, malformed stimulus-area file, a plug-in that cannot be
+     loaded, or a report that is missing or cannot be read
+)";
+}
+
+}  // namespace datahookrunner

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace datahookrunner {
+
+// The command line as given; paths are not resolved yet.
+struct RunnerOptions {
+  std::string pluginPath;    // empty: the plug-in built beside the runner
+  std::string workDir;       // empty: the current directory
+  std::string stimAreaFile;  // empty: every data file gets an empty list of areas
+  std::vector<std::string> hostAssertions;
+  std::vector<std::string> dataFiles;
+  bool showHelp = false;
+};
+
+struct ParsedArguments {
+  RunnerOptions options;
+  std::string error;  // empty when the command line was usable
+};
+
+ParsedArguments ParseArguments(int argc, const char* const* argv);
+std::string UsageText();
+
+}  // namespace datahookrunner

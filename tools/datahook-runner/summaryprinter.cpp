@@ -1,0 +1,45 @@
+#include "tools/datahook-runner/summaryprinter.h"
+
+namespace datahookrunner {
+
+namespace {
+
+void PrintFailure(std::ostream& out, const FailureSummary& failure) {
+  out << "  FAILED " << failure.testName << "\n"
+      << "    subject: " << failure.subject << "\n"
+      << "    message: " << failure.firstMessageLine << "\n";
+}
+
+void PrintSuite(std::ostream& out, const SuiteSummary& suite) {
+  out << "suite " << suite.name << ": tests " << suite.tests << ", failures " << suite.failures.size() << "\n";
+  for (const FailureSummary& failure : suite.failures) PrintFailure(out, failure);
+}
+
+void CompareCount(std::ostream& out, const std::string& where, const char* what, const std::string& declared,
+                  unsigned long counted) {
+  if (declared == std::to_string(counted)) return;
+  out << "datahook-runner: warning: " << where << " declares " << what << "=\"" << declared << "\" but holds "
+      << counted << "\n";
+}
+
+}  // namespace
+
+void PrintSummary(std::ostream& out, const ReportSummary& summary, const std::string& reportPath) {
+  for (const SuiteSummary& suite : summary.suites) PrintSuite(out, suite);
+  out << "total: suites " << summary.suites.size() << ", tests " << summary.TotalTests() << ", failures "
+      << summary.TotalFailures() << "\n"
+      << "report: " << reportPath << "\n";
+}
+
+void PrintCountMismatches(std::ostream& out, const ReportSummary& summary) {
+  for (const SuiteSummary& suite : summary.suites) {
+    const std::string where = "suite '" + suite.name + "'";
+    CompareCount(out, where, "tests", suite.declaredTests, suite.tests);
+    CompareCount(out, where, "failures", suite.declaredFailures, suite.failures.size());
+  }
+  if (!summary.declaresTotals) return;
+  CompareCount(out, "the report", "tests", summary.declaredTests, summary.TotalTests());
+  CompareCount(out, "the report", "failures", summary.declaredFailures, summary.TotalFailures());
+}
+
+}  // namespace datahookrunner

@@ -1,0 +1,14 @@
+#pragma once
+#include "tools/datahook-runner/reportreader.h"
+#include <ostream>
+#include <string>
+
+namespace datahookrunner {
+
+// The summary a person reads after a run: suites, failures, totals and where the full report is.
+void PrintSummary(std::ostream& out, const ReportSummary& summary, const std::string& reportPath);
+
+// Warns where the report's own counts disagree with what it holds, which points at a broken writer.
+void PrintCountMismatches(std::ostream& out, const ReportSummary& summary);
+
+}  // namespace datahookrunner

@@ -1,0 +1,11 @@
+#include "tools/datahook-runner/utf8text.h"
+
+namespace datahookrunner {
+
+bool DecodeUtf8(const std::string& bytes, wxString& text) {
+  if (bytes.find('\0') != std::string::npos) return false;
+  text = wxString::FromUTF8(bytes.data(), bytes.size());
+  return bytes.empty() || !text.empty();
+}
+
+}  // namespace datahookrunner
