@@ -1,0 +1,219 @@
+// The checks verifiers share: duration windows with their host gating, whole-column comparison, stim areas.
+#include "tests/support/datafile.h"
+#include "tests/support/recordingprinter.h"
+#include "tests/support/scratchdir.h"
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/stimareachecks.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Varnel;
+using testsupport::RecordingPrinter;
+using Entries = std::vector<std::string>;
+
+const std::string kLocation = "Whichever/File/Focuses/On/Verifying/checks.vn5:";
+
+// Runs whatever checks a test hands it, on one data file.
+class CheckRunner : public TestCaseWithFullColumnStringComp_T<CheckRunner> {
+ public:
+  CheckRunner() : TestCaseWithFullColumnStringComp_T("checks.vn5") {}
+  std::function<void(CheckRunner&, VerificationContext&)> checks;
+  void RunChecks(VerificationContext context) override { checks(*this, context); }
+
+  using IndividualTestCaseBase::CheckExpansionDuration;
+  using IndividualTestCaseBase::CheckExpansionDurationOnHost;
+  using IndividualTestCaseBase::CheckExperimentDuration;
+  using IndividualTestCaseBase::CheckExperimentDurationOnHost;
+  using TestCaseWithFullColumnStringComp_T::CompareWholeColumn;
+};
+
+// Poses as another machine for the lifetime of the object.
+class HostName {
+ public:
+  explicit HostName(const char* name) { setenv(kHostNameOverrideVariable, name, 1); }
+  ~HostName() { unsetenv(kHostNameOverrideVariable); }
+};
+
+class SharedChecks : public ::testing::Test {
+ protected:
+  // The outcomes of the checks alone, without the template's own entries around them.
+  Entries Run(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows,
+              std::function<void(CheckRunner&, VerificationContext&)> checks) {
+    const std::string path = scratch.File("checks.vn5 P01.txt");
+    testsupport::WriteDataFile(path, columns, rows);
+    CheckRunner runner;
+    runner.checks = checks;
+    RecordingPrinter printer;
+    runner.VerifyDatafile(path, nullptr, &printer);
+    return Entries(printer.entries.begin() + 2, printer.entries.end() - 2);
+  }
+  Entries RunTime(const std::string& lastCell, int min, int max) {
+    return Run({"Cumulative\nTime"}, {{"1"}, {lastCell}},
+               [=](CheckRunner& r, VerificationContext&) { r.CheckExperimentDuration(min, max, true); });
+  }
+  testsupport::ScratchDir scratch;
+};
+
+std::string DurationFailure(const char* what, int min, int max, int value) {
+  return std::string("FAIL ") + what + "_duration_checks.vn5 | " + what +
+         " duration is weird. Too short or too long (see details below). | " + kLocation + "237 | " +
+         "Expected a duration between " + std::to_string(min) + " and " + std::to_string(max) +
+         ". Instead, we got a duration of " + std::to_string(value) + ".";
+}
+
+TEST_F(SharedChecks, ExperimentDurationBoundsAreInclusive) {
+  EXPECT_EQ(RunTime("2750", 2500, 2900), Entries{"pass Experiment_duration_checks.vn5"});
+  EXPECT_EQ(RunTime("2500", 2500, 2900), Entries{"pass Experiment_duration_checks.vn5"});
+  EXPECT_EQ(RunTime("2900", 2500, 2900), Entries{"pass Experiment_duration_checks.vn5"});
+  EXPECT_EQ(RunTime("2901", 2500, 2900), Entries{DurationFailure("Experiment", 2500, 2900, 2901)});
+  EXPECT_EQ(RunTime("2499", 2500, 2900), Entries{DurationFailure("Experiment", 2500, 2900, 2499)});
+}
+
+TEST_F(SharedChecks, RunTimeThatIsNoWholeNumberCountsAsMinus999) {
+  EXPECT_EQ(RunTime("27.5", 0, 5000), Entries{DurationFailure("Experiment", 0, 5000, -999)});
+  EXPECT_EQ(RunTime("", 0, 5000), Entries{DurationFailure("Experiment", 0, 5000, -999)});
+  EXPECT_EQ(RunTime("99999999999", 0, 5000), Entries{DurationFailure("Experiment", 0, 5000, -999)});
+}
+
+TEST_F(SharedChecks, ExpansionDurationReadsTheHeadingAndIsSilentWithoutIt) {
+  auto expansion = [](CheckRunner& r, VerificationContext&) { r.CheckExpansionDuration(20, 40, true); };
+  EXPECT_EQ(Run({"Expansion Time(ms): 30"}, {{""}}, expansion), Entries{"pass Expansion_duration_checks.vn5"});
+  EXPECT_EQ(Run({"Expansion Time(ms): 41"}, {{""}}, expansion), Entries{DurationFailure("Expansion", 20, 40, 41)});
+  EXPECT_EQ(Run({"Event\nName"}, {{""}}, expansion), Entries{});
+}
+
+TEST_F(SharedChecks, BuildFarmSkipsGeneralWindowsAndHostWindowsApplyOnlyThere) {
+  auto windows = [](CheckRunner& r, VerificationContext&) {
+    r.CheckExperimentDuration(100, 200, true);
+    r.CheckExperimentDurationOnHost(kBuildFarmHost, 300, 400);
+    r.CheckExperimentDurationOnHost(kHostNameA, 150, 160);
+  };
+  const std::vector<std::string> columns = {"Cumulative\nTime"};
+  {
+    HostName farm(("ci-" + kBuildFarmHost.Upper() + "-07").ToStdString().c_str());
+    EXPECT_EQ(Run(columns, {{"350"}}, windows), Entries{"pass Experiment_duration_checks.vn5"});
+  }
+  {
+    HostName ordinary("some-desk");
+    EXPECT_EQ(Run(columns, {{"150"}}, windows), Entries{"pass Experiment_duration_checks.vn5"});
+  }
+  {
+    HostName rigA(kHostNameA.Lower().ToStdString().c_str());
+    EXPECT_EQ(Run(columns, {{"170"}}, windows),
+              (Entries{"pass Experiment_duration_checks.vn5", DurationFailure("Experiment", 150, 160, 170)}));
+  }
+}
+
+TEST(IsRunningOnHost, MatchesAFragmentAnywhereIgnoringCase) {
+  HostName host("LAB-dh-Buildfarm-3.example");
+  EXPECT_TRUE(IsRunningOnHost("dh-buildfarm"));
+  EXPECT_TRUE(IsRunningOnHost("FARM"));
+  EXPECT_FALSE(IsRunningOnHost("lab-rig"));
+}
+
+const std::string kQuantityTooMany = "FAIL Correct_quantity_of_data_cells | Too many data cells. More than expected. | " +
+                                     kLocation + "89 | No extra info.";
+const std::string kQuantityTooFew = "FAIL Correct_quantity_of_data_cells | Too few data cells. Fewer than expected. | " +
+                                    kLocation + "98 | No extra info.";
+std::string OrderFailure(int row, const std::string& expected) {
+  return "FAIL Data_appears_completely_and_in_order | Mismatch in the ordering of data cells in datafile. | " +
+         kLocation + "144 | At datafile row index " + std::to_string(row) + " we expected {" + expected +
+         "}, but that was not the actual content.";
+}
+
+TEST_F(SharedChecks, WholeColumnComparison) {
+  struct Case {
+    std::vector<std::string> cells;
+    ExpectedTexts expected;
+    std::string column;
+    Entries outcomes;
+  } cases[] = {
+      {{"red", "green", "blue"}, {"red", "green", "blue"}, "Color", {"pass Data_appears_completely_and_in_order"}},
+      {{"red", "green", "blue"}, {"red", "green"}, "Color", {kQuantityTooMany}},
+      {{"red", "green"}, {"red", "green", "blue"}, "Color", {kQuantityTooFew}},
+      {{"red", "pink", "blue"}, {"red", "green", "blue"}, "Color", {OrderFailure(1, "green")}},
+      {{"A"}, {"a"}, "Color", {OrderFailure(0, "a")}},
+      {{"?", "x"}, {"?", "?"}, "Absent", {"pass Data_appears_completely_and_in_order"}},
+      {{"?", "x"}, {"?", "x"}, "Absent", {OrderFailure(1, "x")}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& cell : c.cells) rows.push_back({cell});
+    const ExpectedTexts expected = c.expected;
+    const wxString column = c.column;
+    EXPECT_EQ(Run({"Color"}, rows,
+                  [&](CheckRunner& r, VerificationContext& context) {
+                    r.CompareWholeColumn(context.reader, context.printer, column, expected);
+                  }),
+              c.outcomes)
+        << c.cells.size() << " cells against " << c.expected.size();
+  }
+}
+
+TEST_F(SharedChecks, EmptyReaderAgainstEmptyListFailsTheOrderAtRowZero) {
+  // A data file without rows does not parse, so the empty table comes from hiding the only row.
+  EXPECT_EQ(Run({"Color"}, {{"red"}},
+                [](CheckRunner& r, VerificationContext& context) {
+                  context.reader->HideRow(0);
+                  context.reader->Refresh();
+                  r.CompareWholeColumn(context.reader, context.printer, "Color", {});
+                }),
+            Entries{OrderFailure(0, "ERRORERROR")});
+}
+
+TEST_F(SharedChecks, DefaultChecksCompareAgainstAnEmptyList) {
+  const std::string path = scratch.File("checks.vn5 P01.txt");
+  testsupport::WriteDataFile(path, {"Color"}, {{"red"}});
+  struct Defaults : TestCaseWithFullColumnStringComp_T<Defaults> {
+    Defaults() : TestCaseWithFullColumnStringComp_T("checks.vn5") {}
+  } verifier;
+  RecordingPrinter printer;
+  verifier.VerifyDatafile(path, nullptr, &printer);
+  EXPECT_EQ(printer.entries[2], kQuantityTooMany);
+}
+
+StimAreaData Area(int x, int y, int w, int h, int id, const char* name) { return MakeStimArea(x, y, w, h, id, name); }
+
+TEST(StimAreas, WildcardsMatchAnythingAndNamesAreExact) {
+  const StimAreaData actual = Area(1, 2, 3, 4, 5, "always");
+  EXPECT_TRUE(StimAreaMatches(actual, Area(98765, 98765, 98765, 98765, 98765, "\t\t\t")));
+  EXPECT_TRUE(StimAreaMatches(actual, Area(1, 2, 3, 4, 5, "always")));
+  EXPECT_FALSE(StimAreaMatches(actual, Area(1, 2, 3, 4, 5, "Always")));
+  EXPECT_FALSE(StimAreaMatches(actual, Area(1, 2, 3, 4, 6, "always")));
+  EXPECT_FALSE(StimAreaMatches(actual, Area(1, 2, 3, 9, 5, "\t\t\t")));
+}
+
+TEST(StimAreas, CountThenOrder) {
+  const StimAreaList two = {Area(0, 0, 1, 1, 1, "a"), Area(0, 0, 1, 1, 2, "b")};
+  const StimAreaList three = {Area(0, 0, 1, 1, 1, "a"), Area(0, 0, 1, 1, 2, "b"), Area(0, 0, 1, 1, 3, "c")};
+  const StimAreaList swapped = {two[1], two[0]};
+  struct Case {
+    StimAreaList actual, expected;
+    std::string outcome;
+  } cases[] = {
+      {three, two, "FAIL Correct_quantity_of_stim_areas | Too many data stim areas. More than expected. | L | No extra info."},
+      {two, three, "FAIL Correct_quantity_of_stim_areas | Too few stim areas. Fewer than expected. | L | No extra info."},
+      {swapped, two, "FAIL StimArea_vector_is_complete_and_in_order | Unexpected info in the vector of stim areas. | "
+                     "L | Stim area problem in the 0_th position in the stim area sequence."},
+      {two, two, "pass StimArea_vector_is_complete_and_in_order"},
+      {{}, {}, "pass StimArea_vector_is_complete_and_in_order"},
+  };
+  for (const Case& c : cases) {
+    RecordingPrinter printer;
+    VerifyStimAreas(c.actual, c.expected, &printer, "L");
+    EXPECT_EQ(printer.entries, Entries{c.outcome});
+  }
+}
+
+TEST(StimAreas, DumpWritesOneLinePerArea) {
+  ::testing::internal::CaptureStderr();
+  DumpStimAreas({Area(10, -20, 300, 40, 7, "bye now")});
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "x:   10 | y:  -20 | width:   300 | height:    40 | response_id:     7 | area_name:[bye now]\n");
+}
+
+}  // namespace

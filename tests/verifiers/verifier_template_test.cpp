@@ -1,0 +1,153 @@
+// What every verification does around a verifier's own checks: suite, reader, timing records, and the
+// expect-empty path.
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tests/support/datafile.h"
+#include "tests/support/files.h"
+#include "tests/support/recordingprinter.h"
+#include "tests/support/scratchdir.h"
+#include "verifiers/framework/individualtestcase.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Varnel;
+using testsupport::RecordingPrinter;
+using Entries = std::vector<std::string>;
+
+const std::string kLocation = "Whichever/File/Focuses/On/Verifying/";
+
+// Reports one pass per run, so the place of the checks among the template's outcomes shows.
+class OrdinaryVerifier : public IndividualTestCase_T<OrdinaryVerifier, false> {
+ public:
+  OrdinaryVerifier() : IndividualTestCase_T("ordinary.vn5") {}
+  void RunChecks(VerificationContext context) override {
+    ++runs;
+    lastContext = context;
+    ReportPass("own_check");
+  }
+  using IndividualTestCaseBase::GetExpansionTimeMs;
+  int runs = 0;
+  VerificationContext lastContext;
+};
+
+class ExpectsEmptyFile : public IndividualTestCase_T<ExpectsEmptyFile, true> {
+ public:
+  ExpectsEmptyFile() : IndividualTestCase_T("expects_empty.vn4") {}
+  void RunChecks(VerificationContext) override { ReportPass("own_check"); }
+  void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer) override { printer->ReportPass("told_unreadable"); }
+};
+
+// Declares an unreadable file as expected but forgets to say what to report then.
+class ForgetsTheNotifier : public IndividualTestCase_T<ForgetsTheNotifier, true> {
+ public:
+  ForgetsTheNotifier() : IndividualTestCase_T("forgetful.vn4") {}
+  void RunChecks(VerificationContext) override {}
+};
+
+class VerifierTemplate : public ::testing::Test {
+ protected:
+  std::string DataFile(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows,
+                       const std::string& name = "ordinary.vn5 P01.txt") {
+    const std::string path = scratch.File(name);
+    testsupport::WriteDataFile(path, columns, rows);
+    return path;
+  }
+  testsupport::ScratchDir scratch;
+  RecordingPrinter printer;
+};
+
+TEST_F(VerifierTemplate, ReadableFileGivesSuitePassChecksThenTimingRecords) {
+  OrdinaryVerifier verifier;
+  StimAreaList areas(1);
+  const std::string path = DataFile({"Event\nName", "Cumulative\nTime", "Expansion Time(ms): 57"},
+                                    {{"e1", "100", ""}, {"e2", "2750", ""}});
+  verifier.VerifyDatafile(path, &areas, &printer);
+  EXPECT_EQ(printer.entries, (Entries{"suite ordinary.vn5", "pass VerifyDatafile_was_called_for_ordinary.vn5",
+                                      "pass own_check", "pass __TIMING__TRACKING__ordinary.vn5__2750_ms",
+                                      "pass __EXPANSION__TRACKING__ordinary.vn5__57_ms"}));
+  EXPECT_EQ(verifier.lastContext.stimAreas, &areas);
+  EXPECT_EQ(verifier.lastContext.printer, &printer);
+  ASSERT_TRUE(verifier.lastContext.reader);
+  EXPECT_EQ(verifier.lastContext.reader->GetRowCount(), 2);
+}
+
+TEST_F(VerifierTemplate, MissingTimingColumnsAreReportedAsFailures) {
+  OrdinaryVerifier verifier;
+  verifier.VerifyDatafile(DataFile({"Event\nName"}, {{"e1"}}), nullptr, &printer);
+  ASSERT_EQ(printer.entries.size(), 5u);
+  EXPECT_EQ(printer.entries[3],
+            "FAIL __TIMING__TRACKING__UNAVAILABLE__ordinary.vn5 | Please add the Cumulative Time column to the "
+            "output. | " + kLocation + "ordinary.vn5:343 | We cannot monitor run-time duration without having the "
+            "Cum Time column available.");
+  EXPECT_EQ(printer.entries[4],
+            "FAIL __EXPANSION__TRACKING__UNAVAILABLE__ordinary.vn5 | Someting broke, there's no expansion time "
+            "column. | " + kLocation + "ordinary.vn5:369 | We cannot monitor run-time duration without having the "
+            "expansion time column available.");
+}
+
+TEST_F(VerifierTemplate, UnreadableFileGivesOnlyTheOpenAndParseFailure) {
+  OrdinaryVerifier verifier;
+  verifier.VerifyDatafile(scratch.File("ordinary.vn5 missing run.txt"), nullptr, &printer);
+  EXPECT_EQ(printer.entries,
+            (Entries{"suite ordinary.vn5", "pass VerifyDatafile_was_called_for_ordinary.vn5",
+                     "FAIL open_and_parse_ordinary.vn5 missing run | this datafile was not open-able/parse-able | " +
+                         kLocation + "CommonTestHelperLogic_GetReaderOrElseLogAnError:49 | unable to construct a "
+                                     "MUExperimentTextReaderMultiFile for this datafile"}));
+  EXPECT_EQ(verifier.runs, 0);
+}
+
+TEST_F(VerifierTemplate, ExpectEmptyVerifierIsToldInsteadOfAFailure) {
+  ExpectsEmptyFile verifier;
+  const std::string empty = scratch.File("expects_empty.vn4 P01.txt");
+  testsupport::WriteFile(empty, "");
+  verifier.VerifyDatafile(empty, nullptr, &printer);
+  EXPECT_EQ(printer.entries, (Entries{"suite expects_empty.vn4", "pass VerifyDatafile_was_called_for_expects_empty.vn4",
+                                      "pass told_unreadable"}));
+}
+
+TEST_F(VerifierTemplate, ExpectEmptyVerifierWithAReadableFileRunsItsChecks) {
+  ExpectsEmptyFile verifier;
+  verifier.VerifyDatafile(DataFile({"Event\nName", "Cumulative\nTime"}, {{"e", "5"}}, "expects_empty.vn4 P01.txt"),
+                          nullptr, &printer);
+  ASSERT_EQ(printer.entries.size(), 5u);
+  EXPECT_EQ(printer.entries[2], "pass own_check");
+  EXPECT_EQ(printer.entries[3], "pass __TIMING__TRACKING__expects_empty.vn4__5_ms");
+}
+
+TEST_F(VerifierTemplate, ForgottenNotifierIsReported) {
+  ForgetsTheNotifier verifier;
+  verifier.VerifyDatafile(scratch.File("nothing.txt"), nullptr, &printer);
+  EXPECT_EQ(printer.entries.back(),
+            "FAIL Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile | Incorrect subclass of "
+            "IndividualTestCase_T. | " + kLocation + "forgetful.vn4:327 | You set EXPECT_EMPTY_DATAFILE to true, "
+            "which means you MUST override OnNotifyUnableToReadDatafile.");
+  EXPECT_EQ(printer.entries.size(), 3u);
+}
+
+TEST_F(VerifierTemplate, TwoRunsGiveTwoCompleteSuites) {
+  OrdinaryVerifier verifier;
+  const std::string path = DataFile({"Event\nName", "Cumulative\nTime"}, {{"e", "9"}});
+  verifier.VerifyDatafile(path, nullptr, &printer);
+  const Entries first = printer.entries;
+  verifier.VerifyDatafile(path, nullptr, &printer);
+  EXPECT_EQ(Entries(printer.entries.begin() + first.size(), printer.entries.end()), first);
+  EXPECT_EQ(verifier.runs, 2);
+}
+
+TEST_F(VerifierTemplate, ExpansionTimeComesFromTheHeading) {
+  struct Case {
+    std::string heading;
+    int expected;
+  } cases[] = {
+      {"Expansion Time(ms): 57", 57},  {"Expansion Time(ms):    8", 8}, {"Expansion Time(ms): -4", -4},
+      {"Expansion Time(ms): ", -123},  {"Expansion Time(ms): 5x", -123}, {"Expansion time(ms): 57", -123},
+      {"Other", -123},
+  };
+  for (const Case& c : cases) {
+    OrdinaryVerifier verifier;
+    verifier.VerifyDatafile(DataFile({"Event\nName", c.heading}, {{"e", ""}}), nullptr, &printer);
+    EXPECT_EQ(verifier.GetExpansionTimeMs(), c.expected) << c.heading;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+#include "verifiers/framework/hostnames.h"
+#include <wx/utils.h>
+
+namespace Varnel {
+
+const wxString kBuildFarmHost = "dh-buildfarm";
+const wxString kHostNameA = "dh-lab-rig-a";
+const wxString kHostNameB = "dh-lab-rig-b";
+
+const char kHostNameOverrideVariable[] = "DH_AUTOMATEDTESTING_TEST_HOST_NAME";
+
+namespace {
+wxString MachineHostName() {
+  wxString overridden;
+  if (wxGetEnv(kHostNameOverrideVariable, &overridden)) return overridden;
+  return wxGetHostName();
+}
+}  // namespace
+
+bool IsRunningOnHost(const wxString& hostFragment) {
+  return MachineHostName().Upper().Matches("*" + hostFragment.Upper() + "*");
+}
+
+}  // namespace Varnel

@@ -1,0 +1,111 @@
+#include "verifiers/framework/individualtestcase.h"
+#include "plugin/datahookoutputtestingplugin.h"
+#include "reporting/fakejunitprinter.h"
+#include "reporting/maketestlocation.h"
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "verifiers/framework/readeracquisition.h"
+#include <climits>
+
+namespace Varnel {
+
+const wxString kCumulativeTimeColumn = "Cumulative\nTime";
+const wxString kExpansionMarker = "Expansion Time(ms): ";
+
+IndividualTestCaseBase::IndividualTestCaseBase(const wxString& experimentFileName, bool expectEmptyDatafile)
+    : name(experimentFileName), expectEmptyDatafile(expectEmptyDatafile) {
+  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({name, this});
+}
+
+void IndividualTestCaseBase::VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas,
+                                            FakeJUnitPrinter* printer) {
+  this->printer = printer;
+  printer->BeginSuite(name);
+  printer->ReportPass("VerifyDatafile_was_called_for_" + name);
+  reader = CommonTestHelperLogic_GetReaderOrElseLogAnError(printer, dataFilePath, expectEmptyDatafile);
+  if (!reader) {
+    OnNotifyUnableToReadDatafile(printer);
+    return;
+  }
+  RunChecks(VerificationContext{reader, printer, stimAreas});
+  TrackExperimentTiming();
+  TrackExpansionTiming();
+}
+
+void IndividualTestCaseBase::OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer) {
+  if (!expectEmptyDatafile) return;
+  printer->ReportFailure("Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile",
+                         "Incorrect subclass of IndividualTestCase_T.", MakeTestLocation(name, 327),
+                         "You set EXPECT_EMPTY_DATAFILE to true, which means you MUST override "
+                         "OnNotifyUnableToReadDatafile.");
+}
+
+int IndividualTestCaseBase::FindColumnStartingWith(const wxString& prefix) const {
+  const std::vector<wxString>& names = reader->GetColumnNames();
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i].StartsWith(prefix)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int IndividualTestCaseBase::GetExpansionTimeMs() const {
+  const int column = FindColumnStartingWith(kExpansionMarker);
+  if (column < 0) return -123;
+  const wxString heading = reader->GetColumnNames()[column];
+  wxString number = heading.AfterFirst(':');
+  number.Trim(true).Trim(false);
+  long value = 0;
+  // A heading that carries no plain whole number counts as no expansion time, so that windows fail clearly.
+  if (!number.ToLong(&value) || value < INT_MIN || value > INT_MAX) return -123;
+  return static_cast<int>(value);
+}
+
+void IndividualTestCaseBase::TrackExperimentTiming() {
+  const int column = reader->GetColumnIndex(kCumulativeTimeColumn);
+  if (column < 0) {
+    ReportFailure(wxString::Format("__TIMING__TRACKING__UNAVAILABLE__%s", name),
+                  "Please add the Cumulative Time column to the output.", 343,
+                  "We cannot monitor run-time duration without having the Cum Time column available.");
+    return;
+  }
+  const wxString lastTime = reader->GetCellText(reader->GetRowCount() - 1, column);
+  ReportPass(wxString::Format("__TIMING__TRACKING__%s__%s_ms", name, lastTime));
+}
+
+void IndividualTestCaseBase::TrackExpansionTiming() {
+  if (FindColumnStartingWith(kExpansionMarker) == -1) {
+    ReportFailure(wxString::Format("__EXPANSION__TRACKING__UNAVAILABLE__%s", name),
+                  "Someting broke, there's no expansion time column.", 369,
+                  "We cannot monitor run-time duration without having the expansion time column available.");
+    return;
+  }
+  ReportPass(wxString::Format("__EXPANSION__TRACKING__%s__%s_ms", name,
+                              wxString::Format("%d", GetExpansionTimeMs())));
+}
+
+void IndividualTestCaseBase::ReportPass(const wxString& testName) { printer->ReportPass(testName); }
+
+void IndividualTestCaseBase::ReportFailure(const wxString& testName, const wxString& subject, int line,
+                                           const wxString& message) {
+  printer->ReportFailure(testName, subject, MakeTestLocation(name, line), message);
+}
+
+bool IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, const wxString& subject,
+                                           int line, const wxString& message) {
+  if (held) {
+    ReportPass(testName);
+  } else {
+    ReportFailure(testName, subject, line, message);
+  }
+  return held;
+}
+
+std::vector<wxString> IndividualTestCaseBase::ColumnTexts(const wxString& columnName) const {
+  const int column = reader->GetColumnIndex(columnName);
+  const int rows = reader->GetRowCount();
+  std::vector<wxString> texts;
+  texts.reserve(rows > 0 ? rows : 0);
+  for (int row = 0; row < rows; ++row) texts.push_back(reader->GetCellText(row, column));
+  return texts;
+}
+
+}  // namespace Varnel

@@ -1,0 +1,88 @@
+#pragma once
+#include "verifiers/framework/interface_specificindividualtestverifier.h"
+#include "verifiers/framework/verificationcontext.h"
+#include <memory>
+#include <vector>
+#include <wx/string.h>
+
+class MUExperimentTextReaderMultiFile;
+
+namespace Varnel {
+
+class FakeJUnitPrinter;
+
+// The column heading that carries the run time, and the heading prefix that carries the expansion time.
+extern const wxString kCumulativeTimeColumn;
+extern const wxString kExpansionMarker;
+
+// What every verifier shares, whatever its template arguments: one verification of a data file opens the
+// verifier's own suite, builds the reader, runs the verifier's checks and records the run and expansion times.
+// Verifiers derive from IndividualTestCase_T (or the whole-column template built on it), not from this.
+class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
+ public:
+  ~IndividualTestCaseBase() override = default;
+  void VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas,
+                      FakeJUnitPrinter* printer) override;
+  virtual void RunChecks(VerificationContext context) = 0;
+  // Called instead of the checks when the data file cannot be read.
+  virtual void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer);
+
+  // The experiment file name: the registry name, the suite name and the file part of every location.
+  const wxString& GetName() const { return name; }
+
+ protected:
+  // Registers the new verifier under its experiment file name.
+  IndividualTestCaseBase(const wxString& experimentFileName, bool expectEmptyDatafile);
+  IndividualTestCaseBase(const IndividualTestCaseBase&) = delete;
+  IndividualTestCaseBase& operator=(const IndividualTestCaseBase&) = delete;
+
+  // Index of the first column name that begins with the prefix (case-sensitive), or -1.
+  int FindColumnStartingWith(const wxString& prefix) const;
+  // The milliseconds carried by the expansion heading; -123 when there is none or it carries no whole number.
+  int GetExpansionTimeMs() const;
+  void TrackExperimentTiming();
+  void TrackExpansionTiming();
+
+  // Duration windows in milliseconds, bounds included. Checks with skipOnBuildFarm are left out on the build
+  // farm, which has windows of its own; the OnHost forms apply only on a matching machine.
+  void CheckDuration(int min, int max, const wxString& marker, bool isExpansion, bool skipOnBuildFarm);
+  void CheckExperimentDuration(int min, int max, bool skipOnBuildFarm);
+  void CheckExpansionDuration(int min, int max, bool skipOnBuildFarm);
+  void CheckExperimentDurationOnHost(const wxString& hostFragment, int min, int max);
+  void CheckExpansionDurationOnHost(const wxString& hostFragment, int min, int max);
+
+  // Outcome reporting for the verifier's own checks; the location is this verifier's name and the site's line.
+  void ReportPass(const wxString& testName);
+  void ReportFailure(const wxString& testName, const wxString& subject, int line, const wxString& message);
+  // A pass when the check held, else the failure.
+  bool ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line,
+                     const wxString& message);
+
+  // Every cell of the named column, in row order ("?" for each row when the column is missing).
+  std::vector<wxString> ColumnTexts(const wxString& columnName) const;
+
+  FakeJUnitPrinter* printer = nullptr;
+  std::shared_ptr<MUExperimentTextReaderMultiFile> reader;
+  const wxString name;
+
+ private:
+  const bool expectEmptyDatafile;
+};
+
+// The base of every verifier class T. With EXPECT_EMPTY_DATAFILE the run is expected to leave a data file that
+// cannot be read: that is then not a failure, and T's own OnNotifyUnableToReadDatafile decides what to report.
+template <typename T, bool EXPECT_EMPTY_DATAFILE>
+class IndividualTestCase_T : public IndividualTestCaseBase {
+ protected:
+  explicit IndividualTestCase_T(const wxString& experimentFileName)
+      : IndividualTestCaseBase(experimentFileName, EXPECT_EMPTY_DATAFILE) {}
+};
+
+}  // namespace Varnel
+
+// The single instance of a verifier class, created (and so registered) while the library loads and released
+// when it unloads. Write it once at the end of the verifier's source file, inside namespace Varnel.
+#define DH_VERIFIER_INSTANCE(VerifierClass)                                                      \
+  namespace {                                                                                    \
+  const std::shared_ptr<VerifierClass> the##VerifierClass##Instance = std::make_shared<VerifierClass>(); \
+  }

@@ -1,0 +1,19 @@
+#pragma once
+#include "sdk/stimareadata.h"
+#include <memory>
+
+class MUExperimentTextReaderMultiFile;
+
+namespace Varnel {
+
+class FakeJUnitPrinter;
+
+// What a verifier's checks get: the reader over the data file (shared, so it outlives the call), the printer
+// of this verification, and the host's stimulus areas, passed through untouched.
+struct VerificationContext {
+  std::shared_ptr<MUExperimentTextReaderMultiFile> reader;
+  FakeJUnitPrinter* printer = nullptr;
+  const StimAreaList* stimAreas = nullptr;
+};
+
+}  // namespace Varnel

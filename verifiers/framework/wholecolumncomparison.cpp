@@ -1,0 +1,71 @@
+#include "verifiers/framework/wholecolumncomparison.h"
+#include "reporting/fakejunitprinter.h"
+#include "reporting/maketestlocation.h"
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+
+namespace Varnel {
+
+bool CompareColumnWithExpected(const MUExperimentTextReaderMultiFile& reader, const wxString& columnName,
+                               const ExpectedTexts& expected, int* firstMismatch) {
+  bool same = true;
+  const int column = reader.GetColumnIndex(columnName);
+  if (firstMismatch != nullptr) *firstMismatch = 9999999;
+  const int expectedCount = static_cast<int>(expected.size());
+
+  int row = 0;
+  if (reader.GetRowCount() <= 0) {
+    if (firstMismatch != nullptr) *firstMismatch = 0;
+    same = false;
+  }
+  for (; row < reader.GetRowCount(); ++row) {
+    const wxString cell = reader.GetCellText(row, column);
+    if (row >= expectedCount) break;
+    if (cell != expected[row]) {
+      if (firstMismatch != nullptr) *firstMismatch = row;
+      return false;
+    }
+  }
+  if (row < expectedCount) {
+    if (firstMismatch != nullptr) *firstMismatch = row;
+    same = false;
+  }
+  return same;
+}
+
+bool CheckQuantityOfDataCells(const MUExperimentTextReaderMultiFile& reader, FakeJUnitPrinter* printer,
+                              const wxString& verifierName, const ExpectedTexts& expected) {
+  static const wxString testName = "Correct_quantity_of_data_cells";
+  const long long rows = reader.GetRowCount();
+  const long long wanted = static_cast<long long>(expected.size());
+  if (rows > wanted) {
+    printer->ReportFailure(testName, "Too many data cells. More than expected.", MakeTestLocation(verifierName, 89),
+                           "No extra info.");
+    return false;
+  }
+  if (rows < wanted) {
+    printer->ReportFailure(testName, "Too few data cells. Fewer than expected.", MakeTestLocation(verifierName, 98),
+                           "No extra info.");
+    return false;
+  }
+  return true;
+}
+
+bool CheckDataAppearsCompletelyAndInOrder(const MUExperimentTextReaderMultiFile& reader, FakeJUnitPrinter* printer,
+                                          const wxString& verifierName, const wxString& columnName,
+                                          const ExpectedTexts& expected) {
+  static const wxString testName = "Data_appears_completely_and_in_order";
+  int mismatch = 0;
+  if (CompareColumnWithExpected(reader, columnName, expected, &mismatch)) {
+    printer->ReportPass(testName);
+    return true;
+  }
+  const wxString expectedText =
+      mismatch < static_cast<int>(expected.size()) ? expected[mismatch] : wxString("ERRORERROR");
+  printer->ReportFailure(
+      testName, "Mismatch in the ordering of data cells in datafile.", MakeTestLocation(verifierName, 144),
+      wxString::Format("At datafile row index %d we expected {%s}, but that was not the actual content.", mismatch,
+                       expectedText));
+  return false;
+}
+
+}  // namespace Varnel
