@@ -63,7 +63,7 @@ bool WriteLinesAtomically(const wxString& path, const std::vector<wxString>& lin
     TellWriteFailure(path, std::strerror(errno));
     return false;
   }
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, bytes);
   const int writeError = errno;
   ok = (::close(fd) == 0) && ok;
   if (!ok) {

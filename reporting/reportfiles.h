@@ -14,7 +14,8 @@ void EnsureDirectoryExists(const wxString& directory);
 bool AnyFileStartsWith(const wxString& directory, const wxString& prefix);
 
 // Writes the lines, each followed by the native line end, in UTF-8. The text goes to a temporary file in the
-// same directory first, which then replaces the target, so the target is never seen half written.
+// same directory first, which then replaces the target, so the target is never seen half written, even when
+// the process dies while writing.
 bool WriteLinesAtomically(const wxString& path, const std::vector<wxString>& lines);
 
 // Renames from to to unless to already exists or from does not.

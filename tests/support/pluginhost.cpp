@@ -18,8 +18,12 @@ PluginHost::PluginHost() {
   plugin->ReleaseTestPrinter();
 }
 
-PluginHost::~PluginHost() {
+PluginHost::~PluginHost() { Unload(); }
+
+void PluginHost::Unload() {
   if (library != nullptr) dlclose(library);
+  library = nullptr;
+  plugin = nullptr;
 }
 
 void PluginHost::PerformPostProcessing(const std::string& dataFilePath, const Varnel::StimAreaList* stimAreas) {

@@ -22,6 +22,8 @@ class PluginHost {
   void OnHostAssertionFailure(const std::string& text);
   // Releases the printer, which writes the report, and returns the report's path.
   std::string ReleaseTestPrinter();
+  // Unloads the library now (its static objects go, writing a report if the printer is still there).
+  void Unload();
 
  private:
   void* library = nullptr;
