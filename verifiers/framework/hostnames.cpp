@@ -3,10 +3,6 @@
 
 namespace Varnel {
 
-const wxString kBuildFarmHost = "dh-buildfarm";
-const wxString kHostNameA = "dh-lab-rig-a";
-const wxString kHostNameB = "dh-lab-rig-b";
-
 const char kHostNameOverrideVariable[] = "DH_AUTOMATEDTESTING_TEST_HOST_NAME";
 
 namespace {

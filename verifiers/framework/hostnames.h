@@ -4,10 +4,11 @@
 namespace Varnel {
 
 // Parts of the names of the site's machines on which some duration windows apply or are skipped. A machine
-// matches when its host name contains the fragment, ignoring case.
-extern const wxString kBuildFarmHost;
-extern const wxString kHostNameA;
-extern const wxString kHostNameB;
+// matches when its host name contains the fragment, ignoring case. Inline, so that they are ready before any
+// static object of a file that includes this header is built from them.
+inline const wxString kBuildFarmHost = "dh-buildfarm";
+inline const wxString kHostNameA = "dh-lab-rig-a";
+inline const wxString kHostNameB = "dh-lab-rig-b";
 
 // The environment variable through which tests pose as another machine; nothing else sets it.
 extern const char kHostNameOverrideVariable[];

@@ -8,9 +8,6 @@
 
 namespace Varnel {
 
-const wxString kCumulativeTimeColumn = "Cumulative\nTime";
-const wxString kExpansionMarker = "Expansion Time(ms): ";
-
 IndividualTestCaseBase::IndividualTestCaseBase(const wxString& experimentFileName, bool expectEmptyDatafile)
     : name(experimentFileName), expectEmptyDatafile(expectEmptyDatafile) {
   DataHookOutputTestingPlugin::RegisterOneSingleVerifier({name, this});

@@ -12,8 +12,8 @@ namespace Varnel {
 class FakeJUnitPrinter;
 
 // The column heading that carries the run time, and the heading prefix that carries the expansion time.
-extern const wxString kCumulativeTimeColumn;
-extern const wxString kExpansionMarker;
+inline const wxString kCumulativeTimeColumn = "Cumulative\nTime";
+inline const wxString kExpansionMarker = "Expansion Time(ms): ";
 
 // What every verifier shares, whatever its template arguments: one verification of a data file opens the
 // verifier's own suite, builds the reader, runs the verifier's checks and records the run and expansion times.
