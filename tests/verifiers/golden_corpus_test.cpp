@@ -5,7 +5,10 @@
 #include "tests/support/scratchdir.h"
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
 
 namespace {
 
@@ -21,12 +24,41 @@ std::vector<std::string> GoldenFiles() {
   return names;
 }
 
+// The stimulus areas the host hands over with a golden file, kept beside it as "<name without .txt>.stimareas":
+// one area a line, x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName. Null when there is no such file.
+std::unique_ptr<Varnel::StimAreaList> StimAreasBeside(const std::string& goldenFile) {
+  const fs::path path = fs::path(testsupport::TestData("golden/" + goldenFile)).replace_extension(".stimareas");
+  std::ifstream in(path);
+  if (!in) return nullptr;
+  auto areas = std::make_unique<Varnel::StimAreaList>();
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    std::istringstream fields(line);
+    std::string x, y, width, height, responseId, areaName;
+    std::getline(fields, x, '\t');
+    std::getline(fields, y, '\t');
+    std::getline(fields, width, '\t');
+    std::getline(fields, height, '\t');
+    std::getline(fields, responseId, '\t');
+    std::getline(fields, areaName);
+    Varnel::StimAreaData area;
+    area.rect = wxRect(std::stoi(x), std::stoi(y), std::stoi(width), std::stoi(height));
+    area.responseId = std::stoi(responseId);
+    area.areaName = wxString::FromUTF8(areaName);
+    areas->push_back(area);
+  }
+  return areas;
+}
+
 class GoldenCorpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenCorpus, ReachesItsVerifierAndPassesEveryCheck) {
   testsupport::ScratchDir scratch;
   testsupport::PluginHost host;
-  host.PerformPostProcessing(testsupport::TestData("golden/" + GetParam()));
+  const std::unique_ptr<Varnel::StimAreaList> stimAreas = StimAreasBeside(GetParam());
+  host.PerformPostProcessing(testsupport::TestData("golden/" + GetParam()), stimAreas.get());
   const std::string reportPath = host.ReleaseTestPrinter();
   const testsupport::Report report = testsupport::ReadReport(reportPath);
 

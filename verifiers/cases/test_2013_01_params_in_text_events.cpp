@@ -1,0 +1,26 @@
+// Parameters shown inside text events: all trials of the three blocks must be presented.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/texteventparams.h"
+
+namespace Varnel {
+
+class Test_2013_01_params_in_text_events : public TextEventParamsVerifier_T<Test_2013_01_params_in_text_events> {
+ public:
+  static const wxString& ExperimentFileName() {
+    static const wxString name = "1-30-13-TextEventParamTest.vn5";
+    return name;
+  }
+  Test_2013_01_params_in_text_events() : TextEventParamsVerifier_T(ExperimentFileName(), true) {}
+
+ protected:
+  void CheckDurations() override {
+    CheckExperimentDuration(16300, 17000, true);
+    CheckExpansionDuration(30, 60, true);
+    CheckExperimentDurationOnHost(kBuildFarmHost, 16000, 19250);
+    CheckExpansionDurationOnHost(kBuildFarmHost, 100, 125);
+  }
+};
+
+DH_VERIFIER_INSTANCE(Test_2013_01_params_in_text_events)
+
+}  // namespace Varnel

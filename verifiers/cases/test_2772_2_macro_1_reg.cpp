@@ -1,0 +1,20 @@
+// One event presented normally and two through block-level macros that share one action list.
+#include "verifiers/framework/macropresentedevents.h"
+
+namespace Varnel {
+
+class Test_2772_2_macro_1_reg : public MacroPresentedEventsVerifier_T<Test_2772_2_macro_1_reg> {
+ public:
+  static const wxString& ExperimentFileName() {
+    static const wxString name = "2772_2_macro_1_reg.vn4";
+    return name;
+  }
+  Test_2772_2_macro_1_reg()
+      : MacroPresentedEventsVerifier_T(ExperimentFileName(),
+                                       "Having_1_event_presented_normally_and_2_presented_via_block_Level_macro_"
+                                       "functions_that_share_a_VNActionList") {}
+};
+
+DH_VERIFIER_INSTANCE(Test_2772_2_macro_1_reg)
+
+}  // namespace Varnel

@@ -1,0 +1,27 @@
+// Mouse columns saved by an experiment that asks for press and release but not for the pixel position.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/savedmousecolumns.h"
+
+namespace Varnel {
+
+class TestColumnsExcludedTessel3229 : public SavedMouseColumnsVerifier_T<TestColumnsExcludedTessel3229> {
+ public:
+  static const wxString& ExperimentFileName() {
+    static const wxString name = "2014-05-12_save_col_mouse_press_rel_NOT_pixel.vn5";
+    return name;
+  }
+  TestColumnsExcludedTessel3229()
+      : SavedMouseColumnsVerifier_T(ExperimentFileName(), "Tessel_3229_exclude_pixel", 58) {}
+
+ protected:
+  void CheckDurations() override {
+    CheckExperimentDuration(40, 80, true);
+    CheckExperimentDurationOnHost(kHostNameA, 40, 200);
+    CheckExperimentDurationOnHost(kHostNameB, 40, 350);
+    CheckExpansionDuration(0, 5000, true);
+  }
+};
+
+DH_VERIFIER_INSTANCE(TestColumnsExcludedTessel3229)
+
+}  // namespace Varnel

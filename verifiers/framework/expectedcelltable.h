@@ -1,0 +1,24 @@
+#pragma once
+#include <vector>
+#include <wx/string.h>
+
+class MUExperimentTextReaderMultiFile;
+
+namespace Varnel {
+
+// Exact texts expected in the first rows of a few columns: texts[r][c] is the cell of data row r in columns[c].
+struct ExpectedCellTable {
+  std::vector<wxString> columns;
+  std::vector<std::vector<wxString>> texts;
+
+  int CellCount() const;
+};
+
+// How many of the table's cells the data file holds exactly (case-sensitive). Missing columns and rows read "?",
+// which matches no expected text.
+int CountMatchingCells(const MUExperimentTextReaderMultiFile& reader, const ExpectedCellTable& table);
+
+// Whether every cell of the table matched; rows after the table's are not looked at.
+bool AllCellsMatch(const MUExperimentTextReaderMultiFile& reader, const ExpectedCellTable& table);
+
+}  // namespace Varnel

@@ -1,0 +1,48 @@
+#include "verifiers/framework/macrofamily.h"
+#include <algorithm>
+
+namespace Varnel {
+
+const wxString kMacroFamilySubject = "Something bad happened instead.";
+
+const wxString kOperatorWorksTestName = "The_greater_or_equal_to_operator_works";
+const wxString kRepeatBlockTestName = "Repeat_block_functions_as_expected";
+const wxString kGoToBlockAnyTestName = "Go_to_block_any_functions_as_expected";
+const wxString kGoToBlockAnyMessage =
+    "We expected to see exactly two events, event 1 and event 3, as the block containing event 1 was set to "
+    "present the block containing event 3.";
+const wxString kEventOneOnceMessage =
+    "We expected to see event 1 once. I really hope this test never fails. Wow I'm really curious what happens in "
+    "varnel right now.";
+const wxString kEventOneThenTwoMessage =
+    "We expected to see event 1 once and event 2 also once as that's what the macro is set up to do.";
+
+EventNameRule::EventNameRule(Kind kind, const ExpectedTexts& names, int rowCount)
+    : kind(kind), names(names), rowCount(rowCount) {}
+
+EventNameRule EventNameRule::Sequence(const ExpectedTexts& names) {
+  return EventNameRule(Kind::kSequence, names, static_cast<int>(names.size()));
+}
+
+EventNameRule EventNameRule::Contains(const ExpectedTexts& names, int rowCount) {
+  return EventNameRule(Kind::kContains, names, rowCount);
+}
+
+EventNameRule EventNameRule::Rows(int rowCount) { return EventNameRule(Kind::kRows, {}, rowCount); }
+
+bool EventNameRule::HeldBy(const std::vector<wxString>& eventNames) const {
+  if (eventNames.empty() || static_cast<int>(eventNames.size()) != rowCount) return false;
+  switch (kind) {
+    case Kind::kSequence:
+      return eventNames == names;
+    case Kind::kContains:
+      return std::all_of(names.begin(), names.end(), [&](const wxString& name) {
+        return std::find(eventNames.begin(), eventNames.end(), name) != eventNames.end();
+      });
+    case Kind::kRows:
+      return true;
+  }
+  return false;
+}
+
+}  // namespace Varnel

@@ -1,0 +1,18 @@
+#include "verifiers/framework/savedmousecolumns.h"
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+
+namespace Varnel {
+
+const std::vector<wxString>& SavedMouseColumnNames() {
+  static const std::vector<wxString> names = {"Key", "Pressed Or\nReleased", "X\nPosition", "Y\nPosition"};
+  return names;
+}
+
+bool SavedMouseColumnsPresent(const MUExperimentTextReaderMultiFile& reader) {
+  for (const wxString& column : SavedMouseColumnNames()) {
+    if (reader.GetColumnIndex(column) < 1) return false;
+  }
+  return true;
+}
+
+}  // namespace Varnel

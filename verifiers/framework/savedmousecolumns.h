@@ -1,0 +1,39 @@
+#pragma once
+#include "verifiers/framework/wholecolumncomparison.h"
+#include <vector>
+#include <wx/string.h>
+
+class MUExperimentTextReaderMultiFile;
+
+namespace Varnel {
+
+// The mouse columns that the saved-column experiments ask the host to write.
+const std::vector<wxString>& SavedMouseColumnNames();
+
+// Whether every saved mouse column is in the data file, in any order, after the first column. The host always
+// writes one of its own columns first, so a mouse column found there counts as missing as well.
+bool SavedMouseColumnsPresent(const MUExperimentTextReaderMultiFile& reader);
+
+// The saved-column experiments differ only in what they call the check, where it reports and their windows.
+// Whatever the experiment's name says about pixel or press columns, all four columns are required.
+template <typename T>
+class SavedMouseColumnsVerifier_T : public TestCaseWithFullColumnStringComp_T<T> {
+ public:
+  void RunChecks(VerificationContext) override {
+    this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), checkName, "Datafile columns are NOT as expected.",
+                       line, "there are missing columns or something. this is a weird test.");
+    CheckDurations();
+  }
+
+ protected:
+  SavedMouseColumnsVerifier_T(const wxString& experimentFileName, const wxString& checkName, int line)
+      : TestCaseWithFullColumnStringComp_T<T>(experimentFileName), checkName(checkName), line(line) {}
+
+  virtual void CheckDurations() = 0;
+
+ private:
+  const wxString checkName;
+  const int line;
+};
+
+}  // namespace Varnel

@@ -1,0 +1,50 @@
+#pragma once
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/individualtestcase.h"
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include <vector>
+#include <wx/string.h>
+
+namespace Varnel {
+
+// How many rows of each kind of trial the text-event parameter experiments presented, told apart by the start
+// of the trial name (case-sensitive; a name may go on after the prefix, with a number for example). A name
+// with none of the three prefixes counts for none.
+struct TextEventTrialCounts {
+  int withoutParams = 0;
+  int pause = 0;
+  int withParams = 0;
+};
+TextEventTrialCounts CountTextEventTrials(const std::vector<wxString>& trialNames);
+
+// The experiments present 56 rows: 20 trials of the block without parameters, 6 pause trials, 30 trials with
+// parameters.
+bool IsCompleteTextEventRun(int rowCount, const TextEventTrialCounts& counts);
+
+// Both text-event parameter experiments run the same check; only the failure subject differs, the one with
+// parameters naming the row count. Windows are each verifier's own.
+template <typename T>
+class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
+ public:
+  void RunChecks(VerificationContext) override {
+    const int rows = this->reader->GetRowCount();
+    const TextEventTrialCounts counts = CountTextEventTrials(this->ColumnTexts(kTrialNameColumn));
+    this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
+                        subjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
+                                               : wxString("Something bad happened instead."),
+                        69, "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
+                            "proportion.");
+    CheckDurations();
+  }
+
+ protected:
+  TextEventParamsVerifier_T(const wxString& experimentFileName, bool subjectCarriesRowCount)
+      : IndividualTestCase_T<T, false>(experimentFileName), subjectCarriesRowCount(subjectCarriesRowCount) {}
+
+  virtual void CheckDurations() = 0;
+
+ private:
+  const bool subjectCarriesRowCount;
+};
+
+}  // namespace Varnel

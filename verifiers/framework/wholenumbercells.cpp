@@ -1,0 +1,30 @@
+#include "verifiers/framework/wholenumbercells.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include <climits>
+
+namespace Varnel {
+
+bool ReadWholeNumber(const wxString& text, long* value) {
+  long converted = 0;
+  if (!text.ToLong(&converted, 10)) return false;
+  *value = converted;
+  return true;
+}
+
+bool ReadWholeNumberCell(const MUInterfaceMultiExperimentDataSource& reader, int row, int column, long* value) {
+  return ReadWholeNumber(reader.GetCellText(row, column), value);
+}
+
+long Difference(long a, long b) {
+  long result = 0;
+  if (__builtin_sub_overflow(a, b, &result)) return b < 0 ? LONG_MAX : LONG_MIN;
+  return result;
+}
+
+long Distance(long a, long b) {
+  const long difference = Difference(a, b);
+  if (difference == LONG_MIN) return LONG_MAX;
+  return difference < 0 ? -difference : difference;
+}
+
+}  // namespace Varnel
