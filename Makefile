@@ -4,7 +4,7 @@ BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 RUN_DIR     := $(BUILD_DIR)/run
 
-.PHONY: all deps configure build run test test-sanitize bench clean
+.PHONY: all deps configure build run run-faulty test test-sanitize bench clean
 
 all: build
 
@@ -19,6 +19,11 @@ build: configure
 
 run: build
 	@scripts/run-golden.sh $(BUILD_DIR) testdata/golden $(RUN_DIR)
+
+# The faulty corpus: every file shows the failures its verifier is meant to catch, so failures are the
+# expected outcome here; only a run that could not be made fails the target.
+run-faulty: build
+	@scripts/run-golden.sh $(BUILD_DIR) testdata/faulty $(BUILD_DIR)/run-faulty; [ $$? -le 1 ]
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
