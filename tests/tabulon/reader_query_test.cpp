@@ -1,85 +1,15 @@
-// The reader's cached queries: keys, bit-string row and column queries, predicates, distinct values, the cache
-// invalidation rules and the hiding of empty columns.
-#include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/muquerycachingbroker.h"
-#include "tabulon/src/muquerykey.h"
+// The reader's cached queries (bit-string row and column queries, distinct values, predicates, the cache
+// invalidation rules, empty-column hiding) and sorting.
 #include "tabulon/src/murowpredicate.h"
-#include "tabulon/src/murowrecord.h"
+#include "tests/support/datafile.h"
 #include "tests/support/scratchdir.h"
-#include "tests/tabulon/reader_test_files.h"
+#include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
 
-using namespace readertest;
+using namespace tabtest;
+using Rows = std::vector<int>;
 
 namespace {
-
-const wxString kSep(wxUniChar(7), 3);
-
-TEST(QueryKeys, Texts) {
-  const struct {
-    QueryKey key;
-    wxString part1, part2, part3;
-  } cases[] = {
-      {RowsWhereBitsMatchKey(64, 4), kSep + "GETROWINDICES", kSep + "WHEREBITSTRINGMATCHES", "1" + kSep + "64"},
-      {RowsWhereBitsAbsentKey(32, 1), kSep + "GETROWINDICES", kSep + "WHEREBITSTRINGABSENT", "0" + kSep + "32"},
-      {RowsWhereBitsAbsentKey(0, 2), kSep + "GETROWINDICES", kSep + "WHEREBITSTRINGABSENT", "2" + kSep + "0"},
-      {RowsWhereBitsAbsentKey(0, 3), kSep + "GETROWINDICES", kSep + "WHEREBITSTRINGABSENT", "2" + kSep + "0"},
-      {RowsWhereBitsHasXAbsentYKey(64, 32, 1), kSep + "GETROWINDICES", kSep + "WHEREBITSTRINGHASXABSENTY",
-       "0" + kSep + "64" + kSep + "32"},
-      {RowsWherePredicateKey("odd", 2, 1, 7), kSep + "GETROWINDICES", kSep + "WHEREPREDICATERETURNSTRUE",
-       "1" + kSep + "odd" + kSep + "1" + kSep + "7"},
-      {RowsWherePredicateKey("odd", 4, 0, 3), kSep + "GETROWINDICES", kSep + "WHEREPREDICATERETURNSTRUE",
-       "0" + kSep + "odd" + kSep + "0" + kSep + "3"},
-      {ColumnsWhereBitsMatchKey(1), kSep + "GETCOLUMNNAMES", kSep + "WHEREBITSTRINGMATCHES", "1"},
-      {ColumnsWhereBitsAbsentKey(60), kSep + "GETCOLUMNNAMES", kSep + "WHEREBITSTRINGABSENT", "60"},
-      {ColumnsWhereBitsHasXAbsentYKey(1, 32), kSep + "GETCOLUMNNAMES", kSep + "WHEREBITSTRINGHASXABSENTY",
-       "1" + kSep + "32"},
-      {DistinctValuesKey("Trial\nName", 1, true), "Trial\nName", "SELECTDISTINCTPERCOLUMN", "1" + kSep + "1"},
-      {DistinctValuesKey("X", 2, false), "X", "SELECTDISTINCTPERCOLUMN", "2" + kSep + "0"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.key.part1, c.part1);
-    EXPECT_EQ(c.key.part2, c.part2);
-    EXPECT_EQ(c.key.part3, c.part3);
-  }
-}
-
-TEST(QueryKeys, OrderIsLexicographicOverTheThreeParts) {
-  const QueryKey a{"a", "z", "z"}, b{"b", "a", "a"}, c{"b", "a", "b"}, d{"b", "b", ""};
-  EXPECT_TRUE(a < b);
-  EXPECT_TRUE(b < c);
-  EXPECT_TRUE(c < d);
-  EXPECT_FALSE(b < a);
-  EXPECT_FALSE(c < c);
-  EXPECT_TRUE(c == QueryKey({"b", "a", "b"}));
-}
-
-class CountedResult : public MUCachedQueryResult {
- public:
-  explicit CountedResult(int& alive) : alive(alive) { ++alive; }
-  ~CountedResult() override { --alive; }
-  int& alive;
-};
-
-TEST(QueryCachingBroker, OwnsItsResultsUntilCleared) {
-  int alive = 0;
-  {
-    MUQueryCachingBroker broker;
-    const QueryKey key{"a", "b", "c"};
-    broker.Store(key, std::make_unique<CountedResult>(alive));
-    broker.Store(key, std::make_unique<CountedResult>(alive));
-    broker.Store({"x", "", ""}, std::make_unique<CountedResult>(alive));
-    ASSERT_NE(broker.Find(key), nullptr);
-    EXPECT_EQ(broker.Find(key)->size(), 2u);
-    EXPECT_EQ(broker.Find({"a", "b", "d"}), nullptr);
-    EXPECT_EQ(alive, 3);
-    broker.Clear();
-    EXPECT_EQ(alive, 0);
-    EXPECT_EQ(broker.KeyCount(), 0u);
-    broker.Store(key, std::make_unique<CountedResult>(alive));
-  }
-  EXPECT_EQ(alive, 0);
-}
 
 // Holds for rows whose "Value" cell is an odd number; counts how often it was asked.
 class OddValue : public MURowPredicate {
@@ -101,203 +31,207 @@ class OddValue : public MURowPredicate {
 
 class ReaderQueries : public ::testing::Test {
  protected:
+  void SetUp() override {
+    testsupport::WriteDataFile(dir.File("q.txt"), {"Event\nName", "Value", "Text", "Blank", "Color\n(Trial Variable)"},
+                               {{"E0", "0", "a", "", "red"},
+                                {"E1", "1", " a", " ", "red"},
+                                {"E2", "2", "b", "", "blue"},
+                                {"E3", "3", "a", "  ", "red"},
+                                {"E4", "4", "b ", "", "green"},
+                                {"E5", "5", "c", "", "blue"},
+                                {"E6", "6", "a", "", "red"}});
+    reader = LoadReader(dir.File("q.txt"));
+  }
   testsupport::ScratchDir dir;
-  std::string path = WriteDataFile(
-      dir.File("q.txt"), {"Event", "Value", "Text", "Blank", "Color"}, {"Name", "", "", "", "(Trial Variable)"},
-      {{"E0", "0", "a", "", "red"},
-       {"E1", "1", " a", " ", "red"},
-       {"E2", "2", "b", "", "blue"},
-       {"E3", "3", "a", "  ", "red"},
-       {"E4", "4", "b ", "", "green"},
-       {"E5", "5", "c", "", "blue"},
-       {"E6", "6", "a", "", "red"}});
-  std::shared_ptr<MUExperimentTextReaderMultiFile> reader = LoadReader(path);
+  std::shared_ptr<MUExperimentTextReaderMultiFile> reader;
 };
 
-TEST_F(ReaderQueries, ColumnsAbsent60AreAllColumnsInHeadingOrder) {
+TEST_F(ReaderQueries, ColumnQueriesAreCachedUntilARefresh) {
   EXPECT_EQ(reader->GetColumnNamesWhereBitStringAbsent(60),
             WxList({"Event\nName", "Value", "Text", "Blank", "Color\n(Trial Variable)"}));
-  EXPECT_EQ(reader->GetColumnNamesWhereBitStringMatches(ColumnFlag_TrialVariable),
-            WxList({"Color\n(Trial Variable)"}));
-  EXPECT_EQ(reader->GetColumnNamesWhereBitStringMatches(0).size(), 5u);
+  EXPECT_EQ(reader->GetColumnNamesWhereBitStringMatches(ColumnFlag_TrialVariable), WxList({"Color\n(Trial Variable)"}));
   EXPECT_EQ(reader->GetColumnNamesWhereBitStringHasXAbsentY(0, ColumnFlag_TrialVariable).size(), 4u);
-  EXPECT_TRUE(reader->GetColumnNamesWhereBitStringHasXAbsentY(ColumnFlag_TrialVariable, ColumnFlag_TrialVariable)
-                  .empty());
-}
-
-TEST_F(ReaderQueries, BitsZeroSelectEveryRowOfTheScope) {
-  reader->HideRow(0);
+  reader->HideColumn("Text");
+  EXPECT_EQ(reader->GetColumnNamesWhereBitStringAbsent(60).size(), 5u);
   reader->Refresh();
-  const std::vector<int> sixRows = {0, 1, 2, 3, 4, 5};
-  const std::vector<int> sevenRows = {0, 1, 2, 3, 4, 5, 6};
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(0, MURowScope_Shown), sixRows);
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(0, MURowScope_Shown), sixRows);
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(0, MURowScope_All), sevenRows);
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(0, MURowScope_Unfiltered), sevenRows);
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Hidden, MURowScope_All), std::vector<int>{0});
-  EXPECT_TRUE(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Hidden, MURowScope_Shown).empty());
+  EXPECT_EQ(reader->GetColumnNamesWhereBitStringMatches(ColumnFlag_HiddenByUser), WxList({"Text"}));
+  EXPECT_EQ(reader->GetColumnIndex("Text"), -1);
+  reader->ShowColumn("Text");
+  reader->Refresh();
+  EXPECT_EQ(reader->GetColumnIndex("Text"), 2);
 }
 
-TEST_F(ReaderQueries, MarkedRowsByScope) {
+TEST_F(ReaderQueries, RowQueriesFollowTheScope) {
   reader->HideRow(0);
   reader->Refresh();
   reader->SetRowMarked(1, true);  // E2
   reader->SetRowMarked(4, true);  // E5
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_Shown), (std::vector<int>{1, 4}));
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_All), (std::vector<int>{2, 5}));
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringHasXAbsentY(MURowFlag_Marked, MURowFlag_Hidden, MURowScope_All),
-            (std::vector<int>{2, 5}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(0, MURowScope_Shown), (Rows{0, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(0, MURowScope_Shown), (Rows{0, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(0, MURowScope_All), (Rows{0, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(0, MURowScope_Unfiltered), (Rows{0, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Hidden, MURowScope_All), Rows{0});
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_Shown), (Rows{1, 4}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_All), (Rows{2, 5}));
   EXPECT_EQ(reader->GetRowIndicesWhereBitStringHasXAbsentY(0, MURowFlag_Marked | MURowFlag_Hidden, MURowScope_All),
-            (std::vector<int>{1, 3, 4, 6}));
-}
-
-TEST_F(ReaderQueries, RepeatedQueriesAreServedFromTheCacheUntilARefresh) {
-  const std::vector<int> before = reader->GetRowIndicesWhereBitStringAbsent(MURowFlag_Hidden, MURowScope_All);
-  reader->HideRow(3);
-  // Flags changed, but nothing changes the caches before the next refresh.
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(MURowFlag_Hidden, MURowScope_All), before);
-  EXPECT_EQ(before.size(), 7u);
-  reader->Refresh();
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(MURowFlag_Hidden, MURowScope_All).size(), 6u);
+            (Rows{1, 3, 4, 6}));
 }
 
 TEST_F(ReaderQueries, MarkingRecomputesOnlyQueriesOnTheMarkedBit) {
   EXPECT_TRUE(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_All).empty());
   EXPECT_EQ(reader->GetRowIndicesWhereBitStringHasXAbsentY(0, MURowFlag_Marked, MURowScope_Shown).size(), 7u);
   EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(MURowFlag_Hidden, MURowScope_All).size(), 7u);
-  reader->HideRow(0);  // leaves the cached answer on the hidden bit stale on purpose
+  reader->HideRow(0);  // leaves the cached answer on the hidden bit stale until the next refresh
   reader->SetRowMarked(2, true);
-  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_All), std::vector<int>{2});
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_All), Rows{2});
   EXPECT_EQ(reader->GetRowIndicesWhereBitStringHasXAbsentY(0, MURowFlag_Marked, MURowScope_Shown),
-            (std::vector<int>{0, 1, 3, 4, 5, 6}));
+            (Rows{0, 1, 3, 4, 5, 6}));
   EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(MURowFlag_Hidden, MURowScope_All).size(), 7u);
-  reader->SetRowMarked(2, false);
-  EXPECT_TRUE(reader->GetRowIndicesWhereBitStringMatches(MURowFlag_Marked, MURowScope_All).empty());
-}
-
-TEST_F(ReaderQueries, ColumnNamesAreCachedUntilARefresh) {
-  EXPECT_EQ(reader->GetColumnNamesWhereBitStringAbsent(ColumnFlag_HiddenByUser).size(), 5u);
-  reader->HideColumn("Text");
-  EXPECT_EQ(reader->GetColumnNamesWhereBitStringAbsent(ColumnFlag_HiddenByUser).size(), 5u);
   reader->Refresh();
-  EXPECT_EQ(reader->GetColumnNamesWhereBitStringAbsent(ColumnFlag_HiddenByUser).size(), 4u);
-  EXPECT_EQ(reader->GetColumnNamesWhereBitStringMatches(ColumnFlag_HiddenByUser), WxList({"Text"}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(MURowFlag_Hidden, MURowScope_All).size(), 6u);
 }
 
 TEST_F(ReaderQueries, DistinctValuesWithAndWithoutTrimming) {
   EXPECT_EQ(reader->SelectDistinctPerColumn("Text", MURowScope_Shown, false), WxList({"a", " a", "b", "b ", "c"}));
   EXPECT_EQ(reader->SelectDistinctPerColumn("Text", MURowScope_Shown, true), WxList({"a", "b", "c"}));
-  EXPECT_EQ(reader->SelectDistinctPerColumn("Color\n(Trial Variable)", MURowScope_All, false),
-            WxList({"red", "blue", "green"}));
   EXPECT_EQ(reader->SelectDistinctPerColumn("no such column", MURowScope_All, false), WxList({""}));
-}
-
-TEST_F(ReaderQueries, DistinctValuesFollowTheScope) {
   reader->HideRow(1);
   reader->Refresh();
   EXPECT_EQ(reader->SelectDistinctPerColumn("Text", MURowScope_Shown, false), WxList({"a", "b", "b ", "c"}));
   EXPECT_EQ(reader->SelectDistinctPerColumn("Text", MURowScope_All, false), WxList({"a", " a", "b", "b ", "c"}));
 }
 
-TEST_F(ReaderQueries, PredicateOverTheWholeSequence) {
+TEST_F(ReaderQueries, PredicatesOverTheSequenceAndRanges) {
   OddValue odd;
-  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, false), (std::vector<int>{1, 3, 5}));
   reader->HideRow(0);
   reader->Refresh();
-  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, false), (std::vector<int>{0, 2, 4}));
-  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, true), (std::vector<int>{1, 3, 5}));
-}
-
-TEST_F(ReaderQueries, PredicateRangeBounds) {
-  OddValue odd;
+  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, false), (Rows{0, 2, 4}));
+  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, true), (Rows{1, 3, 5}));
   const struct {
     int first, last;
-    std::vector<int> expected;
-  } cases[] = {
-      {2, 5, {3, 5}}, {5, 2, {3, 5}}, {-1, 2, {1}},  {4, -1, {5}}, {-3, -9, {1, 3, 5}},
-      {0, 7, {}},     {7, 0, {}},     {3, 3, {3}},   {0, 0, {}},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, true, c.first, c.last), c.expected)
-        << c.first << ".." << c.last;
+    Rows expected;
+  } ranges[] = {{2, 5, {3, 5}}, {5, 2, {3, 5}}, {-1, 2, {1}}, {4, -1, {5}}, {-3, -9, {1, 3, 5}},
+                {0, 7, {}},     {7, 0, {}},     {3, 3, {3}}};
+  for (const auto& r : ranges) {
+    EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, true, r.first, r.last), r.expected)
+        << r.first << ".." << r.last;
   }
+  MUExperimentTextReaderMultiFile empty;
+  EXPECT_TRUE(empty.GetRowIndicesWherePredicateReturnsTrue(odd, true).empty());
+  EXPECT_TRUE(empty.GetRowIndicesWherePredicateReturnsTrue(odd, false, -1, -1).empty());
 }
 
 TEST_F(ReaderQueries, PredicateResultsAreCachedWhenThePredicateAllows) {
-  OddValue cacheable;
+  OddValue cacheable, uncacheable(false);
   reader->GetRowIndicesWherePredicateReturnsTrue(cacheable, true, 5, 2);
-  EXPECT_EQ(cacheable.calls, 4);
-  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(cacheable, true, 2, 5), (std::vector<int>{3, 5}));
+  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(cacheable, true, 2, 5), (Rows{3, 5}));
   EXPECT_EQ(cacheable.calls, 4);
   reader->GetRowIndicesWherePredicateReturnsTrue(cacheable, false, 2, 5);
   EXPECT_EQ(cacheable.calls, 8);
   reader->Refresh();
   reader->GetRowIndicesWherePredicateReturnsTrue(cacheable, true, 2, 5);
   EXPECT_EQ(cacheable.calls, 12);
-
-  OddValue uncacheable(false);
   reader->GetRowIndicesWherePredicateReturnsTrue(uncacheable, true);
   reader->GetRowIndicesWherePredicateReturnsTrue(uncacheable, true);
   EXPECT_EQ(uncacheable.calls, 14);
+  cacheable.calls = 0;  // scope 3 is never cached
+  reader->GetRowIndicesWherePredicateReturnsTrueInScope(cacheable, 3, 0, 6);
+  reader->GetRowIndicesWherePredicateReturnsTrueInScope(cacheable, 3, 0, 6);
+  EXPECT_EQ(cacheable.calls, 14);
 }
 
-TEST_F(ReaderQueries, ScopeThreePredicateAnswersAreNeverCached) {
-  OddValue odd;
-  EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrueInScope(odd, 3, 0, 6), (std::vector<int>{1, 3, 5}));
-  reader->GetRowIndicesWherePredicateReturnsTrueInScope(odd, 3, 0, 6);
-  EXPECT_EQ(odd.calls, 14);
-  reader->GetRowIndicesWherePredicateReturnsTrueInScope(odd, MURowScope_Unfiltered, 0, 6);
-  reader->GetRowIndicesWherePredicateReturnsTrueInScope(odd, MURowScope_Unfiltered, 0, 6);
-  EXPECT_EQ(odd.calls, 21);
-}
-
-TEST_F(ReaderQueries, PredicateOverAnEmptyTable) {
-  MUExperimentTextReaderMultiFile empty;
-  OddValue odd;
-  EXPECT_TRUE(empty.GetRowIndicesWherePredicateReturnsTrue(odd, true).empty());
-  EXPECT_TRUE(empty.GetRowIndicesWherePredicateReturnsTrue(odd, false, -1, -1).empty());
-  EXPECT_TRUE(empty.SelectDistinctPerColumn("Value", MURowScope_Shown, true).empty());
-  EXPECT_TRUE(empty.GetColumnNamesWhereBitStringAbsent(60).empty());
-  EXPECT_TRUE(empty.GetRowIndicesWhereBitStringMatches(0, MURowScope_All).empty());
-  EXPECT_EQ(odd.calls, 0);
-}
-
-TEST_F(ReaderQueries, EmptyColumnsAreHiddenAfterTheNextRefresh) {
+TEST_F(ReaderQueries, EmptyColumnsAreJudgedOnTheShownRows) {
   reader->HideEmptyColumnsBasedOnCurrentlyShownRows();
-  EXPECT_TRUE(reader->IsRefreshNeeded());
   reader->Refresh();
-  EXPECT_EQ(reader->GetColumnIndex("Blank"), -1);
   EXPECT_EQ(reader->GetColumnNames(), WxList({"Event\nName", "Value", "Text", "Color\n(Trial Variable)"}));
-}
 
-TEST_F(ReaderQueries, EmptinessIsJudgedOnTheShownRowsOnly) {
-  const std::string file = WriteDataFile(dir.File("e.txt"), {"A", "B"}, {"", ""}, {{"x", ""}, {"y", "only here"}});
-  auto other = LoadReader(file);
+  testsupport::WriteDataFile(dir.File("e.txt"), {"A", "B"}, {{"x", ""}, {"y", "only here"}});
+  auto other = LoadReader(dir.File("e.txt"));
+  other->HideRow(0);
+  other->HideRow(1);
+  other->Refresh();
+  other->HideEmptyColumnsBasedOnCurrentlyShownRows();  // without shown rows nothing is hidden
+  EXPECT_FALSE(other->IsRefreshNeeded());
+  other->ShowAllRows();
+  other->Refresh();
   other->HideRow(1);
   other->Refresh();
   other->HideEmptyColumnsBasedOnCurrentlyShownRows();
   other->Refresh();
   EXPECT_EQ(other->GetColumnNames(), WxList({"A"}));
-  other->ShowAllRows();
-  other->ShowColumn("B");
-  other->Refresh();
-  other->HideEmptyColumnsBasedOnCurrentlyShownRows();
-  EXPECT_FALSE(other->ColumnHasFlags("B", ColumnFlag_HiddenByUser));
 }
 
-TEST_F(ReaderQueries, NothingIsHiddenWithoutShownRows) {
-  const std::string file = WriteDataFile(dir.File("one.txt"), {"A", "B"}, {"", ""}, {{"", ""}});
-  auto other = LoadReader(file);
-  other->HideRow(0);
-  other->Refresh();
-  other->HideEmptyColumnsBasedOnCurrentlyShownRows();
-  EXPECT_FALSE(other->IsRefreshNeeded());
-  other->ShowAllRows();
-  other->Refresh();
-  other->HideEmptyColumnsBasedOnCurrentlyShownRows();
-  other->Refresh();
-  EXPECT_EQ(other->GetColumnCount(), 0);
-  EXPECT_EQ(other->GetCellText(0, 0), "?");
+const std::string k18(18, 'm');  // covered by the sort keys
+const std::string k19a = k18 + "a", k19z = k18 + "z", k20 = k18 + "aa";
+
+struct SortCase {
+  const char* name;
+  std::vector<std::string> texts;
+  const char* column;
+  int direction;
+  std::vector<std::string> expected;
+};
+
+class Sorting : public ::testing::TestWithParam<SortCase> {};
+
+// Rows "R<i>" hold the texts both in "Word" and in the reaction-time column.
+TEST_P(Sorting, OrdersTheShownRows) {
+  testsupport::ScratchDir dir;
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& text : GetParam().texts) rows.push_back({"R" + std::to_string(rows.size()), text, text});
+  testsupport::WriteDataFile(dir.File("s.txt"), {"Row", "Word", "Reaction\nTime"}, rows);
+  auto reader = LoadReader(dir.File("s.txt"));
+  reader->SetSortSettings(GetParam().column, GetParam().direction);
+  EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Sorting,
+    ::testing::Values(
+        SortCase{"Ascending", {"pear", "apple", "fig", "banana", "Zebra"}, "Word", 0, {"R4", "R1", "R3", "R2", "R0"}},
+        SortCase{"Descending", {"pear", "apple", "fig", "banana", "Zebra"}, "Word", 1, {"R0", "R2", "R3", "R1", "R4"}},
+        SortCase{"AnyNonZeroDescends", {"b", "a", "c"}, "Word", -5, {"R2", "R0", "R1"}},
+        SortCase{"PrefixFirst", {"abc", "ab", "abcd", "a"}, "Word", 0, {"R3", "R1", "R0", "R2"}},
+        SortCase{"PrefixLastDescending", {"abc", "ab", "abcd", "a"}, "Word", 1, {"R2", "R0", "R1", "R3"}},
+        SortCase{"AcrossKeyParts",
+                 {"aaaaaab", "aaaaaaa", "aaaaaaaaaaaac", "aaaaaaaaaaaab", "aaaaab"}, "Word", 0,
+                 {"R1", "R3", "R2", "R0", "R4"}},
+        SortCase{"LongAfterShort", {k19z, k20, k18, k19a, "a", "z"}, "Word", 0, {"R4", "R2", "R3", "R1", "R0", "R5"}},
+        SortCase{"LongBeforeShortDescending", {k19z, k20, k18, k19a, "a", "z"}, "Word", 1,
+                 {"R5", "R0", "R1", "R3", "R2", "R4"}},
+        SortCase{"OnlyLong", {k20, k19z, k19a}, "Word", 0, {"R2", "R0", "R1"}},
+        SortCase{"OnlyLongDescending", {k20, k19z, k19a}, "Word", 1, {"R1", "R0", "R2"}},
+        SortCase{"Stable", {"b", "a", "b", "a", "b", k19a, k19a}, "Word", 0,
+                 {"R1", "R3", "R0", "R2", "R4", "R5", "R6"}},
+        SortCase{"StableDescending", {"b", "a", "b", "a", "b", k19a, k19a}, "Word", 1,
+                 {"R5", "R6", "R0", "R2", "R4", "R1", "R3"}},
+        SortCase{"ReactionTimeAsNumbers", {"100", "25", "abc", "25", "3.5"}, "Reaction\nTime", 0,
+                 {"R2", "R4", "R1", "R3", "R0"}},
+        SortCase{"ReactionTimeDescending", {"100", "25", "abc", "25", "3.5"}, "Reaction\nTime", 1,
+                 {"R0", "R1", "R3", "R4", "R2"}},
+        SortCase{"NoSuchColumn", {"c", "a", "b"}, "No Such Column", 0, {"R0", "R1", "R2"}}),
+    [](const ::testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ReaderQueries, SortKeepsHiddenRowsLastAndRecordsRowKeys) {
+  reader->HideRow(1);
+  reader->Refresh();
+  reader->SetSortSettings("Value", 1);
+  EXPECT_TRUE(reader->GetStatusText().StartsWith("Finished sorting by \"Value\""));
+  reader->Refresh();
+  EXPECT_EQ(ColumnTexts(*reader, "Value"), WxList({"6", "5", "4", "3", "2", "0"}));
+  EXPECT_EQ(reader->GetRowRecord(6, MURowScope_All)->CellText("Value"), "1");
+  EXPECT_EQ(reader->GetRowRecord(0, MURowScope_All)->positions[0], 6);
+  // Queries over all rows list positions in row-key order.
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(0, MURowScope_All), (Rows{5, 6, 4, 3, 2, 1, 0}));
+  EXPECT_EQ(reader->GetRowIndicesWhereBitStringAbsent(0, MURowScope_Shown), (Rows{0, 1, 2, 3, 4, 5}));
+
+  wxString column;
+  int direction = 0;
+  reader->GetSortSettings(column, direction);
+  EXPECT_EQ(column, "Value");
+  EXPECT_EQ(direction, 1);
+  reader->ClearSortSettings();
+  EXPECT_EQ(ColumnTexts(*reader, "Value"), WxList({"0", "2", "3", "4", "5", "6"}));
 }
 
 }  // namespace

@@ -1,33 +1,26 @@
 #pragma once
+// Runs the built tools as processes of their own, the way the host or a user starts them.
 #include <string>
 #include <sys/types.h>
 #include <vector>
 
 namespace runnertest {
 
-// How one run of the built runner (or another program) ended and what it printed.
 struct RunnerResult {
-  pid_t pid = 0;            // the runner's process id, which names its report
-  int exitCode = -1;        // -1 when it did not exit normally
-  int signal = 0;           // the signal that ended it, 0 when it exited
+  pid_t pid = 0;      // the program's process id, which names the runner's report
+  int exitCode = -1;  // -1 when it did not exit normally
   std::string out;
   std::string err;
 };
 
-std::string RunnerPath();
-std::string PluginPath();           // the real plug-in
-std::string RecordingPluginPath();  // the double that records its calls
+std::string ToolPath(const std::string& name);  // a program or library built into bin/
 
-// Runs a program (argv[0] is its path) in the current directory; extraEnvironment entries ("NAME=value")
-// are added to this process's environment for the child only.
-RunnerResult RunProgram(std::vector<std::string> argv, const std::vector<std::string>& extraEnvironment = {});
+// Runs argv (argv[0] is the program's path) in the current directory, with "NAME=value" entries added to its
+// environment and nothing on its standard input.
+RunnerResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& environment = {});
+RunnerResult RunRunner(std::vector<std::string> arguments, const std::vector<std::string>& environment = {});
 
-// Runs the runner in the current directory with the given arguments; extraEnvironment entries
-// ("NAME=value") are added to this process's environment for the child only.
-RunnerResult RunRunner(const std::vector<std::string>& arguments,
-                       const std::vector<std::string>& extraEnvironment = {});
-
-// Where a runner with this process id finds its report, below its work directory.
+// Where a runner with this process id writes its report, below its work directory.
 std::string ReportPathIn(const std::string& workDir, pid_t pid);
 
 }  // namespace runnertest

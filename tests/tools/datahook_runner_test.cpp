@@ -1,4 +1,5 @@
-// The runner driving the real plug-in, run as the host would run it: as a process of its own.
+// The runner end to end, as a process of its own: with the real plug-in for exit codes and summaries, and with
+// a plug-in double for what exactly it hands over and for reports the real plug-in does not write.
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
@@ -10,103 +11,203 @@ using runnertest::ReportPathIn;
 using runnertest::RunRunner;
 using testsupport::FileExists;
 using testsupport::ReadFile;
-using testsupport::SchemaErrors;
+using testsupport::WriteFile;
 
-std::string DefaultSuite(pid_t pid) {
-  return "DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(pid);
+const std::string kNoVerifier =
+    "    subject: no logic was found to test this datafile. one cause could be DUPLICATE NAMES of datafiles\n"
+    "    message: we should have found something mapped by name. it should have registered via "
+    "DataHookOutputTestingPlugin::RegisterOneSingleVerifier\n";
+
+TEST(DatahookRunner, SummaryAndExitStatusFollowTheReport) {
+  testsupport::ScratchDir scratch;
+  const auto empty = RunRunner({});
+  const std::string suite = "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(empty.pid);
+  EXPECT_EQ(empty.exitCode, 0) << empty.err;
+  EXPECT_EQ(empty.out, suite + ": tests 1, failures 0\ntotal: suites 1, tests 1, failures 0\nreport: " +
+                           ReportPathIn(scratch.Path(), empty.pid) + "\n");
+  EXPECT_EQ(testsupport::SchemaErrors(ReportPathIn(scratch.Path(), empty.pid)), "");
+
+  const auto one = RunRunner({"Other Experiment.txt"});
+  EXPECT_EQ(one.exitCode, 1) << one.err;
+  EXPECT_EQ(one.out, "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(one.pid) +
+                         ": tests 3, failures 1\n  FAILED test003locating_verifier_for_Other Experiment\n" +
+                         kNoVerifier + "total: suites 1, tests 3, failures 1\nreport: " +
+                         ReportPathIn(scratch.Path(), one.pid) + "\n");
 }
 
-TEST(DatahookRunner, WithoutDataFilesShowsTheStartingReportAndPasses) {
+TEST(DatahookRunner, DataFilesInOrderThenHostAssertionsShowingTheirFirstLine) {
   testsupport::ScratchDir scratch;
-  const auto run = RunRunner({});
-  ASSERT_EQ(run.signal, 0) << run.err;
-  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-  const std::string report = ReportPathIn(scratch.Path(), run.pid);
-  EXPECT_EQ(run.out, "suite " + DefaultSuite(run.pid) + ": tests 1, failures 0\n" +
-                         "total: suites 1, tests 1, failures 0\n" + "report: " + report + "\n");
-  ASSERT_TRUE(FileExists(report));
-  EXPECT_NE(ReadFile(report).find("test001SingleDummyPassingTest"), std::string::npos);
-  EXPECT_EQ(SchemaErrors(report), "");
-}
-
-TEST(DatahookRunner, DataFileWithoutVerifierFailsWithSubjectAndFirstMessageLine) {
-  testsupport::ScratchDir scratch;
-  const auto run = RunRunner({"Other Experiment.txt"});
-  ASSERT_EQ(run.signal, 0) << run.err;
-  EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
-  EXPECT_EQ(run.out,
-            "suite " + DefaultSuite(run.pid) + ": tests 3, failures 1\n" +
-                "  FAILED test003locating_verifier_for_Other Experiment\n"
-                "    subject: no logic was found to test this datafile. one cause could be DUPLICATE NAMES of "
-                "datafiles\n"
-                "    message: we should have found something mapped by name. it should have registered via "
-                "DataHookOutputTestingPlugin::RegisterOneSingleVerifier\n"
-                "total: suites 1, tests 3, failures 1\n"
-                "report: " +
-                ReportPathIn(scratch.Path(), run.pid) + "\n");
-  EXPECT_EQ(SchemaErrors(ReportPathIn(scratch.Path(), run.pid)), "");
-}
-
-TEST(DatahookRunner, DataFilesAreHandedOverInTheOrderGiven) {
-  testsupport::ScratchDir scratch;
-  const auto run = RunRunner({"zeta.txt", "alpha.txt"});
+  const auto run = RunRunner({"--host-assert", "first.cpp:10\nsecond line", "--workdir", "runs/one", "zeta.txt",
+                              "--host-assert=second.cpp:20", "alpha.txt"});
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  const std::size_t zeta = run.out.find("FAILED test003locating_verifier_for_zeta\n");
-  const std::size_t alpha = run.out.find("FAILED test005locating_verifier_for_alpha\n");
-  ASSERT_NE(zeta, std::string::npos) << run.out;
-  ASSERT_NE(alpha, std::string::npos) << run.out;
-  EXPECT_LT(zeta, alpha);
-  EXPECT_NE(run.out.find("total: suites 1, tests 5, failures 2\n"), std::string::npos) << run.out;
-}
-
-TEST(DatahookRunner, HostAssertionsFailInOrderShowingOnlyTheFirstLineOfTheirText) {
-  testsupport::ScratchDir scratch;
-  const auto run = RunRunner({"--host-assert", "first.cpp:10\nsecond line of the first", "--host-assert=second.cpp:20"});
-  ASSERT_EQ(run.signal, 0) << run.err;
-  EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
-  EXPECT_NE(run.out.find("  FAILED test002TestingPluginDH_AssertionFailure_00001\n"
+  EXPECT_NE(run.out.find("  FAILED test003locating_verifier_for_zeta\n" + kNoVerifier +
+                         "  FAILED test005locating_verifier_for_alpha\n" + kNoVerifier +
+                         "  FAILED test006TestingPluginDH_AssertionFailure_00001\n"
                          "    subject: actual file and line number shown in DETAILED TEXT\n"
                          "    message: first.cpp:10\n"
-                         "  FAILED test003TestingPluginDH_AssertionFailure_00002\n"
-                         "    subject: actual file and line number shown in DETAILED TEXT\n"
-                         "    message: second.cpp:20\n"),
+                         "  FAILED test007TestingPluginDH_AssertionFailure_00002\n"),
             std::string::npos)
       << run.out;
-  EXPECT_EQ(run.out.find("second line of the first"), std::string::npos) << run.out;
-  const std::string report = ReadFile(ReportPathIn(scratch.Path(), run.pid));
-  EXPECT_NE(report.find("first.cpp:10\nsecond line of the first"), std::string::npos) << report;
-}
-
-TEST(DatahookRunner, HostAssertionsComeAfterAllDataFiles) {
-  testsupport::ScratchDir scratch;
-  const auto run = RunRunner({"--host-assert", "early.cpp:1", "late experiment.txt"});
-  EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_NE(run.out.find("FAILED test003locating_verifier_for_late experiment\n"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("FAILED test004TestingPluginDH_AssertionFailure_00001\n"), std::string::npos) << run.out;
-}
-
-TEST(DatahookRunner, ReportIsWrittenInTheWorkDirWhichIsCreatedWhenMissing) {
-  testsupport::ScratchDir scratch;
-  const auto run = RunRunner({"--workdir", "runs/first", "Other Experiment.txt"});
-  EXPECT_EQ(run.exitCode, 1) << run.err;
-  const std::string report = ReportPathIn(scratch.File("runs/first"), run.pid);
-  ASSERT_TRUE(FileExists(report)) << run.out << run.err;
-  EXPECT_FALSE(FileExists(scratch.File("scons-out")));
+  EXPECT_EQ(run.out.find("second line"), std::string::npos);
+  // The work directory is created; the report is written there and holds the whole text.
+  const std::string report = ReportPathIn(scratch.File("runs/one"), run.pid);
   EXPECT_NE(run.out.find("report: " + report + "\n"), std::string::npos) << run.out;
-  EXPECT_TRUE(FileExists(scratch.File("runs/first/scons-out/opt/tests/auto_experiment_tests/special_flag_file_" +
-                                      std::to_string(run.pid) + ".dat")));
-  EXPECT_EQ(SchemaErrors(report), "");
+  EXPECT_NE(ReadFile(report).find("first.cpp:10\nsecond line"), std::string::npos);
 }
 
-TEST(DatahookRunner, ExplicitPluginPathIsUsedRelativeToTheStartDirectory) {
+TEST(DatahookRunner, HelpExplainsOptionsAreaLinesAndExitStatus) {
   testsupport::ScratchDir scratch;
-  testsupport::WriteFile(scratch.File("not-a-library.so"), "plain text\n");
-  const auto real = RunRunner({"--plugin", runnertest::PluginPath(), "--workdir", "elsewhere"});
-  EXPECT_EQ(real.exitCode, 0) << real.err;
-  // Resolved against the start directory, not the work directory and not the library search path.
-  const auto relative = RunRunner({"--plugin", "not-a-library.so", "--workdir", "elsewhere"});
-  EXPECT_EQ(relative.exitCode, 2);
-  EXPECT_NE(relative.err.find(scratch.File("not-a-library.so")), std::string::npos) << relative.err;
+  const auto run = RunRunner({"--help", "--no-such-option"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  for (const char* part : {"--plugin PATH", "--workdir DIR", "--stim-areas FILE", "--host-assert TEXT", "DATAFILE",
+                           "x  y  width  height  responseId  areaName", "  2  "}) {
+    EXPECT_NE(run.out.find(part), std::string::npos) << part;
+  }
+}
+
+struct StopCase {
+  const char* label;
+  std::vector<std::string> arguments;
+  std::string message;
+  std::string file = "", contents = "";  // written to the scratch directory first
+  std::vector<std::string> environment = {};
+};
+
+class DatahookRunnerStops : public testing::TestWithParam<StopCase> {};
+
+TEST_P(DatahookRunnerStops, WithStatus2AndAMessage) {
+  testsupport::ScratchDir scratch;
+  if (!GetParam().file.empty()) WriteFile(scratch.File(GetParam().file), GetParam().contents);
+  const auto run = RunRunner(GetParam().arguments, GetParam().environment);
+  EXPECT_EQ(run.exitCode, 2) << run.out << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
+}
+
+const std::string kRecording = runnertest::ToolPath("recording-datahook-plugin.so");
+const std::string kBrokenReport = "<?xml version=\"1.0\"?>\n<testsuites>\n<testsuite name=\"a\">\n</testsuites>\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DatahookRunnerStops,
+    testing::Values(
+        StopCase{"UnknownOption", {"--verbose", "a.txt"}, "unknown option '--verbose'"},
+        StopCase{"MissingValue", {"a.txt", "--workdir"}, "option --workdir needs a value"},
+        StopCase{"EmptyValue", {"--plugin="}, "option --plugin needs a non-empty value"},
+        StopCase{"RepeatedOption", {"--workdir", "a", "--workdir", "b"}, "--workdir given more than once"},
+        StopCase{"EmptyDataFile", {""}, "an empty data file path"},
+        StopCase{"DataFileNotUtf8", {"bad\xff.txt"}, "data file path is not valid UTF-8"},
+        StopCase{"MissingStimAreaFile", {"--stim-areas", "absent"}, "cannot read stimulus-area file 'absent'"},
+        StopCase{"MissingPlugin", {"--plugin", "/nonexistent/p.so"},
+                 "cannot load plug-in '/nonexistent/p.so': /nonexistent/p.so: cannot open shared object file"},
+        StopCase{"PluginNoLibrary", {"--plugin", "fake.so"}, "invalid ELF header", "fake.so", std::string(200, 'x')},
+        StopCase{"PluginWithoutFactory", {"--plugin", runnertest::ToolPath("libVNPlugInCommon.so")},
+                 "the plug-in does not export VNSdkGetObjectPtr"},
+        StopCase{"WorkDirNotCreatable", {"--workdir", "occupied/sub"}, "cannot prepare work directory", "occupied"},
+        StopCase{"NoReport", {"--plugin", kRecording}, "the plug-in wrote no report; expected ", "", "",
+                 {"RECORDING_PLUGIN_REPORT=absent.xml"}},
+        StopCase{"ReportNotXml", {"--plugin", kRecording},
+                 "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites", "r.xml", kBrokenReport,
+                 {"RECORDING_PLUGIN_REPORT=r.xml"}},
+        StopCase{"XmlButNoReport", {"--plugin", kRecording}, "not a test report: the root element is <html>", "r.xml",
+                 "<html><body/></html>\n", {"RECORDING_PLUGIN_REPORT=r.xml"}}),
+    [](const testing::TestParamInfo<StopCase>& info) { return std::string(info.param.label); });
+
+struct StimAreaCase {
+  const char* label;
+  std::string contents;
+  int line;
+  const char* problem;
+};
+
+class DatahookRunnerStimAreas : public testing::TestWithParam<StimAreaCase> {};
+
+TEST_P(DatahookRunnerStimAreas, BadLineIsAUsageErrorNamingFileAndLine) {
+  testsupport::ScratchDir scratch;
+  WriteFile(scratch.File("a.stimareas"), GetParam().contents);
+  const auto run = RunRunner({"--stim-areas", "a.stimareas", "x.txt"});
+  EXPECT_EQ(run.exitCode, 2) << run.out;
+  EXPECT_NE(run.err.find("a.stimareas:" + std::to_string(GetParam().line) + ": malformed stimulus area (" +
+                         GetParam().problem + "); expected x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName"),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(FileExists(scratch.File("scons-out")));
+}
+
+const std::string kGoodLine = "1\t2\t3\t4\t5\tname\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DatahookRunnerStimAreas,
+    testing::Values(
+        StimAreaCase{"TooFewFields", kGoodLine + "1\t2\t3\t4\t5\n", 2, "fewer than 6 tab-separated fields"},
+        StimAreaCase{"BlanksInsteadOfTabs", "1 2 3 4 5 name\n", 1, "fewer than 6 tab-separated fields"},
+        StimAreaCase{"EmptyLinesCount", "\n" + kGoodLine + "\r\n\n1\t2\t3\t4\tfive\tn\n", 5,
+                     "responseId is not an integer: 'five'"},
+        StimAreaCase{"TrailingText", "10px\t2\t3\t4\t5\tn\n", 1, "x is not an integer: '10px'"},
+        StimAreaCase{"EmptyNumber", "1\t\t3\t4\t5\tn\n", 1, "y is not an integer: ''"},
+        StimAreaCase{"Blank", "1\t2\t3\t 4\t5\tn\n", 1, "height is not an integer: ' 4'"},
+        StimAreaCase{"TooLarge", "1\t2\t3\t4\t2147483648\tn\n", 1, "responseId is not an integer: '2147483648'"},
+        StimAreaCase{"Negative", kGoodLine + "1\t2\t-3\t4\t5\tn\n", 2, "width and height must not be negative"},
+        StimAreaCase{"NameNotUtf8", "1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}),
+    [](const testing::TestParamInfo<StimAreaCase>& info) { return std::string(info.param.label); });
+
+TEST(DatahookRunnerCalls, AbsolutePathsInOrderEachWithTheStimAreas) {
+  testsupport::ScratchDir scratch;
+  WriteFile(scratch.File("run.stimareas"), "\xEF\xBB\xBF-10\t20\t300\t400\t1\tleft button\r\n\n0\t0\t0\t0\t-2\t\n"
+                                           "2147483647\t-2147483648\t5\t6\t7\tname\twith tab\n");
+  const auto run = RunRunner({"--plugin", kRecording, "--workdir", "work", "--stim-areas", "run.stimareas", "b.txt",
+                              "sub/../a.txt", "/elsewhere/e.txt"});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  const std::string areas =
+      " areas=[-10 20 300 400 1 left button][0 0 0 0 -2 ][2147483647 -2147483648 5 6 7 name\twith tab]\n";
+  EXPECT_EQ(ReadFile(scratch.File("work/recorded-calls.txt")),
+            "path=" + scratch.File("b.txt") + areas + "path=" + scratch.File("sub/../a.txt") + areas +
+                "path=/elsewhere/e.txt" + areas);
+
+  // Without the option, and with a file of empty lines only, the list is empty.
+  WriteFile(scratch.File("none.stimareas"), "\n\r\n");
+  RunRunner({"--plugin", kRecording, "--workdir=w2", "one.txt"});
+  RunRunner({"--plugin", kRecording, "--workdir=w2", "--stim-areas=none.stimareas", "one.txt"});
+  EXPECT_EQ(ReadFile(scratch.File("w2/recorded-calls.txt")),
+            "path=" + scratch.File("one.txt") + " areas=\n" + "path=" + scratch.File("one.txt") + " areas=\n");
+}
+
+TEST(DatahookRunnerCalls, ProgressGoesToStandardErrorOnlyForMoreThanFiveFiles) {
+  testsupport::ScratchDir scratch;
+  const std::vector<std::string> five = {"--plugin", kRecording, "1.txt", "2.txt", "3.txt", "4.txt", "5.txt"};
+  EXPECT_EQ(RunRunner(five).err, "");
+  std::vector<std::string> six = five;
+  six.push_back("6.txt");
+  const auto run = RunRunner(six);
+  EXPECT_NE(run.err.find("[1/6] " + scratch.File("1.txt") + "\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[6/6] " + scratch.File("6.txt") + "\n"), std::string::npos) << run.err;
+}
+
+TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheContents) {
+  testsupport::ScratchDir scratch;
+  WriteFile(scratch.File("r.xml"),
+            "<testsuites tests=\"4\" failures=\"2\">\n"
+            "  <testsuite name=\"First\" tests=\"2\" failures=\"1\">\n    <testcase name=\"p\" />\n"
+            "    <testcase name=\"split\"><failure message=\"a &amp; b\">\n <![CDATA[where:1\nsaw ]]]]><![CDATA[> "
+            "here\nsecond line]]>\n</failure></testcase>\n  </testsuite>\n"
+            "  <testsuite name=\"Empty\" tests=\"0\" failures=\"0\"/>\n"
+            "  <testsuite name=\"Third\" tests=\"1\" failures=\"1\">\n"
+            "    <testcase name=\"plain\"><failure message=\"s2\">\n   loc:2\nfirst\nsecond\n</failure></testcase>\n"
+            "  </testsuite>\n</testsuites>\n");
+  const auto run = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_EQ(run.out, "suite First: tests 2, failures 1\n  FAILED split\n    subject: a & b\n    message: saw ]]> here\n"
+                     "suite Empty: tests 0, failures 0\n"
+                     "suite Third: tests 1, failures 1\n  FAILED plain\n    subject: s2\n    message: first\n"
+                     "total: suites 3, tests 3, failures 2\n"
+                     "report: " + ReportPathIn(scratch.Path(), run.pid) + "\n");
+  EXPECT_EQ(run.err, "datahook-runner: warning: the report declares tests=\"4\" but holds 3\n");
+
+  // Counts that claim failures the report does not hold are warned about; the verdict is a pass.
+  WriteFile(scratch.File("r.xml"), "<testsuites><testsuite name=\"S\" tests=\"1\" failures=\"1\">"
+                                   "<testcase name=\"p\"/></testsuite></testsuites>\n");
+  const auto claims = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  EXPECT_EQ(claims.exitCode, 0) << claims.err;
+  EXPECT_NE(claims.err.find("warning: suite 'S' declares failures=\"1\" but holds 0\n"), std::string::npos);
 }
 
 }  // namespace

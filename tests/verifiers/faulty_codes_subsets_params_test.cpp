@@ -26,18 +26,20 @@ const char kTwoMacros[] = "2772_2_macro_1_reg.vn4";
 
 std::string File(const std::string& experiment, const std::string& fault) { return experiment + " " + fault + ".txt"; }
 
+const std::string kSomethingBad = "Something bad happened instead.";
+const std::string kFiftySix =
+    "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 proportion.";
+
 ExpectedFailure MouseColumns(const std::string& name, int line) {
   return {name, "Datafile columns are NOT as expected.", line,
           "there are missing columns or something. this is a weird test."};
 }
 
-const ExpectedFailure kTextEventsSplit = {
-    "we_presented_all_events", "Something bad happened instead 56.", 69,
-    "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 proportion."};
+const ExpectedFailure kTextEventsSplit = {"we_presented_all_events", "Something bad happened instead 56.", 69,
+                                          kFiftySix};
 
 ExpectedFailure MacroEvents(const std::string& name) {
-  return {name, "Something bad happened instead.", 99,
-          "We expected to see each variable name to show up exactly once."};
+  return {name, kSomethingBad, 99, "We expected to see each variable name to show up exactly once."};
 }
 
 const FaultyCase kCases[] = {
@@ -76,19 +78,17 @@ const FaultyCase kCases[] = {
     // Text events with and without parameters.
     {File(kTextParams, "21-5-30 split"), kTextParams, {kTextEventsSplit}},
     {File(kTextParams, "capital P"), kTextParams, {kTextEventsSplit, Duration("Expansion", kTextParams, 30, 60, 61)}},
-    {File(kTextNoParams, "one trial short"), kTextNoParams,
-     {{"we_presented_all_events", "Something bad happened instead.", 69,
-       "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 proportion."},
+    {File(kTextNoParams, "one trial short"), kTextNoParams, {{"we_presented_all_events", kSomethingBad, 69, kFiftySix},
       Duration("Expansion", kTextNoParams, 30, 70, 71)}},
 
     // Parameters, trial-level actions and macro-presented events.
     {File(kParam2Param, "counter off by one"), kParam2Param,
-     {{"Having_parameters_get_modified_by_values_in_other_parameters", "Something bad happened instead.", 125,
+     {{"Having_parameters_get_modified_by_values_in_other_parameters", kSomethingBad, 125,
        "We expected very  specific values to be in the parameter cells, at least one of them wasn't right."},
       Duration("Experiment", kParam2Param, 1500, 1620, 1621)}},
     {File(kTrialActions, "green twice"), kTrialActions,
-     {{"Having_events_presented_with_the_right_color_variables_in_specific_order", "Something bad happened instead.",
-       83, "We expected RGBRGB to show up in the data file in that precise order"}}},
+     {{"Having_events_presented_with_the_right_color_variables_in_specific_order", kSomethingBad, 83,
+       "We expected RGBRGB to show up in the data file in that precise order"}}},
     {File(kFeedback, "fourth row"), kFeedback,
      {MacroEvents("Having_1_event_presented_normally_and_1_presented_via_feedback_and_block_Level_macro_functions")}},
     {File(kTwoMacros, "green missing"), kTwoMacros,

@@ -18,10 +18,13 @@ const char kSublistExp[] = "one_sublist_exp_randomization.vn5";
 const char kSublistGroup[] = "one_sublist_group_randomization.vn5";
 const char kSubsets[] = "2012-12-20_test_reset_the_subset.vn5";
 
+std::string File(const std::string& experiment, const std::string& fault) { return experiment + " " + fault + ".txt"; }
+
 const std::string kTrialMissingSubject = "An entire trial went missing";
 const std::string kTrialMissingMessage =
     "We could not even proceed to do detailed analysis of the trial, because we found no trial matching the "
     "expected name";
+const std::string kAllNumerals = "regardless of shuffled ordering we should see all numerals 1 through 7";
 const std::string kRowCountMessage =
     "The given trial should always have the expected row count. Something is clearly wrong now.";
 
@@ -63,14 +66,14 @@ ExpectedFailure CoinFlipTags() {
 
 const FaultyCase kCases[] = {
     // Paired, unpaired and crossed lists.
-    {std::string(kLists) + " unnamed last row.txt", kLists,
+    {File(kLists, "unnamed last row"), kLists,
      {{"INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN", "Some trial failed to meet our naming conventions", 141,
        "BaseTrialNameAtRow parses trial names and expects ONE COMMA in each trial name"}}},
-    {std::string(kLists) + " sequence faults.txt", kLists,
+    {File(kLists, "sequence faults"), kLists,
      {TrialMoreRows("TRIAL_01_ALWAYS_SAME"), TrialFewerRows("TRIAL_03B_ALWAYS_SAME"),
       TrialOutOfSequence("TRIAL_05_ALWAYS_SAME"), TrialOutOfSequence("TRIAL_07_ALWAYS_SAME"),
       {"TRIAL_09_ALWAYS_SAME", kTrialMissingSubject, 162, kTrialMissingMessage}}},
-    {std::string(kLists) + " unpaired copies alike.txt", kLists,
+    {File(kLists, "unpaired copies alike"), kLists,
      {{"UNPAIRED_HAPPENS_ANEW_FOR_EACH_TRIAL", "Something wrong with the numeric list", 642,
        "the pairings should come out DIFFERENT in each of the copied trials ... could fail with SLIM RARE chance"},
       {"NOT_ALWAYS_SAME_REPEATER",
@@ -79,86 +82,82 @@ const FaultyCase kCases[] = {
        "When combining lists of unmatched sizes as UNPAIRED the item from the short list that is repeated should "
        "change from trial to trial"},
       Duration("Experiment", kLists, 1450, 2500, 2501), Duration("Expansion", kLists, 100, 160, 99)}},
-    {std::string(kLists) + " trial 2 copy faults.txt", kLists,
+    {File(kLists, "trial 2 copy faults"), kLists,
      {{"COPIES_OF_TRIAL_2_LOOP_2", kTrialMissingSubject, 558, kTrialMissingMessage},
       {"COPIES_OF_TRIAL_2_LOOP_4", "Something wrong with the alphabetic list", 602,
        "the alphabetic list should always end up as aaabbcc or aabbbcc or aabbccc"}}},
-    {std::string(kLists) + " trial 4 in order.txt", kLists,
+    {File(kLists, "trial 4 in order"), kLists,
      {Trial4Alphabetic(),
       {"TRIAL_4_NUMERIC_PORTION_MAY_FAIL_ONCE_PER_BLUE_MOON",
        "ok to rarely fail ... for UNPAIRED we expect the numbers to be shuffled", 764,
        "for the UNPAIRED setting we expect 1 through 7 to not be in perfect order ... but probabilistically it "
        "will sometimes happen"}}},
-    {std::string(kLists) + " trial 4 past E.txt", kLists,
+    {File(kLists, "trial 4 past E"), kLists,
      {Trial4Alphabetic(),
-      {"TRIAL_4_NUMERIC_PORTION_B", "regardless of shuffled ordering we should see all numerals 1 through 7", 785,
-       "regardless of shuffled ordering we should see all numerals 1 through 7"}}},
-    {std::string(kLists) + " trial 4 six numerals.txt", kLists,
+      {"TRIAL_4_NUMERIC_PORTION_B", kAllNumerals, 785, kAllNumerals}}},
+    {File(kLists, "trial 4 six numerals"), kLists,
      {{"TRIAL_4_COUNTING_HOW_MANY_NUMBERS", "there were not exactly 7 number presentations", 748,
        "we should have had exactly 7 number presentations during this trial"}}},
-    {std::string(kLists) + " trial 4 missing.txt", kLists,
+    {File(kLists, "trial 4 missing"), kLists,
      {{"LOCATE_TRIAL_BASENAME_04", kTrialMissingSubject, 681, kTrialMissingMessage}}},
 
     // Lists presented as sub-events, and list events attached as feedback.
-    {std::string(kRsvp) + " backslash doubled.txt", kRsvp,
-     {OrderMismatch(3, "[SubEvent 2] a (1, (1) aaa\\(1) bbb\\(1) ccc)")}},
-    {std::string(kRsvp) + " sub-event missing.txt", kRsvp,
+    {File(kRsvp, "backslash doubled"), kRsvp, {OrderMismatch(3, "[SubEvent 2] a (1, (1) aaa\\(1) bbb\\(1) ccc)")}},
+    {File(kRsvp, "sub-event missing"), kRsvp,
      {TooFewCells(), TooFewCells(), Duration("Experiment", kRsvp, 396, 460, 461),
       Duration("Expansion", kRsvp, 35, 70, 71)}},
-    {std::string(kListFeedback) + " feedback item advanced.txt", kListFeedback,
+    {File(kListFeedback, "feedback item advanced"), kListFeedback,
      {OrderMismatch(7, "3 (1, 2a)"), Duration("Expansion", kListFeedback, 35, 70, 71)}},
-    {std::string(kListFeedback) + " clash renamed.txt", kListFeedback,
+    {File(kListFeedback, "clash renamed"), kListFeedback,
      {OrderMismatch(13, "b, 1"), Duration("Experiment", kListFeedback, 420, 520, 419)}},
 
     // Responses, feedback and branching.
-    {std::string(kWays) + " sub-block row.txt", kWays,
-     {TooManyCells(), Duration("Experiment", kWays, 180, 1100, 179)}},
-    {std::string(kWays) + " block renamed.txt", kWays,
-     {OrderMismatch(4, "b2 no subblocks (due to v4 rand settings)")}},
-    {std::string(kCase2781) + " ecode4 a row late.txt", kCase2781, {OrderMismatch(19, "b")}},
-    {std::string(kCase2781) + " tcode1 early and feedback swapped.txt", kCase2781,
+    {File(kWays, "sub-block row"), kWays, {TooManyCells(), Duration("Experiment", kWays, 180, 1100, 179)}},
+    {File(kWays, "block renamed"), kWays, {OrderMismatch(4, "b2 no subblocks (due to v4 rand settings)")}},
+    {File(kCase2781, "ecode4 a row late"), kCase2781, {OrderMismatch(19, "b")}},
+    {File(kCase2781, "tcode1 early and feedback swapped"), kCase2781,
      {OrderMismatch(40, "E13-fb"), OrderMismatch(4, ""), Duration("Experiment", kCase2781, 28000, 29700, 29701),
       Duration("Expansion", kCase2781, 45, 90, 91)}},
-    {std::string(kBranching) + " init set early.txt", kBranching, {OrderMismatch(5, "unset")}},
-    {std::string(kBranching) + " repeated once more.txt", kBranching,
+    {File(kBranching, "init set early"), kBranching, {OrderMismatch(5, "unset")}},
+    {File(kBranching, "repeated once more"), kBranching,
      {TooManyCells(), TooManyCells(), Duration("Experiment", kBranching, 90, 400, 401)}},
-    {std::string(kPrecedence) + " feedback after event 8.txt", kPrecedence, {TooManyCells()}},
-    {std::string(kPrecedence) + " no feedback after event 14.txt", kPrecedence,
+    {File(kPrecedence, "feedback after event 8"), kPrecedence, {TooManyCells()}},
+    {File(kPrecedence, "no feedback after event 14"), kPrecedence,
      {TooFewCells(), Duration("Experiment", kPrecedence, 49, 1750, 48)}},
-    {std::string(kPrecedence) + " label upper case.txt", kPrecedence, {OrderMismatch(45, "event (27, aa)")}},
-    {std::string(kCodes) + " code 1 scored correct.txt", kCodes, {CodeOneScoredWrong()}},
-    {std::string(kCodes) + " scores wrong case.txt", kCodes,
+    {File(kPrecedence, "label upper case"), kPrecedence, {OrderMismatch(45, "event (27, aa)")}},
+    {File(kCodes, "code 1 scored correct"), kCodes, {CodeOneScoredWrong()}},
+    {File(kCodes, "scores wrong case"), kCodes,
      {CodeOneScoredWrong(),
       {"Events_with_val_2_should_be_Correct", "Some row with code value 2 is scored wrong.", 116,
        "All rows with code value 2 should be scored as C -- CORRECT -- for this experiment."},
       Duration("Experiment", kCodes, 1600, 1780, 1781), Duration("Expansion", kCodes, 20, 50, 51)}},
-    {std::string(kCodes) + " missing code.txt", kCodes,
+    {File(kCodes, "missing code"), kCodes,
      {OrderMismatch(3, "value_02"),
       {"All_rows_must_have_valid_code_value",
        "Some row was present that did not have EITHER of the two valid code values.", 125,
        "All events in this experiment were given a code value, so every row in the output should reflect that."}}},
 
     // Sublists and subsets.
-    {std::string(kSublistExp) + " all five items.txt", kSublistExp, {SublistMatched(5)}},
-    {std::string(kSublistExp) + " out of order.txt", kSublistExp, {SublistMatched(1)}},
-    {std::string(kSublistExp) + " unrelated event first.txt", kSublistExp,
+    {File(kSublistExp, "all five items"), kSublistExp, {SublistMatched(5)}},
+    {File(kSublistExp, "out of order"), kSublistExp, {SublistMatched(1)}},
+    {File(kSublistExp, "unrelated event first"), kSublistExp,
      {SublistMatched(0), Duration("Experiment", kSublistExp, 400, 5200, 5201),
       Duration("Expansion", kSublistExp, 0, 400, 401)}},
-    {std::string(kSublistGroup) + " first item drawn.txt", kSublistGroup, {OrderMismatch(0, "e (2, 2)")}},
-    {std::string(kSublistGroup) + " five items.txt", kSublistGroup,
+    {File(kSublistGroup, "first item drawn"), kSublistGroup, {OrderMismatch(0, "e (2, 2)")}},
+    {File(kSublistGroup, "five items"), kSublistGroup,
      {TooManyCells(), Duration("Experiment", kSublistGroup, 400, 5200, 399)}},
-    {std::string(kSubsets) + " 82 rows.txt", kSubsets, {ImproperRowCount()}},
-    {std::string(kSubsets) + " 84 rows.txt", kSubsets,
+    {File(kSubsets, "82 rows"), kSubsets, {ImproperRowCount()}},
+    {File(kSubsets, "84 rows"), kSubsets,
      {ImproperRowCount(), Duration("Experiment", kSubsets, 83, 380, 381), Duration("Expansion", kSubsets, 30, 70, 71)}},
-    {std::string(kSubsets) + " two coinflip rows and only left.txt", kSubsets,
+    {File(kSubsets, "two coinflip rows and only left"), kSubsets,
      {{"Never_Two_Consecutive_Coinflips", "extra coinflip row", 91,
        "we should never see two consecutive rows that both are from block coinflips"},
       {"Variety_of_Right_and_Left",
        "did not see both left and right -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY", 133,
        "after randomizing 12 items we normally want to see at least one go left and at least one go right -- this "
        "OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY"}}},
-    {std::string(kSubsets) + " trial tag on first flip.txt", kSubsets, {CoinFlipTags()}},
-    {std::string(kSubsets) + " no coin flips.txt", kSubsets, {CoinFlipTags()}},
+    {File(kSubsets, "trial tag on first flip"), kSubsets, {CoinFlipTags()}},
+    {File(kSubsets, "no coin flips"), kSubsets, {CoinFlipTags()}},
 };
 
 DH_FAULTY_CORPUS(ListsResponsesAndSublistsFaults, kCases);

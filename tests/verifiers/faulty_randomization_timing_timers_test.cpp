@@ -32,9 +32,10 @@ ExpectedFailure UnexpectedIsi(int row, int expected, int measured) {
               " but we found " + std::to_string(measured)};
 }
 
+const std::string kToLongFailed = "we called the wx function ToLong on a string, and it failed to produce a number";
+
 ExpectedFailure NonNumericTime(int line) {
-  return {"NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number", line,
-          "we called the wx function ToLong on a string, and it failed to produce a number"};
+  return {"NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number", line, kToLongFailed};
 }
 
 ExpectedFailure TimeStamp(int number, int prior, int current, int interval, int best) {
@@ -57,8 +58,7 @@ const ExpectedFailure kWrongPlaybackCount = {
 
 ExpectedFailure NonNumericTimer(int row, int column) {
   return {"NON_NUMERIC_VALUE_" + std::to_string(row) + "_" + std::to_string(column),
-          "Data cell string should always be convertible to a number here", 481,
-          "we called the wx function ToLong on a string, and it failed to produce a number"};
+          "Data cell string should always be convertible to a number here", 481, kToLongFailed};
 }
 
 ExpectedFailure Timer(int number, int line, const std::string& findings) {

@@ -17,6 +17,8 @@ const char kTwelveVariables[] = "2013-10-21_randomize_opts_TrialVars_RSVP_SPR.vn
 const char kUnexpanded[] = "2014-12-4_fail_to_present_block.vn5";
 const char kException[] = "2015-01-30_VNException_thrown_and_caught.vn5";
 
+std::string File(const std::string& experiment, const std::string& fault) { return experiment + " " + fault + ".txt"; }
+
 const ExpectedFailure kLevelsNotOnce = {
     "Trial_levels_in_column_6", "We didn't find exactly one occurrence of each of the five levels.", 109,
     "There should have been a left-left, a left, a middle, a right, and a right-right.                   Exactly "
@@ -68,60 +70,57 @@ const ExpectedFailure kPositionsFromGroupSeed = {
 const std::string kForbiddenCharactersTrial = "a\\a/a:a*a?a\"a<a>a|aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa";
 
 const FaultyCase kCases[] = {
-    {"tessel_2807_test.vn5 value kept on next trial.txt", kFetchVars,
+    {File(kFetchVars, "value kept on next trial"), kFetchVars,
      {OrderMismatch(1, ""), Duration("Experiment", kFetchVars, 1500, 1700, 1701)}},
-    {"tessel_2807_test.vn5 stops after 24 trials.txt", kFetchVars,
+    {File(kFetchVars, "stops after 24 trials"), kFetchVars,
      {TooFewCells(), Duration("Expansion", kFetchVars, 0, 1000, 1001)}},
 
-    {"2011-08-11_tessel_1618_NumberMemorytest.vn4 level twice.txt", kLevels1618, {kLevelsNotOnce}},
-    {"2011-08-11_tessel_1618_NumberMemorytest.vn4 sorted and presented.txt", kLevels1618,
+    {File(kLevels1618, "level twice"), kLevels1618, {kLevelsNotOnce}},
+    {File(kLevels1618, "sorted and presented"), kLevels1618,
      {OrderMismatch(4, ""), Sorted("Trial_levels_in_column_6_randomized", 125),
       Duration("Experiment", kLevels1618, 1000, 1350, 1351)}},
 
-    {"2013-11-15_trial_level_expressions.vn5 level in other case.txt", kExpressions,
+    {File(kExpressions, "level in other case"), kExpressions,
      {LevelFollowing("TestExpressionResultsUsingNoRepl", "rand no repl", 157)}},
-    {"2013-11-15_trial_level_expressions.vn5 wrong detections.txt", kExpressions,
+    {File(kExpressions, "wrong detections"), kExpressions,
      {kBeforeAnyLevel, LevelFollowing("TestExpressionResultsUsingSequential", "sequential", 182),
       Duration("Expansion", kExpressions, 10, 120, 121)}},
-    {"2013-11-15_trial_level_expressions.vn5 ends before last trial.txt", kExpressions,
+    {File(kExpressions, "ends before last trial"), kExpressions,
      {LevelFollowing("TestExpressionResultsUsingWithRepl", "rand with repl", 207)}},
 
-    {"2011-11-1_tessel_2552_Randomization.vn4 42 of 100 blue.txt", kCoinFlips, {CoinFlips("0.420000")}},
-    {"2011-11-1_tessel_2552_Randomization.vn4 58 of 100 blue.txt", kCoinFlips,
+    {File(kCoinFlips, "42 of 100 blue"), kCoinFlips, {CoinFlips("0.420000")}},
+    {File(kCoinFlips, "58 of 100 blue"), kCoinFlips,
      {CoinFlips("0.580000"), Duration("Expansion", kCoinFlips, 250, 700, 701)}},
 
-    {"2012-4-25_random_color_trial_level_test.vn4 no green.txt", kRandomColour,
+    {File(kRandomColour, "no green"), kRandomColour,
      {kColoursMissing, Duration("Experiment", kRandomColour, 1500, 1600, 1601)}},
-    {"2012-4-25_random_color_trial_level_test.vn4 lower-case red.txt", kRandomColour, {kColoursMissing}},
+    {File(kRandomColour, "lower-case red"), kRandomColour, {kColoursMissing}},
 
-    {"10_11_13_all_tvars_spr_rsvp.vn5 fifth left.txt", kSprRsvp, {kSegmentsOrLevels}},
-    {"10_11_13_all_tvars_spr_rsvp.vn5 segments swapped.txt", kSprRsvp, {kSegmentsOrLevels}},
-    {"10_11_13_all_tvars_spr_rsvp.vn5 sorted.txt", kSprRsvp,
+    {File(kSprRsvp, "fifth left"), kSprRsvp, {kSegmentsOrLevels}},
+    {File(kSprRsvp, "segments swapped"), kSprRsvp, {kSegmentsOrLevels}},
+    {File(kSprRsvp, "sorted"), kSprRsvp,
      {Sorted("SPR_and_RSVP_detect_that_randomization_happened_OK_to_FAIL_RARELY", 172),
       Duration("Experiment", kSprRsvp, 12000, 12600, 12601)}},
 
-    {"2013-10-21_import_v4_trial_vars.vn4 colours reset every trial.txt", kImportV4, {kColoursWithoutReplacement}},
-    {"2013-10-21_import_v4_trial_vars.vn4 capitalised colour.txt", kImportV4,
+    {File(kImportV4, "colours reset every trial"), kImportV4, {kColoursWithoutReplacement}},
+    {File(kImportV4, "capitalised colour"), kImportV4,
      {kColoursWithoutReplacement, Duration("Experiment", kImportV4, 710, 1200, 1201)}},
-    {"2013-10-21_import_v4_trial_vars.vn4 positions reordered.txt", kImportV4, {kPositionsFromGroupSeed}},
-    {"2013-10-21_import_v4_trial_vars.vn4 stops after 20 trials.txt", kImportV4,
-     {TooFewCells(), TooFewCells(), kPositionsFromGroupSeed}},
+    {File(kImportV4, "positions reordered"), kImportV4, {kPositionsFromGroupSeed}},
+    {File(kImportV4, "stops after 20 trials"), kImportV4, {TooFewCells(), TooFewCells(), kPositionsFromGroupSeed}},
 
-    {"2013-10-21_randomize_opts_TrialVars_RSVP_SPR.vn5 ten colors 2 has a value.txt", kTwelveVariables,
+    {File(kTwelveVariables, "ten colors 2 has a value"), kTwelveVariables,
      {OrderMismatch(40, ""), Duration("Expansion", kTwelveVariables, 50, 150, 151)}},
-    {"2013-10-21_randomize_opts_TrialVars_RSVP_SPR.vn5 sequential not restarted.txt", kTwelveVariables,
+    {File(kTwelveVariables, "sequential not restarted"), kTwelveVariables,
      {OrderMismatch(240, "red"), Duration("Experiment", kTwelveVariables, 2200, 3200, 3201)}},
-    {"2013-10-21_randomize_opts_TrialVars_RSVP_SPR.vn5 EMPTY color column missing.txt", kTwelveVariables,
-     {OrderMismatch(0, "")}},
-    {"2013-10-21_randomize_opts_TrialVars_RSVP_SPR.vn5 one row too many.txt", kTwelveVariables,
+    {File(kTwelveVariables, "EMPTY color column missing"), kTwelveVariables, {OrderMismatch(0, "")}},
+    {File(kTwelveVariables, "one row too many"), kTwelveVariables,
      std::vector<ExpectedFailure>(12, TooManyCells())},
 
-    {"2014-12-4_fail_to_present_block.vn5 block expanded.txt", kUnexpanded, {TooManyCells()}},
-    {"2014-12-4_fail_to_present_block.vn5 other event.txt", kUnexpanded, {OrderMismatch(0, "an event that runs")}},
+    {File(kUnexpanded, "block expanded"), kUnexpanded, {TooManyCells()}},
+    {File(kUnexpanded, "other event"), kUnexpanded, {OrderMismatch(0, "an event that runs")}},
 
-    {"2015-01-30_VNException_thrown_and_caught.vn5 ends after exception.txt", kException, {TooFewCells()}},
-    {"2015-01-30_VNException_thrown_and_caught.vn5 forbidden characters dropped.txt", kException,
-     {OrderMismatch(0, kForbiddenCharactersTrial)}},
+    {File(kException, "ends after exception"), kException, {TooFewCells()}},
+    {File(kException, "forbidden characters dropped"), kException, {OrderMismatch(0, kForbiddenCharactersTrial)}},
 };
 
 DH_FAULTY_CORPUS(TrialVariableFaults, kCases);

@@ -1,0 +1,148 @@
+#include "tests/support/goldenvariant.h"
+#include "tests/support/datafile.h"
+#include "tests/support/files.h"
+#include "tests/support/pluginhost.h"
+#include "tests/support/scratchdir.h"
+#include <cstdio>
+#include <sstream>
+#include <stdexcept>
+
+namespace testsupport {
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, separator)) parts.push_back(part);
+  if (!text.empty() && text.back() == separator) parts.push_back("");
+  return parts;
+}
+
+bool StartsWithOneOf(const std::string& name, const std::vector<std::string>& prefixes) {
+  for (const std::string& prefix : prefixes) {
+    if (name.rfind(prefix, 0) == 0) return true;
+  }
+  return prefixes.empty();
+}
+
+}  // namespace
+
+DataTable DataTable::Golden(const std::string& experiment) {
+  std::vector<std::string> lines = Split(ReadFile(TestData("golden/" + experiment + " P01.txt")), '\n');
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  DataTable table;
+  const std::vector<std::string> first = Split(lines.at(4), '\t'), second = Split(lines.at(5), '\t');
+  for (size_t i = 0; i < first.size(); ++i) {
+    const std::string lower = i < second.size() ? second[i] : "";
+    table.columns.push_back(lower.empty() ? first[i] : first[i] + "\n" + lower);
+  }
+  for (size_t i = 6; i < lines.size(); ++i) table.rows.push_back(Split(lines[i], '\t'));
+  return table;
+}
+
+size_t DataTable::ColumnIndex(const std::string& column) const {
+  for (size_t i = 0; i < columns.size(); ++i) {
+    if (columns[i] == column) return i;
+  }
+  throw std::runtime_error("no column " + column);
+}
+
+std::string& DataTable::Cell(int row, const std::string& column) { return rows.at(row).at(ColumnIndex(column)); }
+
+void DataTable::DropColumn(const std::string& column) {
+  const size_t index = ColumnIndex(column);
+  columns.erase(columns.begin() + index);
+  for (auto& row : rows) row.erase(row.begin() + index);
+}
+
+void DataTable::MoveColumn(const std::string& column, int to) {
+  const size_t from = ColumnIndex(column);
+  auto move = [&](std::vector<std::string>& cells) {
+    std::string cell = cells.at(from);
+    cells.erase(cells.begin() + from);
+    cells.insert(cells.begin() + to, cell);
+  };
+  move(columns);
+  for (auto& row : rows) move(row);
+}
+
+void DataTable::SetRunTime(int ms) { Cell(static_cast<int>(rows.size()) - 1, "Cumulative\nTime") = std::to_string(ms); }
+
+void DataTable::SetExpansionTime(int ms) {
+  const std::string prefix = "Expansion Time(ms): ";
+  for (std::string& column : columns) {
+    if (column.rfind(prefix, 0) == 0) column = prefix + std::to_string(ms);
+  }
+}
+
+std::string DataTable::WriteAs(const std::string& experiment, const ScratchDir& directory) const {
+  const std::string path = directory.File(experiment + " P01.txt");
+  WriteDataFile(path, columns, rows);
+  return path;
+}
+
+Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine,
+                        const Varnel::StimAreaList* stimAreas) {
+  PosingAs posing(machine);
+  ScratchDir scratch;
+  PluginHost plugin;
+  for (const std::string& path : paths) plugin.PerformPostProcessing(path, stimAreas);
+  return ReadReport(plugin.ReleaseTestPrinter());
+}
+
+std::vector<Outcome> RunTables(const std::string& experiment, const std::vector<DataTable>& tables, Machine machine,
+                               const Varnel::StimAreaList* stimAreas) {
+  PosingAs posing(machine);
+  ScratchDir scratch;
+  PluginHost plugin;
+  // One path for all: the plug-in has read each file before the next is written.
+  for (const DataTable& table : tables) plugin.PerformPostProcessing(table.WriteAs(experiment, scratch), stimAreas);
+  return ReadReport(plugin.ReleaseTestPrinter()).OfSuite(experiment);
+}
+
+std::vector<std::string> Short(const std::vector<Outcome>& outcomes, const std::vector<std::string>& prefixes) {
+  std::vector<std::string> entries;
+  for (const Outcome& outcome : outcomes) {
+    if (!StartsWithOneOf(outcome.name, prefixes)) continue;
+    entries.push_back(outcome.failed ? "FAIL " + outcome.name + ": " + outcome.message : "pass " + outcome.name);
+  }
+  return entries;
+}
+
+std::vector<std::string> Verdicts(const std::vector<Outcome>& outcomes, const std::vector<std::string>& prefixes) {
+  std::vector<std::string> entries;
+  for (const Outcome& outcome : outcomes) {
+    if (StartsWithOneOf(outcome.name, prefixes)) entries.push_back((outcome.failed ? "FAIL " : "pass ") + outcome.name);
+  }
+  return entries;
+}
+
+std::vector<std::string> FailedNames(const std::vector<Outcome>& outcomes) {
+  std::vector<std::string> names;
+  for (const Outcome& outcome : outcomes) {
+    if (outcome.failed) names.push_back(outcome.name);
+  }
+  return names;
+}
+
+std::vector<std::string> Durations(const std::vector<Outcome>& outcomes) {
+  std::vector<std::string> durations;
+  for (const Outcome& outcome : outcomes) {
+    for (const std::string what : {"Experiment", "Expansion"}) {
+      if (outcome.name.rfind(what + "_duration_", 0) != 0) continue;
+      const char* format = "Expected a duration between %d and %d. Instead, we got a duration of %d.";
+      int min = 0, max = 0, value = 0;
+      if (outcome.failed && std::sscanf(outcome.message.c_str(), format, &min, &max, &value) != 3) {
+        throw std::runtime_error("unexpected duration message: " + outcome.message);
+      }
+      durations.push_back(outcome.failed ? "-" + what + " " + std::to_string(min) + ".." + std::to_string(max) + " " +
+                                               std::to_string(value)
+                                         : "+" + what);
+    }
+  }
+  return durations;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,27 @@
+#include "tests/support/hostpose.h"
+#include "verifiers/framework/hostnames.h"
+#include <cstdlib>
+
+namespace testsupport {
+
+std::string HostNameOf(Machine machine) {
+  switch (machine) {
+    case Machine::HostA:
+      return "lab-" + Varnel::kHostNameA.Upper().ToStdString() + "-2";
+    case Machine::HostB:
+      return Varnel::kHostNameB.ToStdString() + ".site";
+    case Machine::BuildFarm:
+      return "ci-" + Varnel::kBuildFarmHost.Upper().ToStdString() + "-07";
+    case Machine::Plain:
+      break;
+  }
+  return "plain-workstation";
+}
+
+PosingAs::PosingAs(Machine machine) {
+  setenv(Varnel::kHostNameOverrideVariable, HostNameOf(machine).c_str(), 1);
+}
+
+PosingAs::~PosingAs() { unsetenv(Varnel::kHostNameOverrideVariable); }
+
+}  // namespace testsupport

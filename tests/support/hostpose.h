@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+namespace testsupport {
+
+// The kinds of machine a test can pose as: an ordinary one, the two lab machines with duration windows of their
+// own, and the build farm.
+enum class Machine { Plain, HostA, HostB, BuildFarm };
+
+// A host name of that kind: the configured fragment inside a longer name, in other case where that is possible.
+std::string HostNameOf(Machine machine);
+
+// Poses as the machine for the lifetime of the object; a plug-in loaded meanwhile decides what it runs on.
+class PosingAs {
+ public:
+  explicit PosingAs(Machine machine);
+  ~PosingAs();
+  PosingAs(const PosingAs&) = delete;
+  PosingAs& operator=(const PosingAs&) = delete;
+};
+
+}  // namespace testsupport

@@ -1,0 +1,417 @@
+// The text parser: header lines, size limit, open failures, headings, cells, encodings and line ends.
+#include "tabulon/src/mucelltext.h"
+#include "tabulon/src/mucolumnnames.h"
+#include "tabulon/src/mumakeuniquename.h"
+#include "tabulon/src/mutabsplit.h"
+#include "tests/support/scratchdir.h"
+#include "tests/tabulon/tabulon_test_files.h"
+#include <gtest/gtest.h>
+#include <cmath>
+#include <random>
+#include <wx/tokenzr.h>
+
+using namespace tabtest;
+
+namespace {
+
+std::string Repeat(const std::string& text, int times) {
+  std::string result;
+  for (int i = 0; i < times; ++i) result += text;
+  return result;
+}
+
+std::string FileOfSize(std::size_t size) {
+  std::string bytes = HeaderBlock("A", "B");
+  while (bytes.size() + 2 <= size) bytes += "1\n";
+  if (bytes.size() < size) bytes += "1";
+  return bytes;
+}
+
+template <typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+
+const char* const kNoExperiment =
+    "Input file is missing an experiment name.  The second line of the file should contain the title of the "
+    "experiment.";
+const char* const kNoDate =
+    "Input file is missing information about the time the experiment was run.  The third line of the file should "
+    "contain this information.";
+const char* const kTooShort =
+    "This file does not appear long enough to be a valid datafile.  There should be 6 lines of header information "
+    "followed by one or more rows of data.";
+
+struct FailureCase {
+  const char* name;
+  std::string bytes;
+  int code;
+  std::string message;
+};
+
+class ParserFailures : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(ParserFailures, ReportOneBatchAndGiveNoRows) {
+  testsupport::ScratchDir dir;
+  const std::string path = dir.File("f.txt");
+  auto parsed = ParseBytes(path, GetParam().bytes);
+  EXPECT_TRUE(parsed->parser->HasFailed());
+  ASSERT_EQ(parsed->sink.batches.size(), 1u);
+  ASSERT_EQ(parsed->sink.batches[0].size(), 1u);
+  EXPECT_EQ(parsed->sink.batches[0][0].code, GetParam().code);
+  EXPECT_EQ(parsed->sink.batches[0][0].message, W(GetParam().message));
+  EXPECT_EQ(parsed->sink.batches[0][0].filePath, W(path));
+  EXPECT_EQ(parsed->parser->ReadNextRow(true), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, ParserFailures,
+    ::testing::Values(
+        FailureCase{"Empty", "", 6, kNoExperiment}, FailureCase{"OneLine", "P1\n", 6, kNoExperiment},
+        FailureCase{"TwoLines", "P1\nExp\n", 6, kNoDate}, FailureCase{"ThreeLines", "P1\nExp\nDate\n", 6, kTooShort},
+        FailureCase{"FourLines", "P1\nExp\nDate\nx\n", 6, kTooShort},
+        FailureCase{"FiveLines", "P1\nExp\nDate\nx\nBlock\n", 6, kTooShort},
+        FailureCase{"SixLines", "P1\nExp\nDate\nx\nBlock\nName\n", 6, kTooShort},
+        FailureCase{"NoHeadings", HeaderBlock("", "") + "1\n", 6,
+                    "This file does not appear to have any column headings.  There should be column titles "
+                    "populated from row 4 to row 5 of the file."},
+        // Their '#'-suffixed names would need billions of characters: the file is refused instead.
+        FailureCase{"TooManyEqualHeadings", HeaderBlock(Repeat("\tA", 200000), "") + "1\n", 6,
+                    "This file has more columns than can be read."},
+        FailureCase{"OneByteTooLarge", FileOfSize(1048577), 7,
+                    "File too large.  This file is 1048577 bytes in size.  Tabulon cannot support opening such "
+                    "large files.  You may wish to split the file into multiple smaller files and try again."}),
+    CaseName<FailureCase>);
+
+TEST(ParserOpen, ExactlyOneMebibyteIsAccepted) {
+  testsupport::ScratchDir dir;
+  const std::string bytes = FileOfSize(1048576);
+  ASSERT_EQ(bytes.size(), 1048576u);
+  auto parsed = ParseBytes(dir.File("big.txt"), bytes);
+  EXPECT_FALSE(parsed->parser->HasFailed());
+  EXPECT_GT(parsed->rows.size(), 500000u);
+}
+
+TEST(ParserOpen, FailuresReportWhatTheToolkitLoggedAndNothingReachesTheLog) {
+  testsupport::ScratchDir dir;
+  // A device must not be read forever.
+  const struct {
+    std::string path;
+    const char* says;
+  } cases[] = {{dir.File("absent.txt"), "can't open file"}, {dir.Path(), "Cannot open"}, {"/dev/zero", ""}};
+  for (const auto& c : cases) {
+    CollectingLog hostLog;
+    CollectingSink sink;
+    auto parser = CreateDataFileParser(W(c.path), DataFileParser_TextWithHeader, &sink);
+    wxLog::FlushActive();
+    EXPECT_EQ(wxLog::GetActiveTarget(), &hostLog);
+    EXPECT_TRUE(parser->HasFailed());
+    EXPECT_TRUE(hostLog.texts.empty()) << c.path;
+    ASSERT_EQ(sink.batches.size(), 1u) << c.path;
+    ASSERT_FALSE(sink.batches[0].empty());
+    for (const ParseReport& report : sink.batches[0]) EXPECT_EQ(report.code, ParseReport_OpenFailed) << c.path;
+    // The bare message, without time or level.
+    EXPECT_TRUE(sink.batches[0][0].message.StartsWith(c.says)) << sink.batches[0][0].message;
+  }
+}
+
+TEST(ParserHeader, ValuesAndFileMarkersReachEveryRow) {
+  testsupport::ScratchDir dir;
+  const std::string path = dir.File("run one.txt");
+  for (auto kind : {DataFileParser_TextWithHeader, DataFileParser_TextWithHeaderToo}) {
+    auto parsed = ParseBytes(path, "  P-17 \n\t My Experiment  \n  2012-03-09 \nx\nA\nB\n1\n2\n", kind);
+    ASSERT_FALSE(parsed->parser->HasFailed());
+    EXPECT_EQ(parsed->parser->GetExperimentName(), "My Experiment");
+    EXPECT_EQ(parsed->parser->GetRunDateText(), "  2012-03-09 ");
+    ASSERT_EQ(parsed->rows.size(), 2u);
+    EXPECT_EQ(parsed->rows[1]->CellText("A\nB"), "2");
+    for (const auto& row : parsed->rows) {
+      EXPECT_EQ(row->CellText(MarkerKey_Participant), "P-17");
+      EXPECT_EQ(row->CellText(MarkerKey_ExperimentName), "My Experiment");
+      EXPECT_EQ(row->CellText(MarkerKey_RunDate), "  2012-03-09 ");
+      EXPECT_EQ(row->CellText(MarkerKey_FullPath), W(path));
+      EXPECT_EQ(row->CellText(MarkerKey_FileName), "run one.txt");
+    }
+    ASSERT_EQ(parsed->columns[0]->sourceFiles.size(), 1u);
+    EXPECT_EQ(parsed->columns[0]->sourceFiles[0], std::make_pair(W(path), std::uint16_t{0}));
+    ASSERT_EQ(parsed->sink.batches.size(), 1u);
+    ASSERT_EQ(parsed->sink.batches[0].size(), 1u);
+    EXPECT_EQ(parsed->sink.batches[0][0].code, ParseReport_Success);
+    EXPECT_EQ(parsed->sink.batches[0][0].message, "Success");
+    EXPECT_EQ(parsed->sink.batches[0][0].filePath, W(path));
+  }
+}
+
+TEST(ParserHeader, ReadNextRowAdvancesOnlyWhenAsked) {
+  testsupport::ScratchDir dir;
+  testsupport::WriteFile(dir.File("n.txt"), HeaderBlock("A", "B") + "1\n2\n");
+  auto parser = CreateDataFileParser(W(dir.File("n.txt")), DataFileParser_TextWithHeader, nullptr);
+  EXPECT_EQ(parser->GetDataRowCount(), 2u);
+  EXPECT_EQ(parser->ReadNextRow(false)->CellText("A\nB"), "1");
+  EXPECT_EQ(parser->ReadNextRow(true)->CellText("A\nB"), "1");
+  EXPECT_EQ(parser->ReadNextRow(true)->CellText("A\nB"), "2");
+  EXPECT_EQ(parser->ReadNextRow(true), nullptr);
+  EXPECT_EQ(parser->SetNextRowIndex(1), 1u);
+  EXPECT_EQ(parser->ReadNextRow(true)->CellText("A\nB"), "2");
+}
+
+TEST(ParserHeader, WithoutHeaderEveryLineIsARowUnderTheStandardColumns) {
+  testsupport::ScratchDir dir;
+  auto parsed = ParseBytes(dir.File("raw.txt"), "g1\tann\tB1\tT1\n", DataFileParser_TextWithoutHeader);
+  ASSERT_FALSE(parsed->parser->HasFailed());
+  EXPECT_EQ(parsed->parser->GetExperimentName(), "");
+  ASSERT_EQ(parsed->columns.size(), 15u);
+  EXPECT_EQ(parsed->columns[9]->name, "Reaction\nTime");
+  EXPECT_EQ(parsed->columns[9]->kind, std::uint32_t{ColumnKind_Numeric});
+  EXPECT_EQ(parsed->columns[14]->flags, std::uint32_t{ColumnFlag_TrialVariable});
+  ASSERT_EQ(parsed->rows.size(), 1u);
+  EXPECT_EQ(parsed->rows[0]->CellText("Block\nName"), "B1");
+  EXPECT_EQ(parsed->rows[0]->CellText(MarkerKey_FileName), "raw.txt");
+}
+
+struct HeadingCase {
+  const char* name;
+  const char* row5;
+  const char* row6;
+  std::vector<std::string> expectedNames;
+};
+
+class Headings : public ::testing::TestWithParam<HeadingCase> {};
+
+TEST_P(Headings, GiveTheseColumnNames) {
+  testsupport::ScratchDir dir;
+  auto parsed = ParseBytes(dir.File("h.txt"), HeaderBlock(GetParam().row5, GetParam().row6) + "x\n");
+  ASSERT_FALSE(parsed->parser->HasFailed());
+  EXPECT_EQ(ColumnNames(parsed->columns), WxList(GetParam().expectedNames));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows5And6, Headings,
+    ::testing::Values(
+        HeadingCase{"TwoLineTitles", "Block\tTrial", "Name\tName", {"Block\nName", "Trial\nName"}},
+        HeadingCase{"EmptySecondSegment", "Block\tKey", "Name\t", {"Block\nName", "Key"}},
+        HeadingCase{"EmptyMiddleSegment", "Block\tKey\tTrial", "Name\t\tName", {"Block\nName", "Key", "Trial\nName"}},
+        HeadingCase{"OnlyInSecondRow", "Block", "Name\tExtra", {"Block\nName", "Extra"}},
+        HeadingCase{"SurroundingBlanksTrimmed", " Block ", "Name ", {"Block \nName"}},
+        HeadingCase{"Duplicates", "Trial\tTrial\tTrial", "Name\tName\tName",
+                    {"Trial\nName", "Trial\nName#", "Trial\nName##"}},
+        HeadingCase{"DuplicatesIgnoringCase", "Trial\ttrial", "Name\tname", {"Trial\nName", "trial\nname#"}},
+        HeadingCase{"EmptyHeadingsAreDuplicatesToo", "\t\tC", "\t\t", {"", "#", "C"}}),
+    CaseName<HeadingCase>);
+
+struct FlagCase {
+  const char* row5;
+  const char* row6;
+  std::uint32_t flags, kind;  // of the last column
+};
+
+class FlagsAndKinds : public ::testing::TestWithParam<FlagCase> {};
+
+TEST_P(FlagsAndKinds, FollowTheUntrimmedName) {
+  testsupport::ScratchDir dir;
+  auto parsed = ParseBytes(dir.File("k.txt"), HeaderBlock(GetParam().row5, GetParam().row6) + "1\n");
+  ASSERT_FALSE(parsed->columns.empty());
+  EXPECT_EQ(parsed->columns.back()->flags, GetParam().flags);
+  EXPECT_EQ(parsed->columns.back()->kind, GetParam().kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StandardAndMarkerNames, FlagsAndKinds,
+    ::testing::Values(FlagCase{"Reaction", "Time", 0, 1}, FlagCase{"reaction", "time", 0, 2},
+                      FlagCase{"Reaction ", "Time", 0, 2}, FlagCase{"ISI Durations", "(Trial Variable)", 1, 1},
+                      FlagCase{"Font Color", "(Trial Variable)", 1, 2}, FlagCase{"EXPDT_EXPDT_EXPDT_", "", 0, 3},
+                      FlagCase{"SFSFSF1", "", 0, 2}, FlagCase{"Whatever", "Else", 0, 2},
+                      // Only in row 6: the kind is decided on "\t\n" + the name, so no known name matches.
+                      FlagCase{"A", "B\tEXPDT_EXPDT_EXPDT_", 2, 2}, FlagCase{"A", "B\t(Trial Variable)", 3, 2}));
+
+struct UniqueCase {
+  const char* base;
+  std::vector<std::string> names;
+  const char* expected;
+};
+
+class UniqueNames : public ::testing::TestWithParam<UniqueCase> {};
+
+TEST_P(UniqueNames, FollowTheSuffixRule) {
+  MUNamesInUse names;
+  for (const std::string& name : GetParam().names) names.Insert(W(name));
+  EXPECT_EQ(MakeUniqueName(GetParam().base, names), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UniqueNames,
+    ::testing::Values(UniqueCase{"Name", {}, "Name"}, UniqueCase{"Name", {"Other"}, "Name"},
+                      UniqueCase{"Name", {"Name"}, "Name#"}, UniqueCase{"Name", {"NAME"}, "Name#"},
+                      UniqueCase{"Name", {"Name", "Name#"}, "Name##"},
+                      UniqueCase{"Name", {"Name", "Name#", "Name##"}, "Name###"},
+                      UniqueCase{"Name", {"Name", "Name##"}, "Name###"},
+                      UniqueCase{"Name", {"Name", "Name#", "Name###"}, "Name##"},
+                      UniqueCase{"Name", {"Name#"}, "Name"}, UniqueCase{"Name", {"Name", "Name#x"}, "Name#"},
+                      UniqueCase{"", {"", "#", "##"}, "###"}, UniqueCase{"a\nb", {"A\nB", "a\nb#"}, "a\nb##"}));
+
+// The parser splits lines itself; it must agree with the toolkit's tokenizer in its "return empty" mode.
+TEST(ParserCells, SplitMatchesTheToolkitTokenizer) {
+  std::mt19937 random(7);
+  const wxChar alphabet[] = {wxS('a'), wxS('\t'), wxS('\t'), wxS(' ')};
+  for (int round = 0; round < 5000; ++round) {
+    wxString line;
+    for (int i = static_cast<int>(random() % 9); i > 0; --i) line += alphabet[random() % 4];
+    std::vector<wxString> ours, toolkit;
+    ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t) {
+      ours.emplace_back(start, length);
+    });
+    wxStringTokenizer tokenizer(line, "\t", wxTOKEN_RET_EMPTY);
+    while (tokenizer.HasMoreTokens()) toolkit.push_back(tokenizer.GetNextToken());
+    ASSERT_EQ(ours, toolkit) << "'" << line << "'";
+  }
+}
+
+TEST(ParserCells, MissingAndExtraCells) {
+  testsupport::ScratchDir dir;
+  auto parsed = ParseBytes(dir.File("c.txt"), HeaderBlock("A\tB", "a\tb") + "1\n1\t\t\x01x\n\n3\t4\ty\tz\n");
+  ASSERT_EQ(parsed->rows.size(), 4u);
+  EXPECT_EQ(ColumnNames(parsed->columns), WxList({"A\na", "B\nb", "[Missing\nCol Name]", "[Missing\nCol Name]#"}));
+  // A missing cell is empty with keys 0; an empty cell between TABs has the key of six spaces.
+  EXPECT_EQ(parsed->rows[0]->CellText("B\nb"), "");
+  EXPECT_EQ(parsed->rows[0]->SortKey("B\nb", 0), 0.0);
+  EXPECT_TRUE(parsed->rows[0]->IsCoveredBySortKeys("B\nb"));
+  EXPECT_EQ(parsed->rows[1]->SortKey("B\nb", 0), SortKeyOfSix(""));
+  EXPECT_EQ(parsed->rows[1]->CellText("[Missing\nCol Name]"), "^Ax");
+  EXPECT_EQ(parsed->rows[2]->CellText("A\na"), "");
+  EXPECT_EQ(parsed->rows[3]->CellText("[Missing\nCol Name]"), "y");
+  EXPECT_EQ(parsed->rows[3]->CellText("[Missing\nCol Name]#"), "z");
+}
+
+struct PrintableCase {
+  std::wstring raw;
+  std::wstring shown;
+};
+
+class Printable : public ::testing::TestWithParam<PrintableCase> {};
+
+TEST_P(Printable, RewritesControlCharacters) {
+  EXPECT_EQ(MakeCellTextPrintable(wxString(GetParam().raw)).ToStdWstring(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Printable,
+    ::testing::Values(PrintableCase{L"plain text", L"plain text"}, PrintableCase{L"\x01", L"^A"},
+                      PrintableCase{L"a\x1f" L"b", L"a^_b"}, PrintableCase{L"\x1b", L"^["},
+                      PrintableCase{L"\x1b" L"A", L"0x1B 0x41"}, PrintableCase{L"\x1b" L"_x", L"0x1B 0x5fx"},
+                      PrintableCase{L"\x1b" L"@", L"0x1B 0x40"}, PrintableCase{L"\x1b" L"a", L"^[a"},
+                      PrintableCase{L"\x1b\x1b" L"A", L"^[0x1B 0x41"}, PrintableCase{L"\x7f", L"^?"},
+                      PrintableCase{L"\x80", L"0x80"}, PrintableCase{L"x\x9f", L"x0x9f"},
+                      PrintableCase{L"\xa0\xe9", L"\xa0\xe9"}));
+
+TEST(ParserCells, SortKeysCoverEighteenCharactersInThreeParts) {
+  const double sixSpaces = 32 * (std::pow(256.0, 7) + std::pow(256.0, 6) + std::pow(256.0, 5) +
+                                 std::pow(256.0, 4) + std::pow(256.0, 3) + std::pow(256.0, 2));
+  EXPECT_EQ(SortKeyOfSix(""), sixSpaces);
+  EXPECT_EQ(SortKeyOfSix("A"), sixSpaces + (65 - 32) * std::pow(256.0, 7));
+  EXPECT_EQ(SortKeyOfSix("     B"), sixSpaces + (66 - 32) * std::pow(256.0, 2));
+  EXPECT_EQ(SortKeyOfSix(wxString(L"\x141")), SortKeyOfSix("A"));  // only the low 8 bits count
+
+  testsupport::ScratchDir dir;
+  const std::string text18 = "abcdefghijklmnopqr";
+  auto parsed = ParseBytes(dir.File("c.txt"), HeaderBlock("A\tB\tC", "a\tb\tc") + text18 + "\t" + text18 + "s\tab\n");
+  const RowRecord& row = *parsed->rows[0];
+  EXPECT_EQ(row.SortKey("A\na", 0), SortKeyOfSix("abcdef"));
+  EXPECT_EQ(row.SortKey("A\na", 1), SortKeyOfSix("ghijkl"));
+  EXPECT_EQ(row.SortKey("A\na", 2), SortKeyOfSix("mnopqr"));
+  EXPECT_TRUE(row.IsCoveredBySortKeys("A\na"));
+  EXPECT_FALSE(row.IsCoveredBySortKeys("B\nb"));
+  EXPECT_EQ(row.SortKey("C\nc", 1), SortKeyOfSix(""));
+}
+
+struct ReactionCase {
+  const char* cell;
+  double expected;
+};
+
+class ReactionTimes : public ::testing::TestWithParam<ReactionCase> {};
+
+TEST_P(ReactionTimes, ParseFromTheReactionTimeColumn) {
+  testsupport::ScratchDir dir;
+  auto parsed =
+      ParseBytes(dir.File("rt.txt"), HeaderBlock("Trial\tReaction", "Name\tTime") + "t\t" + GetParam().cell + "\n");
+  ASSERT_EQ(parsed->rows.size(), 1u);
+  EXPECT_EQ(parsed->rows[0]->reactionTime, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, ReactionTimes,
+                         ::testing::Values(ReactionCase{"512", 512.0}, ReactionCase{"-3.25", -3.25},
+                                           ReactionCase{"abc", -999999.0}, ReactionCase{"", -999999.0},
+                                           ReactionCase{"12ms", -999999.0}, ReactionCase{"1e3", 1000.0}));
+
+// Records of one file share their column layout; a change to one must not show in another.
+TEST(ParserCells, RecordsSharingALayoutStayIndependent) {
+  auto layout = std::make_shared<RowRecordLayout>();
+  layout->SetCommonCell("MARK", "file value");
+  layout->AddColumn("A");
+  RowRecord first(layout, 1), second(layout, 1);
+  first.SetColumnText(0, "1");
+  second.SetColumnText(0, "2");
+  first.SetCell("C", "only here");
+  first.SetCell("MARK", "own value");
+  RowRecord copy = first;
+  copy.SetCell("A", "3");
+  EXPECT_EQ(first.CellText("A"), "1");
+  EXPECT_EQ(second.CellText("A"), "2");
+  EXPECT_FALSE(second.HasCell("C"));
+  EXPECT_EQ(first.CellText("MARK"), "own value");
+  EXPECT_EQ(second.CellText("MARK"), "file value");
+  EXPECT_EQ(second.SortKey("MARK", 0), SortKeyOfSix("file value"));
+}
+
+const std::string kEncoded = "P\nExp \xC3\xA9t\xC3\xA9\nD\nx\nBlock\tNote\nName\t\n\xE2\x82\xAC" "5\tna\xC3\xAFve\n";
+
+struct EncodingCase {
+  const char* name;
+  std::string bytes;
+};
+
+class Encodings : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(Encodings, AreDetected) {
+  testsupport::ScratchDir dir;
+  auto parsed = ParseBytes(dir.File("enc.txt"), GetParam().bytes);
+  ASSERT_FALSE(parsed->parser->HasFailed());
+  EXPECT_EQ(parsed->parser->GetExperimentName(), W("Exp \xC3\xA9t\xC3\xA9"));
+  ASSERT_EQ(parsed->rows.size(), 1u);
+  EXPECT_EQ(parsed->rows[0]->CellText(MarkerKey_Participant), "P");
+  EXPECT_EQ(parsed->rows[0]->CellText("Block\nName"), W("\xE2\x82\xAC" "5"));
+  EXPECT_EQ(parsed->rows[0]->CellText("Note"), W("na\xC3\xAFve"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Text, Encodings,
+                         ::testing::Values(EncodingCase{"Utf8", kEncoded},
+                                           EncodingCase{"Utf8WithByteOrderMark", "\xEF\xBB\xBF" + kEncoded},
+                                           EncodingCase{"Utf16LittleEndian", Utf16(kEncoded, false)},
+                                           EncodingCase{"Utf16BigEndian", Utf16(kEncoded, true)}),
+                         CaseName<EncodingCase>);
+
+TEST(ParserEncoding, InvalidUtf8FallsBackToEightBitCharacters) {
+  testsupport::ScratchDir dir;
+  auto parsed = ParseBytes(dir.File("latin.txt"), "P\nCaf\xE9\nD\nx\nA\nB\ncaf\xE9\t\x85\n");
+  ASSERT_FALSE(parsed->parser->HasFailed());
+  EXPECT_EQ(parsed->parser->GetExperimentName().length(), 4u);
+  ASSERT_EQ(parsed->rows.size(), 1u);
+  EXPECT_EQ(parsed->rows[0]->CellText("A\nB").length(), 4u);
+  EXPECT_EQ(parsed->rows[0]->CellText("[Missing\nCol Name]"), "0x85");  // the 8-bit reading of 0x85
+}
+
+class LineEnds : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(LineEnds, AllEndALine) {
+  testsupport::ScratchDir dir;
+  const std::string end = GetParam();
+  auto parsed = ParseBytes(dir.File("le.txt"), "P" + end + "E" + end + "D" + end + "x" + end + "A" + end + "B" + end +
+                                                   "1" + end + "2");
+  ASSERT_FALSE(parsed->parser->HasFailed());
+  EXPECT_EQ(parsed->parser->GetRunDateText(), "D");
+  ASSERT_EQ(parsed->rows.size(), 2u);
+  EXPECT_EQ(parsed->rows[0]->CellText("A\nB"), "1");
+  EXPECT_EQ(parsed->rows[1]->CellText("A\nB"), "2");
+}
+
+INSTANTIATE_TEST_SUITE_P(CrLfLfCr, LineEnds, ::testing::Values("\r\n", "\n", "\r"));
+
+}  // namespace

@@ -1,0 +1,254 @@
+// The reader's table: loading files, out-of-range access, merging a second file, hiding, showing and marking
+// rows, and what views and the application hear.
+#include "tabulon/src/mucolumnmerge.h"
+#include "tests/support/datafile.h"
+#include "tests/support/scratchdir.h"
+#include "tests/tabulon/tabulon_test_files.h"
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/file.h>
+
+using namespace tabtest;
+
+namespace {
+
+const std::vector<std::string> kColumns = {"Block\nName", "Trial\nName", "Event\nName", "Reaction\nTime",
+                                           "Font Color\n(Trial Variable)"};
+const std::vector<std::vector<std::string>> kRows = {
+    {"B1", "T1", "Fix", "310", "red"}, {"B1", "T1", "Target", "455", "red"}, {"B1", "T2", "Fix", "298", "blue"}};
+
+class ReaderLoad : public ::testing::Test {
+ protected:
+  void SetUp() override { testsupport::WriteDataFile(path, kColumns, kRows); }
+  testsupport::ScratchDir dir;
+  std::string path = dir.File("data.txt");
+};
+
+TEST_F(ReaderLoad, TableReadsBackByRowAndColumn) {
+  auto reader = LoadReader(path);
+  ASSERT_EQ(reader->GetRowCount(), 3);
+  ASSERT_EQ(reader->GetColumnCount(), 5);
+  EXPECT_EQ(reader->GetColumnNames(), WxList(kColumns));
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 5; ++column) EXPECT_EQ(reader->GetCellText(row, column), W(kRows[row][column]));
+  }
+  EXPECT_EQ(reader->GetRowRecord(1, MURowScope_Shown)->reactionTime, 455.0);
+  EXPECT_TRUE(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"));
+  EXPECT_FALSE(reader->IsTrialVariableColumn("Trial\nName"));
+  EXPECT_EQ(reader->FindColumnProperty("Reaction\nTime")->kind, std::uint32_t{ColumnKind_Numeric});
+}
+
+TEST_F(ReaderLoad, OutsideTheTableGivesQuestionMarksAndMinusOne) {
+  auto reader = LoadReader(path);
+  MUExperimentTextReaderMultiFile empty;
+  const struct {
+    int row, column;
+  } outside[] = {{3, 0}, {0, 5}, {-1, 0}, {0, -1}, {-2147483647 - 1, 0}};
+  for (const auto& cell : outside) EXPECT_EQ(reader->GetCellText(cell.row, cell.column), "?") << cell.row;
+  for (int index : {-1, 5}) EXPECT_EQ(reader->GetColumnName(index), "?");
+  EXPECT_EQ(empty.GetCellText(0, 0), "?");
+  EXPECT_EQ(empty.GetColumnName(0), "?");
+  const struct {
+    const char* name;
+    int index;
+  } names[] = {{"Trial\nName", 1}, {"trial\nname", -1}, {"Trial Name", -1}, {"Trial\nName ", -1}, {"", -1}};
+  for (const auto& c : names) EXPECT_EQ(reader->GetColumnIndex(W(c.name)), c.index) << c.name;
+  EXPECT_EQ(empty.GetColumnIndex("Trial\nName"), -1);
+  for (int scope : {0, 3, 8}) EXPECT_EQ(reader->GetRowRecord(0, scope), nullptr) << scope;
+  EXPECT_EQ(reader->GetRowRecord(3, MURowScope_All), nullptr);
+}
+
+TEST_F(ReaderLoad, FailedAddLeavesTheTableAsItWas) {
+  CollectingSink sink;
+  MUExperimentTextReaderMultiFile reader(&sink);
+  ASSERT_TRUE(reader.AddSelectedFile(wxFileName(W(path)), false));
+  testsupport::WriteFile(dir.File("short.txt"), "P\nE\nD\n\nBlock\nName\n");
+  testsupport::WriteFile(dir.File("large.txt"), std::string(1048577, 'x'));
+  for (const std::string& bad : {dir.File("missing.txt"), dir.File("short.txt"), dir.File("large.txt"), path}) {
+    if (bad == path) testsupport::WriteFile(path, "only one line\n");  // a file already loaded stays selected
+    EXPECT_FALSE(reader.AddSelectedFile(wxFileName(W(bad)), false)) << bad;
+    EXPECT_EQ(reader.GetRowCount(), 3);
+    EXPECT_EQ(reader.GetColumnCount(), 5);
+    EXPECT_EQ(reader.GetAllRowCount(), 3);
+    EXPECT_EQ(reader.GetSelectedFiles(), std::vector<wxString>{wxFileName(W(path)).GetFullPath()});
+  }
+  ASSERT_EQ(sink.batches.size(), 5u);
+  EXPECT_EQ(sink.batches[0][0].code, ParseReport_Success);
+  EXPECT_EQ(sink.batches[1][0].code, ParseReport_OpenFailed);
+}
+
+TEST_F(ReaderLoad, AnOpenFileIsReadThroughTheInMemoryParser) {
+  wxFile file(W(path)), notOpen;
+  MUExperimentTextReaderMultiFile inMemory, text;
+  ASSERT_TRUE(inMemory.AddSelectedFile(wxFileName(W(path)), false, &file));
+  ASSERT_TRUE(text.AddSelectedFile(wxFileName(W(path)), false, &notOpen));
+  EXPECT_EQ(inMemory.GetRowCount(), 3);
+  EXPECT_EQ(inMemory.GetCellText(1, 2), "Target");
+  // That parser leaves flags unset, which tells it apart from the text parser.
+  EXPECT_FALSE(inMemory.IsTrialVariableColumn("Font Color\n(Trial Variable)"));
+  EXPECT_TRUE(text.IsTrialVariableColumn("Font Color\n(Trial Variable)"));
+  EXPECT_EQ(file.Tell(), 0);
+}
+
+ColumnPropertyQueue Incoming(const std::vector<std::string>& names, const std::string& path) {
+  ColumnPropertyQueue queue;
+  for (const auto& name : names) queue.push_back(std::make_unique<ColumnProperty>(W(name), W(path)));
+  return queue;
+}
+
+struct MergeCase {
+  std::vector<std::string> first, second;
+  bool insertNextTo;
+  std::vector<std::string> expected;
+};
+
+class ColumnMerge : public ::testing::TestWithParam<MergeCase> {};
+
+TEST_P(ColumnMerge, ListOrder) {
+  const MergeCase& c = GetParam();
+  ColumnList columns;
+  MergeColumnsInto(columns, Incoming(c.first, "one"), "one", c.insertNextTo);
+  MergeColumnsInto(columns, Incoming(c.second, "two"), "two", c.insertNextTo);
+  std::vector<wxString> names;
+  for (const auto& column : columns) names.push_back(column->name);
+  EXPECT_EQ(names, WxList(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColumnMerge,
+    ::testing::Values(MergeCase{{"A", "B", "C"}, {"A", "X", "B", "C", "Y"}, true, {"A", "X", "B", "C", "Y"}},
+                      MergeCase{{"A", "B", "C"}, {"X", "A"}, true, {"X", "A", "B", "C"}},
+                      MergeCase{{"A", "B", "C"}, {"C", "X"}, true, {"A", "B", "C", "X"}},
+                      MergeCase{{"A", "B", "C"}, {"B", "X", "A"}, true, {"A", "B", "X", "C"}},
+                      MergeCase{{"A", "B"}, {"A", "X", "Y", "B"}, true, {"A", "X", "Y", "B"}},
+                      MergeCase{{"A", "B"}, {"X", "Y"}, true, {"X", "Y", "A", "B"}},
+                      MergeCase{{"Trial\nName"}, {"trial\nname"}, true, {"trial\nname", "Trial\nName"}},
+                      MergeCase{{"A", "B"}, {"X", "A", "Y"}, false, {"A", "B", "X", "Y"}}));
+
+TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
+  const std::string second = dir.File("second.txt");
+  testsupport::WriteDataFile(second, {"Block\nName", "Code", "Trial\nName", "Tag"}, {{"B9", "c1", "T9", "g1"}});
+  auto reader = LoadReader(path);
+  ASSERT_TRUE(reader->AddSelectedFile(wxFileName(W(second)), false));
+  EXPECT_EQ(reader->GetColumnNames(), WxList({"Block\nName", "Code", "Trial\nName", "Tag", "Event\nName",
+                                              "Reaction\nTime", "Font Color\n(Trial Variable)"}));
+  EXPECT_EQ(ColumnTexts(*reader, "Code"), WxList({"", "", "", "c1"}));
+  EXPECT_EQ(ColumnTexts(*reader, "Trial\nName"), WxList({"T1", "T1", "T2", "T9"}));
+  EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix", "Target", "Fix", ""}));
+  EXPECT_EQ(reader->FindColumnProperty("Block\nName")->sourceFiles.size(), 2u);
+
+  // Deselecting the second file filters its rows and the columns only it has; removing it takes them out.
+  const wxString secondPath = wxFileName(W(second)).GetFullPath();
+  ASSERT_TRUE(reader->SetFileSelected(secondPath, false));
+  reader->Refresh();
+  EXPECT_EQ(reader->GetRowCount(), 3);
+  EXPECT_EQ(reader->GetColumnCount(), 5);
+  EXPECT_EQ(reader->GetAllRowCount(), 4);
+  reader->RemoveMultipleFiles({secondPath});
+  EXPECT_EQ(reader->GetAllRowCount(), 3);
+  EXPECT_EQ(reader->GetColumnNames(), WxList(kColumns));
+  EXPECT_EQ(reader->FindColumnProperty("Block\nName")->sourceFiles.size(), 1u);
+}
+
+TEST_F(ReaderLoad, HiddenRowsLeaveAtTheNextRefreshAndComeBack) {
+  auto reader = LoadReader(path);
+  for (int outside : {-1, 3}) reader->HideRow(outside);
+  EXPECT_FALSE(reader->IsRefreshNeeded());
+  reader->HideRow(0);
+  reader->HideRow(1);  // the shown rows do not change before a refresh: this is Target
+  EXPECT_TRUE(reader->IsRefreshNeeded());
+  EXPECT_EQ(reader->GetRowCount(), 3);
+  reader->Refresh();
+  EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix"}));
+  EXPECT_EQ(reader->GetCellText(0, 1), "T2");
+  const RowRecord* hidden = reader->GetRowRecord(1, MURowScope_All);
+  EXPECT_EQ(hidden->flags & MURowFlag_Hidden, MURowFlag_Hidden);
+  EXPECT_EQ((std::vector<int>{hidden->positions[1], hidden->positions[2], hidden->positions[3]}),
+            (std::vector<int>{1, 1, -1}));
+  EXPECT_EQ(reader->GetRowRecord(0, MURowScope_Shown)->positions[3], 0);
+  reader->ShowAllRows();
+  reader->Refresh();
+  EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix", "Target", "Fix"}));
+}
+
+TEST_F(ReaderLoad, MarkingRows) {
+  auto reader = LoadReader(path);
+  reader->SetRowMarked(2, true);
+  reader->ToggleRowMarked(0);
+  reader->ToggleRowMarked(2);
+  for (int outside : {-1, 3}) {
+    reader->SetRowMarked(outside, true);
+    EXPECT_FALSE(reader->IsRowMarked(outside));
+  }
+  reader->Refresh();
+  EXPECT_EQ(reader->GetRowCount(), 3);  // marks survive a refresh and hide nothing
+  EXPECT_TRUE(reader->IsRowMarked(0));
+  EXPECT_FALSE(reader->IsRowMarked(1));
+  EXPECT_FALSE(reader->IsRowMarked(2));
+}
+
+class RecordingView : public MUInterfaceFileObserver {
+ public:
+  void OnTableChanged(int shownRows, int shownColumns, int, int firstRow, int firstColumn) override {
+    notices.push_back({shownRows, shownColumns, firstRow, firstColumn});
+  }
+  void SimultaneousFileRequestsSuppressAndUnsuppress(MUCommandEvent& event) override {
+    eventTypes.push_back(event.GetEventType());
+  }
+  std::vector<std::vector<int>> notices;
+  std::vector<wxEventType> eventTypes;
+};
+
+TEST_F(ReaderLoad, ViewsHearOfEveryRefreshWithTheFirstChangedIndices) {
+  auto reader = LoadReader(path);
+  RecordingView view;
+  reader->AddView(&view);
+  reader->AddView(reader.get());  // a reader never becomes its own view
+  reader->Refresh();
+  reader->HideRow(2);
+  reader->HideColumn("Event\nName");
+  reader->Refresh();
+  reader->RemoveView(&view);
+  reader->Refresh();
+  EXPECT_EQ(view.notices, (std::vector<std::vector<int>>{{3, 5, -1, -1}, {2, 4, 2, 2}}));
+  EXPECT_EQ(view.eventTypes, (std::vector<wxEventType>{MUEVT_TABULON_DATA_CHANGED, MUEVT_TABULON_DATA_CHANGED}));
+}
+
+// Installs a console application object, as a host with an event loop would have.
+class ScopedApplication : public wxAppConsole {
+ public:
+  ScopedApplication() { wxAppConsole::SetInstance(this); }
+  ~ScopedApplication() override { wxAppConsole::SetInstance(nullptr); }
+};
+
+TEST_F(ReaderLoad, EventsGoThroughTheApplicationOnlyWhenThereIsOne) {
+  {
+    ASSERT_EQ(wxAppConsole::GetInstance(), nullptr);
+    auto reader = LoadReader(path);
+    reader->SetRowMarked(0, true);
+    reader->SetSortSettings("Event\nName", 1);
+    reader->Refresh();
+    EXPECT_TRUE(reader->IsRowMarked(1));  // the marked row moved with its mark
+  }
+  ScopedApplication application;
+  int received = 0;
+  application.Bind(MUEVT_TABULON_ROW_MARKING_CHANGED, [&](MUCommandEvent&) { ++received; });
+  {
+    auto reader = LoadReader(path);
+    reader->SetRowMarked(1, true);
+    reader->ToggleRowMarked(1);
+    EXPECT_EQ(received, 0);
+    application.ProcessPendingEvents();
+    EXPECT_EQ(received, 2);
+    reader->Refresh();
+    EXPECT_FALSE(application.HasPendingEvents());  // no sort, no status
+    reader->SetSortSettings("Event\nName", 1);
+    reader->Refresh();
+    EXPECT_TRUE(application.HasPendingEvents());
+  }
+  // A reader destroyed with events pending leaves nothing behind.
+  EXPECT_FALSE(application.HasPendingEvents());
+  application.ProcessPendingEvents();
+}
+
+}  // namespace
