@@ -1,5 +1,5 @@
 #pragma once
-#include "verifiers/framework/interface_specificindividualtestverifier.h"
+#include "verifiers/framework/verifierinterface.h"
 #include <map>
 #include <wx/string.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "verifiers/framework/interface_specificindividualtestverifier.h"
+#include "verifiers/framework/verifierinterface.h"
 #include "verifiers/framework/verificationcontext.h"
 #include <memory>
 #include <vector>
