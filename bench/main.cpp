@@ -1,0 +1,55 @@
+// Runs every benchmark and then prints each one's time as a multiple of the plain read-and-split baseline,
+// measured in the same run.
+#include "bench/benchfile.h"
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+        milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+      }
+    }
+  }
+  void PrintRatios() const {
+    const auto baseline = milliseconds.find("StandardLibraryBaseline");
+    if (baseline == milliseconds.end() || baseline->second <= 0) return;
+    std::printf("Full-size file: %ju bytes; baseline (read and split): %.2f ms\n",
+                static_cast<std::uintmax_t>(std::filesystem::file_size(BenchDataFilePath())), baseline->second);
+    for (const auto& [name, time] : milliseconds) {
+      if (name == baseline->first) continue;
+      std::printf("%-32s %8.2f ms  = %6.2fx the baseline\n", name.c_str(), time, time / baseline->second);
+    }
+  }
+
+ private:
+  std::map<std::string, double> milliseconds;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The plug-in writes its report and flag file below the working directory.
+  const auto scratch = std::filesystem::temp_directory_path() / ("dh-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(scratch);
+  std::filesystem::current_path(scratch);
+
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  std::filesystem::remove_all(scratch);
+  return 0;
+}
