@@ -4,7 +4,7 @@ BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 RUN_DIR     := $(BUILD_DIR)/run
 
-.PHONY: all deps configure build run run-faulty test test-sanitize bench clean
+.PHONY: all deps configure build run run-faulty test test-sanitize fuzz bench clean
 
 all: build
 
@@ -27,6 +27,16 @@ run-faulty: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (clang++), in a build directory of their own; each runs FUZZ_SECONDS, one after another.
+FUZZ_DIR     ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+fuzz:
+	@WITH_FUZZ=1 scripts/install-deps.sh
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDH_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
+	@fuzz/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_DIR ?= build-sanitize

@@ -1,0 +1,79 @@
+// The text parser over any bytes written as a data file: with header (kinds 0 and 2) and without (kind 1).
+#include "fuzz/fuzzsupport.h"
+#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
+#include "tabulon/src/muparsereport.h"
+#include "tabulon/src/murowrecord.h"
+#include <memory>
+#include <vector>
+
+namespace {
+
+class CountingSink : public ParseReportSink {
+ public:
+  void ReceiveReports(const std::vector<ParseReport>& reports) override {
+    for (const ParseReport& report : reports) {
+      ++received;
+      if (report.code != ParseReport_Success) ++failures;
+    }
+  }
+  unsigned received = 0;
+  unsigned failures = 0;
+};
+
+void Exercise(const wxString& path, DataFileParserKind kind, bool releaseFirst) {
+  CountingSink sink;
+  std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser = CreateDataFileParser(path, kind, &sink);
+  FUZZ_CHECK(parser != nullptr);
+  // A failing report always means a failed parser; a parser that did not fail said so with a success report.
+  if (sink.failures > 0) FUZZ_CHECK(parser->HasFailed());
+  if (!parser->HasFailed()) FUZZ_CHECK(sink.received > 0 && sink.failures == 0);
+  (void)parser->GetExperimentName();
+  (void)parser->GetRunDateText();
+
+  ColumnPropertyQueue columns;
+  if (releaseFirst) columns = parser->ReleaseColumnProperties();
+
+  const unsigned rowCount = parser->GetDataRowCount();
+  parser->SetNextRowIndex(0);
+  unsigned read = 0;
+  for (;;) {
+    // Looking without advancing must give the same row as reading it.
+    std::unique_ptr<RowRecord> peeked = parser->ReadNextRow(false);
+    std::unique_ptr<RowRecord> row = parser->ReadNextRow(true);
+    FUZZ_CHECK((peeked == nullptr) == (row == nullptr));
+    if (!row) break;
+    ++read;
+    FUZZ_CHECK(read <= rowCount);
+    if (!columns.empty()) {
+      const wxString& name = columns[read % columns.size()]->name;
+      FUZZ_CHECK(peeked->CellText(name) == row->CellText(name));
+      (void)row->SortKey(name, static_cast<int>(read % 3));
+      (void)row->IsCoveredBySortKeys(name);
+    }
+  }
+  if (parser->HasFailed()) FUZZ_CHECK(read == 0);
+
+  if (!releaseFirst) columns = parser->ReleaseColumnProperties();
+  for (const auto& column : columns) FUZZ_CHECK(column != nullptr);
+  // Past the end and from a far index there is nothing more to read.
+  parser->SetNextRowIndex(0xFFFFFFFFu);
+  FUZZ_CHECK(parser->ReadNextRow(true) == nullptr);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzzsupport::InitialiseForLibFuzzer(argc, argv);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::string path = fuzzsupport::WorkDir() + "/input P01.txt";
+  fuzzsupport::WriteFileBytes(path, data, size);
+  const wxString wxPath = fuzzsupport::ToWx(path);
+  const std::uint8_t last = size > 0 ? data[size - 1] : 0;
+  // Kinds 0 and 2 read alike; one of them per input is enough.
+  Exercise(wxPath, (last & 2) != 0 ? DataFileParser_TextWithHeaderToo : DataFileParser_TextWithHeader, false);
+  Exercise(wxPath, DataFileParser_TextWithoutHeader, (last & 1) != 0);
+  return 0;
+}
