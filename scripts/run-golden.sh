@@ -4,8 +4,8 @@
 #   BUILD_DIR  the build tree holding bin/datahook-runner and bin/dh-AutomatedTesting.so
 #   DATA_DIR   the data files, taken in sorted order; X.stimareas beside X.txt holds X's stimulus areas
 #   RUN_DIR    the host's working directory for the runs; emptied first, the reports end up below it
-# Files without stimulus areas go through one runner in a row, as the host hands them over one run after
-# another; a file with stimulus areas needs a runner of its own, since a runner takes one area file.
+# All files go through one runner, as the host hands them over one run after another, each with the stimulus
+# areas beside it when it has them.
 # Exit status: 0 when no run reported a failure, 1 when one did, 2 when a run could not be made at all.
 set -uo pipefail
 
@@ -28,29 +28,6 @@ if [ ! -d "$data_dir" ]; then
 fi
 rm -rf -- "$run_dir" && mkdir -p -- "$run_dir" || exit 2
 
-worst=0
-runs=0
-
-# One runner invocation, announced by its first argument; keeps the worst exit status (2 over 1 over 0).
-run() {
-  local label=$1
-  shift
-  runs=$((runs + 1))
-  echo "== run $runs: $label"
-  "$runner" --workdir "$run_dir" "$@"
-  local status=$?
-  [ "$status" -gt "$worst" ] && worst=$status
-  echo
-  return 0
-}
-
-# X.txt's stimulus areas are in X.stimareas; only the last extension of the name is replaced.
-stim_areas_of() {
-  local name=${1##*/}
-  [[ $name == ?*.* ]] && name=${name%.*}
-  printf '%s/%s.stimareas' "$(dirname -- "$1")" "$name"
-}
-
 data_files=()
 while IFS= read -r -d '' file; do
   data_files+=("$file")
@@ -58,30 +35,12 @@ done < <(find "$data_dir" -mindepth 1 -maxdepth 1 -type f ! -name '.*' ! -name '
 
 if [ ${#data_files[@]} -eq 0 ]; then
   echo "no data files in $data_dir; running the plug-in without any, to show the report it starts with"
-  run "no data files"
-else
-  # Consecutive files without stimulus areas share a runner, so the folder's order is kept throughout.
-  batch=()
-  flush_batch() {
-    [ ${#batch[@]} -eq 0 ] && return 0
-    run "${#batch[@]} data file(s)" -- "${batch[@]}"
-    batch=()
-  }
-  for file in "${data_files[@]}"; do
-    stim=$(stim_areas_of "$file")
-    if [ -f "$stim" ]; then
-      flush_batch
-      run "${file##*/} with stimulus areas from ${stim##*/}" --stim-areas "$stim" -- "$file"
-    else
-      batch+=("$file")
-    fi
-  done
-  flush_batch
 fi
-
-case $worst in
-  0) echo "all $runs run(s) passed" ;;
-  1) echo "failures reported; see the summaries above" ;;
-  *) echo "at least one run could not be made; see the messages above" ;;
+"$runner" --workdir "$run_dir" --stim-areas-beside -- "${data_files[@]}"
+status=$?
+case $status in
+  0) echo "no failures" ;;
+  1) echo "failures reported; see the summary above" ;;
+  *) echo "the run could not be made; see the messages above" ;;
 esac
-exit "$worst"
+exit "$status"

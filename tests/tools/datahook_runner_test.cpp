@@ -171,6 +171,18 @@ TEST(DatahookRunnerCalls, AbsolutePathsInOrderEachWithTheStimAreas) {
             "path=" + scratch.File("one.txt") + " areas=\n" + "path=" + scratch.File("one.txt") + " areas=\n");
 }
 
+TEST(DatahookRunnerCalls, AreasBesideADataFileAreItsOwnWithStimAreasBeside) {
+  testsupport::ScratchDir scratch;
+  WriteFile(scratch.File("own.stimareas"), "1\t2\t3\t4\t5\tmine\n");
+  WriteFile(scratch.File("shared.stimareas"), "9\t9\t9\t9\t9\tall\n");
+  const auto run = RunRunner({"--plugin", kRecording, "--workdir", "w", "--stim-areas", "shared.stimareas",
+                              "--stim-areas-beside", "own.txt", "other.txt"});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_EQ(ReadFile(scratch.File("w/recorded-calls.txt")), "path=" + scratch.File("own.txt") +
+                                                                " areas=[1 2 3 4 5 mine]\npath=" +
+                                                                scratch.File("other.txt") + " areas=[9 9 9 9 9 all]\n");
+}
+
 TEST(DatahookRunnerCalls, ProgressGoesToStandardErrorOnlyForMoreThanFiveFiles) {
   testsupport::ScratchDir scratch;
   const std::vector<std::string> five = {"--plugin", kRecording, "1.txt", "2.txt", "3.txt", "4.txt", "5.txt"};

@@ -79,6 +79,29 @@ bool ResolvePaths(const RunnerOptions& options, const std::string& startDir, Run
   return true;
 }
 
+// X.txt's own stimulus areas are in X.stimareas beside it: only the last extension of the name is replaced.
+std::string StimAreasBeside(const std::string& dataFile) {
+  fs::path beside(dataFile);
+  return beside.replace_extension(".stimareas").string();
+}
+
+// Every data file gets the areas of --stim-areas (or none), or with --stim-areas-beside its own when it has them.
+bool PlanStimAreas(const RunnerOptions& options, const std::string& startDir, HostSession& session,
+                   std::string& error) {
+  Varnel::StimAreaList shared;
+  if (!options.stimAreaFile.empty() && !ReadStimAreaFile(options.stimAreaFile, shared, error)) return false;
+  for (const std::string& dataFile : AbsoluteDataFiles(options, startDir)) {
+    const std::string own = StimAreasBeside(dataFile);
+    session.stimAreas.emplace_back();
+    if (!options.stimAreasBeside || !fs::is_regular_file(own)) {
+      session.stimAreas.back() = shared;
+    } else if (!ReadStimAreaFile(own, session.stimAreas.back(), error)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
   std::error_code noCurrentDir;
   const std::string startDir = fs::current_path(noCurrentDir).string();
@@ -92,7 +115,7 @@ bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
     return false;
   }
   plan.session.showProgress = options.dataFiles.size() > kFilesBeforeProgress;
-  return options.stimAreaFile.empty() || ReadStimAreaFile(options.stimAreaFile, plan.session.stimAreas, error);
+  return PlanStimAreas(options, startDir, plan.session, error);
 }
 
 // The host's working directory must hold the report directory before the plug-in loads, because the

@@ -23,6 +23,8 @@ class ArgumentScanner {
       onlyDataFiles = true;
     } else if (argument == "--help" || argument == "-h") {
       result.options.showHelp = true;
+    } else if (argument == "--stim-areas-beside") {
+      result.options.stimAreasBeside = true;
     } else {
       ScanOption(argument);
     }
@@ -132,6 +134,9 @@ Options:
                       integers of at least 0; areaName is the rest of the line
                       (UTF-8, may be empty). Empty lines are skipped.
                       Without this option every data file gets no areas.
+  --stim-areas-beside a data file X.txt that has a file X.stimareas beside it
+                      gets the areas of that file instead (same format), so
+                      one run can hand each experiment its own areas
   --host-assert TEXT  an assertion failure of the host, handed to the plug-in
                       after all data files; may be repeated
   --                  everything after this is a DATAFILE

@@ -9,6 +9,7 @@ struct RunnerOptions {
   std::string pluginPath;    // empty: the plug-in built beside the runner
   std::string workDir;       // empty: the current directory
   std::string stimAreaFile;  // empty: every data file gets an empty list of areas
+  bool stimAreasBeside = false;  // a data file X.txt with a file X.stimareas beside it gets those areas instead
   std::vector<std::string> hostAssertions;
   std::vector<std::string> dataFiles;
   bool showHelp = false;
