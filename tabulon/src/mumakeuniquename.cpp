@@ -12,31 +12,64 @@ std::pair<std::wstring, std::size_t> FoldedStem(const wxString& name) {
   return {std::move(folded), hashes};
 }
 
+// The run that holds the count, or end().
+template <typename Runs>
+auto RunHolding(Runs& runs, std::size_t count) {
+  auto run = runs.upper_bound(count);
+  if (run == runs.begin()) return runs.end();
+  --run;
+  return run->second >= count ? run : runs.end();
+}
+
+// Adds the count to the runs, joining it to its neighbours. False when it was there already.
+bool AddToRuns(std::map<std::size_t, std::size_t>& runs, std::size_t count) {
+  if (RunHolding(runs, count) != runs.end()) return false;
+  auto after = runs.upper_bound(count);
+  auto before = after == runs.begin() ? runs.end() : std::prev(after);
+  const bool joinsBefore = before != runs.end() && before->second + 1 == count;
+  const bool joinsAfter = after != runs.end() && after->first == count + 1;
+  if (joinsBefore && joinsAfter) {
+    before->second = after->second;
+    runs.erase(after);
+  } else if (joinsBefore) {
+    before->second = count;
+  } else if (joinsAfter) {
+    const std::size_t last = after->second;
+    runs.erase(after);
+    runs.emplace(count, last);
+  } else {
+    runs.emplace(count, count);
+  }
+  return true;
+}
+
 }  // namespace
 
 void MUNamesInUse::Clear() {
-  suffixLengthsByStem.clear();
+  hashRunsByStem.clear();
   count = 0;
 }
 
 void MUNamesInUse::Insert(const wxString& name) {
   auto [stem, hashes] = FoldedStem(name);
-  if (suffixLengthsByStem[stem].insert(hashes).second) ++count;
+  if (AddToRuns(hashRunsByStem[stem], hashes)) ++count;
 }
 
 wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse) {
   const auto [stem, baseHashes] = FoldedStem(baseName);
-  const auto found = namesInUse.suffixLengthsByStem.find(stem);
-  if (found == namesInUse.suffixLengthsByStem.end()) return baseName;
-  const std::set<std::size_t>& lengths = found->second;
-  if (lengths.count(baseHashes) == 0) return baseName;
+  const auto found = namesInUse.hashRunsByStem.find(stem);
+  if (found == namesInUse.hashRunsByStem.end()) return baseName;
+  const MUNamesInUse::HashRuns& runs = found->second;
+  const auto own = RunHolding(runs, baseHashes);
+  if (own == runs.end()) return baseName;
 
-  // The names that are the base name followed by '#' characters, by how many '#' they add.
-  auto next = lengths.upper_bound(baseHashes);
+  // The names that are the base name followed by '#' characters, by how many '#' they add: the first of them
+  // starts a run, and the new name passes the end of that run.
   std::size_t added = 0;
-  if (next != lengths.end()) {
-    added = *next - baseHashes;
-    for (auto after = std::next(next); after != lengths.end() && *after == *next + 1; ++after, ++next) ++added;
+  if (own->second > baseHashes) {
+    added = own->second - baseHashes;
+  } else if (std::next(own) != runs.end()) {
+    added = std::next(own)->second - baseHashes;
   }
   return baseName + wxString(wxS('#'), added + 1);
 }

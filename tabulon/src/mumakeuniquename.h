@@ -1,13 +1,13 @@
 #pragma once
 #include <cstddef>
-#include <set>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <wx/string.h>
 
 // The column names of one file already in use, compared ignoring case (by upper-case form). Names that differ
-// only in trailing '#' characters are kept together so that a new duplicate finds its suffix quickly even in a
-// file with thousands of equal headings.
+// only in trailing '#' characters are kept together, as runs of consecutive '#' counts, so that a new duplicate
+// finds its suffix in logarithmic time even in a file with thousands of equal headings.
 class MUNamesInUse {
  public:
   void Clear();
@@ -16,8 +16,10 @@ class MUNamesInUse {
 
  private:
   friend wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse);
-  // Upper-case form without its trailing '#' characters -> the numbers of trailing '#' of the names with that form.
-  std::unordered_map<std::wstring, std::set<std::size_t>> suffixLengthsByStem;
+  // First and last number of a run of consecutive '#' counts, keyed by the first.
+  using HashRuns = std::map<std::size_t, std::size_t>;
+  // Upper-case form without its trailing '#' characters -> the '#' counts of the names with that form, as runs.
+  std::unordered_map<std::wstring, HashRuns> hashRunsByStem;
   std::size_t count = 0;
 };
 

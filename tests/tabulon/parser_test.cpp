@@ -6,6 +6,7 @@
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <wx/tokenzr.h>
@@ -245,7 +246,48 @@ INSTANTIATE_TEST_SUITE_P(
                       UniqueCase{"Name", {"Name", "Name##"}, "Name###"},
                       UniqueCase{"Name", {"Name", "Name#", "Name###"}, "Name##"},
                       UniqueCase{"Name", {"Name#"}, "Name"}, UniqueCase{"Name", {"Name", "Name#x"}, "Name#"},
-                      UniqueCase{"", {"", "#", "##"}, "###"}, UniqueCase{"a\nb", {"A\nB", "a\nb#"}, "a\nb##"}));
+                      UniqueCase{"", {"", "#", "##"}, "###"}, UniqueCase{"a\nb", {"A\nB", "a\nb#"}, "a\nb##"},
+                      // A base that ends in '#' counts only the '#' added to it; later runs do not matter.
+                      UniqueCase{"Name#", {"Name", "Name#"}, "Name##"},
+                      UniqueCase{"Name#", {"Name#", "Name###", "Name####", "Name######"}, "Name#####"},
+                      UniqueCase{"Name", {"Name###", "Name", "Name##", "Name#####", "Name#"}, "Name####"}));
+
+// The rule read literally: collect the '#' counts added to the base name, stop at the first gap.
+wxString UniqueNameByWalkingAll(const wxString& base, const std::vector<wxString>& names) {
+  bool equal = false;
+  std::vector<std::size_t> added;
+  for (const wxString& name : names) {
+    if (name.IsSameAs(base, false)) {
+      equal = true;
+    } else if (name.Upper().StartsWith(base.Upper()) &&
+               name.Mid(base.length()).find_first_not_of(wxS('#')) == wxString::npos) {
+      added.push_back(name.length() - base.length());
+    }
+  }
+  if (!equal) return base;
+  if (added.empty()) return base + wxS("#");
+  added.push_back(1000000000);
+  std::sort(added.begin(), added.end());
+  std::size_t i = 0;
+  while (added[i + 1] <= added[i] + 1) ++i;
+  return base + wxString(wxS('#'), added[i] + 1);
+}
+
+TEST(UniqueNames, AgreeWithTheLiteralRuleInAnyInsertionOrder) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 3000; ++round) {
+    MUNamesInUse inUse;
+    std::vector<wxString> names;
+    for (int i = static_cast<int>(random() % 12); i > 0; --i) {
+      wxString name = (random() % 2) ? wxS("a") : wxS("A");
+      name += wxString(wxS('#'), random() % 8);
+      names.push_back(name);
+      inUse.Insert(name);
+    }
+    const wxString base = wxS("a") + wxString(wxS('#'), random() % 4);
+    ASSERT_EQ(MakeUniqueName(base, inUse), UniqueNameByWalkingAll(base, names)) << "round " << round;
+  }
+}
 
 // The parser splits lines itself; it must agree with the toolkit's tokenizer in its "return empty" mode.
 TEST(ParserCells, SplitMatchesTheToolkitTokenizer) {
