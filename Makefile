@@ -28,7 +28,7 @@ run-faulty: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# libFuzzer targets (clang++), in a build directory of their own; each runs FUZZ_SECONDS, one after another.
+# libFuzzer targets (clang++), in a build directory of their own; each runs FUZZ_SECONDS, one per core at a time.
 FUZZ_DIR     ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=

@@ -1,25 +1,13 @@
 // The in-memory parser over any bytes, read from an open file object whose position it must leave as it was.
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/muparsereport.h"
 #include "tabulon/src/murowrecord.h"
 #include <memory>
 #include <vector>
 #include <wx/file.h>
 
 namespace {
-
-class CountingSink : public ParseReportSink {
- public:
-  void ReceiveReports(const std::vector<ParseReport>& reports) override {
-    for (const ParseReport& report : reports) {
-      ++received;
-      if (report.code != ParseReport_Success) ++failures;
-    }
-  }
-  unsigned received = 0;
-  unsigned failures = 0;
-};
 
 void ReadEverything(MUInterfaceExperimentDataFileInputReader& parser, bool releaseFirst) {
   ColumnPropertyQueue columns;
@@ -56,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The parser reads from the start whatever the position, and puts the position back.
     const wxFileOffset start = size > 0 ? static_cast<wxFileOffset>(last % (size + 1)) : 0;
     FUZZ_CHECK(file.Seek(start) == start);
-    CountingSink sink;
+    ParseReportTally sink;
     std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser =
         CreateDataFileParser(wxPath, DataFileParser_InMemoryWithHeader, &sink, &file);
     FUZZ_CHECK(parser != nullptr);

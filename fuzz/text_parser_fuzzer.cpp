@@ -1,27 +1,15 @@
 // The text parser over any bytes written as a data file: with header (kinds 0 and 2) and without (kind 1).
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/muparsereport.h"
 #include "tabulon/src/murowrecord.h"
 #include <memory>
 #include <vector>
 
 namespace {
 
-class CountingSink : public ParseReportSink {
- public:
-  void ReceiveReports(const std::vector<ParseReport>& reports) override {
-    for (const ParseReport& report : reports) {
-      ++received;
-      if (report.code != ParseReport_Success) ++failures;
-    }
-  }
-  unsigned received = 0;
-  unsigned failures = 0;
-};
-
 void Exercise(const wxString& path, DataFileParserKind kind, bool releaseFirst) {
-  CountingSink sink;
+  ParseReportTally sink;
   std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser = CreateDataFileParser(path, kind, &sink);
   FUZZ_CHECK(parser != nullptr);
   // A failing report always means a failed parser; a parser that did not fail said so with a success report.
