@@ -1,0 +1,122 @@
+// The faulty corpus: every data file under testdata/faulty/ has beside it "<name without .txt>.expected", the
+// failures the plug-in must report for it, in report order, and nothing else. One line a fact, tab-separated:
+//   suite<TAB>experiment file name (the suite the failures belong to)
+//   failure<TAB>name<TAB>subject<TAB>reporting line<TAB>message
+// with a backslash, a TAB and a line end written as \\, \t and \n.
+#include "tests/support/pluginhost.h"
+#include "tests/support/report.h"
+#include "tests/support/scratchdir.h"
+#include "verifiers/framework/hostnames.h"
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::Outcome;
+
+struct FaultyCase {
+  std::string file;  // under testdata/faulty/
+  std::string suite;
+  std::vector<Outcome> failures;
+  std::string problem;  // why the expectation file could not be read; empty when it could
+};
+
+void PrintTo(const FaultyCase& faultyCase, std::ostream* out) { *out << faultyCase.file; }
+
+std::string Unescape(const std::string& text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      plain += text[i];
+      continue;
+    }
+    const char next = text[++i];
+    plain += next == 't' ? '\t' : next == 'n' ? '\n' : next;
+  }
+  return plain;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::istringstream in(line);
+  for (std::string field; std::getline(in, field, '\t');) fields.push_back(Unescape(field));
+  return fields;
+}
+
+bool IsWholeNumber(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+FaultyCase ReadExpectation(const fs::path& dataFile) {
+  FaultyCase c{dataFile.filename().string(), "", {}, ""};
+  std::ifstream in(fs::path(dataFile).replace_extension(".expected"));
+  if (!in) return c.problem = "no expectation file beside it", c;
+  int lineNumber = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++lineNumber;
+    const std::vector<std::string> f = Fields(line);
+    if (f.size() == 2 && f[0] == "suite" && c.suite.empty()) {
+      c.suite = f[1];
+    } else if (f.size() == 5 && f[0] == "failure" && !c.suite.empty() && IsWholeNumber(f[3])) {
+      const std::string location = "Whichever/File/Focuses/On/Verifying/" + c.suite + ":" + f[3];
+      c.failures.push_back(Outcome{c.suite, f[1], true, f[2], location, f[4]});
+    } else {
+      return c.problem = "expectation line " + std::to_string(lineNumber) + " cannot be read", c;
+    }
+  }
+  if (c.suite.empty()) c.problem = "the expectation file names no suite";
+  return c;
+}
+
+std::vector<FaultyCase> LoadCorpus() {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(testsupport::TestData("faulty"))) {
+    if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<FaultyCase> cases;
+  for (const fs::path& file : files) cases.push_back(ReadExpectation(file));
+  return cases;
+}
+
+class FaultyCorpus : public ::testing::TestWithParam<FaultyCase> {};
+
+// Posing as an ordinary machine: neither the build farm nor one of the machines with windows of their own.
+TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
+  const FaultyCase& c = GetParam();
+  ASSERT_EQ(c.problem, "") << c.file;
+  setenv(Varnel::kHostNameOverrideVariable, "plain-workstation", 1);
+  testsupport::ScratchDir scratch;
+  testsupport::PluginHost host;
+  host.PerformPostProcessing(testsupport::TestData("faulty/" + c.file));
+  const testsupport::Report report = testsupport::ReadReport(host.ReleaseTestPrinter());
+  unsetenv(Varnel::kHostNameOverrideVariable);
+
+  std::vector<Outcome> failures;
+  for (const Outcome& outcome : report.OfSuite(c.suite)) {
+    if (outcome.failed) failures.push_back(outcome);
+  }
+  std::string actualList;
+  for (const Outcome& failure : failures) actualList += Describe(failure) + "\n";
+  ASSERT_EQ(failures.size(), c.failures.size()) << c.file << " reported:\n" << actualList;
+  for (std::size_t i = 0; i < failures.size(); ++i) {
+    EXPECT_EQ(failures[i], c.failures[i]) << Describe(failures[i]) << "\nexpected\n" << Describe(c.failures[i]);
+  }
+  EXPECT_EQ(report.failures, static_cast<int>(c.failures.size())) << "no failure outside the verifier's suite";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFile, FaultyCorpus, ::testing::ValuesIn(LoadCorpus()),
+                         [](const ::testing::TestParamInfo<FaultyCase>& info) {
+                           std::string name = info.param.file;
+                           std::replace_if(
+                               name.begin(), name.end(),
+                               [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+                           return name;
+                         });
+
+}  // namespace
