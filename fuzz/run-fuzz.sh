@@ -80,4 +80,11 @@ echo
 echo "executions per target:"
 for t in "${targets[@]}"; do printf '  %-24s %12s  %s\n' "$t" "${counts[$t]}" "${outcome[$t]}"; done
 printf '  %-24s %12s\n' "total" "$total"
+
+# The ledger keeps every run made in this build directory, so the figures add up across sessions.
+echo
+echo "all runs in $ledger:"
+awk -F'\t' '{ runs[$2]++; sum[$2] += $4; if ($5 != "clean") bad[$2]++; all += $4 }
+  END { for (t in runs) printf "  %-24s %12d  in %d runs, %d not clean\n", t, sum[t], runs[t], bad[t] + 0
+        printf "  %-24s %12d\n", "total", all }' "$ledger"
 exit $failed
