@@ -10,10 +10,10 @@ namespace {
 constexpr std::size_t kSizeLimit = 1048576;
 constexpr int kTargetRows = 10000;
 
-const char* const kHeadingTop[] = {"Block",        "Trial",         "Event",       "Participant", "Correct",
-                                   "Error",        "Reaction",      "Cumulative",  "Event",       "Trial",
-                                   "Block",        "Trial",         "Event",       "Code",        "Tag",
-                                   "Font Color",   "ISI Durations", "Target Word", "Stimulus",    "Key"};
+const char* const kHeadingTop[] = {"Block",      "Trial",         "Event",       "Participant", "Correct",
+                                   "Error",      "Reaction",      "Cumulative",  "Event",       "Trial",
+                                   "Block",      "Trial",         "Event",       "Code",        "Tag",
+                                   "Font Color", "ISI Durations", "Target Word", "Stimulus",    "Key"};
 const char* const kHeadingBottom[] = {"Name",
                                       "Name",
                                       "Name",
@@ -53,11 +53,11 @@ std::string DataLine(int row) {
   const int reaction = 250 + (row * 37) % 600;
   const bool correct = (row * 7) % 10 != 0;
   std::ostringstream line;
-  line << "Block" << block << '\t' << "Trial" << trial << '\t' << events[event] << '\t' << (correct ? "f" : "j")
-       << '\t' << "f" << '\t' << (correct ? "C" : "E") << '\t' << reaction << '\t' << cumulative << '\t'
-       << cumulative + 12 << '\t' << cumulative - event * 375 << '\t' << block << '\t' << trial << '\t' << event + 1
-       << '\t' << (event * 3 + 1) << '\t' << "t" << event << '\t' << colors[row % 4] << '\t' << 500 + (row % 3) * 250
-       << '\t' << words[row % 5] << '\t' << "s" << row % 40 << ".png" << '\t' << "f" << '\n';
+  line << "Block" << block << '\t' << "Trial" << trial << '\t' << events[event] << '\t' << (correct ? "f" : "j") << '\t'
+       << "f" << '\t' << (correct ? "C" : "E") << '\t' << reaction << '\t' << cumulative << '\t' << cumulative + 12
+       << '\t' << cumulative - event * 375 << '\t' << block << '\t' << trial << '\t' << event + 1 << '\t'
+       << (event * 3 + 1) << '\t' << "t" << event << '\t' << colors[row % 4] << '\t' << 500 + (row % 3) * 250 << '\t'
+       << words[row % 5] << '\t' << "s" << row % 40 << ".png" << '\t' << "f" << '\n';
   return line.str();
 }
 
@@ -90,4 +90,3 @@ const std::string& BenchDataFilePath() {
   static const BenchFile file;
   return file.path;
 }
-

@@ -90,5 +90,4 @@ BENCHMARK(TextParserAlone)->Unit(benchmark::kMillisecond);
 BENCHMARK(StandardLibraryBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadEveryCell)->Unit(benchmark::kMillisecond);
 
-
 }  // namespace

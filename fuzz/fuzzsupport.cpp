@@ -74,7 +74,7 @@ const std::string& InitialiseOnce() {
 void InitialiseForLibFuzzer(int* argc, char*** argv) {
   InitialiseOnce();
   static const char* const pathFlags[] = {"-artifact_prefix=", "-exact_artifact_path=", "-dict=",
-                                          "-features_dir=", "-merge_control_file=", "-seed_inputs="};
+                                          "-features_dir=",    "-merge_control_file=",  "-seed_inputs="};
   // The rewritten arguments must outlive libFuzzer's use of them: they stay for the life of the process.
   static std::vector<std::string> arguments;
   static std::vector<char*> pointers;

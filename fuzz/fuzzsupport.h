@@ -46,7 +46,7 @@ void DeliverPendingEvents();
 
 }  // namespace fuzzsupport
 
-#define FUZZ_CHECK(condition)                                                      \
-  do {                                                                             \
-    if (!(condition)) ::fuzzsupport::Fail(#condition, __FILE__, __LINE__);         \
+#define FUZZ_CHECK(condition)                                              \
+  do {                                                                     \
+    if (!(condition)) ::fuzzsupport::Fail(#condition, __FILE__, __LINE__); \
   } while (0)

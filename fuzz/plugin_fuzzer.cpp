@@ -57,7 +57,8 @@ Varnel::StimAreaList StimAreas(FuzzedDataProvider& control) {
     };
     area.rect = wxRect(number(), number(), number(), number());
     area.responseId = number();
-    area.areaName = control.ConsumeBool() ? wxString(wxS("\t\t\t")) : wxString::FromUTF8(control.ConsumeRandomLengthString(12));
+    area.areaName =
+        control.ConsumeBool() ? wxString(wxS("\t\t\t")) : wxString::FromUTF8(control.ConsumeRandomLengthString(12));
   }
   return areas;
 }
@@ -81,10 +82,13 @@ Varnel::StimAreaList ParseStimAreas(const std::string& text) {
     std::string field;
     long numbers[5] = {0, 0, 0, 0, 0};
     int index = 0;
-    for (; index < 5 && std::getline(fields, field, '\t'); ++index) numbers[index] = std::strtol(field.c_str(), nullptr, 10);
+    for (; index < 5 && std::getline(fields, field, '\t'); ++index)
+      numbers[index] = std::strtol(field.c_str(), nullptr, 10);
     std::string name;
     std::getline(fields, name);
-    const auto clamp = [](long value) { return static_cast<int>(std::max<long>(INT_MIN, std::min<long>(INT_MAX, value))); };
+    const auto clamp = [](long value) {
+      return static_cast<int>(std::max<long>(INT_MIN, std::min<long>(INT_MAX, value)));
+    };
     Varnel::StimAreaData area;
     area.rect = wxRect(clamp(numbers[0]), clamp(numbers[1]), clamp(numbers[2]), clamp(numbers[3]));
     area.responseId = clamp(numbers[4]);

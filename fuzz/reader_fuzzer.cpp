@@ -102,14 +102,22 @@ class FuzzPredicate : public MURowPredicate {
   int Test(const RowRecord& record) const override {
     ++calls;
     switch (mode) {
-      case 0: return TestCellText(record.CellText(column));
-      case 1: return record.CellText(column).empty() ? 1 : 0;
-      case 2: return record.reactionTime > threshold ? 1 : 0;
-      case 3: return (record.flags & mask) == mask ? 1 : 0;
-      case 4: return record.HasCell(column) ? 2 : 1;  // 2 is not "true"
-      case 5: return record.SortKey(column, static_cast<int>(calls % 4)) < threshold ? 1 : 0;
-      case 6: return record.IsCoveredBySortKeys(column) ? 1 : -1;
-      default: return calls % 2 == 0 ? 1 : 0;
+      case 0:
+        return TestCellText(record.CellText(column));
+      case 1:
+        return record.CellText(column).empty() ? 1 : 0;
+      case 2:
+        return record.reactionTime > threshold ? 1 : 0;
+      case 3:
+        return (record.flags & mask) == mask ? 1 : 0;
+      case 4:
+        return record.HasCell(column) ? 2 : 1;  // 2 is not "true"
+      case 5:
+        return record.SortKey(column, static_cast<int>(calls % 4)) < threshold ? 1 : 0;
+      case 6:
+        return record.IsCoveredBySortKeys(column) ? 1 : -1;
+      default:
+        return calls % 2 == 0 ? 1 : 0;
     }
   }
   int TestCellText(const wxString& cellText) const override { return cellText.Contains(needle) ? 1 : 0; }
@@ -130,7 +138,8 @@ class FuzzPredicate : public MURowPredicate {
 // A view that looks at the table while it is told about a change, and may leave while being told.
 class FuzzView : public MUInterfaceFileObserver {
  public:
-  FuzzView(MUExperimentTextReaderMultiFile& reader, bool leaveWhenTold) : reader(reader), leaveWhenTold(leaveWhenTold) {}
+  FuzzView(MUExperimentTextReaderMultiFile& reader, bool leaveWhenTold)
+      : reader(reader), leaveWhenTold(leaveWhenTold) {}
 
   void OnTableChanged(int shownRowCount, int shownColumnCount, int allRowCount, int firstChangedRow,
                       int firstChangedColumn) override {
@@ -237,9 +246,12 @@ class Session {
   // A column name: mostly one the table has (shown or not), sometimes the reaction-time column or any text.
   wxString ColumnName(MUExperimentTextReaderMultiFile& reader) {
     switch (control.ConsumeIntegralInRange<int>(0, 4)) {
-      case 0: return wxS("Reaction\nTime");
-      case 1: return wxString::FromUTF8(control.ConsumeRandomLengthString(24));
-      case 2: return reader.GetColumnName(control.ConsumeIntegralInRange<int>(-1, reader.GetColumnCount()));
+      case 0:
+        return wxS("Reaction\nTime");
+      case 1:
+        return wxString::FromUTF8(control.ConsumeRandomLengthString(24));
+      case 2:
+        return reader.GetColumnName(control.ConsumeIntegralInRange<int>(-1, reader.GetColumnCount()));
       default: {
         const std::vector<wxString> all = reader.GetColumnNamesWhereBitStringAbsent(0);
         if (all.empty()) return wxString();
@@ -274,8 +286,12 @@ class Session {
         FUZZ_CHECK(sortName == name);
         break;
       }
-      case 1: reader.HideRow(RowIndex(reader)); break;
-      case 2: reader.ShowAllRows(); break;
+      case 1:
+        reader.HideRow(RowIndex(reader));
+        break;
+      case 2:
+        reader.ShowAllRows();
+        break;
       case 3: {
         const int row = RowIndex(reader);
         const bool on = control.ConsumeBool();
@@ -290,11 +306,13 @@ class Session {
         if (reader.GetRowRecord(row, MURowScope_Shown) != nullptr) FUZZ_CHECK(reader.IsRowMarked(row) != before);
         break;
       }
-      case 5: reader.Refresh(); break;
+      case 5:
+        reader.Refresh();
+        break;
       case 6: {
         const int scope = Scope();
-        const std::vector<wxString> values = reader.SelectDistinctPerColumn(ColumnName(reader), scope,
-                                                                            control.ConsumeBool());
+        const std::vector<wxString> values =
+            reader.SelectDistinctPerColumn(ColumnName(reader), scope, control.ConsumeBool());
         for (std::size_t i = 1; i < values.size(); ++i) FUZZ_CHECK(values[i] != values[0]);
         break;
       }
@@ -324,9 +342,15 @@ class Session {
         const int scope = Scope();
         std::vector<int> indices;
         switch (control.ConsumeIntegralInRange<int>(0, 2)) {
-          case 0: indices = reader.GetRowIndicesWhereBitStringMatches(Bits(), scope); break;
-          case 1: indices = reader.GetRowIndicesWhereBitStringAbsent(Bits(), scope); break;
-          default: indices = reader.GetRowIndicesWhereBitStringHasXAbsentY(Bits(), Bits(), scope); break;
+          case 0:
+            indices = reader.GetRowIndicesWhereBitStringMatches(Bits(), scope);
+            break;
+          case 1:
+            indices = reader.GetRowIndicesWhereBitStringAbsent(Bits(), scope);
+            break;
+          default:
+            indices = reader.GetRowIndicesWhereBitStringHasXAbsentY(Bits(), Bits(), scope);
+            break;
         }
         if (scope == MURowScope_Shown) CheckIndices(indices, 0, static_cast<int>(ShownSequenceLength(reader)) - 1);
         for (int index : indices) (void)reader.GetRowRecord(index, scope);
@@ -335,14 +359,22 @@ class Session {
       case 10: {
         std::vector<wxString> names;
         switch (control.ConsumeIntegralInRange<int>(0, 2)) {
-          case 0: names = reader.GetColumnNamesWhereBitStringMatches(Bits()); break;
-          case 1: names = reader.GetColumnNamesWhereBitStringAbsent(Bits()); break;
-          default: names = reader.GetColumnNamesWhereBitStringHasXAbsentY(Bits(), Bits()); break;
+          case 0:
+            names = reader.GetColumnNamesWhereBitStringMatches(Bits());
+            break;
+          case 1:
+            names = reader.GetColumnNamesWhereBitStringAbsent(Bits());
+            break;
+          default:
+            names = reader.GetColumnNamesWhereBitStringHasXAbsentY(Bits(), Bits());
+            break;
         }
         for (const wxString& name : names) FUZZ_CHECK(reader.FindColumnProperty(name) != nullptr);
         break;
       }
-      case 11: reader.HideEmptyColumnsBasedOnCurrentlyShownRows(); break;
+      case 11:
+        reader.HideEmptyColumnsBasedOnCurrentlyShownRows();
+        break;
       case 12: {
         const int row = control.ConsumeIntegralInRange<int>(-3, reader.GetRowCount() + 3);
         const int column = control.ConsumeIntegralInRange<int>(-3, reader.GetColumnCount() + 3);
@@ -353,7 +385,8 @@ class Session {
         const wxString name = reader.GetColumnName(column);
         if (column < 0 || column >= reader.GetColumnCount()) FUZZ_CHECK(name == wxS("?"));
         if (control.ConsumeBool()) (void)reader.GetColumnName(control.ConsumeIntegral<int>());
-        if (control.ConsumeBool()) (void)reader.GetCellText(control.ConsumeIntegral<int>(), control.ConsumeIntegral<int>());
+        if (control.ConsumeBool())
+          (void)reader.GetCellText(control.ConsumeIntegral<int>(), control.ConsumeIntegral<int>());
         break;
       }
       case 13:
@@ -363,7 +396,9 @@ class Session {
           reader.ShowColumn(ColumnName(reader));
         }
         break;
-      case 14: reader.ClearSortSettings(); break;
+      case 14:
+        reader.ClearSortSettings();
+        break;
       case 15: {
         const std::vector<wxString> files = reader.GetAllFiles();
         const wxString path = files.empty() || control.ConsumeBool()
@@ -379,14 +414,26 @@ class Session {
         if (record != nullptr) (void)record->CellText(ColumnName(reader));
         break;
       }
-      case 17: reader.RemoveMultipleFiles({fuzzsupport::ToWx(control.ConsumeBool() ? secondPath : firstPath)}); break;
-      case 18: fuzzsupport::DeliverPendingEvents(); break;
+      case 17:
+        reader.RemoveMultipleFiles({fuzzsupport::ToWx(control.ConsumeBool() ? secondPath : firstPath)});
+        break;
+      case 18:
+        fuzzsupport::DeliverPendingEvents();
+        break;
       case 19:
         switch (control.ConsumeIntegralInRange<int>(0, 3)) {
-          case 0: reader.MarkRefreshNeeded(); break;
-          case 1: reader.ReSort(); break;
-          case 2: reader.RenumberRows(); break;
-          default: reader.ClearQueryCaches(); break;
+          case 0:
+            reader.MarkRefreshNeeded();
+            break;
+          case 1:
+            reader.ReSort();
+            break;
+          case 2:
+            reader.RenumberRows();
+            break;
+          default:
+            reader.ClearQueryCaches();
+            break;
         }
         break;
       case 20: {

@@ -80,8 +80,7 @@ void DataHookOutputTestingPlugin::RegisterOneSingleVerifier(VerifierRegistration
   TheVerifierRegistry().emplace(registration.name.Upper(), registration);
 }
 
-void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFilePath,
-                                                        const StimAreaList* stimAreas) {
+void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFilePath, const StimAreaList* stimAreas) {
   FakeJUnitPrinter* printer = nullptr;
   WithoutEscapingExceptions(printer, "PerformPostProcessing", [&] {
     printer = impl->GetOrCreatePrinter();
@@ -112,8 +111,8 @@ bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detaile
     printer = impl->GetOrCreatePrinter();
     ++assertionCounter;
     printer->ReportFailure(wxString::Format("TestingPluginDH_AssertionFailure_%05d", assertionCounter),
-                           "actual file and line number shown in DETAILED TEXT",
-                           MakeTestLocation(kPluginFileText, 182), detailedText);
+                           "actual file and line number shown in DETAILED TEXT", MakeTestLocation(kPluginFileText, 182),
+                           detailedText);
   });
   return true;
 }

@@ -10,9 +10,7 @@ VerifierRegistry theRegistry DH_INIT_ORDER(kRegistryInitOrder);
 
 VerifierRegistry& TheVerifierRegistry() { return theRegistry; }
 
-wxString DataFileNamePart(const wxString& dataFilePath) {
-  return wxFileName(dataFilePath, wxPATH_NATIVE).GetName();
-}
+wxString DataFileNamePart(const wxString& dataFilePath) { return wxFileName(dataFilePath, wxPATH_NATIVE).GetName(); }
 
 wxString RegistryKeyForDataFile(const wxString& dataFilePath) {
   const wxString upper = DataFileNamePart(dataFilePath).Upper();

@@ -82,11 +82,11 @@ void ConcreteFakeJUnitPrinter::ReportFailure(const wxString& testName, const wxS
                                              const wxString& location, const wxString& message) {
   ++testsInOpenSuite;
   ++failuresInOpenSuite;
-  openSuiteLines.push_back(wxString::Format(
-      "        <testcase name=\"%s\" status=\"run\" time=\"%d\" >\n"
-      "        <failure message=\"%s\" type=\"\">\n\n <![CDATA[%s\n%s]]>\n\n</failure>\n</testcase>",
-      EscapeXmlAttribute(NumberedTestName(testName)), testTime, EscapeXmlAttribute(subject),
-      EscapeXmlCData(location), EscapeXmlCData(message)));
+  openSuiteLines.push_back(
+      wxString::Format("        <testcase name=\"%s\" status=\"run\" time=\"%d\" >\n"
+                       "        <failure message=\"%s\" type=\"\">\n\n <![CDATA[%s\n%s]]>\n\n</failure>\n</testcase>",
+                       EscapeXmlAttribute(NumberedTestName(testName)), testTime, EscapeXmlAttribute(subject),
+                       EscapeXmlCData(location), EscapeXmlCData(message)));
 }
 
 void ConcreteFakeJUnitPrinter::CloseOpenSuite() {
@@ -104,12 +104,12 @@ void ConcreteFakeJUnitPrinter::CloseOpenSuite() {
 
 void ConcreteFakeJUnitPrinter::FinishDocument() {
   CloseOpenSuite();
-  documentLines.insert(documentLines.begin(),
-                       wxString::Format("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                        "<testsuites tests=\"%u\" failures=\"%u\" disabled=\"0\" errors=\"0\" "
-                                        "time=\"%lld\" name=\"AllTests\">",
-                                        testsInClosedSuites, failuresInClosedSuites,
-                                        TimeOf(testsInClosedSuites, testTime)));
+  documentLines.insert(
+      documentLines.begin(),
+      wxString::Format("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<testsuites tests=\"%u\" failures=\"%u\" disabled=\"0\" errors=\"0\" "
+                       "time=\"%lld\" name=\"AllTests\">",
+                       testsInClosedSuites, failuresInClosedSuites, TimeOf(testsInClosedSuites, testTime)));
   documentLines.push_back("</testsuites>");
 }
 

@@ -15,15 +15,24 @@ bool IsAllowedInXml(wxUniChar::value_type c) {
 
 const char* AttributeEntity(wxUniChar::value_type c) {
   switch (c) {
-    case '&': return "&amp;";
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    case '"': return "&quot;";
-    case '\'': return "&apos;";
-    case '\t': return "&#x09;";
-    case '\n': return "&#x0A;";
-    case '\r': return "&#x0D;";
-    default: return nullptr;
+    case '&':
+      return "&amp;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    case '"':
+      return "&quot;";
+    case '\'':
+      return "&apos;";
+    case '\t':
+      return "&#x09;";
+    case '\n':
+      return "&#x0A;";
+    case '\r':
+      return "&#x0D;";
+    default:
+      return nullptr;
   }
 }
 

@@ -36,8 +36,6 @@ Interface_DataHookPlugin::~Interface_DataHookPlugin() = default;
 
 // The host's own formatting is not available here; the first text is what a tag cell shows when the tag
 // keeps its value, which is all the verifiers rely on.
-wxString PostProcessingFacade::GetFormattedTagsDataCell(const wxString& first, const wxString&, bool) {
-  return first;
-}
+wxString PostProcessingFacade::GetFormattedTagsDataCell(const wxString& first, const wxString&, bool) { return first; }
 
 }  // namespace Varnel

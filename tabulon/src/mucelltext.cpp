@@ -5,9 +5,7 @@
 
 namespace {
 
-bool NeedsRewriting(std::uint32_t code) {
-  return (code >= 1 && code <= 31) || (code >= 127 && code <= 159);
-}
+bool NeedsRewriting(std::uint32_t code) { return (code >= 1 && code <= 31) || (code >= 127 && code <= 159); }
 
 void AppendHexByte(std::wstring& out, std::uint32_t value) {
   static const wchar_t digits[] = L"0123456789abcdef";
@@ -51,9 +49,7 @@ wxString MakeCellTextPrintable(const wxChar* text, std::size_t length) {
   return wxString(out);
 }
 
-wxString MakeCellTextPrintable(const wxString& text) {
-  return MakeCellTextPrintable(text.wx_str(), text.length());
-}
+wxString MakeCellTextPrintable(const wxString& text) { return MakeCellTextPrintable(text.wx_str(), text.length()); }
 
 double SortKeyOfSixAt(const wxString& text, std::size_t offset) {
   // 256^7 .. 256^2: six bytes fit a double's mantissa exactly.
@@ -74,15 +70,25 @@ double SortKeyOfSix(const wxString& text) { return SortKeyOfSixAt(text, 0); }
 
 wxString OrdinalWord(unsigned number) {
   switch (number) {
-    case 1: return _("first");
-    case 2: return _("second");
-    case 3: return _("third");
-    case 4: return _("fourth");
-    case 5: return _("fifth");
-    case 6: return _("sixth");
-    case 7: return _("seventh");
-    case 8: return _("eighth");
-    case 9: return _("ninth");
-    default: return wxString::Format("%u", number);
+    case 1:
+      return _("first");
+    case 2:
+      return _("second");
+    case 3:
+      return _("third");
+    case 4:
+      return _("fourth");
+    case 5:
+      return _("fifth");
+    case 6:
+      return _("sixth");
+    case 7:
+      return _("seventh");
+    case 8:
+      return _("eighth");
+    case 9:
+      return _("ninth");
+    default:
+      return wxString::Format("%u", number);
   }
 }

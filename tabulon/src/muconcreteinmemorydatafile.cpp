@@ -17,7 +17,8 @@ bool IsByteOrderMarkOnly(const std::vector<char>& bytes) {
   }
   static const char utf32Little[] = {'\xFF', '\xFE', 0, 0};
   static const char utf32Big[] = {0, 0, '\xFE', '\xFF'};
-  return bytes.size() == 4 && (std::memcmp(bytes.data(), utf32Little, 4) == 0 || std::memcmp(bytes.data(), utf32Big, 4) == 0);
+  return bytes.size() == 4 &&
+         (std::memcmp(bytes.data(), utf32Little, 4) == 0 || std::memcmp(bytes.data(), utf32Big, 4) == 0);
 }
 
 bool PopulateLinesCollection(wxFile& file, std::vector<wxString>& lines) {
@@ -94,11 +95,16 @@ MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile(wxFile& file, const wxStr
 
 wxString MUConcreteInMemoryDataFile::LayoutFailureMessage(LayoutFailure failure) const {
   switch (failure) {
-    case LayoutFailure::MissingExperimentName: return _("missing exp name");
-    case LayoutFailure::MissingRunDate: return _("missing date");
-    case LayoutFailure::TooShort: return _("file too short");
-    case LayoutFailure::NoColumnHeadings: return _("no column names");
-    case LayoutFailure::TooManyColumns: return _("Missing Header");
+    case LayoutFailure::MissingExperimentName:
+      return _("missing exp name");
+    case LayoutFailure::MissingRunDate:
+      return _("missing date");
+    case LayoutFailure::TooShort:
+      return _("file too short");
+    case LayoutFailure::NoColumnHeadings:
+      return _("no column names");
+    case LayoutFailure::TooManyColumns:
+      return _("Missing Header");
   }
   return wxString();
 }

@@ -107,8 +107,8 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   const wxString& GetStatusText() const { return statusText; }
   int GetAllRowCount() const { return static_cast<int>(allRows.size()); }
   // The predicate query over the rows of any scope; scope 3 answers are never cached.
-  std::vector<int> GetRowIndicesWherePredicateReturnsTrueInScope(const MURowPredicate& predicate, int scope,
-                                                                 int first, int last);
+  std::vector<int> GetRowIndicesWherePredicateReturnsTrueInScope(const MURowPredicate& predicate, int scope, int first,
+                                                                 int last);
 
  private:
   enum class ColumnContent { Undecided, HasContent, Empty };

@@ -85,7 +85,8 @@ std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStr
 }
 
 std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStringAbsent(std::uint32_t bits) {
-  return CachedColumnNames(ColumnsWhereBitsAbsentKey(bits), [bits](std::uint32_t flags) { return HasNone(flags, bits); });
+  return CachedColumnNames(ColumnsWhereBitsAbsentKey(bits),
+                           [bits](std::uint32_t flags) { return HasNone(flags, bits); });
 }
 
 std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStringHasXAbsentY(std::uint32_t x,

@@ -31,5 +31,7 @@ enum DataFileParserKind {
 
 // Creates the parser of the given kind, which opens and parses the file at once; HasFailed() tells the outcome.
 // Kind 3 reads from openFile, which must then be an open file. Returns null only when allocation fails.
-std::unique_ptr<MUInterfaceExperimentDataFileInputReader> CreateDataFileParser(
-    const wxString& fileName, DataFileParserKind kind, ParseReportSink* sink, wxFile* openFile = nullptr);
+std::unique_ptr<MUInterfaceExperimentDataFileInputReader> CreateDataFileParser(const wxString& fileName,
+                                                                               DataFileParserKind kind,
+                                                                               ParseReportSink* sink,
+                                                                               wxFile* openFile = nullptr);

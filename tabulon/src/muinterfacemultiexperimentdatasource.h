@@ -47,8 +47,7 @@ class MUInterfaceMultiExperimentDataSource {
   // The distinct texts of a column over the rows of a scope, in order of first occurrence.
   virtual std::vector<wxString> SelectDistinctPerColumn(const wxString& columnName, int scope, bool trim) = 0;
   // Indices (within all rows, or the shown rows) of the rows for which the predicate holds.
-  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate,
-                                                                  bool allRows) = 0;
+  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate, bool allRows) = 0;
   // The same over the indices first..last; a negative first means 0, a negative last the last row.
   virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate, bool allRows,
                                                                   int first, int last) = 0;

@@ -92,9 +92,8 @@ void SortByText(EntryIterator begin, EntryIterator end, const wxString& column, 
 }  // namespace
 
 void SortRowsByColumn(std::vector<RowSortEntry>& rows, const wxString& column, bool descending) {
-  const auto hiddenRows = std::stable_partition(rows.begin(), rows.end(), [](const RowSortEntry& row) {
-    return (row.record->flags & kNotShownBits) == 0;
-  });
+  const auto hiddenRows = std::stable_partition(
+      rows.begin(), rows.end(), [](const RowSortEntry& row) { return (row.record->flags & kNotShownBits) == 0; });
   if (column == StandardColumnName(3)) {
     SortByReactionTime(rows.begin(), hiddenRows, descending);
   } else {

@@ -19,8 +19,7 @@ const std::string kReport = kDir + "FakeUnitTestsDataHookExperimentRunning_" + k
 const std::string kPreviousReport = kDir + "FakeUnitTestsDataHookExperimentRunning.xml";
 
 ConcreteFakeJUnitPrinter* NewPrinter(bool renameAtStart = true) {
-  return new ConcreteFakeJUnitPrinter("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests",
-                                      renameAtStart);
+  return new ConcreteFakeJUnitPrinter("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", renameAtStart);
 }
 
 class PrinterFiles : public ::testing::Test {

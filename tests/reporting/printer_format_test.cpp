@@ -26,9 +26,9 @@ std::string ReportOf(const std::function<void(ConcreteFakeJUnitPrinter&)>& use) 
 }
 
 std::string Header(int tests, int failures) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites tests=\"" + std::to_string(tests) +
-         "\" failures=\"" + std::to_string(failures) + "\" disabled=\"0\" errors=\"0\" time=\"" +
-         std::to_string(999 * tests) + "\" name=\"AllTests\">\n";
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites tests=\"" + std::to_string(tests) + "\" failures=\"" +
+         std::to_string(failures) + "\" disabled=\"0\" errors=\"0\" time=\"" + std::to_string(999 * tests) +
+         "\" name=\"AllTests\">\n";
 }
 
 std::string SuiteHeader(const std::string& name, int tests, int failures) {
@@ -121,14 +121,15 @@ TEST_F(PrinterFormat, CharactersXmlCannotCarryAreReplaced) {
     withControls += "b";
     printer.ReportFailure(withControls, withControls, "l", withControls);
   });
-  EXPECT_NE(report.find("test001a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "b"), std::string::npos);
+  EXPECT_NE(report.find("test001a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"
+                        "b"),
+            std::string::npos);
   EXPECT_EQ(testsupport::SchemaErrors(kReportPath), "");
 }
 
 TEST_F(PrinterFormat, NonAsciiTextIsWrittenAsUtf8) {
-  const std::string report = ReportOf([](ConcreteFakeJUnitPrinter& printer) {
-    printer.ReportPass(wxString::FromUTF8("caf\xC3\xA9_\xE2\x82\xAC"));
-  });
+  const std::string report = ReportOf(
+      [](ConcreteFakeJUnitPrinter& printer) { printer.ReportPass(wxString::FromUTF8("caf\xC3\xA9_\xE2\x82\xAC")); });
   EXPECT_NE(report.find(Passed("test001caf\xC3\xA9_\xE2\x82\xAC")), std::string::npos);
 }
 

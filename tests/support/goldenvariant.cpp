@@ -83,8 +83,7 @@ std::string DataTable::WriteAs(const std::string& experiment, const ScratchDir& 
   return path;
 }
 
-Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine,
-                        const Varnel::StimAreaList* stimAreas) {
+Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine, const Varnel::StimAreaList* stimAreas) {
   PosingAs posing(machine);
   ScratchDir scratch;
   PluginHost plugin;

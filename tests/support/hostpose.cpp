@@ -18,9 +18,7 @@ std::string HostNameOf(Machine machine) {
   return "plain-workstation";
 }
 
-PosingAs::PosingAs(Machine machine) {
-  setenv(Varnel::kHostNameOverrideVariable, HostNameOf(machine).c_str(), 1);
-}
+PosingAs::PosingAs(Machine machine) { setenv(Varnel::kHostNameOverrideVariable, HostNameOf(machine).c_str(), 1); }
 
 PosingAs::~PosingAs() { unsetenv(Varnel::kHostNameOverrideVariable); }
 

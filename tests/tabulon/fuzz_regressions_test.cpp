@@ -163,7 +163,8 @@ TEST_F(FuzzRegressions, ReaderLoadsSortsAndQueriesOrRefuses) {
     reader.Refresh();
     for (std::uint32_t bits : {0u, 32u, 64u, 60u}) {
       for (int scope : {int{MURowScope_Shown}, int{MURowScope_All}, int{MURowScope_Unfiltered}, 3}) {
-        for (int index : reader.GetRowIndicesWhereBitStringMatches(bits, scope)) (void)reader.GetRowRecord(index, scope);
+        for (int index : reader.GetRowIndicesWhereBitStringMatches(bits, scope))
+          (void)reader.GetRowRecord(index, scope);
         (void)reader.GetRowIndicesWhereBitStringAbsent(bits, scope);
         (void)reader.GetRowIndicesWhereBitStringHasXAbsentY(bits, 64, scope);
       }

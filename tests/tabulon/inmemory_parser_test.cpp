@@ -33,8 +33,8 @@ std::string WithLineEnds(const std::string& lf, const std::string& end) {
 }
 
 TEST(InMemoryParser, ReadsTheLayoutWhateverTheLineEndsOrEncoding) {
-  const std::string lf = HeaderBlock("Block\tTrial \tColor", "Name \tName\t(Trial Variable)\tOnly6") +
-                         "b1\tt1\n\xC3\xA9\tt2\t\tx\t\x01\n";
+  const std::string lf =
+      HeaderBlock("Block\tTrial \tColor", "Name \tName\t(Trial Variable)\tOnly6") + "b1\tt1\n\xC3\xA9\tt2\t\tx\t\x01\n";
   const std::string variants[] = {lf, WithLineEnds(lf, "\r\n"), Utf16(lf, false)};
   for (const std::string& bytes : variants) {
     testsupport::ScratchDir dir;
@@ -53,8 +53,8 @@ TEST(InMemoryParser, ReadsTheLayoutWhateverTheLineEndsOrEncoding) {
     EXPECT_EQ(second->CellText(MarkerKey_Participant), "P-17");
     // Heading segments lose trailing blanks; this parser sets neither flags nor kinds.
     auto columns = parsed->parser->ReleaseColumnProperties();
-    EXPECT_EQ(ColumnNames(columns), WxList({"Block\nName", "Trial\nName", "Color\n(Trial Variable)", "Only6",
-                                            "[Missing\nCol Name]"}));
+    EXPECT_EQ(ColumnNames(columns),
+              WxList({"Block\nName", "Trial\nName", "Color\n(Trial Variable)", "Only6", "[Missing\nCol Name]"}));
     for (const auto& column : columns) EXPECT_EQ(column->flags + column->kind, 0u) << column->name;
     ASSERT_EQ(parsed->sink.batches.size(), 1u);
     EXPECT_EQ(parsed->sink.batches[0][0].code, ParseReport_Success);

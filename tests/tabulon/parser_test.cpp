@@ -29,7 +29,9 @@ std::string FileOfSize(std::size_t size) {
 }
 
 template <typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  return info.param.name;
+}
 
 const char* const kNoExperiment =
     "Input file is missing an experiment name.  The second line of the file should contain the title of the "
@@ -192,8 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         HeadingCase{"EmptyMiddleSegment", "Block\tKey\tTrial", "Name\t\tName", {"Block\nName", "Key", "Trial\nName"}},
         HeadingCase{"OnlyInSecondRow", "Block", "Name\tExtra", {"Block\nName", "Extra"}},
         HeadingCase{"SurroundingBlanksTrimmed", " Block ", "Name ", {"Block \nName"}},
-        HeadingCase{"Duplicates", "Trial\tTrial\tTrial", "Name\tName\tName",
-                    {"Trial\nName", "Trial\nName#", "Trial\nName##"}},
+        HeadingCase{
+            "Duplicates", "Trial\tTrial\tTrial", "Name\tName\tName", {"Trial\nName", "Trial\nName#", "Trial\nName##"}},
         HeadingCase{"DuplicatesIgnoringCase", "Trial\ttrial", "Name\tname", {"Trial\nName", "trial\nname#"}},
         HeadingCase{"EmptyHeadingsAreDuplicatesToo", "\t\tC", "\t\t", {"", "#", "C"}}),
     CaseName<HeadingCase>);
@@ -244,9 +246,9 @@ INSTANTIATE_TEST_SUITE_P(
                       UniqueCase{"Name", {"Name", "Name#"}, "Name##"},
                       UniqueCase{"Name", {"Name", "Name#", "Name##"}, "Name###"},
                       UniqueCase{"Name", {"Name", "Name##"}, "Name###"},
-                      UniqueCase{"Name", {"Name", "Name#", "Name###"}, "Name##"},
-                      UniqueCase{"Name", {"Name#"}, "Name"}, UniqueCase{"Name", {"Name", "Name#x"}, "Name#"},
-                      UniqueCase{"", {"", "#", "##"}, "###"}, UniqueCase{"a\nb", {"A\nB", "a\nb#"}, "a\nb##"},
+                      UniqueCase{"Name", {"Name", "Name#", "Name###"}, "Name##"}, UniqueCase{"Name", {"Name#"}, "Name"},
+                      UniqueCase{"Name", {"Name", "Name#x"}, "Name#"}, UniqueCase{"", {"", "#", "##"}, "###"},
+                      UniqueCase{"a\nb", {"A\nB", "a\nb#"}, "a\nb##"},
                       // A base that ends in '#' counts only the '#' added to it; later runs do not matter.
                       UniqueCase{"Name#", {"Name", "Name#"}, "Name##"},
                       UniqueCase{"Name#", {"Name#", "Name###", "Name####", "Name######"}, "Name#####"},
@@ -297,9 +299,8 @@ TEST(ParserCells, SplitMatchesTheToolkitTokenizer) {
     wxString line;
     for (int i = static_cast<int>(random() % 9); i > 0; --i) line += alphabet[random() % 4];
     std::vector<wxString> ours, toolkit;
-    ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t) {
-      ours.emplace_back(start, length);
-    });
+    ForEachTabSeparatedToken(
+        line, [&](const wxChar* start, std::size_t length, std::size_t) { ours.emplace_back(start, length); });
     wxStringTokenizer tokenizer(line, "\t", wxTOKEN_RET_EMPTY);
     while (tokenizer.HasMoreTokens()) toolkit.push_back(tokenizer.GetNextToken());
     ASSERT_EQ(ours, toolkit) << "'" << line << "'";
@@ -333,19 +334,33 @@ TEST_P(Printable, RewritesControlCharacters) {
   EXPECT_EQ(MakeCellTextPrintable(wxString(GetParam().raw)).ToStdWstring(), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Characters, Printable,
-    ::testing::Values(PrintableCase{L"plain text", L"plain text"}, PrintableCase{L"\x01", L"^A"},
-                      PrintableCase{L"a\x1f" L"b", L"a^_b"}, PrintableCase{L"\x1b", L"^["},
-                      PrintableCase{L"\x1b" L"A", L"0x1B 0x41"}, PrintableCase{L"\x1b" L"_x", L"0x1B 0x5fx"},
-                      PrintableCase{L"\x1b" L"@", L"0x1B 0x40"}, PrintableCase{L"\x1b" L"a", L"^[a"},
-                      PrintableCase{L"\x1b\x1b" L"A", L"^[0x1B 0x41"}, PrintableCase{L"\x7f", L"^?"},
-                      PrintableCase{L"\x80", L"0x80"}, PrintableCase{L"x\x9f", L"x0x9f"},
-                      PrintableCase{L"\xa0\xe9", L"\xa0\xe9"}));
+INSTANTIATE_TEST_SUITE_P(Characters, Printable,
+                         ::testing::Values(PrintableCase{L"plain text", L"plain text"}, PrintableCase{L"\x01", L"^A"},
+                                           PrintableCase{L"a\x1f"
+                                                         L"b",
+                                                         L"a^_b"},
+                                           PrintableCase{L"\x1b", L"^["},
+                                           PrintableCase{L"\x1b"
+                                                         L"A",
+                                                         L"0x1B 0x41"},
+                                           PrintableCase{L"\x1b"
+                                                         L"_x",
+                                                         L"0x1B 0x5fx"},
+                                           PrintableCase{L"\x1b"
+                                                         L"@",
+                                                         L"0x1B 0x40"},
+                                           PrintableCase{L"\x1b"
+                                                         L"a",
+                                                         L"^[a"},
+                                           PrintableCase{L"\x1b\x1b"
+                                                         L"A",
+                                                         L"^[0x1B 0x41"},
+                                           PrintableCase{L"\x7f", L"^?"}, PrintableCase{L"\x80", L"0x80"},
+                                           PrintableCase{L"x\x9f", L"x0x9f"}, PrintableCase{L"\xa0\xe9", L"\xa0\xe9"}));
 
 TEST(ParserCells, SortKeysCoverEighteenCharactersInThreeParts) {
-  const double sixSpaces = 32 * (std::pow(256.0, 7) + std::pow(256.0, 6) + std::pow(256.0, 5) +
-                                 std::pow(256.0, 4) + std::pow(256.0, 3) + std::pow(256.0, 2));
+  const double sixSpaces = 32 * (std::pow(256.0, 7) + std::pow(256.0, 6) + std::pow(256.0, 5) + std::pow(256.0, 4) +
+                                 std::pow(256.0, 3) + std::pow(256.0, 2));
   EXPECT_EQ(SortKeyOfSix(""), sixSpaces);
   EXPECT_EQ(SortKeyOfSix("A"), sixSpaces + (65 - 32) * std::pow(256.0, 7));
   EXPECT_EQ(SortKeyOfSix("     B"), sixSpaces + (66 - 32) * std::pow(256.0, 2));
@@ -403,7 +418,9 @@ TEST(ParserCells, RecordsSharingALayoutStayIndependent) {
   EXPECT_EQ(second.SortKey("MARK", 0), SortKeyOfSix("file value"));
 }
 
-const std::string kEncoded = "P\nExp \xC3\xA9t\xC3\xA9\nD\nx\nBlock\tNote\nName\t\n\xE2\x82\xAC" "5\tna\xC3\xAFve\n";
+const std::string kEncoded =
+    "P\nExp \xC3\xA9t\xC3\xA9\nD\nx\nBlock\tNote\nName\t\n\xE2\x82\xAC"
+    "5\tna\xC3\xAFve\n";
 
 struct EncodingCase {
   const char* name;
@@ -419,7 +436,8 @@ TEST_P(Encodings, AreDetected) {
   EXPECT_EQ(parsed->parser->GetExperimentName(), W("Exp \xC3\xA9t\xC3\xA9"));
   ASSERT_EQ(parsed->rows.size(), 1u);
   EXPECT_EQ(parsed->rows[0]->CellText(MarkerKey_Participant), "P");
-  EXPECT_EQ(parsed->rows[0]->CellText("Block\nName"), W("\xE2\x82\xAC" "5"));
+  EXPECT_EQ(parsed->rows[0]->CellText("Block\nName"), W("\xE2\x82\xAC"
+                                                        "5"));
   EXPECT_EQ(parsed->rows[0]->CellText("Note"), W("na\xC3\xAFve"));
 }
 
@@ -445,8 +463,8 @@ class LineEnds : public ::testing::TestWithParam<const char*> {};
 TEST_P(LineEnds, AllEndALine) {
   testsupport::ScratchDir dir;
   const std::string end = GetParam();
-  auto parsed = ParseBytes(dir.File("le.txt"), "P" + end + "E" + end + "D" + end + "x" + end + "A" + end + "B" + end +
-                                                   "1" + end + "2");
+  auto parsed = ParseBytes(dir.File("le.txt"),
+                           "P" + end + "E" + end + "D" + end + "x" + end + "A" + end + "B" + end + "1" + end + "2");
   ASSERT_FALSE(parsed->parser->HasFailed());
   EXPECT_EQ(parsed->parser->GetRunDateText(), "D");
   ASSERT_EQ(parsed->rows.size(), 2u);

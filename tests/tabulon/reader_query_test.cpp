@@ -110,8 +110,8 @@ TEST_F(ReaderQueries, PredicatesOverTheSequenceAndRanges) {
   const struct {
     int first, last;
     Rows expected;
-  } ranges[] = {{2, 5, {3, 5}}, {5, 2, {3, 5}}, {-1, 2, {1}}, {4, -1, {5}}, {-3, -9, {1, 3, 5}},
-                {0, 7, {}},     {7, 0, {}},     {3, 3, {3}}};
+  } ranges[] = {{2, 5, {3, 5}},      {5, 2, {3, 5}}, {-1, 2, {1}}, {4, -1, {5}},
+                {-3, -9, {1, 3, 5}}, {0, 7, {}},     {7, 0, {}},   {3, 3, {3}}};
   for (const auto& r : ranges) {
     EXPECT_EQ(reader->GetRowIndicesWherePredicateReturnsTrue(odd, true, r.first, r.last), r.expected)
         << r.first << ".." << r.last;
@@ -194,20 +194,34 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"PrefixFirst", {"abc", "ab", "abcd", "a"}, "Word", 0, {"R3", "R1", "R0", "R2"}},
         SortCase{"PrefixLastDescending", {"abc", "ab", "abcd", "a"}, "Word", 1, {"R2", "R0", "R1", "R3"}},
         SortCase{"AcrossKeyParts",
-                 {"aaaaaab", "aaaaaaa", "aaaaaaaaaaaac", "aaaaaaaaaaaab", "aaaaab"}, "Word", 0,
+                 {"aaaaaab", "aaaaaaa", "aaaaaaaaaaaac", "aaaaaaaaaaaab", "aaaaab"},
+                 "Word",
+                 0,
                  {"R1", "R3", "R2", "R0", "R4"}},
         SortCase{"LongAfterShort", {k19z, k20, k18, k19a, "a", "z"}, "Word", 0, {"R4", "R2", "R3", "R1", "R0", "R5"}},
-        SortCase{"LongBeforeShortDescending", {k19z, k20, k18, k19a, "a", "z"}, "Word", 1,
+        SortCase{"LongBeforeShortDescending",
+                 {k19z, k20, k18, k19a, "a", "z"},
+                 "Word",
+                 1,
                  {"R5", "R0", "R1", "R3", "R2", "R4"}},
         SortCase{"OnlyLong", {k20, k19z, k19a}, "Word", 0, {"R2", "R0", "R1"}},
         SortCase{"OnlyLongDescending", {k20, k19z, k19a}, "Word", 1, {"R1", "R0", "R2"}},
-        SortCase{"Stable", {"b", "a", "b", "a", "b", k19a, k19a}, "Word", 0,
-                 {"R1", "R3", "R0", "R2", "R4", "R5", "R6"}},
-        SortCase{"StableDescending", {"b", "a", "b", "a", "b", k19a, k19a}, "Word", 1,
+        SortCase{
+            "Stable", {"b", "a", "b", "a", "b", k19a, k19a}, "Word", 0, {"R1", "R3", "R0", "R2", "R4", "R5", "R6"}},
+        SortCase{"StableDescending",
+                 {"b", "a", "b", "a", "b", k19a, k19a},
+                 "Word",
+                 1,
                  {"R5", "R6", "R0", "R2", "R4", "R1", "R3"}},
-        SortCase{"ReactionTimeAsNumbers", {"100", "25", "abc", "25", "3.5"}, "Reaction\nTime", 0,
+        SortCase{"ReactionTimeAsNumbers",
+                 {"100", "25", "abc", "25", "3.5"},
+                 "Reaction\nTime",
+                 0,
                  {"R2", "R4", "R1", "R3", "R0"}},
-        SortCase{"ReactionTimeDescending", {"100", "25", "abc", "25", "3.5"}, "Reaction\nTime", 1,
+        SortCase{"ReactionTimeDescending",
+                 {"100", "25", "abc", "25", "3.5"},
+                 "Reaction\nTime",
+                 1,
                  {"R0", "R1", "R3", "R4", "R2"}},
         SortCase{"NoSuchColumn", {"c", "a", "b"}, "No Such Column", 0, {"R0", "R1", "R2"}}),
     [](const ::testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });

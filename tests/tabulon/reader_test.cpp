@@ -41,9 +41,7 @@ TEST_F(ReaderLoad, TableReadsBackByRowAndColumn) {
 TEST_F(ReaderLoad, OutsideTheTableGivesQuestionMarksAndMinusOne) {
   auto reader = LoadReader(path);
   MUExperimentTextReaderMultiFile empty;
-  const struct {
-    int row, column;
-  } outside[] = {{3, 0}, {0, 5}, {-1, 0}, {0, -1}, {-2147483647 - 1, 0}};
+  const struct { int row, column; } outside[] = {{3, 0}, {0, 5}, {-1, 0}, {0, -1}, {-2147483647 - 1, 0}};
   for (const auto& cell : outside) EXPECT_EQ(reader->GetCellText(cell.row, cell.column), "?") << cell.row;
   for (int index : {-1, 5}) EXPECT_EQ(reader->GetColumnName(index), "?");
   EXPECT_EQ(empty.GetCellText(0, 0), "?");

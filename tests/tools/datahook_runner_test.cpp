@@ -29,10 +29,10 @@ TEST(DatahookRunner, SummaryAndExitStatusFollowTheReport) {
 
   const auto one = RunRunner({"Other Experiment.txt"});
   EXPECT_EQ(one.exitCode, 1) << one.err;
-  EXPECT_EQ(one.out, "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(one.pid) +
-                         ": tests 3, failures 1\n  FAILED test003locating_verifier_for_Other Experiment\n" +
-                         kNoVerifier + "total: suites 1, tests 3, failures 1\nreport: " +
-                         ReportPathIn(scratch.Path(), one.pid) + "\n");
+  EXPECT_EQ(one.out,
+            "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(one.pid) +
+                ": tests 3, failures 1\n  FAILED test003locating_verifier_for_Other Experiment\n" + kNoVerifier +
+                "total: suites 1, tests 3, failures 1\nreport: " + ReportPathIn(scratch.Path(), one.pid) + "\n");
 }
 
 TEST(DatahookRunner, DataFilesInOrderThenHostAssertionsShowingTheirFirstLine) {
@@ -97,19 +97,32 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"EmptyDataFile", {""}, "an empty data file path"},
         StopCase{"DataFileNotUtf8", {"bad\xff.txt"}, "data file path is not valid UTF-8"},
         StopCase{"MissingStimAreaFile", {"--stim-areas", "absent"}, "cannot read stimulus-area file 'absent'"},
-        StopCase{"MissingPlugin", {"--plugin", "/nonexistent/p.so"},
+        StopCase{"MissingPlugin",
+                 {"--plugin", "/nonexistent/p.so"},
                  "cannot load plug-in '/nonexistent/p.so': /nonexistent/p.so: cannot open shared object file"},
         StopCase{"PluginNoLibrary", {"--plugin", "fake.so"}, "invalid ELF header", "fake.so", std::string(200, 'x')},
-        StopCase{"PluginWithoutFactory", {"--plugin", runnertest::ToolPath("libVNPlugInCommon.so")},
+        StopCase{"PluginWithoutFactory",
+                 {"--plugin", runnertest::ToolPath("libVNPlugInCommon.so")},
                  "the plug-in does not export VNSdkGetObjectPtr"},
         StopCase{"WorkDirNotCreatable", {"--workdir", "occupied/sub"}, "cannot prepare work directory", "occupied"},
-        StopCase{"NoReport", {"--plugin", kRecording}, "the plug-in wrote no report; expected ", "", "",
+        StopCase{"NoReport",
+                 {"--plugin", kRecording},
+                 "the plug-in wrote no report; expected ",
+                 "",
+                 "",
                  {"RECORDING_PLUGIN_REPORT=absent.xml"}},
-        StopCase{"ReportNotXml", {"--plugin", kRecording},
-                 "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites", "r.xml", kBrokenReport,
+        StopCase{"ReportNotXml",
+                 {"--plugin", kRecording},
+                 "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites",
+                 "r.xml",
+                 kBrokenReport,
                  {"RECORDING_PLUGIN_REPORT=r.xml"}},
-        StopCase{"XmlButNoReport", {"--plugin", kRecording}, "not a test report: the root element is <html>", "r.xml",
-                 "<html><body/></html>\n", {"RECORDING_PLUGIN_REPORT=r.xml"}}),
+        StopCase{"XmlButNoReport",
+                 {"--plugin", kRecording},
+                 "not a test report: the root element is <html>",
+                 "r.xml",
+                 "<html><body/></html>\n",
+                 {"RECORDING_PLUGIN_REPORT=r.xml"}}),
     [](const testing::TestParamInfo<StopCase>& info) { return std::string(info.param.label); });
 
 struct StimAreaCase {
@@ -152,16 +165,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DatahookRunnerCalls, AbsolutePathsInOrderEachWithTheStimAreas) {
   testsupport::ScratchDir scratch;
-  WriteFile(scratch.File("run.stimareas"), "\xEF\xBB\xBF-10\t20\t300\t400\t1\tleft button\r\n\n0\t0\t0\t0\t-2\t\n"
-                                           "2147483647\t-2147483648\t5\t6\t7\tname\twith tab\n");
+  WriteFile(scratch.File("run.stimareas"),
+            "\xEF\xBB\xBF-10\t20\t300\t400\t1\tleft button\r\n\n0\t0\t0\t0\t-2\t\n"
+            "2147483647\t-2147483648\t5\t6\t7\tname\twith tab\n");
   const auto run = RunRunner({"--plugin", kRecording, "--workdir", "work", "--stim-areas", "run.stimareas", "b.txt",
                               "sub/../a.txt", "/elsewhere/e.txt"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   const std::string areas =
       " areas=[-10 20 300 400 1 left button][0 0 0 0 -2 ][2147483647 -2147483648 5 6 7 name\twith tab]\n";
-  EXPECT_EQ(ReadFile(scratch.File("work/recorded-calls.txt")),
-            "path=" + scratch.File("b.txt") + areas + "path=" + scratch.File("sub/../a.txt") + areas +
-                "path=/elsewhere/e.txt" + areas);
+  EXPECT_EQ(ReadFile(scratch.File("work/recorded-calls.txt")), "path=" + scratch.File("b.txt") + areas +
+                                                                   "path=" + scratch.File("sub/../a.txt") + areas +
+                                                                   "path=/elsewhere/e.txt" + areas);
 
   // Without the option, and with a file of empty lines only, the list is empty.
   WriteFile(scratch.File("none.stimareas"), "\n\r\n");
@@ -178,9 +192,9 @@ TEST(DatahookRunnerCalls, AreasBesideADataFileAreItsOwnWithStimAreasBeside) {
   const auto run = RunRunner({"--plugin", kRecording, "--workdir", "w", "--stim-areas", "shared.stimareas",
                               "--stim-areas-beside", "own.txt", "other.txt"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_EQ(ReadFile(scratch.File("w/recorded-calls.txt")), "path=" + scratch.File("own.txt") +
-                                                                " areas=[1 2 3 4 5 mine]\npath=" +
-                                                                scratch.File("other.txt") + " areas=[9 9 9 9 9 all]\n");
+  EXPECT_EQ(ReadFile(scratch.File("w/recorded-calls.txt")),
+            "path=" + scratch.File("own.txt") + " areas=[1 2 3 4 5 mine]\npath=" + scratch.File("other.txt") +
+                " areas=[9 9 9 9 9 all]\n");
 }
 
 TEST(DatahookRunnerCalls, ProgressGoesToStandardErrorOnlyForMoreThanFiveFiles) {
@@ -207,16 +221,19 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
             "  </testsuite>\n</testsuites>\n");
   const auto run = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_EQ(run.out, "suite First: tests 2, failures 1\n  FAILED split\n    subject: a & b\n    message: saw ]]> here\n"
-                     "suite Empty: tests 0, failures 0\n"
-                     "suite Third: tests 1, failures 1\n  FAILED plain\n    subject: s2\n    message: first\n"
-                     "total: suites 3, tests 3, failures 2\n"
-                     "report: " + ReportPathIn(scratch.Path(), run.pid) + "\n");
+  EXPECT_EQ(run.out,
+            "suite First: tests 2, failures 1\n  FAILED split\n    subject: a & b\n    message: saw ]]> here\n"
+            "suite Empty: tests 0, failures 0\n"
+            "suite Third: tests 1, failures 1\n  FAILED plain\n    subject: s2\n    message: first\n"
+            "total: suites 3, tests 3, failures 2\n"
+            "report: " +
+                ReportPathIn(scratch.Path(), run.pid) + "\n");
   EXPECT_EQ(run.err, "datahook-runner: warning: the report declares tests=\"4\" but holds 3\n");
 
   // Counts that claim failures the report does not hold are warned about; the verdict is a pass.
-  WriteFile(scratch.File("r.xml"), "<testsuites><testsuite name=\"S\" tests=\"1\" failures=\"1\">"
-                                   "<testcase name=\"p\"/></testsuite></testsuites>\n");
+  WriteFile(scratch.File("r.xml"),
+            "<testsuites><testsuite name=\"S\" tests=\"1\" failures=\"1\">"
+            "<testcase name=\"p\"/></testsuite></testsuites>\n");
   const auto claims = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
   EXPECT_EQ(claims.exitCode, 0) << claims.err;
   EXPECT_NE(claims.err.find("warning: suite 'S' declares failures=\"1\" but holds 0\n"), std::string::npos);

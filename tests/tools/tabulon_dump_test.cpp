@@ -24,8 +24,9 @@ DumpRun Dump(std::vector<std::string> arguments) {
 class TabulonDump : public ::testing::Test {
  protected:
   void SetUp() override {
-    testsupport::WriteFile(good, "  Ann Lee \nStroop\n1/2/2024 3:04:05 PM\n\nBlock\tTrial\tFont Color\tNote\n"
-                                 "Name\tName\t(Trial Variable)\t\nB1\tT1\tred\tback\\slash\nB1\tT2\tblue\n");
+    testsupport::WriteFile(good,
+                           "  Ann Lee \nStroop\n1/2/2024 3:04:05 PM\n\nBlock\tTrial\tFont Color\tNote\n"
+                           "Name\tName\t(Trial Variable)\t\nB1\tT1\tred\tback\\slash\nB1\tT2\tblue\n");
   }
   testsupport::ScratchDir dir;
   std::string good = dir.File("good file.txt");

@@ -23,7 +23,7 @@ const std::vector<std::string> kEvents = {"event 1", "event 2", "event 1", "even
 // A data file that the verifier accepts, with room for extra columns and a choice of line end.
 struct GoodFile {
   std::string lineEnd = "\n";
-  std::vector<std::string> extraHeadings;           // first heading row only
+  std::vector<std::string> extraHeadings;                       // first heading row only
   std::function<std::string(size_t row)> extraCells = nullptr;  // text appended to each data row
 
   std::string Text() const {
@@ -107,9 +107,9 @@ std::string PaddedTo(size_t size) {
 
 struct BadInput {
   std::string description;
-  std::string fileName;                                     // in the scratch directory
-  std::function<void(const std::string& path)> make;        // writes the file (or leaves it missing)
-  std::function<Outcomes()> expected;                       // the outcomes of the experiment's suite
+  std::string fileName;                               // in the scratch directory
+  std::function<void(const std::string& path)> make;  // writes the file (or leaves it missing)
+  std::function<Outcomes()> expected;                 // the outcomes of the experiment's suite
 };
 
 std::string DataFileName(const std::string& what) { return kExperiment + " " + what + ".txt"; }
@@ -139,7 +139,8 @@ const std::vector<BadInput>& Table() {
       {"exactly the size limit", DataFileName("at limit"), [](const std::string& p) { Write(p, PaddedTo(1048576)); },
        [] { return AllPass(); }},
       {"one byte over the size limit", DataFileName("over limit"),
-       [](const std::string& p) { Write(p, PaddedTo(1048577)); }, [] { return Unreadable(kExperiment + " over limit"); }},
+       [](const std::string& p) { Write(p, PaddedTo(1048577)); },
+       [] { return Unreadable(kExperiment + " over limit"); }},
       {"UTF-16 little endian", DataFileName("utf16le"),
        [](const std::string& p) { Write(p, Utf16(GoodFile().Text(), false)); }, [] { return AllPass(); }},
       {"UTF-16 big endian", DataFileName("utf16be"),
@@ -152,8 +153,8 @@ const std::vector<BadInput>& Table() {
          Write(p, file.Text());
        },
        [] { return AllPass(); }},
-      {"one line of almost 1 MiB", DataFileName("long line"),
-       [](const std::string& p) { Write(p, PaddedTo(1048000)); }, [] { return AllPass(); }},
+      {"one line of almost 1 MiB", DataFileName("long line"), [](const std::string& p) { Write(p, PaddedTo(1048000)); },
+       [] { return AllPass(); }},
       {"10,000 columns", DataFileName("wide"),
        [](const std::string& p) {
          GoodFile file;

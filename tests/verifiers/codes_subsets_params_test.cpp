@@ -39,7 +39,8 @@ TEST(CodesSubsetsAndParams, EditedGoldenFilesFailExactlyTheChecksListed) {
     Entries failed;
   } cases[] = {
       // The four mouse columns may stand anywhere after the first column, in any order; names are exact.
-      {"mouse columns reversed", kExcluded,
+      {"mouse columns reversed",
+       kExcluded,
        [](DataTable& t) {
          t.MoveColumn("Key", 7);
          t.MoveColumn("Pressed Or\nReleased", 6);
@@ -47,20 +48,30 @@ TEST(CodesSubsetsAndParams, EditedGoldenFilesFailExactlyTheChecksListed) {
        },
        {}},
       {"mouse column right after the first", kSaved, [](DataTable& t) { t.MoveColumn("Y\nPosition", 1); }, {}},
-      {"mouse column name in capitals", kExcluded,
+      {"mouse column name in capitals",
+       kExcluded,
        [](DataTable& t) { *std::find(t.columns.begin(), t.columns.end(), "Key") = "KEY"; },
        {"Tessel_3229_exclude_pixel"}},
       // Codes change exactly where the host changes them.
-      {"shared code changed a row early in the fourth group", kSharedCodes,
-       [](DataTable& t) { t.Cell(25, "for_b2") = "0000"; }, {kInOrder}},
-      {"code kept in the last rows of the second pass", kSubsetCodes,
-       [](DataTable& t) { t.Cell(11, "trial_b") = "c"; }, {kInOrder}},
-      // The second half's events carry a suffix that the colour codes do not.
-      {"colour code with the event's suffix", kUpToN, [](DataTable& t) { t.Cell(23, "red_blue") = "blue1"; },
+      {"shared code changed a row early in the fourth group",
+       kSharedCodes,
+       [](DataTable& t) { t.Cell(25, "for_b2") = "0000"; },
        {kInOrder}},
-      {"param-block trial name goes on", kTextParams,
-       [](DataTable& t) { t.Cell(30, "Trial\nName") = "param block trials"; }, {}},
-      {"a seventh row after the six in order", kTrialActions,
+      {"code kept in the last rows of the second pass",
+       kSubsetCodes,
+       [](DataTable& t) { t.Cell(11, "trial_b") = "c"; },
+       {kInOrder}},
+      // The second half's events carry a suffix that the colour codes do not.
+      {"colour code with the event's suffix",
+       kUpToN,
+       [](DataTable& t) { t.Cell(23, "red_blue") = "blue1"; },
+       {kInOrder}},
+      {"param-block trial name goes on",
+       kTextParams,
+       [](DataTable& t) { t.Cell(30, "Trial\nName") = "param block trials"; },
+       {}},
+      {"a seventh row after the six in order",
+       kTrialActions,
        [](DataTable& t) {
          AppendCopyOfLastRow(t);
          t.Cell(6, "color\n(Trial Variable)") = "purple";
@@ -68,7 +79,8 @@ TEST(CodesSubsetsAndParams, EditedGoldenFilesFailExactlyTheChecksListed) {
        {}},
       {"values over the rows in another order", kFeedback, SpreadValuesOverOtherRows, {}},
       {"values over the rows in another order", kTwoMacros, SpreadValuesOverOtherRows, {}},
-      {"a fourth row repeating the first", kTwoMacros,
+      {"a fourth row repeating the first",
+       kTwoMacros,
        [](DataTable& t) { t.rows.insert(t.rows.begin() + 1, t.rows.front()); },
        {"Having_1_event_presented_normally_and_2_presented_via_block_Level_macro_functions_that_share_a_"
         "VNActionList"}},

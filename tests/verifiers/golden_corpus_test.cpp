@@ -75,7 +75,8 @@ TEST_P(GoldenCorpus, ReachesItsVerifierAndPassesEveryCheck) {
 INSTANTIATE_TEST_SUITE_P(EveryGoldenFile, GoldenCorpus, ::testing::ValuesIn(GoldenFiles()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                            std::string name = info.param.substr(0, info.param.find(' '));
-                           std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+                           std::replace_if(
+                               name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
                            return name + "_" + std::to_string(info.index);
                          });
 

@@ -26,8 +26,8 @@ TEST(LetterLadder, AllFiveInOrderWithExactlyTwoRepeats) {
   const struct {
     const char* letters;
     bool complete;
-  } cases[] = {{"AABCCDE", true},  {"ABCDEEE", true},  {"ABDDEEE", false}, {"AAAABCD", false},
-               {"ABCDE", false},   {"AABCDEEE", false}, {"ABCDEEA", false}};
+  } cases[] = {{"AABCCDE", true}, {"ABCDEEE", true},   {"ABDDEEE", false}, {"AAAABCD", false},
+               {"ABCDE", false},  {"AABCDEEE", false}, {"ABCDEEA", false}};
   for (const auto& c : cases) {
     std::vector<wxString> suffixes;
     for (const char* l = c.letters; *l != '\0'; ++l) suffixes.push_back(wxString::Format("(%d, %c)", *l - 'A' + 1, *l));

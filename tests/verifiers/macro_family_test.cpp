@@ -40,11 +40,15 @@ TEST(MacroFamily, EachVerifierAcceptsExactlyTheEventListsOfItsRule) {
       {"macro_if_false_simple", {"event 2", "event 1", "event 3"}, kGreaterOrEqual, true},
       {"macro_if_false_simple", {"event 2", "event 1"}, kGreaterOrEqual, false},
       {"macro_repeat_trial_no_wtr", {"event 1", "event 2", "event 2"}, "Repeat_trial_functions_as_expected", false},
-      {"macro_present_event", {"event 2", "event 1", "event 2", "event 2"}, "Present_event_functions_as_expected",
+      {"macro_present_event",
+       {"event 2", "event 1", "event 2", "event 2"},
+       "Present_event_functions_as_expected",
        false},
       // Names compare exactly.
-      {"expr_time_since_exp", {"event 1", "event 2 "},
-       "Time_since_start_of_experiment_expression_functions_as_expected", false},
+      {"expr_time_since_exp",
+       {"event 1", "event 2 "},
+       "Time_since_start_of_experiment_expression_functions_as_expected",
+       false},
       {"trial_wtp_less_than_equal", {"event 1", "event 1"}, kGreaterOrEqual, true},
   };
   for (const auto& c : cases) {

@@ -145,7 +145,9 @@ TEST(Timers, BoundsOfThePauseAndZeroRunTestsAreInclusive) {
       {"started at 551", {}, {{6, "551"}}, {ok1, bad2 + "first starting zero state malfunctioned. "}},
       {"second start at 499", {}, {{18, "499"}}, {ok1, bad2 + "second starting zero state malfunctioned. "}},
       {"rows 13 and 25 at 2200 and 2000", {}, {{13, "2200"}, {25, "2000"}}, {ok1, ok2}},
-      {"rows 13 and 25 at 1999 and 2201", {}, {{13, "1999"}, {25, "2201"}},
+      {"rows 13 and 25 at 1999 and 2201",
+       {},
+       {{13, "1999"}, {25, "2201"}},
        {ok1, bad2 + "at row 13 timer_2 needs to be approx 2000 ms. at row 25 timer_2 needs to be approx 2000 ms. "}},
   };
   for (const auto& c : cases) {
@@ -166,8 +168,10 @@ Varnel::StimAreaData Area(const char* name, int x = 0, int responseId = 0) {
 
 TEST(FeedbackTimeLimit, StimAreasMatchTheExperimentsInCountAndOrder) {
   const std::string location = std::string(" | Whichever/File/Focuses/On/Verifying/") + kFeedback + ":89 | ";
-  const std::string orderProblem = "FAIL StimArea_vector_is_complete_and_in_order | Unexpected info in the vector of "
-                                   "stim areas." + location + "Stim area problem in the ";
+  const std::string orderProblem =
+      "FAIL StimArea_vector_is_complete_and_in_order | Unexpected info in the vector of "
+      "stim areas." +
+      location + "Stim area problem in the ";
   Varnel::StimAreaList anySize = {Area("always"), Area("correct"), Area("bye now")};
   anySize[0].rect = wxRect(0, 0, 1, 2);
   anySize[2].rect = wxRect(0, 0, 0, 0);
@@ -177,16 +181,23 @@ TEST(FeedbackTimeLimit, StimAreasMatchTheExperimentsInCountAndOrder) {
     std::string outcome;
   } cases[] = {
       {"any size", anySize, "pass StimArea_vector_is_complete_and_in_order"},
-      {"order changed", {Area("always"), Area("bye now"), Area("correct")}, orderProblem + "1_th position in the stim "
-                                                                            "area sequence."},
-      {"moved", {Area("always", 5), Area("correct"), Area("bye now")}, orderProblem + "0_th position in the stim area "
-                                                                       "sequence."},
-      {"with a response", {Area("always"), Area("correct"), Area("bye now", 0, 2)},
+      {"order changed",
+       {Area("always"), Area("bye now"), Area("correct")},
+       orderProblem + "1_th position in the stim "
+                      "area sequence."},
+      {"moved",
+       {Area("always", 5), Area("correct"), Area("bye now")},
+       orderProblem + "0_th position in the stim area "
+                      "sequence."},
+      {"with a response",
+       {Area("always"), Area("correct"), Area("bye now", 0, 2)},
        orderProblem + "2_th position in the stim area sequence."},
-      {"one more", {Area("always"), Area("correct"), Area("bye now"), Area("incorrect")},
+      {"one more",
+       {Area("always"), Area("correct"), Area("bye now"), Area("incorrect")},
        "FAIL Correct_quantity_of_stim_areas | Too many data stim areas. More than expected." + location +
            "No extra info."},
-      {"one fewer", {Area("always"), Area("correct")},
+      {"one fewer",
+       {Area("always"), Area("correct")},
        "FAIL Correct_quantity_of_stim_areas | Too few stim areas. Fewer than expected." + location + "No extra info."},
   };
   for (const auto& c : cases) {
@@ -203,8 +214,9 @@ TEST(FeedbackTimeLimit, StimAreasMatchTheExperimentsInCountAndOrder) {
 TEST(FeedbackTimeLimit, CorrectIsShownAtLeast5999MillisecondsAfterTheRowBefore) {
   for (const auto& [shownAt, outcome] : std::vector<std::pair<std::string, std::string>>{
            {"10199", "pass Variable_time_should_be_greater_than_6000"},
-           {"10198", "FAIL Variable_time_should_be_greater_than_6000: The event named 'correct' should have been on "
-                     "screen for 6000 ms or more."}}) {
+           {"10198",
+            "FAIL Variable_time_should_be_greater_than_6000: The event named 'correct' should have been on "
+            "screen for 6000 ms or more."}}) {
     DataTable table = DataTable::Golden(kFeedback);
     ASSERT_EQ(table.Cell(2, kEvent), "correct");
     table.Cell(1, kTime) = "4200";

@@ -115,10 +115,12 @@ TEST(IsRunningOnHost, MatchesAFragmentAnywhereIgnoringCase) {
   EXPECT_FALSE(IsRunningOnHost("lab-rig"));
 }
 
-const std::string kQuantityTooMany = "FAIL Correct_quantity_of_data_cells | Too many data cells. More than expected. | " +
-                                     kLocation + "89 | No extra info.";
-const std::string kQuantityTooFew = "FAIL Correct_quantity_of_data_cells | Too few data cells. Fewer than expected. | " +
-                                    kLocation + "98 | No extra info.";
+const std::string kQuantityTooMany =
+    "FAIL Correct_quantity_of_data_cells | Too many data cells. More than expected. | " + kLocation +
+    "89 | No extra info.";
+const std::string kQuantityTooFew =
+    "FAIL Correct_quantity_of_data_cells | Too few data cells. Fewer than expected. | " + kLocation +
+    "98 | No extra info.";
 std::string OrderFailure(int row, const std::string& expected) {
   return "FAIL Data_appears_completely_and_in_order | Mismatch in the ordering of data cells in datafile. | " +
          kLocation + "144 | At datafile row index " + std::to_string(row) + " we expected {" + expected +
@@ -195,10 +197,13 @@ TEST(StimAreas, CountThenOrder) {
     StimAreaList actual, expected;
     std::string outcome;
   } cases[] = {
-      {three, two, "FAIL Correct_quantity_of_stim_areas | Too many data stim areas. More than expected. | L | No extra info."},
-      {two, three, "FAIL Correct_quantity_of_stim_areas | Too few stim areas. Fewer than expected. | L | No extra info."},
-      {swapped, two, "FAIL StimArea_vector_is_complete_and_in_order | Unexpected info in the vector of stim areas. | "
-                     "L | Stim area problem in the 0_th position in the stim area sequence."},
+      {three, two,
+       "FAIL Correct_quantity_of_stim_areas | Too many data stim areas. More than expected. | L | No extra info."},
+      {two, three,
+       "FAIL Correct_quantity_of_stim_areas | Too few stim areas. Fewer than expected. | L | No extra info."},
+      {swapped, two,
+       "FAIL StimArea_vector_is_complete_and_in_order | Unexpected info in the vector of stim areas. | "
+       "L | Stim area problem in the 0_th position in the stim area sequence."},
       {two, two, "pass StimArea_vector_is_complete_and_in_order"},
       {{}, {}, "pass StimArea_vector_is_complete_and_in_order"},
   };

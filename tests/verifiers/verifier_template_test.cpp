@@ -59,8 +59,8 @@ class VerifierTemplate : public ::testing::Test {
 TEST_F(VerifierTemplate, ReadableFileGivesSuitePassChecksThenTimingRecords) {
   OrdinaryVerifier verifier;
   StimAreaList areas(1);
-  const std::string path = DataFile({"Event\nName", "Cumulative\nTime", "Expansion Time(ms): 57"},
-                                    {{"e1", "100", ""}, {"e2", "2750", ""}});
+  const std::string path =
+      DataFile({"Event\nName", "Cumulative\nTime", "Expansion Time(ms): 57"}, {{"e1", "100", ""}, {"e2", "2750", ""}});
   verifier.VerifyDatafile(path, &areas, &printer);
   EXPECT_EQ(printer.entries, (Entries{"suite ordinary.vn5", "pass VerifyDatafile_was_called_for_ordinary.vn5",
                                       "pass own_check", "pass __TIMING__TRACKING__ordinary.vn5__2750_ms",
@@ -77,12 +77,16 @@ TEST_F(VerifierTemplate, MissingTimingColumnsAreReportedAsFailures) {
   ASSERT_EQ(printer.entries.size(), 5u);
   EXPECT_EQ(printer.entries[3],
             "FAIL __TIMING__TRACKING__UNAVAILABLE__ordinary.vn5 | Please add the Cumulative Time column to the "
-            "output. | " + kLocation + "ordinary.vn5:343 | We cannot monitor run-time duration without having the "
-            "Cum Time column available.");
+            "output. | " +
+                kLocation +
+                "ordinary.vn5:343 | We cannot monitor run-time duration without having the "
+                "Cum Time column available.");
   EXPECT_EQ(printer.entries[4],
             "FAIL __EXPANSION__TRACKING__UNAVAILABLE__ordinary.vn5 | Someting broke, there's no expansion time "
-            "column. | " + kLocation + "ordinary.vn5:369 | We cannot monitor run-time duration without having the "
-            "expansion time column available.");
+            "column. | " +
+                kLocation +
+                "ordinary.vn5:369 | We cannot monitor run-time duration without having the "
+                "expansion time column available.");
 }
 
 TEST_F(VerifierTemplate, UnreadableFileGivesOnlyTheOpenAndParseFailure) {
@@ -91,8 +95,9 @@ TEST_F(VerifierTemplate, UnreadableFileGivesOnlyTheOpenAndParseFailure) {
   EXPECT_EQ(printer.entries,
             (Entries{"suite ordinary.vn5", "pass VerifyDatafile_was_called_for_ordinary.vn5",
                      "FAIL open_and_parse_ordinary.vn5 missing run | this datafile was not open-able/parse-able | " +
-                         kLocation + "CommonTestHelperLogic_GetReaderOrElseLogAnError:49 | unable to construct a "
-                                     "MUExperimentTextReaderMultiFile for this datafile"}));
+                         kLocation +
+                         "CommonTestHelperLogic_GetReaderOrElseLogAnError:49 | unable to construct a "
+                         "MUExperimentTextReaderMultiFile for this datafile"}));
   EXPECT_EQ(verifier.runs, 0);
 }
 
@@ -119,8 +124,10 @@ TEST_F(VerifierTemplate, ForgottenNotifierIsReported) {
   verifier.VerifyDatafile(scratch.File("nothing.txt"), nullptr, &printer);
   EXPECT_EQ(printer.entries.back(),
             "FAIL Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile | Incorrect subclass of "
-            "IndividualTestCase_T. | " + kLocation + "forgetful.vn4:327 | You set EXPECT_EMPTY_DATAFILE to true, "
-            "which means you MUST override OnNotifyUnableToReadDatafile.");
+            "IndividualTestCase_T. | " +
+                kLocation +
+                "forgetful.vn4:327 | You set EXPECT_EMPTY_DATAFILE to true, "
+                "which means you MUST override OnNotifyUnableToReadDatafile.");
   EXPECT_EQ(printer.entries.size(), 3u);
 }
 
@@ -139,8 +146,12 @@ TEST_F(VerifierTemplate, ExpansionTimeComesFromTheHeading) {
     std::string heading;
     int expected;
   } cases[] = {
-      {"Expansion Time(ms): 57", 57},  {"Expansion Time(ms):    8", 8}, {"Expansion Time(ms): -4", -4},
-      {"Expansion Time(ms): ", -123},  {"Expansion Time(ms): 5x", -123}, {"Expansion time(ms): 57", -123},
+      {"Expansion Time(ms): 57", 57},
+      {"Expansion Time(ms):    8", 8},
+      {"Expansion Time(ms): -4", -4},
+      {"Expansion Time(ms): ", -123},
+      {"Expansion Time(ms): 5x", -123},
+      {"Expansion time(ms): 57", -123},
       {"Other", -123},
   };
   for (const Case& c : cases) {

@@ -8,8 +8,8 @@ namespace {
 
 void ShowProgress(const HostSession& session, std::size_t index) {
   if (!session.showProgress) return;
-  std::cerr << "[" << index + 1 << "/" << session.dataFiles.size() << "] "
-            << session.dataFiles[index].utf8_string() << std::endl;
+  std::cerr << "[" << index + 1 << "/" << session.dataFiles.size() << "] " << session.dataFiles[index].utf8_string()
+            << std::endl;
 }
 
 void CallPlugin(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session) {

@@ -7,7 +7,7 @@ namespace datahookrunner {
 
 // What the host hands the plug-in during one session, already in the host's types.
 struct HostSession {
-  std::vector<wxString> dataFiles;  // absolute paths, in the order to process
+  std::vector<wxString> dataFiles;              // absolute paths, in the order to process
   std::vector<Varnel::StimAreaList> stimAreas;  // one list per data file, in the same order
   std::vector<wxString> hostAssertions;
   bool showProgress = false;

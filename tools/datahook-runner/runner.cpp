@@ -34,8 +34,7 @@ int CannotRun(const std::string& message) {
 }
 
 int UsageError(const std::string& message) {
-  std::cerr << "datahook-runner: " << message << "\nTry 'datahook-runner --help' for more information."
-            << std::endl;
+  std::cerr << "datahook-runner: " << message << "\nTry 'datahook-runner --help' for more information." << std::endl;
   return kCannotRun;
 }
 

@@ -6,9 +6,9 @@ namespace datahookrunner {
 
 // The command line as given; paths are not resolved yet.
 struct RunnerOptions {
-  std::string pluginPath;    // empty: the plug-in built beside the runner
-  std::string workDir;       // empty: the current directory
-  std::string stimAreaFile;  // empty: every data file gets an empty list of areas
+  std::string pluginPath;        // empty: the plug-in built beside the runner
+  std::string workDir;           // empty: the current directory
+  std::string stimAreaFile;      // empty: every data file gets an empty list of areas
   bool stimAreasBeside = false;  // a data file X.txt with a file X.stimareas beside it gets those areas instead
   std::vector<std::string> hostAssertions;
   std::vector<std::string> dataFiles;

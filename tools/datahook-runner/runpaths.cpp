@@ -25,8 +25,7 @@ std::string DirectoryOfRunner() {
 std::string ReportDirectory() { return "scons-out/opt/tests/auto_experiment_tests"; }
 
 std::string ReportFileName(pid_t hostProcessId) {
-  return "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(static_cast<unsigned long>(hostProcessId)) +
-         ".xml";
+  return "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(static_cast<unsigned long>(hostProcessId)) + ".xml";
 }
 
 }  // namespace datahookrunner

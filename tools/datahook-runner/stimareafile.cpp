@@ -92,8 +92,8 @@ bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std:
     Varnel::StimAreaData area;
     std::string problem;
     if (!ParseStimAreaLine(line, area, problem)) {
-      error = path + ":" + std::to_string(number) + ": malformed stimulus area (" + problem + "); expected " +
-              kLineLayout;
+      error =
+          path + ":" + std::to_string(number) + ": malformed stimulus area (" + problem + "); expected " + kLineLayout;
       return false;
     }
     areas.push_back(area);

@@ -5,11 +5,20 @@ wxString EscapeField(const wxString& field) {
   escaped.reserve(field.length());
   for (const wxUniChar c : field) {
     switch (c.GetValue()) {
-      case '\\': escaped += wxS("\\\\"); break;
-      case '\n': escaped += wxS("\\n"); break;
-      case '\r': escaped += wxS("\\r"); break;
-      case '\t': escaped += wxS("\\t"); break;
-      default: escaped += c;
+      case '\\':
+        escaped += wxS("\\\\");
+        break;
+      case '\n':
+        escaped += wxS("\\n");
+        break;
+      case '\r':
+        escaped += wxS("\\r");
+        break;
+      case '\t':
+        escaped += wxS("\\t");
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;

@@ -79,8 +79,8 @@ wxString Decimal(long long value) { return wxString::Format(wxS("%lld"), value);
 void PrintHeader(const MUExperimentTextReaderMultiFile& reader) {
   const RowRecord* first = reader.GetRowRecord(0, MURowScope_Shown);
   if (first == nullptr) return;
-  for (const wxChar* key : {MarkerKey_Participant, MarkerKey_FullPath, MarkerKey_FileName, MarkerKey_ExperimentName,
-                            MarkerKey_RunDate}) {
+  for (const wxChar* key :
+       {MarkerKey_Participant, MarkerKey_FullPath, MarkerKey_FileName, MarkerKey_ExperimentName, MarkerKey_RunDate}) {
     Print({wxS("header"), key, first->CellText(key)});
   }
 }

@@ -11,16 +11,15 @@ namespace Varnel {
 namespace {
 
 const ExpectedTexts& ExpectedBlocks() {
-  static const ExpectedTexts blocks =
-      ExpectedTextsBuilder()
-          .Run("V4 Random", 16)
-          .Run("V5 Random", 16)
-          .Run("V5 Random and Loop 2 times", 32)
-          .Run("V5 Random and Loop, Pause, Max 10 trials", 22)
-          .Run("V4 Random. extra-action versus block-end macro. BOTH should work ", 4)
-          .Run("V5 Random. extra-action versus block-end macro. BOTH should work ", 2)
-          .Run("done!")
-          .Build();
+  static const ExpectedTexts blocks = ExpectedTextsBuilder()
+                                          .Run("V4 Random", 16)
+                                          .Run("V5 Random", 16)
+                                          .Run("V5 Random and Loop 2 times", 32)
+                                          .Run("V5 Random and Loop, Pause, Max 10 trials", 22)
+                                          .Run("V4 Random. extra-action versus block-end macro. BOTH should work ", 4)
+                                          .Run("V5 Random. extra-action versus block-end macro. BOTH should work ", 2)
+                                          .Run("done!")
+                                          .Build();
   return blocks;
 }
 
@@ -51,9 +50,7 @@ Kind KindOf(const wxString& event) {
   return Kind::Other;
 }
 
-bool IsOfKind(const wxString& event, Kind kind) {
-  return kind == Kind::Animal ? IsAnimal(event) : IsVehicle(event);
-}
+bool IsOfKind(const wxString& event, Kind kind) { return kind == Kind::Animal ? IsAnimal(event) : IsVehicle(event); }
 
 // Four of one kind, then four of the other: the host picks which list comes first, not the order of pictures.
 bool IsFourAndFour(const std::vector<wxString>& events) {
@@ -157,8 +154,8 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
       int row;
       bool ofFirstKind;
     };
-    static const PictureRow pictureRows[] = {{65, true},  {67, true},  {69, true},  {71, true},  {74, false},
-                                             {76, false}, {78, false}, {80, false}, {83, true},  {85, true}};
+    static const PictureRow pictureRows[] = {{65, true},  {67, true},  {69, true},  {71, true}, {74, false},
+                                             {76, false}, {78, false}, {80, false}, {83, true}, {85, true}};
     const Kind first = IsAnimal(EventAt(65)) ? Kind::Animal : Kind::Vehicle;
     const Kind other = first == Kind::Animal ? Kind::Vehicle : Kind::Animal;
     bool asIntended = true;

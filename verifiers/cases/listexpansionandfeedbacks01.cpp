@@ -10,14 +10,8 @@ namespace Varnel {
 namespace {
 
 const ExpectedTexts& ExpectedTrials() {
-  static const ExpectedTexts trials = ExpectedTextsBuilder()
-                                          .Run("a", 2)
-                                          .Run("b, 1", 3)
-                                          .Run("b, 2", 3)
-                                          .Run("b, 3", 3)
-                                          .Run("c", 2)
-                                          .Run("b, 1")
-                                          .Build();
+  static const ExpectedTexts trials =
+      ExpectedTextsBuilder().Run("a", 2).Run("b, 1", 3).Run("b, 2", 3).Run("b, 3", 3).Run("c", 2).Run("b, 1").Build();
   return trials;
 }
 

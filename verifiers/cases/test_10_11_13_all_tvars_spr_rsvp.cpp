@@ -93,8 +93,8 @@ class Test_10_11_13_all_tvars_spr_rsvp : public IndividualTestCase_T<Test_10_11_
                                       context.reader->GetColumnIndex(kColourColumn),
                                       context.reader->GetColumnIndex(kTimeLimitColumn)};
     ReportOutcome(DiffersFromSortedOrder(JoinColumnsPerRow(*context.reader, columns, "|"), SortedCombinations()),
-                  "SPR_and_RSVP_detect_that_randomization_happened_OK_to_FAIL_RARELY",
-                  kSortedInsteadOfShuffledSubject, 172, kSortedInsteadOfShuffledMessage);
+                  "SPR_and_RSVP_detect_that_randomization_happened_OK_to_FAIL_RARELY", kSortedInsteadOfShuffledSubject,
+                  172, kSortedInsteadOfShuffledMessage);
   }
 };
 

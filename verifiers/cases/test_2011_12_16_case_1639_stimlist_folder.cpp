@@ -24,20 +24,22 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
  private:
   // The host may write the file names in any case, so the comparison is of lower-cased names.
   void CheckEventNamesAreFileNames() {
-    static const std::vector<wxString> acceptedNames = {
-        "picturestimlist_w_folder (1, 01_foreveralone.png)", "picturestimlist_w_folder (2, 02_foreveralonelaugh.jpg)",
-        "picturestimlist_w_folder (3, 03_scasi.jpg)",         "picturestimlist_w_files (1, 01_foreveralone.png)",
-        "picturestimlist_w_files (2, 02_foreveralonelaugh.jpg)", "picturestimlist_w_files (3, 03_scasi.jpg)",
-        "picturestimlist_w_folder (1, 02_foreveralonelaugh.jpg)", "picturestimlist_w_folder (2, 03_scasi.jpg)",
-        "picturestimlist_w_folder (3, 01_foreveralone.png)"};
+    static const std::vector<wxString> acceptedNames = {"picturestimlist_w_folder (1, 01_foreveralone.png)",
+                                                        "picturestimlist_w_folder (2, 02_foreveralonelaugh.jpg)",
+                                                        "picturestimlist_w_folder (3, 03_scasi.jpg)",
+                                                        "picturestimlist_w_files (1, 01_foreveralone.png)",
+                                                        "picturestimlist_w_files (2, 02_foreveralonelaugh.jpg)",
+                                                        "picturestimlist_w_files (3, 03_scasi.jpg)",
+                                                        "picturestimlist_w_folder (1, 02_foreveralonelaugh.jpg)",
+                                                        "picturestimlist_w_folder (2, 03_scasi.jpg)",
+                                                        "picturestimlist_w_folder (3, 01_foreveralone.png)"};
     for (const wxString& eventName : ColumnTexts(kEventNameColumn)) {
       const wxString lowered = eventName.Lower();
       if (std::find(acceptedNames.begin(), acceptedNames.end(), lowered) == acceptedNames.end()) {
-        ReportFailure("Filenames show up in the data file as expected.",
-                      "One or more strings contained in the Event Name column of the datafile is somehow improper.",
-                      91,
-                      wxString::Format("At least one Event Name entry isn't correct. First such offending string: %s",
-                                       lowered));
+        ReportFailure(
+            "Filenames show up in the data file as expected.",
+            "One or more strings contained in the Event Name column of the datafile is somehow improper.", 91,
+            wxString::Format("At least one Event Name entry isn't correct. First such offending string: %s", lowered));
         return;
       }
     }

@@ -14,9 +14,7 @@ class Test_2012_3_9_tessel_2668_macro_exit_experiment
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {"Experiment_exited_after_one_trial_as_expected",
-         EventNameRule::Rows(1),
-         45,
+        {"Experiment_exited_after_one_trial_as_expected", EventNameRule::Rows(1), 45,
          "We expected the experiment to exit after one trial."},
         {DurationWindow{900, 1100}, DurationWindow{0, 1000}, {{kBuildFarmHost, {800, 1150}}}}};
     return expected;

@@ -14,10 +14,7 @@ class Test_2012_3_9_tessel_2668_macro_if_false_simple
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {kOperatorWorksTestName,
-         EventNameRule::Contains({"event 1"}, 3),
-         64,
-         kEventOneOnceMessage},
+        {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 3), 64, kEventOneOnceMessage},
         {DurationWindow{2400, 2500},
          DurationWindow{0, 5000},
          {{kHostNameA, {2400, 2560}}, {kHostNameB, {2400, 2700}}}}};

@@ -14,9 +14,7 @@ class Test_2012_3_9_tessel_2668_macro_present_event
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {"Present_event_functions_as_expected",
-         EventNameRule::Sequence({"event 2", "event 1", "event 2"}),
-         74,
+        {"Present_event_functions_as_expected", EventNameRule::Sequence({"event 2", "event 1", "event 2"}), 74,
          "We expected to see exactly three events, event 2, event 1, event 2 again."},
         {DurationWindow{5000, 5100},
          DurationWindow{0, 5000},

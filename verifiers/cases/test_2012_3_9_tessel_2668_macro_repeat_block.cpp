@@ -15,9 +15,7 @@ class Test_2012_3_9_tessel_2668_macro_repeat_block
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {kRepeatBlockTestName,
-         EventNameRule::Sequence(ExpectedTextsBuilder().Run("event 1", 3).Build()),
-         63,
+        {kRepeatBlockTestName, EventNameRule::Sequence(ExpectedTextsBuilder().Run("event 1", 3).Build()), 63,
          "We expected to see event 1 three times as that's what the macro is set up to do."},
         {DurationWindow{2400, 2500},
          DurationWindow{0, 5000},

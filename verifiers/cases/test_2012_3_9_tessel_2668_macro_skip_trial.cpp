@@ -14,9 +14,7 @@ class Test_2012_3_9_tessel_2668_macro_skip_trial
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {kRepeatBlockTestName,
-         EventNameRule::Sequence({"event 1", "event 3"}),
-         65,
+        {kRepeatBlockTestName, EventNameRule::Sequence({"event 1", "event 3"}), 65,
          "We expected to see event 1 once and event 3 also once as that's what the macro is set up to do."},
         {DurationWindow{1600, 1700}, DurationWindow{0, 5000}, {{kHostNameA, {1600, 1730}}}}};
     return expected;

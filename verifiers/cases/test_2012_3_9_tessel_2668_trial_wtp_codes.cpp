@@ -15,9 +15,7 @@ class Test_2012_3_9_tessel_2668_trial_wtp_codes
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {"Presenting_trials_based_on_code_functions_as_expected",
-         EventNameRule::Sequence({"event 1", "event 2"}),
-         83,
+        {"Presenting_trials_based_on_code_functions_as_expected", EventNameRule::Sequence({"event 1", "event 2"}), 83,
          kEventOneThenTwoMessage},
         {DurationWindow{1600, 1630},
          DurationWindow{0, 5000},

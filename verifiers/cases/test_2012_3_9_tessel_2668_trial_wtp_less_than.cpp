@@ -14,10 +14,7 @@ class Test_2012_3_9_tessel_2668_trial_wtp_less_than
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {kOperatorWorksTestName,
-         EventNameRule::Contains({"event 1"}, 1),
-         62,
-         kEventOneOnceMessage},
+        {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 1), 62, kEventOneOnceMessage},
         {DurationWindow{800, 840}, DurationWindow{0, 3000}, {{kHostNameA, {800, 850}}}}};
     return expected;
   }

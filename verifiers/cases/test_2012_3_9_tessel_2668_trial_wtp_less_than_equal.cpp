@@ -14,10 +14,7 @@ class Test_2012_3_9_tessel_2668_trial_wtp_less_than_equal
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {kOperatorWorksTestName,
-         EventNameRule::Contains({"event 1"}, 2),
-         64,
-         kEventOneOnceMessage},
+        {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 2), 64, kEventOneOnceMessage},
         {DurationWindow{1600, 1650},
          DurationWindow{0, 5000},
          {{kHostNameA, {1600, 1710}}, {kHostNameB, {1600, 1730}}}}};

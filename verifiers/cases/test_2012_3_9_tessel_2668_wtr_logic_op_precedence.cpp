@@ -14,10 +14,7 @@ class Test_2012_3_9_tessel_2668_wtr_logic_op_precedence
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {kOperatorWorksTestName,
-         EventNameRule::Contains({"event 1"}, 1),
-         62,
-         kEventOneOnceMessage},
+        {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 1), 62, kEventOneOnceMessage},
         {DurationWindow{950, 1100}, DurationWindow{0, 1000}, {{kBuildFarmHost, {950, 1150}}}}};
     return expected;
   }

@@ -17,12 +17,11 @@ class Test_3002_spec_trial_level_actions_expressions
 
   // Only the first six rows are looked at; the row count itself is not part of the rule.
   void RunChecks(VerificationContext) override {
-    static const ExpectedCellTable colours = {
-        {"color\n(Trial Variable)"}, {{"red"}, {"green"}, {"blue"}, {"red"}, {"green"}, {"blue"}}};
-    ReportOutcome(AllCellsMatch(*reader, colours),
-                  "Having_events_presented_with_the_right_color_variables_in_specific_order",
-                  "Something bad happened instead.", 83,
-                  "We expected RGBRGB to show up in the data file in that precise order");
+    static const ExpectedCellTable colours = {{"color\n(Trial Variable)"},
+                                              {{"red"}, {"green"}, {"blue"}, {"red"}, {"green"}, {"blue"}}};
+    ReportOutcome(
+        AllCellsMatch(*reader, colours), "Having_events_presented_with_the_right_color_variables_in_specific_order",
+        "Something bad happened instead.", 83, "We expected RGBRGB to show up in the data file in that precise order");
 
     CheckExperimentDuration(3000, 3300, true);
     CheckExpansionDuration(0, 5000, true);

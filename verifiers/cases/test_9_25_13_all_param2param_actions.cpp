@@ -20,9 +20,8 @@ class Test_9_25_13_all_param2param_actions : public IndividualTestCase_T<Test_9_
         {{"1", "2", "3", "123", "one!", "two!", "three!"},
          {"123", "-121", "6", "123", "two!", "two!three!", "three!"},
          {"123", "-244", "12", "123", "two!three!", "two!three!three!", "three!"}}};
-    ReportOutcome(AllCellsMatch(*reader, parameters),
-                  "Having_parameters_get_modified_by_values_in_other_parameters", "Something bad happened instead.",
-                  125,
+    ReportOutcome(AllCellsMatch(*reader, parameters), "Having_parameters_get_modified_by_values_in_other_parameters",
+                  "Something bad happened instead.", 125,
                   "We expected very  specific values to be in the parameter cells, at least one of them wasn't "
                   "right.");
 

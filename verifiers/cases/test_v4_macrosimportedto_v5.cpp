@@ -62,19 +62,19 @@ const ExpectedTexts& ExpectedTrials() {
 const ExpectedTexts& ExpectedEvents() {
   static const wxString a = "size_four_list (1, a)", b = "size_four_list (2, b)", c = "size_four_list (3, c)",
                         d = "size_four_list (4, d)", actions = "actions event";
-  static const ExpectedTexts events = ExpectedTextsBuilder()
-                                          .Sequence({a, b, c, d}, 5)
-                                          .Run(a, 2)
-                                          .Sequence({b, a, b})
-                                          .Sequence({a, b, c, d}, 3)
-                                          .Sequence({a, b})
-                                          .Sequence({a, b, c, d})
-                                          .Sequence({a, b})
-                                          .Sequence({a, b, c, d})
-                                          .Run(a, 5)
-                                          .Sequence({b, a, b, a, actions, b, actions, c, actions, d, actions, a,
-                                                     actions, b})
-                                          .Build();
+  static const ExpectedTexts events =
+      ExpectedTextsBuilder()
+          .Sequence({a, b, c, d}, 5)
+          .Run(a, 2)
+          .Sequence({b, a, b})
+          .Sequence({a, b, c, d}, 3)
+          .Sequence({a, b})
+          .Sequence({a, b, c, d})
+          .Sequence({a, b})
+          .Sequence({a, b, c, d})
+          .Run(a, 5)
+          .Sequence({b, a, b, a, actions, b, actions, c, actions, d, actions, a, actions, b})
+          .Build();
   return events;
 }
 

@@ -19,9 +19,9 @@ enum class Rule {
 struct RandomizationCheck {
   const char* name;
   Rule rule;
-  int firstRow;                // the reference run, or the first row of the fixed texts
-  std::vector<int> copyRows;   // where each copy of the three-event reference run starts
-  std::vector<wxString> texts; // the fixed texts
+  int firstRow;                 // the reference run, or the first row of the fixed texts
+  std::vector<int> copyRows;    // where each copy of the three-event reference run starts
+  std::vector<wxString> texts;  // the fixed texts
   const char* subject;
   int line;
   const char* message;
@@ -31,30 +31,56 @@ const int kRunLength = 3;
 
 const std::vector<RandomizationCheck>& Checks() {
   static const std::vector<RandomizationCheck> checks = {
-      {"Rand_Trials_In_Block_Once_Per_Run", Rule::EveryCopyRepeats, 30, {36, 42, 48}, {},
-       "'block 1 - randomize once per run' did not behave", 88,
+      {"Rand_Trials_In_Block_Once_Per_Run",
+       Rule::EveryCopyRepeats,
+       30,
+       {36, 42, 48},
+       {},
+       "'block 1 - randomize once per run' did not behave",
+       88,
        "'block 1 - randomize once per run' should repeat its trials FOUR times using the SAME random order"},
-      {"Rand_Trials_In_Block_Once_Per_Group", Rule::FixedTexts, 0, {},
+      {"Rand_Trials_In_Block_Once_Per_Group",
+       Rule::FixedTexts,
+       0,
+       {},
        {"sole event for trial 2c", "sole event for trial 2b", "sole event for trial 2a"},
-       "'block 2 - randomize per group - cba for main group' did not behave", 115,
+       "'block 2 - randomize per group - cba for main group' did not behave",
+       115,
        "'block 2 - randomize per group - cba for main group' should always use the SAME random order"},
-      {"Rand_Trials_In_Block_Every_Time", Rule::SomeCopyDiffers, 33, {39, 45, 51}, {},
+      {"Rand_Trials_In_Block_Every_Time",
+       Rule::SomeCopyDiffers,
+       33,
+       {39, 45, 51},
+       {},
        "'block 1 - randomize ALWAYS' did not behave -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN "
        "RARELY",
        151,
        "'block 1 - randomize ALWAYS' should NOT display the SAME random order four times in a row -- this "
        "OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY"},
-      {"Rand_Events_In_Trial_Once_Per_Run", Rule::EveryCopyRepeats, 3, {6, 9}, {},
-       "'REUSED trial, looking for SAME random throughout run' did not behave", 188,
+      {"Rand_Events_In_Trial_Once_Per_Run",
+       Rule::EveryCopyRepeats,
+       3,
+       {6, 9},
+       {},
+       "'REUSED trial, looking for SAME random throughout run' did not behave",
+       188,
        "'REUSED trial, looking for SAME random throughout run' should repeat its events THREE times using the SAME "
        "random order"},
-      {"Rand_Events_In_Trial_Once_Per_Group", Rule::FixedTexts, 15, {},
-       {"reused trial - b (group)", "reused trial - a (group)", "reused trial - c (group)",
-        "reused trial - b (group)", "reused trial - a (group)", "reused trial - c (group)"},
-       "'REUSED trial w/ PER-GROUP, looking for SAME random throughout run1' did not behave", 216,
+      {"Rand_Events_In_Trial_Once_Per_Group",
+       Rule::FixedTexts,
+       15,
+       {},
+       {"reused trial - b (group)", "reused trial - a (group)", "reused trial - c (group)", "reused trial - b (group)",
+        "reused trial - a (group)", "reused trial - c (group)"},
+       "'REUSED trial w/ PER-GROUP, looking for SAME random throughout run1' did not behave",
+       216,
        "'REUSED trial w/ PER-GROUP, looking for SAME random throughout run1' should always use the SAME random "
        "order"},
-      {"Rand_Events_In_Trial_Every_Time", Rule::SomeCopyDiffers, 21, {24, 27}, {},
+      {"Rand_Events_In_Trial_Every_Time",
+       Rule::SomeCopyDiffers,
+       21,
+       {24, 27},
+       {},
        "'REUSED trial - NEW randomization ALWAYS' did not behave -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS "
        "TO HAPPEN RARELY",
        252,
@@ -91,8 +117,7 @@ class TestAllBTERandomizationOptionsAllowedInV4
   void RunChecks(VerificationContext context) override {
     eventColumn = context.reader->GetColumnIndex(kEventNameColumn);
     for (const RandomizationCheck& check : Checks()) {
-      ReportOutcome(Holds(check, *context.reader, eventColumn), check.name, check.subject, check.line,
-                    check.message);
+      ReportOutcome(Holds(check, *context.reader, eventColumn), check.name, check.subject, check.line, check.message);
     }
 
     CheckExperimentDuration(780, 2500, true);

@@ -9,7 +9,8 @@ class TestBasicInput_02 : public CompletionOnlyVerifier_T<TestBasicInput_02> {
     static const wxString name = "basic_input_kestra_qd_singlekey_pst.vn4";
     return name;
   }
-  TestBasicInput_02() : CompletionOnlyVerifier_T(ExperimentFileName(), "basic_input_kestra_qd_singlekey_pst_completed") {}
+  TestBasicInput_02()
+      : CompletionOnlyVerifier_T(ExperimentFileName(), "basic_input_kestra_qd_singlekey_pst_completed") {}
 };
 
 DH_VERIFIER_INSTANCE(TestBasicInput_02)

@@ -24,8 +24,7 @@ const std::vector<wxString>& Letters5() {
   return items;
 }
 const std::vector<wxString>& Numbers7() {
-  static const std::vector<wxString> items = {"(1, 1)", "(2, 2)", "(3, 3)", "(4, 4)",
-                                              "(5, 5)", "(6, 6)", "(7, 7)"};
+  static const std::vector<wxString> items = {"(1, 1)", "(2, 2)", "(3, 3)", "(4, 4)", "(5, 5)", "(6, 6)", "(7, 7)"};
   return items;
 }
 const std::vector<wxString>& Numbers3() {
@@ -63,13 +62,12 @@ const std::vector<FixedSequenceTrial>& FixedSequenceTrials() {
 
 // Trial 2 and its five copies: three letters unpaired with seven numerals.
 const std::array<wxString, 6>& UnpairedTrial2Copies() {
-  static const std::array<wxString, 6> names = {
-      "2 letters3 UNPAIRED with numbers7",
-      "2b letters3 UNPAIRED with numbers7 1 *copied*",
-      "2b letters3 UNPAIRED with numbers7 2 *copied*",
-      "2b letters3 UNPAIRED with numbers7 3 *copied*",
-      "2b letters3 UNPAIRED with numbers7 4 *copied*",
-      "2b letters3 UNPAIRED with numbers7 5 *copied*"};
+  static const std::array<wxString, 6> names = {"2 letters3 UNPAIRED with numbers7",
+                                                "2b letters3 UNPAIRED with numbers7 1 *copied*",
+                                                "2b letters3 UNPAIRED with numbers7 2 *copied*",
+                                                "2b letters3 UNPAIRED with numbers7 3 *copied*",
+                                                "2b letters3 UNPAIRED with numbers7 4 *copied*",
+                                                "2b letters3 UNPAIRED with numbers7 5 *copied*"};
   return names;
 }
 
@@ -163,8 +161,7 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     for (size_t copy = 1; copy < numeralSequences.size(); ++copy) {
       allCopiesAlike = allCopiesAlike && numeralSequences[copy] == numeralSequences[copy - 1];
     }
-    ReportOutcome(!allCopiesAlike, "UNPAIRED_HAPPENS_ANEW_FOR_EACH_TRIAL", "Something wrong with the numeric list",
-                  642,
+    ReportOutcome(!allCopiesAlike, "UNPAIRED_HAPPENS_ANEW_FOR_EACH_TRIAL", "Something wrong with the numeric list", 642,
                   "the pairings should come out DIFFERENT in each of the copied trials ... could fail with SLIM "
                   "RARE chance");
 

@@ -17,8 +17,8 @@ const ExpectedTexts& ExpectedEvents() {
       ExpectedTextsBuilder()
           .Sequence({"1", "2", "1", "1", "2"})
           .Sequence({"color 1", "color 2", "color 3", "color 4", "color 5"}, 2)
-          .Sequence({"position 1", "position 2", "position 3", "position 3", "position 4", "position 5",
-                     "position 1", "position 2", "position 5"})
+          .Sequence({"position 1", "position 2", "position 3", "position 3", "position 4", "position 5", "position 1",
+                     "position 2", "position 5"})
           .Build();
   return events;
 }

@@ -13,16 +13,16 @@ namespace {
 struct RsvpItem {
   wxString group;  // "a" or "b", the event and trial prefix
   int position;
-  wxString text;   // the item as the event name shows it; the backslash is part of the text
+  wxString text;  // the item as the event name shows it; the backslash is part of the text
   int subEvents;
 };
 
 const std::vector<RsvpItem>& PresentedItems() {
   static const wxString one = "(1, (1) aaa\\(1) bbb\\(1) ccc)", two = "(2, (2) ddd\\(2) eee)",
                         three = "(3, (3) a a b b\\(3) two)", four = "(4, (4) d d e e\\(4) three)";
-  static const std::vector<RsvpItem> items = {
-      {"a", 3, three, 2}, {"a", 1, one, 3}, {"a", 4, four, 2}, {"a", 2, two, 2},
-      {"b", 4, four, 2},  {"b", 2, two, 2}, {"b", 1, one, 3},  {"b", 3, three, 2}};
+  static const std::vector<RsvpItem> items = {{"a", 3, three, 2}, {"a", 1, one, 3},  {"a", 4, four, 2},
+                                              {"a", 2, two, 2},   {"b", 4, four, 2}, {"b", 2, two, 2},
+                                              {"b", 1, one, 3},   {"b", 3, three, 2}};
   return items;
 }
 

@@ -50,7 +50,8 @@ class TestMultipleSubsetExpressionsOnOneBlock
     ReportOutcome(ContainsEveryText(ColumnTexts(kTrialNameColumn), {"cues left", "cues right"}),
                   "Variety_of_Right_and_Left", "did not see both left and right" + permissibleRareFailure, 133,
                   "after randomizing 12 items we normally want to see at least one go left and at least one go "
-                  "right" + permissibleRareFailure);
+                  "right" +
+                      permissibleRareFailure);
     ReportOutcome(CodesPropagateFromEventToTrial(), "Random_codes_that_propagate_from_evt_to_trl",
                   "something is wrong with values for tags in columns coinflips_event and coinflips_trial", 250,
                   "refer to the function CheckExpectedCodeValueOutcome in TestMultipleSubsetExpressionsOnOneBlock "

@@ -13,23 +13,23 @@ namespace {
 constexpr int kRows = 318;
 
 // Each value on `times` rows in a row, every run followed by `gap` rows without a value.
-ExpectedTextsBuilder& RunsWithGaps(ExpectedTextsBuilder& builder, std::initializer_list<wxString> values,
-                                   int times, int gap) {
+ExpectedTextsBuilder& RunsWithGaps(ExpectedTextsBuilder& builder, std::initializer_list<wxString> values, int times,
+                                   int gap) {
   for (const wxString& value : values) builder.Run(value, times).Run("", gap);
   return builder;
 }
 
 ExpectedTexts TenColours1() {
   return ExpectedTextsBuilder()
-      .Sequence({"", "red", "yellow", "", "green", "blue", "", "grey", "black", "", "white", "purple", "", "pink",
-                 "orange"},
-                2)
+      .Sequence(
+          {"", "red", "yellow", "", "green", "blue", "", "grey", "black", "", "white", "purple", "", "pink", "orange"},
+          2)
       .Sequence({"", "red", "yellow", "", "green", "blue"})
       .Sequence({"yellow", "grey", "black", "blue", "white", "purple", "black", "pink", "orange", "purple", "red",
                  "yellow", "orange", "green", "blue"},
                 4)
-      .Sequence({"yellow", "grey", "black", "blue", "white", "purple", "black", "pink", "orange", "purple", "red",
-                 "yellow"})
+      .Sequence(
+          {"yellow", "grey", "black", "blue", "white", "purple", "black", "pink", "orange", "purple", "red", "yellow"})
       .Run("", 210)
       .Build();
 }
@@ -82,9 +82,9 @@ ExpectedTexts WithRepl1Loc() {
 ExpectedTexts WithRepl2Colour() {
   ExpectedTextsBuilder builder;
   builder.Run("", 188);
-  static const std::pair<const char*, int> runs[] = {
-      {"02", 2}, {"01", 2}, {"02", 2}, {"06", 4}, {"07", 2}, {"02", 4}, {"06", 4}, {"04", 2}, {"01", 2},
-      {"07", 2}, {"06", 4}, {"04", 2}, {"07", 6}, {"03", 2}, {"07", 2}, {"06", 2}, {"04", 2}, {"06", 2}};
+  static const std::pair<const char*, int> runs[] = {{"02", 2}, {"01", 2}, {"02", 2}, {"06", 4}, {"07", 2}, {"02", 4},
+                                                     {"06", 4}, {"04", 2}, {"01", 2}, {"07", 2}, {"06", 4}, {"04", 2},
+                                                     {"07", 6}, {"03", 2}, {"07", 2}, {"06", 2}, {"04", 2}, {"06", 2}};
   for (const auto& run : runs) builder.Run(run.first, run.second);
   return builder.Sequence({"", "04", "", "06"}).Run("", 78).Build();
 }
@@ -100,8 +100,8 @@ ExpectedTexts Manual1Colour() {
       .Run("01", 3)
       .Sequence({"06", "01", "03"})
       .Run("02", 2)
-      .Sequence({"04", "06", "03", "05", "06", "04", "05", "02", "05", "02", "07", "05", "04", "02", "01", "06", "03",
-                 "07", "01", "02", "03", "02", "04", "05"})
+      .Sequence({"04", "06", "03", "05", "06", "04", "05", "02", "05", "02", "07", "05",
+                 "04", "02", "01", "06", "03", "07", "01", "02", "03", "02", "04", "05"})
       .Run("02", 2)
       .Sequence({"01", "03", "06"})
       .Run("02", 2)

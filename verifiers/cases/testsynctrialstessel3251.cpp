@@ -16,15 +16,15 @@ namespace {
 // The events of the experiment, told apart by the first three characters of their names.
 struct SyncEvent {
   const char* prefix;
-  long intervalMs;      // the clock the event's trial is synchronised to
-  int contentCheckLine; // the reporting site of its content count
+  long intervalMs;       // the clock the event's trial is synchronised to
+  int contentCheckLine;  // the reporting site of its content count
   std::vector<int> allowedCounts;
 };
 
 const std::vector<SyncEvent>& SyncEvents() {
   static const std::vector<SyncEvent> events = {
-      {"the", 300, 322, {7}},    {"ee1", 300, 332, {1}},    {"ee2", 300, 342, {1}},    {"ee3", 300, 352, {1}},
-      {"b (", 400, 362, {3}},    {"c (", 300, 372, {0, 3}}, {"d (", 400, 382, {3, 6}}, {"e (", 300, 392, {6}},
+      {"the", 300, 322, {7}}, {"ee1", 300, 332, {1}},    {"ee2", 300, 342, {1}},    {"ee3", 300, 352, {1}},
+      {"b (", 400, 362, {3}}, {"c (", 300, 372, {0, 3}}, {"d (", 400, 382, {3, 6}}, {"e (", 300, 392, {6}},
   };
   return events;
 }
@@ -176,7 +176,8 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
     }
     if (alternationBroken) {
       ReportFailure("ALWAYS_ONE_AND_ONE_TIMESTAMP_PER_EVENT",
-                    "we need to alternate between finding 1 timestamp 1 event", 274, "either 2 timestamps happened for 1 event, or 2 events for 1 timestamp");
+                    "we need to alternate between finding 1 timestamp 1 event", 274,
+                    "either 2 timestamps happened for 1 event, or 2 events for 1 timestamp");
     }
   }
 

@@ -10,9 +10,9 @@ namespace {
 
 // The variable's levels in the order the experiment lists them: a run that kept this order was not shuffled.
 const std::vector<wxString>& SortedLocationLevels() {
-  static const std::vector<wxString> levels = {"01 - Left Left", "02 - Left",     "03 - Middle",   "04 - Right",
+  static const std::vector<wxString> levels = {"01 - Left Left",   "02 - Left",   "03 - Middle", "04 - Right",
                                                "05 - Right Right", "Invisible01", "Invisible02", "Invisible03",
-                                               "Invisible04",    "Invisible05"};
+                                               "Invisible04",      "Invisible05"};
   return levels;
 }
 

@@ -24,12 +24,21 @@ struct LevelFollowingCheck {
 
 const std::vector<LevelFollowingCheck>& LevelFollowingChecks() {
   static const std::vector<LevelFollowingCheck> checks = {
-      {"TestExpressionResultsUsingNoRepl", "positions - R noRepl\n(Trial Variable)", {32, 35, 38, 41, 44, 47, 50},
-       "bad behavior of trial variable expressions with selection rand no repl", 157},
-      {"TestExpressionResultsUsingSequential", "positions - Seq\n(Trial Variable)", {54, 57, 60, 63, 66, 69, 72},
-       "bad behavior of trial variable expressions with selection sequential", 182},
-      {"TestExpressionResultsUsingWithRepl", "positions - R wRepl\n(Trial Variable)", {76, 79, 82, 85, 88, 91, 94},
-       "bad behavior of trial variable expressions with selection rand with repl", 207},
+      {"TestExpressionResultsUsingNoRepl",
+       "positions - R noRepl\n(Trial Variable)",
+       {32, 35, 38, 41, 44, 47, 50},
+       "bad behavior of trial variable expressions with selection rand no repl",
+       157},
+      {"TestExpressionResultsUsingSequential",
+       "positions - Seq\n(Trial Variable)",
+       {54, 57, 60, 63, 66, 69, 72},
+       "bad behavior of trial variable expressions with selection sequential",
+       182},
+      {"TestExpressionResultsUsingWithRepl",
+       "positions - R wRepl\n(Trial Variable)",
+       {76, 79, 82, 85, 88, 91, 94},
+       "bad behavior of trial variable expressions with selection rand with repl",
+       207},
   };
   return checks;
 }
@@ -74,11 +83,11 @@ class TestTrialVariableLevelsExpressions
   void CheckLevelFollowing(const VerificationContext& context, int eventColumn, const LevelFollowingCheck& check) {
     static const std::vector<LevelAndEvent> levelEvents = {{"one", kPositionOne}, {"two", kPositionTwo}};
     const int levelColumn = context.reader->GetColumnIndex(check.variableColumn);
-    ReportOutcome(LevelsAreFollowedByTheirEvents(*context.reader, levelColumn, eventColumn, check.levelRows,
-                                                 levelEvents),
-                  check.testName, check.subject, check.line,
-                  "trial variable expressions in rules do not seem to evaluate according to where the position "
-                  "level actually went");
+    ReportOutcome(
+        LevelsAreFollowedByTheirEvents(*context.reader, levelColumn, eventColumn, check.levelRows, levelEvents),
+        check.testName, check.subject, check.line,
+        "trial variable expressions in rules do not seem to evaluate according to where the position "
+        "level actually went");
   }
 };
 

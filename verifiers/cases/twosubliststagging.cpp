@@ -14,10 +14,8 @@ class TwoSublistsTagging : public TestCaseWithFullColumnStringComp_T<TwoSublists
   TwoSublistsTagging() : TestCaseWithFullColumnStringComp_T(ExperimentFileName()) {}
 
   void RunChecks(VerificationContext context) override {
-    static const ExpectedTexts colours =
-        ExpectedTextsBuilder().Run("blue", 3).Run("red", 2).Run("blue", 4).Build();
-    static const ExpectedTexts directions =
-        ExpectedTextsBuilder().Run("down", 5).Run("up").Run("down", 3).Build();
+    static const ExpectedTexts colours = ExpectedTextsBuilder().Run("blue", 3).Run("red", 2).Run("blue", 4).Build();
+    static const ExpectedTexts directions = ExpectedTextsBuilder().Run("down", 5).Run("up").Run("down", 3).Build();
     CompareWholeColumn(context.reader, context.printer, "color", colours);
     CompareWholeColumn(context.reader, context.printer, "direction", directions);
 

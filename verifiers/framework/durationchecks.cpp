@@ -26,14 +26,13 @@ void IndividualTestCaseBase::CheckDuration(int min, int max, const wxString& mar
   if (column == -1) return;
 
   const int value = isExpansion ? GetExpansionTimeMs() : LastRowMilliseconds(*reader, column);
-  const wxString testName =
-      wxString::Format(isExpansion ? "Expansion_duration_%s" : "Experiment_duration_%s", name);
-  ReportOutcome(min <= value && value <= max, testName,
-                wxString::Format("%s duration is weird. Too short or too long (see details below).",
-                                 isExpansion ? "Expansion" : "Experiment"),
-                237,
-                wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min,
-                                 max, value));
+  const wxString testName = wxString::Format(isExpansion ? "Expansion_duration_%s" : "Experiment_duration_%s", name);
+  ReportOutcome(
+      min <= value && value <= max, testName,
+      wxString::Format("%s duration is weird. Too short or too long (see details below).",
+                       isExpansion ? "Expansion" : "Experiment"),
+      237,
+      wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min, max, value));
 }
 
 void IndividualTestCaseBase::CheckExperimentDuration(int min, int max, bool skipOnBuildFarm) {

@@ -75,8 +75,7 @@ void IndividualTestCaseBase::TrackExpansionTiming() {
                   "We cannot monitor run-time duration without having the expansion time column available.");
     return;
   }
-  ReportPass(wxString::Format("__EXPANSION__TRACKING__%s__%s_ms", name,
-                              wxString::Format("%d", GetExpansionTimeMs())));
+  ReportPass(wxString::Format("__EXPANSION__TRACKING__%s__%s_ms", name, wxString::Format("%d", GetExpansionTimeMs())));
 }
 
 void IndividualTestCaseBase::ReportPass(const wxString& testName) { printer->ReportPass(testName); }
@@ -86,8 +85,8 @@ void IndividualTestCaseBase::ReportFailure(const wxString& testName, const wxStr
   printer->ReportFailure(testName, subject, MakeTestLocation(name, line), message);
 }
 
-bool IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, const wxString& subject,
-                                           int line, const wxString& message) {
+bool IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line,
+                                           const wxString& message) {
   if (held) {
     ReportPass(testName);
   } else {

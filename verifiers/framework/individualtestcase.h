@@ -21,8 +21,7 @@ inline const wxString kExpansionMarker = "Expansion Time(ms): ";
 class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
  public:
   ~IndividualTestCaseBase() override = default;
-  void VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas,
-                      FakeJUnitPrinter* printer) override;
+  void VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas, FakeJUnitPrinter* printer) override;
   virtual void RunChecks(VerificationContext context) = 0;
   // Called instead of the checks when the data file cannot be read.
   virtual void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer);
@@ -55,8 +54,7 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   void ReportPass(const wxString& testName);
   void ReportFailure(const wxString& testName, const wxString& subject, int line, const wxString& message);
   // A pass when the check held, else the failure.
-  bool ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line,
-                     const wxString& message);
+  bool ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line, const wxString& message);
 
   // Every cell of the named column, in row order ("?" for each row when the column is missing).
   std::vector<wxString> ColumnTexts(const wxString& columnName) const;
@@ -82,7 +80,7 @@ class IndividualTestCase_T : public IndividualTestCaseBase {
 
 // The single instance of a verifier class, created (and so registered) while the library loads and released
 // when it unloads. Write it once at the end of the verifier's source file, inside namespace Varnel.
-#define DH_VERIFIER_INSTANCE(VerifierClass)                                                      \
-  namespace {                                                                                    \
+#define DH_VERIFIER_INSTANCE(VerifierClass)                                                              \
+  namespace {                                                                                            \
   const std::shared_ptr<VerifierClass> the##VerifierClass##Instance = std::make_shared<VerifierClass>(); \
   }

@@ -52,8 +52,7 @@ TrialSuffixTable BuildTrialSuffixTable(const std::vector<wxString>& trialNames,
   return table;
 }
 
-TrialSequenceVerdict CompareTrialSequence(const std::vector<wxString>& actual,
-                                          const std::vector<wxString>& expected) {
+TrialSequenceVerdict CompareTrialSequence(const std::vector<wxString>& actual, const std::vector<wxString>& expected) {
   if (actual.empty()) return TrialSequenceVerdict::TrialMissing;
   for (size_t i = 0; i < actual.size(); ++i) {
     if (i >= expected.size()) return TrialSequenceVerdict::MoreRows;

@@ -100,8 +100,8 @@ class MacroFamilyVerifier_T : public Base {
 
  private:
   void CheckEventNames(const EventCheck& check) {
-    this->ReportOutcome(check.rule.HeldBy(this->ColumnTexts(kEventNameColumn)), check.testName,
-                        kMacroFamilySubject, check.line, check.message);
+    this->ReportOutcome(check.rule.HeldBy(this->ColumnTexts(kEventNameColumn)), check.testName, kMacroFamilySubject,
+                        check.line, check.message);
   }
 
   void CheckDurations(const DurationWindows& windows) {

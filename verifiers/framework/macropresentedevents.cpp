@@ -14,9 +14,8 @@ struct VariableValue {
 const std::vector<VariableValue>& ExpectedValues() {
   static const wxString fontColor = "Font Color\n(Trial Variable)";
   static const wxString location = "Screen Location\n(Trial Variable)";
-  static const std::vector<VariableValue> values = {{&fontColor, "Red"}, {&fontColor, "Green"},
-                                                    {&fontColor, "Blue"}, {&location, "one"},
-                                                    {&location, "two"},   {&location, "three"}};
+  static const std::vector<VariableValue> values = {{&fontColor, "Red"}, {&fontColor, "Green"}, {&fontColor, "Blue"},
+                                                    {&location, "one"},  {&location, "two"},    {&location, "three"}};
   return values;
 }
 

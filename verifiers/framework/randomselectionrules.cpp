@@ -27,9 +27,8 @@ bool HasConsecutiveRepeatOf(const std::vector<wxString>& rows, const wxString& t
 }
 
 bool ContainsEveryText(const std::vector<wxString>& rows, const std::vector<wxString>& texts) {
-  return std::all_of(texts.begin(), texts.end(), [&rows](const wxString& text) {
-    return std::find(rows.begin(), rows.end(), text) != rows.end();
-  });
+  return std::all_of(texts.begin(), texts.end(),
+                     [&rows](const wxString& text) { return std::find(rows.begin(), rows.end(), text) != rows.end(); });
 }
 
 }  // namespace Varnel

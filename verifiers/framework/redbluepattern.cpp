@@ -12,9 +12,15 @@ ExpectedTexts RedBluePattern(const ExpectedTexts& macroRows, const wxString& red
   ExpectedTexts texts;
   for (Slot slot : pattern) {
     switch (slot) {
-      case Slot::Red: texts.push_back(red); break;
-      case Slot::Blue: texts.push_back(blue); break;
-      case Slot::Macro: texts.insert(texts.end(), macroRows.begin(), macroRows.end()); break;
+      case Slot::Red:
+        texts.push_back(red);
+        break;
+      case Slot::Blue:
+        texts.push_back(blue);
+        break;
+      case Slot::Macro:
+        texts.insert(texts.end(), macroRows.begin(), macroRows.end());
+        break;
     }
   }
   return texts;

@@ -21,7 +21,7 @@ class SavedMouseColumnsVerifier_T : public TestCaseWithFullColumnStringComp_T<T>
  public:
   void RunChecks(VerificationContext) override {
     this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), checkName, "Datafile columns are NOT as expected.",
-                       line, "there are missing columns or something. this is a weird test.");
+                        line, "there are missing columns or something. this is a weird test.");
     CheckDurations();
   }
 

@@ -42,9 +42,9 @@ void VerifyStimAreas(const StimAreaList& actual, const StimAreaList& expected, F
   static const wxString orderTest = "StimArea_vector_is_complete_and_in_order";
   for (size_t i = 0; i < actual.size(); ++i) {
     if (!StimAreaMatches(actual[i], expected[i])) {
-      printer->ReportFailure(orderTest, "Unexpected info in the vector of stim areas.", location,
-                             wxString::Format("Stim area problem in the %d_th position in the stim area sequence.",
-                                              static_cast<int>(i)));
+      printer->ReportFailure(
+          orderTest, "Unexpected info in the vector of stim areas.", location,
+          wxString::Format("Stim area problem in the %d_th position in the stim area sequence.", static_cast<int>(i)));
       return;
     }
   }
@@ -53,8 +53,8 @@ void VerifyStimAreas(const StimAreaList& actual, const StimAreaList& expected, F
 
 void DumpStimAreas(const StimAreaList& areas) {
   for (const StimAreaData& area : areas) {
-    std::fprintf(stderr, "x:%5d | y:%5d | width:%6d | height:%6d | response_id:%6d | area_name:[%s]\n",
-                 area.rect.x, area.rect.y, area.rect.width, area.rect.height, area.responseId,
+    std::fprintf(stderr, "x:%5d | y:%5d | width:%6d | height:%6d | response_id:%6d | area_name:[%s]\n", area.rect.x,
+                 area.rect.y, area.rect.width, area.rect.height, area.responseId,
                  static_cast<const char*>(area.areaName.ToAscii()));
   }
 }

@@ -32,8 +32,9 @@ class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
     this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
                         subjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
                                                : wxString("Something bad happened instead."),
-                        69, "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
-                            "proportion.");
+                        69,
+                        "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
+                        "proportion.");
     CheckDurations();
   }
 

@@ -31,8 +31,7 @@ template <typename T>
 class TestCaseWithFullColumnStringComp_T : public IndividualTestCase_T<T, false> {
  public:
   void RunChecks(VerificationContext context) override {
-    if (CheckQuantityOfDataCells(context.reader, context.printer, GetComparedColumnName(),
-                                 GetExpectedColumnTexts())) {
+    if (CheckQuantityOfDataCells(context.reader, context.printer, GetComparedColumnName(), GetExpectedColumnTexts())) {
       CheckDataAppearsCompletelyAndInOrder(context.reader, context.printer, GetComparedColumnName(),
                                            GetExpectedColumnTexts());
     }
