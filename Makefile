@@ -3,8 +3,11 @@ BUILD_DIR   ?= build
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 RUN_DIR     := $(BUILD_DIR)/run
+# WERROR=ON turns every compiler warning into an error (CI builds that way).
+WERROR      ?= OFF
+CMAKE_FLAGS := -G Ninja -DDH_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps configure build run run-faulty test test-sanitize fuzz bench clean
+.PHONY: all deps configure build run run-faulty test test-sanitize fuzz fuzz-smoke bench format format-check lint clean
 
 all: build
 
@@ -12,7 +15,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -34,14 +37,18 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
 fuzz:
 	@WITH_FUZZ=1 scripts/install-deps.sh
-	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDH_FUZZ=ON >/dev/null
+	@cmake -S . -B $(FUZZ_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDH_FUZZ=ON
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	@fuzz/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Every target replays its seeds and fuzzes briefly: a target that stops building or crashes at once fails here.
+fuzz-smoke:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
 
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_DIR ?= build-sanitize
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDH_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDH_SANITIZE=ON
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	@cd $(SANITIZE_DIR) && DH_SANITIZED_RUN=1 \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
@@ -50,6 +57,21 @@ test-sanitize: deps
 
 bench: build
 	@$(BUILD_DIR)/bin/tabulon_bench
+
+# House style: format rewrites the tracked sources, format-check fails on any file it would change.
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
+format:
+	@clang-format -i $(SOURCES)
+
+format-check:
+	@clang-format --dry-run --Werror $(SOURCES)
+
+# clang-tidy over the product code (.clang-tidy), with the compile commands of the build.
+LINT_PATHS ?= $(CURDIR)/(plugin|reporting|sdk|tabulon|verifiers|tools)/
+lint: configure
+	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '$(LINT_PATHS)' > $(BUILD_DIR)/lint.log 2>&1 \
+	  || { grep -E -A3 'warning:|error:' $(BUILD_DIR)/lint.log; echo "lint failed: $(BUILD_DIR)/lint.log"; exit 1; }
+	@echo "lint: clean"
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make libwxgtk3.2-dev googletest libgtest-dev libgmock-dev
-          libbenchmark-dev libxml2-utils libxml2-dev python3 valgrind)
+          libbenchmark-dev libxml2-utils libxml2-dev python3 valgrind
+          clang-format clang-tidy)
 if [ "${WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
