@@ -1,6 +1,6 @@
 #pragma once
-#include "plugin/verifierregistry.h"
 #include "sdk/interface_datahookplugin.h"
+#include "verifiers/framework/verifierregistry.h"
 #include <cstdint>
 #include <memory>
 
