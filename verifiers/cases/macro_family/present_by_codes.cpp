@@ -9,11 +9,13 @@ class Test_2012_3_9_tessel_2668_trial_wtp_codes
                                    TestCaseWithFullColumnStringComp_T<Test_2012_3_9_tessel_2668_trial_wtp_codes>> {
  public:
   static constexpr char kExperimentFileName[] = "2012_3_9_tessel_2668_trial_wtp_codes.vn4";
+  // The line that locates this verifier's failure report.
+  static constexpr int kEventsLine = 83;
 
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
-        {"Presenting_trials_based_on_code_functions_as_expected", EventNameRule::Sequence({"event 1", "event 2"}), 83,
-         kEventOneThenTwoMessage},
+        {"Presenting_trials_based_on_code_functions_as_expected", EventNameRule::Sequence({"event 1", "event 2"}),
+         kEventsLine, kEventOneThenTwoMessage},
         {DurationWindow{1600, 1630},
          DurationWindow{0, 5000},
          {{kHostNameA, {1600, 1720}}, {kHostNameB, {1600, 1800}}}}};
