@@ -2,7 +2,7 @@
 // file of one registered experiment after another, as the host hands it over after a run.
 #include "fuzz/fuzzsupport.h"
 #include "plugin/datahookoutputtestingplugin.h"
-#include "plugin/verifierregistry.h"
+#include "verifiers/framework/verifierregistry.h"
 #include "sdk/stimareadata.h"
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>

@@ -12,6 +12,9 @@ namespace {
 std::int32_t assertionCounter = 0;
 
 const char kPluginFileText[] = "DataHookOutputTestingPlugin";
+// The lines that locate the plug-in's own failures.
+constexpr int kNoVerifierLine = 162;
+constexpr int kHostAssertionLine = 182;
 
 // The plug-in runs inside the host's process: an exception must never cross back into it. Whatever escapes
 // a verifier is reported as a failure of its own, so the run still leaves a clear outcome.
@@ -77,7 +80,7 @@ int DataHookOutputTestingPlugin::SdkReservedQuery() { return -7654; }
 void DataHookOutputTestingPlugin::SdkReservedNotify(std::int32_t, std::int32_t) {}
 
 void DataHookOutputTestingPlugin::RegisterOneSingleVerifier(VerifierRegistration registration) {
-  TheVerifierRegistry().emplace(registration.name.Upper(), registration);
+  RegisterVerifier(registration);
 }
 
 void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFilePath, const StimAreaList* stimAreas) {
@@ -100,7 +103,7 @@ void DataHookOutputTestingPlugin::Dispatch(const wxString& dataFilePath, const S
   }
   printer->ReportFailure("locating_verifier_for_" + DataFileNamePart(dataFilePath),
                          "no logic was found to test this datafile. one cause could be DUPLICATE NAMES of datafiles",
-                         MakeTestLocation(kPluginFileText, 162),
+                         MakeTestLocation(kPluginFileText, kNoVerifierLine),
                          "we should have found something mapped by name. it should have registered via "
                          "DataHookOutputTestingPlugin::RegisterOneSingleVerifier");
 }
@@ -111,8 +114,8 @@ bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detaile
     printer = impl->GetOrCreatePrinter();
     ++assertionCounter;
     printer->ReportFailure(wxString::Format("TestingPluginDH_AssertionFailure_%05d", assertionCounter),
-                           "actual file and line number shown in DETAILED TEXT", MakeTestLocation(kPluginFileText, 182),
-                           detailedText);
+                           "actual file and line number shown in DETAILED TEXT",
+                           MakeTestLocation(kPluginFileText, kHostAssertionLine), detailedText);
   });
   return true;
 }

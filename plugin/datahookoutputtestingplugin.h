@@ -1,6 +1,6 @@
 #pragma once
-#include "plugin/verifierregistry.h"
 #include "sdk/interface_datahookplugin.h"
+#include "verifiers/framework/verifierregistry.h"
 #include <cstdint>
 #include <memory>
 
@@ -25,7 +25,8 @@ class DataHookOutputTestingPlugin : public Interface_DataHookPlugin {
   bool OnHostAssertionFailure(const wxString& detailedText) override;
   void ReleaseTestPrinter() override;
 
-  // Called by each verifier while the library loads. The first registration of a name (ignoring case) wins.
+  // Adds a verifier to the registry, as every verifier class does through its template while the library loads.
+  // The first registration of a name (ignoring case) wins.
   static void RegisterOneSingleVerifier(VerifierRegistration registration);
 
   class PrivateImpl;

@@ -1,8 +1,8 @@
 // The plug-in knows every test experiment: each name reaches exactly one verifier of the right class, and the
 // golden corpus holds a data file for each.
 #include "plugin/datahookoutputtestingplugin.h"
-#include "plugin/verifierregistry.h"
 #include "tests/support/pluginhost.h"
+#include "verifiers/framework/verifierregistry.h"
 #include <cxxabi.h>
 #include <filesystem>
 #include <gtest/gtest.h>

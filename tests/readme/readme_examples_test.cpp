@@ -80,9 +80,8 @@ TEST_F(ReadmeExamples, RunnerSummaryAndReportAreTheOnesShown) {
 }
 
 TEST_F(ReadmeExamples, VerifierWalkThroughIsTheRealSource) {
-  EXPECT_EQ(
-      blocks["verifier"],
-      testsupport::ReadFile(DH_SOURCE_DIR "/verifiers/cases/test_2012_3_16_tessel_2670_loop_guard_block_level.cpp"));
+  EXPECT_EQ(blocks["verifier"],
+            testsupport::ReadFile(DH_SOURCE_DIR "/verifiers/cases/macro_family/block_loop_guard.cpp"));
 }
 
 }  // namespace

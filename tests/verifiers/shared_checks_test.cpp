@@ -20,7 +20,7 @@ const std::string kLocation = "Whichever/File/Focuses/On/Verifying/checks.vn5:";
 // Runs whatever checks a test hands it, on one data file.
 class CheckRunner : public TestCaseWithFullColumnStringComp_T<CheckRunner> {
  public:
-  CheckRunner() : TestCaseWithFullColumnStringComp_T("checks.vn5") {}
+  static constexpr char kExperimentFileName[] = "checks.vn5";
   std::function<void(CheckRunner&, VerificationContext&)> checks;
   void RunChecks(VerificationContext context) override { checks(*this, context); }
 
@@ -29,6 +29,11 @@ class CheckRunner : public TestCaseWithFullColumnStringComp_T<CheckRunner> {
   using IndividualTestCaseBase::CheckExperimentDuration;
   using IndividualTestCaseBase::CheckExperimentDurationOnHost;
   using TestCaseWithFullColumnStringComp_T::CompareWholeColumn;
+};
+
+// Compares nothing of its own: the default column name and the default (empty) list.
+struct DefaultChecks : TestCaseWithFullColumnStringComp_T<DefaultChecks> {
+  static constexpr char kExperimentFileName[] = "checks.vn5";
 };
 
 // Poses as another machine for the lifetime of the object.
@@ -147,11 +152,9 @@ TEST_F(SharedChecks, WholeColumnComparison) {
     for (const std::string& cell : c.cells) rows.push_back({cell});
     const ExpectedTexts expected = c.expected;
     const wxString column = c.column;
-    EXPECT_EQ(Run({"Color"}, rows,
-                  [&](CheckRunner& r, VerificationContext& context) {
-                    r.CompareWholeColumn(context.reader, context.printer, column, expected);
-                  }),
-              c.outcomes)
+    EXPECT_EQ(
+        Run({"Color"}, rows, [&](CheckRunner& r, VerificationContext&) { r.CompareWholeColumn(column, expected); }),
+        c.outcomes)
         << c.cells.size() << " cells against " << c.expected.size();
   }
 }
@@ -161,8 +164,8 @@ TEST_F(SharedChecks, EmptyReaderAgainstEmptyListFailsTheOrderAtRowZero) {
   EXPECT_EQ(Run({"Color"}, {{"red"}},
                 [](CheckRunner& r, VerificationContext& context) {
                   context.reader->HideRow(0);
-                  context.reader->Refresh();
-                  r.CompareWholeColumn(context.reader, context.printer, "Color", {});
+                  dynamic_cast<MUExperimentTextReaderMultiFile&>(*context.reader).Refresh();
+                  r.CompareWholeColumn("Color", {});
                 }),
             Entries{OrderFailure(0, "ERRORERROR")});
 }
@@ -170,9 +173,7 @@ TEST_F(SharedChecks, EmptyReaderAgainstEmptyListFailsTheOrderAtRowZero) {
 TEST_F(SharedChecks, DefaultChecksCompareAgainstAnEmptyList) {
   const std::string path = scratch.File("checks.vn5 P01.txt");
   testsupport::WriteDataFile(path, {"Color"}, {{"red"}});
-  struct Defaults : TestCaseWithFullColumnStringComp_T<Defaults> {
-    Defaults() : TestCaseWithFullColumnStringComp_T("checks.vn5") {}
-  } verifier;
+  DefaultChecks verifier;
   RecordingPrinter printer;
   verifier.VerifyDatafile(path, nullptr, &printer);
   EXPECT_EQ(printer.entries[2], kQuantityTooMany);

@@ -1,6 +1,6 @@
 // What every verification does around a verifier's own checks: suite, reader, timing records, and the
 // expect-empty path.
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "tests/support/datafile.h"
 #include "tests/support/files.h"
 #include "tests/support/recordingprinter.h"
@@ -19,7 +19,7 @@ const std::string kLocation = "Whichever/File/Focuses/On/Verifying/";
 // Reports one pass per run, so the place of the checks among the template's outcomes shows.
 class OrdinaryVerifier : public IndividualTestCase_T<OrdinaryVerifier, false> {
  public:
-  OrdinaryVerifier() : IndividualTestCase_T("ordinary.vn5") {}
+  static constexpr char kExperimentFileName[] = "ordinary.vn5";
   void RunChecks(VerificationContext context) override {
     ++runs;
     lastContext = context;
@@ -32,7 +32,7 @@ class OrdinaryVerifier : public IndividualTestCase_T<OrdinaryVerifier, false> {
 
 class ExpectsEmptyFile : public IndividualTestCase_T<ExpectsEmptyFile, true> {
  public:
-  ExpectsEmptyFile() : IndividualTestCase_T("expects_empty.vn4") {}
+  static constexpr char kExperimentFileName[] = "expects_empty.vn4";
   void RunChecks(VerificationContext) override { ReportPass("own_check"); }
   void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer) override { printer->ReportPass("told_unreadable"); }
 };
@@ -40,7 +40,7 @@ class ExpectsEmptyFile : public IndividualTestCase_T<ExpectsEmptyFile, true> {
 // Declares an unreadable file as expected but forgets to say what to report then.
 class ForgetsTheNotifier : public IndividualTestCase_T<ForgetsTheNotifier, true> {
  public:
-  ForgetsTheNotifier() : IndividualTestCase_T("forgetful.vn4") {}
+  static constexpr char kExperimentFileName[] = "forgetful.vn4";
   void RunChecks(VerificationContext) override {}
 };
 
@@ -159,6 +159,19 @@ TEST_F(VerifierTemplate, ExpansionTimeComesFromTheHeading) {
     verifier.VerifyDatafile(DataFile({"Event\nName", c.heading}, {{"e", ""}}), nullptr, &printer);
     EXPECT_EQ(verifier.GetExpansionTimeMs(), c.expected) << c.heading;
   }
+}
+
+// Deriving from the template is all a verifier class does to be found: its one instance is registered under
+// its experiment file name while the program loads.
+TEST(VerifierRegistration, EachVerifierClassRegistersItsOneInstanceUnderItsName) {
+  const VerifierRegistry& registry = TheVerifierRegistry();
+  const auto ordinary = registry.find("ORDINARY.VN5");
+  ASSERT_NE(ordinary, registry.end());
+  EXPECT_EQ(ordinary->second.name, "ordinary.vn5");
+  EXPECT_NE(dynamic_cast<OrdinaryVerifier*>(ordinary->second.verifier), nullptr);
+  const auto expectsEmpty = registry.find("EXPECTS_EMPTY.VN4");
+  ASSERT_NE(expectsEmpty, registry.end());
+  EXPECT_NE(dynamic_cast<ExpectsEmptyFile*>(expectsEmpty->second.verifier), nullptr);
 }
 
 }  // namespace

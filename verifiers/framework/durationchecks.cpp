@@ -1,6 +1,6 @@
 // The duration windows every verifier asserts for the run and for the expansion before it.
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/individualtestcase.h"
 #include <climits>
@@ -9,8 +9,11 @@ namespace Varnel {
 
 namespace {
 
+// The line that locates every failed duration window, in the file part of the verifier's name.
+constexpr int kDurationWindowLine = 237;
+
 // The run time in the last data row; -999 when that cell holds no whole number.
-int LastRowMilliseconds(const MUExperimentTextReaderMultiFile& reader, int column) {
+int LastRowMilliseconds(const MUInterfaceMultiExperimentDataSource& reader, int column) {
   long value = 0;
   const wxString text = reader.GetCellText(reader.GetRowCount() - 1, column);
   if (!text.ToLong(&value) || value < INT_MIN || value > INT_MAX) return -999;
@@ -31,7 +34,7 @@ void IndividualTestCaseBase::CheckDuration(int min, int max, const wxString& mar
       min <= value && value <= max, testName,
       wxString::Format("%s duration is weird. Too short or too long (see details below).",
                        isExpansion ? "Expansion" : "Experiment"),
-      237,
+      kDurationWindowLine,
       wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min, max, value));
 }
 

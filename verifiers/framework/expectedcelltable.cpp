@@ -1,5 +1,5 @@
 #include "verifiers/framework/expectedcelltable.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
 
@@ -9,7 +9,7 @@ int ExpectedCellTable::CellCount() const {
   return count;
 }
 
-int CountMatchingCells(const MUExperimentTextReaderMultiFile& reader, const ExpectedCellTable& table) {
+int CountMatchingCells(const MUInterfaceMultiExperimentDataSource& reader, const ExpectedCellTable& table) {
   std::vector<int> columnIndices;
   for (const wxString& column : table.columns) columnIndices.push_back(reader.GetColumnIndex(column));
   int matching = 0;
@@ -22,7 +22,7 @@ int CountMatchingCells(const MUExperimentTextReaderMultiFile& reader, const Expe
   return matching;
 }
 
-bool AllCellsMatch(const MUExperimentTextReaderMultiFile& reader, const ExpectedCellTable& table) {
+bool AllCellsMatch(const MUInterfaceMultiExperimentDataSource& reader, const ExpectedCellTable& table) {
   return CountMatchingCells(reader, table) == table.CellCount();
 }
 

@@ -2,7 +2,7 @@
 #include <vector>
 #include <wx/string.h>
 
-class MUExperimentTextReaderMultiFile;
+class MUInterfaceMultiExperimentDataSource;
 
 namespace Varnel {
 
@@ -16,9 +16,9 @@ struct ExpectedCellTable {
 
 // How many of the table's cells the data file holds exactly (case-sensitive). Missing columns and rows read "?",
 // which matches no expected text.
-int CountMatchingCells(const MUExperimentTextReaderMultiFile& reader, const ExpectedCellTable& table);
+int CountMatchingCells(const MUInterfaceMultiExperimentDataSource& reader, const ExpectedCellTable& table);
 
 // Whether every cell of the table matched; rows after the table's are not looked at.
-bool AllCellsMatch(const MUExperimentTextReaderMultiFile& reader, const ExpectedCellTable& table);
+bool AllCellsMatch(const MUInterfaceMultiExperimentDataSource& reader, const ExpectedCellTable& table);
 
 }  // namespace Varnel

@@ -1,17 +1,23 @@
 #include "verifiers/framework/individualtestcase.h"
-#include "plugin/datahookoutputtestingplugin.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "verifiers/framework/readeracquisition.h"
 #include <climits>
 
 namespace Varnel {
 
+namespace {
+
+// The lines that locate the template's own failures, in the file part of the verifier's name.
+constexpr int kMissingNotifierLine = 327;
+constexpr int kNoRunTimeColumnLine = 343;
+constexpr int kNoExpansionColumnLine = 369;
+
+}  // namespace
+
 IndividualTestCaseBase::IndividualTestCaseBase(const wxString& experimentFileName, bool expectEmptyDatafile)
-    : name(experimentFileName), expectEmptyDatafile(expectEmptyDatafile) {
-  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({name, this});
-}
+    : name(experimentFileName), expectEmptyDatafile(expectEmptyDatafile) {}
 
 void IndividualTestCaseBase::VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas,
                                             FakeJUnitPrinter* printer) {
@@ -31,7 +37,7 @@ void IndividualTestCaseBase::VerifyDatafile(const wxString& dataFilePath, const 
 void IndividualTestCaseBase::OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer) {
   if (!expectEmptyDatafile) return;
   printer->ReportFailure("Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile",
-                         "Incorrect subclass of IndividualTestCase_T.", MakeTestLocation(name, 327),
+                         "Incorrect subclass of IndividualTestCase_T.", MakeTestLocation(name, kMissingNotifierLine),
                          "You set EXPECT_EMPTY_DATAFILE to true, which means you MUST override "
                          "OnNotifyUnableToReadDatafile.");
 }
@@ -60,7 +66,7 @@ void IndividualTestCaseBase::TrackExperimentTiming() {
   const int column = reader->GetColumnIndex(kCumulativeTimeColumn);
   if (column < 0) {
     ReportFailure(wxString::Format("__TIMING__TRACKING__UNAVAILABLE__%s", name),
-                  "Please add the Cumulative Time column to the output.", 343,
+                  "Please add the Cumulative Time column to the output.", kNoRunTimeColumnLine,
                   "We cannot monitor run-time duration without having the Cum Time column available.");
     return;
   }
@@ -71,7 +77,7 @@ void IndividualTestCaseBase::TrackExperimentTiming() {
 void IndividualTestCaseBase::TrackExpansionTiming() {
   if (FindColumnStartingWith(kExpansionMarker) == -1) {
     ReportFailure(wxString::Format("__EXPANSION__TRACKING__UNAVAILABLE__%s", name),
-                  "Someting broke, there's no expansion time column.", 369,
+                  "Someting broke, there's no expansion time column.", kNoExpansionColumnLine,
                   "We cannot monitor run-time duration without having the expansion time column available.");
     return;
   }

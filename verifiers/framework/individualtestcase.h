@@ -1,11 +1,12 @@
 #pragma once
-#include "verifiers/framework/verifierinterface.h"
 #include "verifiers/framework/verificationcontext.h"
+#include "verifiers/framework/verifierinterface.h"
+#include "verifiers/framework/verifierregistry.h"
 #include <memory>
 #include <vector>
 #include <wx/string.h>
 
-class MUExperimentTextReaderMultiFile;
+class MUInterfaceMultiExperimentDataSource;
 
 namespace Varnel {
 
@@ -30,7 +31,6 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   const wxString& GetName() const { return name; }
 
  protected:
-  // Registers the new verifier under its experiment file name.
   IndividualTestCaseBase(const wxString& experimentFileName, bool expectEmptyDatafile);
   IndividualTestCaseBase(const IndividualTestCaseBase&) = delete;
   IndividualTestCaseBase& operator=(const IndividualTestCaseBase&) = delete;
@@ -59,28 +59,37 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   // Every cell of the named column, in row order ("?" for each row when the column is missing).
   std::vector<wxString> ColumnTexts(const wxString& columnName) const;
 
+  // What a verifier's checks read and report to: the reader over the current data file and the printer of the
+  // current verification, both replaced at the start of each.
   FakeJUnitPrinter* printer = nullptr;
-  std::shared_ptr<MUExperimentTextReaderMultiFile> reader;
+  std::shared_ptr<MUInterfaceMultiExperimentDataSource> reader;
   const wxString name;
 
  private:
   const bool expectEmptyDatafile;
 };
 
-// The base of every verifier class T. With EXPECT_EMPTY_DATAFILE the run is expected to leave a data file that
-// cannot be read: that is then not a failure, and T's own OnNotifyUnableToReadDatafile decides what to report.
+// The base of every verifier class T. T names its experiment once, in a static constexpr kExperimentFileName;
+// the template makes T's single instance and registers it under that name. With EXPECT_EMPTY_DATAFILE the run
+// is expected to leave a data file that cannot be read: that is then not a failure, and T's own
+// OnNotifyUnableToReadDatafile decides what to report.
 template <typename T, bool EXPECT_EMPTY_DATAFILE>
 class IndividualTestCase_T : public IndividualTestCaseBase {
  protected:
-  explicit IndividualTestCase_T(const wxString& experimentFileName)
-      : IndividualTestCaseBase(experimentFileName, EXPECT_EMPTY_DATAFILE) {}
+  IndividualTestCase_T() : IndividualTestCaseBase(T::kExperimentFileName, EXPECT_EMPTY_DATAFILE) {}
+
+ private:
+  // T's single instance, created and registered while the library loads and released when it unloads. The
+  // registry is built by the first registration, so it outlives every instance.
+  struct Registration {
+    Registration() : instance(std::make_shared<T>()) { RegisterVerifier({instance->GetName(), instance.get()}); }
+    std::shared_ptr<T> instance;
+  };
+  static inline const Registration registration{};
+  // Naming the registration's address in the class makes every class derived from the template create it.
+  template <const Registration*>
+  struct Referenced {};
+  using RegistrationReferenced = Referenced<&registration>;
 };
 
 }  // namespace Varnel
-
-// The single instance of a verifier class, created (and so registered) while the library loads and released
-// when it unloads. Write it once at the end of the verifier's source file, inside namespace Varnel.
-#define DH_VERIFIER_INSTANCE(VerifierClass)                                                              \
-  namespace {                                                                                            \
-  const std::shared_ptr<VerifierClass> the##VerifierClass##Instance = std::make_shared<VerifierClass>(); \
-  }

@@ -79,24 +79,22 @@ extern const wxString kGoToBlockAnyMessage;
 extern const wxString kEventOneOnceMessage;
 extern const wxString kEventOneThenTwoMessage;
 
-// The base of the family's verifiers. T supplies a static ExperimentFileName() and a static Expectations()
+// The base of the family's verifiers. T supplies its kExperimentFileName and a static Expectations()
 // (a function-local static built on first use); Base is IndividualTestCase_T, or the whole-column template for
 // members that compare further columns in RunFurtherChecks.
 template <typename T, typename Base = IndividualTestCase_T<T, false>>
 class MacroFamilyVerifier_T : public Base {
  public:
   // The event check, what the member adds, then the duration windows.
-  void RunChecks(VerificationContext context) override {
+  void RunChecks(VerificationContext) override {
     const MacroFamilyExpectations& expected = T::Expectations();
     CheckEventNames(expected.events);
-    RunFurtherChecks(context);
+    RunFurtherChecks();
     CheckDurations(expected.durations);
   }
 
  protected:
-  MacroFamilyVerifier_T() : Base(T::ExperimentFileName()) {}
-
-  virtual void RunFurtherChecks(const VerificationContext& /*context*/) {}
+  virtual void RunFurtherChecks() {}
 
  private:
   void CheckEventNames(const EventCheck& check) {

@@ -1,5 +1,5 @@
 #include "verifiers/framework/macropresentedevents.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include <vector>
 
 namespace Varnel {
@@ -21,7 +21,7 @@ const std::vector<VariableValue>& ExpectedValues() {
 
 }  // namespace
 
-bool EachMacroPresentedEventShownOnce(const MUExperimentTextReaderMultiFile& reader) {
+bool EachMacroPresentedEventShownOnce(const MUInterfaceMultiExperimentDataSource& reader) {
   const std::vector<VariableValue>& values = ExpectedValues();
   std::vector<bool> seen(values.size(), false);
   int lastRow = -1;

@@ -3,34 +3,31 @@
 #include "verifiers/framework/individualtestcase.h"
 #include <wx/string.h>
 
-class MUExperimentTextReaderMultiFile;
+class MUInterfaceMultiExperimentDataSource;
 
 namespace Varnel {
 
 // The macro-presentation experiments present three events, one regular and two through macros (or feedback),
 // each with its own font colour and screen location. Whether the data file shows each colour ("Red", "Green",
 // "Blue") and each location ("one", "two", "three") somewhere, in exactly three rows.
-bool EachMacroPresentedEventShownOnce(const MUExperimentTextReaderMultiFile& reader);
+bool EachMacroPresentedEventShownOnce(const MUInterfaceMultiExperimentDataSource& reader);
 
-// Both experiments share the rule and the windows; only the check's name differs.
+// Both experiments share the rule and the windows; only the check's name (T::kCheckName) differs.
 template <typename T>
 class MacroPresentedEventsVerifier_T : public IndividualTestCase_T<T, false> {
  public:
   void RunChecks(VerificationContext) override {
-    this->ReportOutcome(EachMacroPresentedEventShownOnce(*this->reader), checkName, "Something bad happened instead.",
-                        99, "We expected to see each variable name to show up exactly once.");
+    this->ReportOutcome(EachMacroPresentedEventShownOnce(*this->reader), T::kCheckName,
+                        "Something bad happened instead.", kEachEventOnceLine,
+                        "We expected to see each variable name to show up exactly once.");
     this->CheckExperimentDuration(2990, 3170, true);
     this->CheckExpansionDuration(0, 5000, true);
     this->CheckExperimentDurationOnHost(kHostNameA, 3000, 3080);
     this->CheckExperimentDurationOnHost(kHostNameB, 3000, 3125);
   }
 
- protected:
-  MacroPresentedEventsVerifier_T(const wxString& experimentFileName, const wxString& checkName)
-      : IndividualTestCase_T<T, false>(experimentFileName), checkName(checkName) {}
-
  private:
-  const wxString checkName;
+  static constexpr int kEachEventOnceLine = 99;
 };
 
 }  // namespace Varnel

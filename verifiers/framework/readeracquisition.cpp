@@ -1,13 +1,21 @@
 #include "verifiers/framework/readeracquisition.h"
-#include "plugin/verifierregistry.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
 #include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "verifiers/framework/datafilename.h"
 #include <wx/filename.h>
 
 namespace Varnel {
 
-std::shared_ptr<MUExperimentTextReaderMultiFile> CommonTestHelperLogic_GetReaderOrElseLogAnError(
+namespace {
+
+// The reader's failure is located by a name and line of its own, not by the verifier's.
+const char kAcquisitionFileText[] = "CommonTestHelperLogic_GetReaderOrElseLogAnError";
+constexpr int kUnreadableLine = 49;
+
+}  // namespace
+
+std::shared_ptr<MUInterfaceMultiExperimentDataSource> CommonTestHelperLogic_GetReaderOrElseLogAnError(
     FakeJUnitPrinter* printer, const wxString& dataFilePath, bool expectEmptyDatafile) {
   auto reader = std::make_shared<MUExperimentTextReaderMultiFile>();
   if (reader->AddSelectedFile(wxFileName(dataFilePath, wxPATH_NATIVE), false)) return reader;
@@ -15,7 +23,7 @@ std::shared_ptr<MUExperimentTextReaderMultiFile> CommonTestHelperLogic_GetReader
   if (!expectEmptyDatafile) {
     printer->ReportFailure("open_and_parse_" + DataFileNamePart(dataFilePath),
                            "this datafile was not open-able/parse-able",
-                           MakeTestLocation("CommonTestHelperLogic_GetReaderOrElseLogAnError", 49),
+                           MakeTestLocation(kAcquisitionFileText, kUnreadableLine),
                            "unable to construct a MUExperimentTextReaderMultiFile for this datafile");
   }
   return nullptr;

@@ -2,7 +2,7 @@
 #include <memory>
 #include <wx/string.h>
 
-class MUExperimentTextReaderMultiFile;
+class MUInterfaceMultiExperimentDataSource;
 
 namespace Varnel {
 
@@ -10,7 +10,7 @@ class FakeJUnitPrinter;
 
 // A reader over the data file, or null when the file cannot be read; then the "open_and_parse_" failure is
 // reported unless the verifier expects an unreadable file.
-std::shared_ptr<MUExperimentTextReaderMultiFile> CommonTestHelperLogic_GetReaderOrElseLogAnError(
+std::shared_ptr<MUInterfaceMultiExperimentDataSource> CommonTestHelperLogic_GetReaderOrElseLogAnError(
     FakeJUnitPrinter* printer, const wxString& dataFilePath, bool expectEmptyDatafile);
 
 }  // namespace Varnel

@@ -1,5 +1,5 @@
 #include "verifiers/framework/savedmousecolumns.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
 
@@ -8,7 +8,7 @@ const std::vector<wxString>& SavedMouseColumnNames() {
   return names;
 }
 
-bool SavedMouseColumnsPresent(const MUExperimentTextReaderMultiFile& reader) {
+bool SavedMouseColumnsPresent(const MUInterfaceMultiExperimentDataSource& reader) {
   for (const wxString& column : SavedMouseColumnNames()) {
     if (reader.GetColumnIndex(column) < 1) return false;
   }

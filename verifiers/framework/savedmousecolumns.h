@@ -3,7 +3,7 @@
 #include <vector>
 #include <wx/string.h>
 
-class MUExperimentTextReaderMultiFile;
+class MUInterfaceMultiExperimentDataSource;
 
 namespace Varnel {
 
@@ -12,28 +12,22 @@ const std::vector<wxString>& SavedMouseColumnNames();
 
 // Whether every saved mouse column is in the data file, in any order, after the first column. The host always
 // writes one of its own columns first, so a mouse column found there counts as missing as well.
-bool SavedMouseColumnsPresent(const MUExperimentTextReaderMultiFile& reader);
+bool SavedMouseColumnsPresent(const MUInterfaceMultiExperimentDataSource& reader);
 
-// The saved-column experiments differ only in what they call the check, where it reports and their windows.
-// Whatever the experiment's name says about pixel or press columns, all four columns are required.
+// The saved-column experiments differ only in what they call the check (T::kCheckName), where it reports
+// (T::kCheckLine) and their windows. Whatever the experiment's name says about pixel or press columns, all four
+// columns are required.
 template <typename T>
 class SavedMouseColumnsVerifier_T : public TestCaseWithFullColumnStringComp_T<T> {
  public:
   void RunChecks(VerificationContext) override {
-    this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), checkName, "Datafile columns are NOT as expected.",
-                        line, "there are missing columns or something. this is a weird test.");
+    this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), T::kCheckName, "Datafile columns are NOT as expected.",
+                        T::kCheckLine, "there are missing columns or something. this is a weird test.");
     CheckDurations();
   }
 
  protected:
-  SavedMouseColumnsVerifier_T(const wxString& experimentFileName, const wxString& checkName, int line)
-      : TestCaseWithFullColumnStringComp_T<T>(experimentFileName), checkName(checkName), line(line) {}
-
   virtual void CheckDurations() = 0;
-
- private:
-  const wxString checkName;
-  const int line;
 };
 
 }  // namespace Varnel

@@ -1,7 +1,7 @@
 #pragma once
 #include "verifiers/framework/columnnames.h"
 #include "verifiers/framework/individualtestcase.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include <vector>
 #include <wx/string.h>
 
@@ -22,7 +22,7 @@ TextEventTrialCounts CountTextEventTrials(const std::vector<wxString>& trialName
 bool IsCompleteTextEventRun(int rowCount, const TextEventTrialCounts& counts);
 
 // Both text-event parameter experiments run the same check; only the failure subject differs, the one with
-// parameters naming the row count. Windows are each verifier's own.
+// parameters naming the row count (T::kSubjectCarriesRowCount). Windows are each verifier's own.
 template <typename T>
 class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
  public:
@@ -30,22 +30,19 @@ class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
     const int rows = this->reader->GetRowCount();
     const TextEventTrialCounts counts = CountTextEventTrials(this->ColumnTexts(kTrialNameColumn));
     this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
-                        subjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
-                                               : wxString("Something bad happened instead."),
-                        69,
+                        T::kSubjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
+                                                   : wxString("Something bad happened instead."),
+                        kAllEventsLine,
                         "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
                         "proportion.");
     CheckDurations();
   }
 
  protected:
-  TextEventParamsVerifier_T(const wxString& experimentFileName, bool subjectCarriesRowCount)
-      : IndividualTestCase_T<T, false>(experimentFileName), subjectCarriesRowCount(subjectCarriesRowCount) {}
-
   virtual void CheckDurations() = 0;
 
  private:
-  const bool subjectCarriesRowCount;
+  static constexpr int kAllEventsLine = 69;
 };
 
 }  // namespace Varnel

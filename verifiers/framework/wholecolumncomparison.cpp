@@ -1,11 +1,20 @@
 #include "verifiers/framework/wholecolumncomparison.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
 
-bool CompareColumnWithExpected(const MUExperimentTextReaderMultiFile& reader, const wxString& columnName,
+namespace {
+
+// The lines that locate the comparison's failures, in the file part of the verifier's name.
+constexpr int kTooManyCellsLine = 89;
+constexpr int kTooFewCellsLine = 98;
+constexpr int kOrderMismatchLine = 144;
+
+}  // namespace
+
+bool CompareColumnWithExpected(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
                                const ExpectedTexts& expected, int* firstMismatch) {
   bool same = true;
   const int column = reader.GetColumnIndex(columnName);
@@ -32,25 +41,25 @@ bool CompareColumnWithExpected(const MUExperimentTextReaderMultiFile& reader, co
   return same;
 }
 
-bool CheckQuantityOfDataCells(const MUExperimentTextReaderMultiFile& reader, FakeJUnitPrinter* printer,
+bool CheckQuantityOfDataCells(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
                               const wxString& verifierName, const ExpectedTexts& expected) {
   static const wxString testName = "Correct_quantity_of_data_cells";
   const long long rows = reader.GetRowCount();
   const long long wanted = static_cast<long long>(expected.size());
   if (rows > wanted) {
-    printer->ReportFailure(testName, "Too many data cells. More than expected.", MakeTestLocation(verifierName, 89),
-                           "No extra info.");
+    printer->ReportFailure(testName, "Too many data cells. More than expected.",
+                           MakeTestLocation(verifierName, kTooManyCellsLine), "No extra info.");
     return false;
   }
   if (rows < wanted) {
-    printer->ReportFailure(testName, "Too few data cells. Fewer than expected.", MakeTestLocation(verifierName, 98),
-                           "No extra info.");
+    printer->ReportFailure(testName, "Too few data cells. Fewer than expected.",
+                           MakeTestLocation(verifierName, kTooFewCellsLine), "No extra info.");
     return false;
   }
   return true;
 }
 
-bool CheckDataAppearsCompletelyAndInOrder(const MUExperimentTextReaderMultiFile& reader, FakeJUnitPrinter* printer,
+bool CheckDataAppearsCompletelyAndInOrder(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
                                           const wxString& verifierName, const wxString& columnName,
                                           const ExpectedTexts& expected) {
   static const wxString testName = "Data_appears_completely_and_in_order";
@@ -62,7 +71,8 @@ bool CheckDataAppearsCompletelyAndInOrder(const MUExperimentTextReaderMultiFile&
   const wxString expectedText =
       mismatch < static_cast<int>(expected.size()) ? expected[mismatch] : wxString("ERRORERROR");
   printer->ReportFailure(
-      testName, "Mismatch in the ordering of data cells in datafile.", MakeTestLocation(verifierName, 144),
+      testName, "Mismatch in the ordering of data cells in datafile.",
+      MakeTestLocation(verifierName, kOrderMismatchLine),
       wxString::Format("At datafile row index %d we expected {%s}, but that was not the actual content.", mismatch,
                        expectedText));
   return false;

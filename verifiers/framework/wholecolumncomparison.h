@@ -4,7 +4,7 @@
 #include <vector>
 #include <wx/string.h>
 
-class MUExperimentTextReaderMultiFile;
+class MUInterfaceMultiExperimentDataSource;
 
 namespace Varnel {
 
@@ -15,13 +15,13 @@ using ExpectedTexts = std::vector<wxString>;
 
 // Whether the column holds exactly the expected texts; when it does not and firstMismatch is given, it gets the
 // first row that differs (or where the data ran out). Reports nothing. Rows beyond the list are not compared.
-bool CompareColumnWithExpected(const MUExperimentTextReaderMultiFile& reader, const wxString& columnName,
+bool CompareColumnWithExpected(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
                                const ExpectedTexts& expected, int* firstMismatch = nullptr);
 
 // The two reporting checks of a whole-column comparison; locations name the verifier.
-bool CheckQuantityOfDataCells(const MUExperimentTextReaderMultiFile& reader, FakeJUnitPrinter* printer,
+bool CheckQuantityOfDataCells(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
                               const wxString& verifierName, const ExpectedTexts& expected);
-bool CheckDataAppearsCompletelyAndInOrder(const MUExperimentTextReaderMultiFile& reader, FakeJUnitPrinter* printer,
+bool CheckDataAppearsCompletelyAndInOrder(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
                                           const wxString& verifierName, const wxString& columnName,
                                           const ExpectedTexts& expected);
 
@@ -30,11 +30,8 @@ bool CheckDataAppearsCompletelyAndInOrder(const MUExperimentTextReaderMultiFile&
 template <typename T>
 class TestCaseWithFullColumnStringComp_T : public IndividualTestCase_T<T, false> {
  public:
-  void RunChecks(VerificationContext context) override {
-    if (CheckQuantityOfDataCells(context.reader, context.printer, GetComparedColumnName(), GetExpectedColumnTexts())) {
-      CheckDataAppearsCompletelyAndInOrder(context.reader, context.printer, GetComparedColumnName(),
-                                           GetExpectedColumnTexts());
-    }
+  void RunChecks(VerificationContext) override {
+    CompareWholeColumn(GetComparedColumnName(), GetExpectedColumnTexts());
   }
 
   virtual const ExpectedTexts& GetExpectedColumnTexts() const {
@@ -47,24 +44,11 @@ class TestCaseWithFullColumnStringComp_T : public IndividualTestCase_T<T, false>
   }
 
  protected:
-  using IndividualTestCase_T<T, false>::IndividualTestCase_T;
-
-  // The quantity check, and only when it holds the order check.
-  bool CompareWholeColumn(const std::shared_ptr<MUExperimentTextReaderMultiFile>& reader, FakeJUnitPrinter* printer,
-                          const wxString& columnName, const ExpectedTexts& expected) {
-    return CheckQuantityOfDataCells(reader, printer, columnName, expected) &&
-           CheckDataAppearsCompletelyAndInOrder(reader, printer, columnName, expected);
-  }
-  // The column name does not enter the quantity check: it compares the row count with the list's length.
-  bool CheckQuantityOfDataCells(const std::shared_ptr<MUExperimentTextReaderMultiFile>& reader,
-                                FakeJUnitPrinter* printer, const wxString& /*columnName*/,
-                                const ExpectedTexts& expected) {
-    return Varnel::CheckQuantityOfDataCells(*reader, printer, this->name, expected);
-  }
-  bool CheckDataAppearsCompletelyAndInOrder(const std::shared_ptr<MUExperimentTextReaderMultiFile>& reader,
-                                            FakeJUnitPrinter* printer, const wxString& columnName,
-                                            const ExpectedTexts& expected) {
-    return Varnel::CheckDataAppearsCompletelyAndInOrder(*reader, printer, this->name, columnName, expected);
+  // The quantity check, and only when it holds the order check. The column name does not enter the quantity
+  // check: it compares the row count with the list's length.
+  bool CompareWholeColumn(const wxString& columnName, const ExpectedTexts& expected) {
+    return CheckQuantityOfDataCells(*this->reader, this->printer, this->name, expected) &&
+           CheckDataAppearsCompletelyAndInOrder(*this->reader, this->printer, this->name, columnName, expected);
   }
 };
 

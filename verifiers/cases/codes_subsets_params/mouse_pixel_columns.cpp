@@ -1,0 +1,21 @@
+// Mouse columns saved by an experiment that asks for the pixel position but not for press and release.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/savedmousecolumns.h"
+
+namespace Varnel {
+
+class TestColumnsSavedTessel3229 : public SavedMouseColumnsVerifier_T<TestColumnsSavedTessel3229> {
+ public:
+  static constexpr char kExperimentFileName[] = "2014-05-12_save_col_mouse_pixel_NOT_press_rel.vn5";
+  static constexpr char kCheckName[] = "Tessel_3229_show_pixel";
+  static constexpr int kCheckLine = 55;
+
+ protected:
+  void CheckDurations() override {
+    CheckExperimentDuration(40, 80, true);
+    CheckExperimentDurationOnHost(kBuildFarmHost, 50, 100);
+    CheckExpansionDuration(0, 1000, true);
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,22 @@
+// Mouse columns saved by an experiment that asks for press and release but not for the pixel position.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/savedmousecolumns.h"
+
+namespace Varnel {
+
+class TestColumnsExcludedTessel3229 : public SavedMouseColumnsVerifier_T<TestColumnsExcludedTessel3229> {
+ public:
+  static constexpr char kExperimentFileName[] = "2014-05-12_save_col_mouse_press_rel_NOT_pixel.vn5";
+  static constexpr char kCheckName[] = "Tessel_3229_exclude_pixel";
+  static constexpr int kCheckLine = 58;
+
+ protected:
+  void CheckDurations() override {
+    CheckExperimentDuration(40, 80, true);
+    CheckExperimentDurationOnHost(kHostNameA, 40, 200);
+    CheckExperimentDurationOnHost(kHostNameB, 40, 350);
+    CheckExpansionDuration(0, 5000, true);
+  }
+};
+
+}  // namespace Varnel

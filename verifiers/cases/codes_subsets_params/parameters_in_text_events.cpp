@@ -1,0 +1,21 @@
+// Parameters shown inside text events: all trials of the three blocks must be presented.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/texteventparams.h"
+
+namespace Varnel {
+
+class Test_2013_01_params_in_text_events : public TextEventParamsVerifier_T<Test_2013_01_params_in_text_events> {
+ public:
+  static constexpr char kExperimentFileName[] = "1-30-13-TextEventParamTest.vn5";
+  static constexpr bool kSubjectCarriesRowCount = true;
+
+ protected:
+  void CheckDurations() override {
+    CheckExperimentDuration(16300, 17000, true);
+    CheckExpansionDuration(30, 60, true);
+    CheckExperimentDurationOnHost(kBuildFarmHost, 16000, 19250);
+    CheckExpansionDurationOnHost(kBuildFarmHost, 100, 125);
+  }
+};
+
+}  // namespace Varnel

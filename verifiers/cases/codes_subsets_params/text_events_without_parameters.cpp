@@ -1,0 +1,22 @@
+// The text-event experiment without parameters: the same trials must be presented all the same.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/texteventparams.h"
+
+namespace Varnel {
+
+class Test_2013_01_params_in_text_events_no_params
+    : public TextEventParamsVerifier_T<Test_2013_01_params_in_text_events_no_params> {
+ public:
+  static constexpr char kExperimentFileName[] = "1-30-13-TextEventParamTestNoParams.vn5";
+  static constexpr bool kSubjectCarriesRowCount = false;
+
+ protected:
+  void CheckDurations() override {
+    CheckExperimentDuration(16300, 17000, true);
+    CheckExpansionDuration(30, 70, true);
+    CheckExperimentDurationOnHost(kBuildFarmHost, 16000, 19625);
+    CheckExpansionDurationOnHost(kBuildFarmHost, 70, 125);
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,34 @@
+// Feedback events triggered by simulated input: feedback must follow exactly the events that ask for it.
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/expectedtexts.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/individualtestcase.h"
+
+namespace Varnel {
+
+class Test_fake_input_when_resp_is_fb_test : public IndividualTestCase_T<Test_fake_input_when_resp_is_fb_test, false> {
+ public:
+  static constexpr char kExperimentFileName[] = "fake_input_when_resp_is_fb_test.vn5";
+  // The line that locates this verifier's failure report.
+  static constexpr int kFeedbackFollowsInputLine = 102;
+
+  void RunChecks(VerificationContext) override {
+    static const std::vector<wxString> expectedEvents = {"non-fb-event1, should show one fb", "feedback event a",
+                                                         "non-fb-event2, should not show fb",
+                                                         "non-fb-event3, should show one fb", "feedback event c"};
+    const std::vector<wxString> seen = ColumnTexts(kEventNameColumn);
+    ReportOutcome(seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
+                  "Something bad happened instead.", kFeedbackFollowsInputLine,
+                  wxString::Format("We expected to see exactly five events in that order:\nnon-fb-event1, should "
+                                   "show one fb; feedback event a; non-fb-event2, should not show fb; non-fb-event3, "
+                                   "should show one fb; feedback event c\nWe got\n%s instead",
+                                   JoinTexts(seen, "; ")));
+
+    CheckExperimentDuration(2100, 2300, true);
+    CheckExpansionDuration(0, 5000, true);
+    CheckExperimentDurationOnHost(kHostNameA, 2100, 2300);
+    CheckExperimentDurationOnHost(kHostNameB, 2100, 2400);
+  }
+};
+
+}  // namespace Varnel

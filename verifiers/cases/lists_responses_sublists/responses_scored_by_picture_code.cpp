@@ -1,0 +1,68 @@
+// Responses scored by the code of the picture shown: one code is never answered, the other always correctly.
+#include "verifiers/framework/expectedtexts.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+
+namespace Varnel {
+
+namespace {
+
+const wxString kPicCodeColumn = "pic_code";
+const wxString kErrorCodeColumn = "Error\nCode";
+const wxString kCode1 = "value_01";
+const wxString kCode2 = "value_02";
+
+const ExpectedTexts& ExpectedCodes() {
+  static const ExpectedTexts codes = ExpectedTextsBuilder().Sequence({kCode1, kCode2}, 2).Build();
+  return codes;
+}
+
+}  // namespace
+
+class TestCodeBasedResponses_2545 : public TestCaseWithFullColumnStringComp_T<TestCodeBasedResponses_2545> {
+ public:
+  static constexpr char kExperimentFileName[] = "2011-10-20_responses_personality_disorder_2545.vn4";
+  // The lines that locate this verifier's failures, one per reporting site.
+  static constexpr int kCodeOneUnansweredLine = 103;
+  static constexpr int kCodeTwoCorrectLine = 116;
+  static constexpr int kValidCodesLine = 125;
+
+  void RunChecks(VerificationContext) override {
+    CompareWholeColumn(kPicCodeColumn, ExpectedCodes());
+    CheckScoresByCode();
+
+    CheckExperimentDuration(1600, 1780, true);
+    CheckExpansionDuration(20, 50, true);
+    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 100);
+  }
+
+ private:
+  // Every row is examined; each rule reports once. Codes and scores are compared case-sensitively.
+  void CheckScoresByCode() {
+    const std::vector<wxString> codes = ColumnTexts(kPicCodeColumn);
+    const std::vector<wxString> scores = ColumnTexts(kErrorCodeColumn);
+    bool code1ScoredRight = true, code2ScoredRight = true, invalidCodeSeen = false;
+    for (size_t row = 0; row < codes.size(); ++row) {
+      if (codes[row] == kCode1) {
+        code1ScoredRight = code1ScoredRight && scores[row] == "NR";
+      } else if (codes[row] == kCode2) {
+        code2ScoredRight = code2ScoredRight && scores[row] == "C";
+      } else {
+        invalidCodeSeen = true;
+      }
+    }
+    ReportOutcome(code1ScoredRight, "Events_with_val_1_should_be_NR", "Some row with code value 1 is scored wrong.",
+                  kCodeOneUnansweredLine, "All rows with code value 1 should be scored as NR for this experiment.");
+    ReportOutcome(code2ScoredRight, "Events_with_val_2_should_be_Correct",
+                  "Some row with code value 2 is scored wrong.", kCodeTwoCorrectLine,
+                  "All rows with code value 2 should be scored as C -- CORRECT -- for this experiment.");
+    if (invalidCodeSeen) {
+      ReportFailure("All_rows_must_have_valid_code_value",
+                    "Some row was present that did not have EITHER of the two valid code values.", kValidCodesLine,
+                    "All events in this experiment were given a code value, so every row in the output should "
+                    "reflect that.");
+    }
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,48 @@
+// A five-item sublist randomized over the experiment: the run presents four of the items, in list order.
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/randomselectionrules.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+
+namespace Varnel {
+
+namespace {
+
+const std::vector<wxString>& SublistItems() {
+  static const std::vector<wxString> items = {"e (1, 1)", "e (2, 2)", "e (3, 3)", "e (4, 4)", "e (5, 5)"};
+  return items;
+}
+
+constexpr int kItemsPresented = 4;
+
+}  // namespace
+
+class OneSublistExpRandomization : public TestCaseWithFullColumnStringComp_T<OneSublistExpRandomization> {
+ public:
+  static constexpr char kExperimentFileName[] = "one_sublist_exp_randomization.vn5";
+  // The line that locates this verifier's failure report.
+  static constexpr int kSublistItemsInOrderLine = 106;
+
+  void RunChecks(VerificationContext) override {
+    CheckOrderedSubsetOfItems();
+
+    CheckExperimentDuration(400, 5200, true);
+    CheckExperimentDurationOnHost(kHostNameA, 410, 500);
+    CheckExperimentDurationOnHost(kHostNameB, 400, 11600);
+    CheckExpansionDuration(0, 400, true);
+    CheckExpansionDurationOnHost(kHostNameA, 200, 300);
+  }
+
+ private:
+  void CheckOrderedSubsetOfItems() {
+    const int matched = CountOrderedSubsetMatches(ColumnTexts(kEventNameColumn), SublistItems());
+    ReportOutcome(matched == kItemsPresented, "Test_Correct_Amt_of_Sublist_Items_and_in_Order",
+                  "Mismatch in data cells in datafile.", kSublistItemsInOrderLine,
+                  wxString::Format("The column contents weren't an ordered subset of the given items. We matched "
+                                   "%d/%d items. Either they were our of order or there were too few or too many or "
+                                   "something else went wrong.",
+                                   matched, kItemsPresented));
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,32 @@
+// A five-item sublist randomized per group: the run presents exactly the last four items, in order.
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+
+namespace Varnel {
+
+namespace {
+
+const ExpectedTexts& ExpectedEvents() {
+  static const ExpectedTexts events = {"e (2, 2)", "e (3, 3)", "e (4, 4)", "e (5, 5)"};
+  return events;
+}
+
+}  // namespace
+
+class OneSublistGroupRandomization : public TestCaseWithFullColumnStringComp_T<OneSublistGroupRandomization> {
+ public:
+  static constexpr char kExperimentFileName[] = "one_sublist_group_randomization.vn5";
+
+  void RunChecks(VerificationContext) override {
+    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+
+    CheckExperimentDuration(400, 5200, true);
+    CheckExperimentDurationOnHost(kHostNameA, 410, 500);
+    CheckExperimentDurationOnHost(kHostNameB, 400, 11600);
+    CheckExpansionDuration(0, 400, true);
+    CheckExpansionDurationOnHost(kHostNameA, 190, 250);
+  }
+};
+
+}  // namespace Varnel

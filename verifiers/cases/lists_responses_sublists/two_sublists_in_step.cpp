@@ -1,0 +1,28 @@
+// Two stimulus sublists drawn in step: numbers then letters, each at its own list position, all with one colour.
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/expectedtexts.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+
+namespace Varnel {
+
+class TwoSublistsSynchronization : public TestCaseWithFullColumnStringComp_T<TwoSublistsSynchronization> {
+ public:
+  static constexpr char kExperimentFileName[] = "two_sublists_synchronization.vn5";
+
+  void RunChecks(VerificationContext) override {
+    static const ExpectedTexts events = {"numbers (2, 2)", "numbers (3, 3)", "numbers (5, 5)", "letters (1, a)",
+                                         "letters (4, d)"};
+    static const ExpectedTexts colours = ExpectedTextsBuilder().Run("red", 5).Build();
+    CompareWholeColumn(kEventNameColumn, events);
+    CompareWholeColumn("color", colours);
+
+    CheckExperimentDuration(500, 5200, true);
+    CheckExpansionDuration(0, 400, true);
+    CheckExperimentDurationOnHost(kHostNameA, 500, 650);
+    CheckExpansionDurationOnHost(kHostNameA, 150, 250);
+    CheckExperimentDurationOnHost(kHostNameB, 500, 11600);
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,26 @@
+// Two stimulus sublists that keep their own tags: every row carries its item's colour and direction.
+#include "verifiers/framework/expectedtexts.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+
+namespace Varnel {
+
+class TwoSublistsTagging : public TestCaseWithFullColumnStringComp_T<TwoSublistsTagging> {
+ public:
+  static constexpr char kExperimentFileName[] = "two_sublists_tagging.vn5";
+
+  void RunChecks(VerificationContext) override {
+    static const ExpectedTexts colours = ExpectedTextsBuilder().Run("blue", 3).Run("red", 2).Run("blue", 4).Build();
+    static const ExpectedTexts directions = ExpectedTextsBuilder().Run("down", 5).Run("up").Run("down", 3).Build();
+    CompareWholeColumn("color", colours);
+    CompareWholeColumn("direction", directions);
+
+    CheckExperimentDuration(900, 5200, true);
+    CheckExpansionDuration(0, 400, true);
+    CheckExperimentDurationOnHost(kHostNameA, 900, 1100);
+    CheckExpansionDurationOnHost(kHostNameA, 150, 250);
+    CheckExperimentDurationOnHost(kHostNameB, 900, 11600);
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,32 @@
+// Responses attached in every way a response step allows: the blocks run, and the second without sub-blocks.
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/expectedtexts.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+
+namespace Varnel {
+
+namespace {
+
+const ExpectedTexts& ExpectedBlocks() {
+  static const ExpectedTexts blocks =
+      ExpectedTextsBuilder().Run("b1", 4).Run("b2 no subblocks (due to v4 rand settings)", 5).Build();
+  return blocks;
+}
+
+}  // namespace
+
+class TestWaysToAttachResponses : public TestCaseWithFullColumnStringComp_T<TestWaysToAttachResponses> {
+ public:
+  static constexpr char kExperimentFileName[] = "2015-06-01_ways_to_attach_responses_in_RStep.vn5";
+
+  void RunChecks(VerificationContext) override {
+    CompareWholeColumn(kBlockNameColumn, ExpectedBlocks());
+
+    CheckExperimentDuration(180, 1100, true);
+    CheckExperimentDurationOnHost(kHostNameA, 200, 250);
+    CheckExpansionDurationOnHost(kHostNameA, 250, 350);
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,23 @@
+// The exit-experiment macro ends the run after its first trial, so one row, whatever it holds.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/macrofamily.h"
+
+namespace Varnel {
+
+class Test_2012_3_9_tessel_2668_macro_exit_experiment
+    : public MacroFamilyVerifier_T<Test_2012_3_9_tessel_2668_macro_exit_experiment> {
+ public:
+  static constexpr char kExperimentFileName[] = "2012_3_9_tessel_2668_macro_exit_experiment.vn4";
+  // The line that locates this verifier's failure report.
+  static constexpr int kEventsLine = 45;
+
+  static const MacroFamilyExpectations& Expectations() {
+    static const MacroFamilyExpectations expected = {
+        {"Experiment_exited_after_one_trial_as_expected", EventNameRule::Rows(1), kEventsLine,
+         "We expected the experiment to exit after one trial."},
+        {DurationWindow{900, 1100}, DurationWindow{0, 1000}, {{kBuildFarmHost, {800, 1150}}}}};
+    return expected;
+  }
+};
+
+}  // namespace Varnel

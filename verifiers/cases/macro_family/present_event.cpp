@@ -1,0 +1,25 @@
+// The present-event macro shows event 1 between two showings of event 2.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/macrofamily.h"
+
+namespace Varnel {
+
+class Test_2012_3_9_tessel_2668_macro_present_event
+    : public MacroFamilyVerifier_T<Test_2012_3_9_tessel_2668_macro_present_event> {
+ public:
+  static constexpr char kExperimentFileName[] = "2012_3_9_tessel_2668_macro_present_event.vn4";
+  // The line that locates this verifier's failure report.
+  static constexpr int kEventsLine = 74;
+
+  static const MacroFamilyExpectations& Expectations() {
+    static const MacroFamilyExpectations expected = {
+        {"Present_event_functions_as_expected", EventNameRule::Sequence({"event 2", "event 1", "event 2"}), kEventsLine,
+         "We expected to see exactly three events, event 2, event 1, event 2 again."},
+        {DurationWindow{5000, 5100},
+         DurationWindow{0, 5000},
+         {{kHostNameA, {5000, 5190}}, {kHostNameB, {5000, 5200}}}}};
+    return expected;
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,22 @@
+// When-to-present with the equal-to operator: only the trial of event 1 qualifies.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/macrofamily.h"
+
+namespace Varnel {
+
+class Test_2012_3_9_tessel_2668_trial_wtp_equal_to
+    : public MacroFamilyVerifier_T<Test_2012_3_9_tessel_2668_trial_wtp_equal_to> {
+ public:
+  static constexpr char kExperimentFileName[] = "2012_3_9_tessel_2668_trial_wtp_equal_to.vn4";
+  // The line that locates this verifier's failure report.
+  static constexpr int kEventsLine = 64;
+
+  static const MacroFamilyExpectations& Expectations() {
+    static const MacroFamilyExpectations expected = {
+        {"The_equal_to_operator_works", EventNameRule::Sequence({"event 1"}), kEventsLine, kEventOneOnceMessage},
+        {DurationWindow{800, 820}, DurationWindow{0, 5000}, {{kHostNameA, {800, 870}}, {kHostNameB, {800, 920}}}}};
+    return expected;
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,24 @@
+// When-to-present with the less-or-equal operator: two trials qualify, event 1 among them.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/macrofamily.h"
+
+namespace Varnel {
+
+class Test_2012_3_9_tessel_2668_trial_wtp_less_than_equal
+    : public MacroFamilyVerifier_T<Test_2012_3_9_tessel_2668_trial_wtp_less_than_equal> {
+ public:
+  static constexpr char kExperimentFileName[] = "2012_3_9_tessel_2668_trial_wtp_less_than_equal.vn4";
+  // The line that locates this verifier's failure report.
+  static constexpr int kEventsLine = 64;
+
+  static const MacroFamilyExpectations& Expectations() {
+    static const MacroFamilyExpectations expected = {
+        {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 2), kEventsLine, kEventOneOnceMessage},
+        {DurationWindow{1600, 1650},
+         DurationWindow{0, 5000},
+         {{kHostNameA, {1600, 1710}}, {kHostNameB, {1600, 1730}}}}};
+    return expected;
+  }
+};
+
+}  // namespace Varnel

@@ -1,0 +1,93 @@
+// A feedback event whose time limit comes from a trial variable must stay on screen for that time (6000 ms).
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "reporting/maketestlocation.h"
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/individualtestcase.h"
+#include "verifiers/framework/stimareachecks.h"
+#include "verifiers/framework/wholenumbercells.h"
+
+namespace Varnel {
+
+namespace {
+
+// Position and size depend on the screen, so only the names, in order, and a zero origin and response are fixed.
+const StimAreaList& ExpectedStimAreas() {
+  static const StimAreaList areas = {
+      MakeStimArea(0, 0, kAnyStimAreaNumber, kAnyStimAreaNumber, 0, "always"),
+      MakeStimArea(0, 0, kAnyStimAreaNumber, kAnyStimAreaNumber, 0, "correct"),
+      MakeStimArea(0, 0, kAnyStimAreaNumber, kAnyStimAreaNumber, 0, "bye now"),
+  };
+  return areas;
+}
+
+// The trial variable asks for 6000 ms; one millisecond is allowed for the rounding of the host's times.
+const long kShortestFeedbackMs = 5999;
+
+}  // namespace
+
+class TestTrialVariableTimeLimitOnFeedback_2405
+    : public IndividualTestCase_T<TestTrialVariableTimeLimitOnFeedback_2405, false> {
+ public:
+  static constexpr char kExperimentFileName[] =
+      "2011-07-19_runs_unattended_for_regression_test_FEEDBACK_TRIAL_VAR_TIMES_case_2405.vn4";
+  // The lines that locate this verifier's failures, one per reporting site.
+  static constexpr int kStimAreasLine = 89;
+  static constexpr int kCorrectShownLine = 152;
+  static constexpr int kIncorrectUnwantedLine = 162;
+  static constexpr int kFeedbackLongEnoughLine = 179;
+
+  void RunChecks(VerificationContext context) override {
+    // A host that hands over no list has no stimulus areas.
+    static const StimAreaList noAreas;
+    const StimAreaList& areas = context.stimAreas != nullptr ? *context.stimAreas : noAreas;
+    DumpStimAreas(areas);
+    VerifyStimAreas(areas, ExpectedStimAreas(), printer, MakeTestLocation(name, kStimAreasLine));
+
+    ScanFeedbackEvents();
+    ReportOutcome(found, "Event_named_correct_is_expected", "The event 'correct' should have happened. Where is it?",
+                  kCorrectShownLine,
+                  "We expected the event with name 'correct' to have been displayed during the experiment.");
+    ReportOutcome(!unwanted, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
+                  kIncorrectUnwantedLine,
+                  "As long as there was no human interaction we expect to NOT find this event. This runs "
+                  "unattended, so how could there be interaction...?");
+    ReportOutcome(longEnough, "Variable_time_should_be_greater_than_6000", "Looks like bug 2405 is back.",
+                  kFeedbackLongEnoughLine, "The event named 'correct' should have been on screen for 6000 ms or more.");
+
+    CheckExperimentDuration(10000, 12250, true);
+    CheckExpansionDuration(8, 170, true);
+    CheckExperimentDurationOnHost(kHostNameA, 9700, 12000);
+    CheckExpansionDurationOnHost(kHostNameA, 400, 600);
+  }
+
+ private:
+  // The feedback "correct" is measured from the row before it, the event it followed; "incorrect" would only
+  // follow a response, which an unattended run never gives.
+  void ScanFeedbackEvents() {
+    found = false;
+    unwanted = false;
+    longEnough = false;
+    const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
+    const int timeColumn = reader->GetColumnIndex(kCumulativeTimeColumn);
+    for (int row = 0; row < reader->GetRowCount(); ++row) {
+      const wxString event = reader->GetCellText(row, eventColumn);
+      if (event == "incorrect") unwanted = true;
+      if (event != "correct") continue;
+      found = true;
+      long shownAt = 0;
+      long before = 0;
+      if (row >= 1 && ReadWholeNumberCell(*reader, row, timeColumn, &shownAt) &&
+          ReadWholeNumberCell(*reader, row - 1, timeColumn, &before) &&
+          Difference(shownAt, before) >= kShortestFeedbackMs) {
+        longEnough = true;
+      }
+    }
+  }
+
+  bool found = false;
+  bool unwanted = false;
+  bool longEnough = false;
+};
+
+}  // namespace Varnel

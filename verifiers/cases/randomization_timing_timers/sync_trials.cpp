@@ -1,0 +1,205 @@
+// Trials synchronised to a clock: a time stamp follows every event, and each time stamp falls a whole number of
+// the previous event's sync intervals after the time stamp before it.
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "verifiers/framework/columnnames.h"
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/individualtestcase.h"
+#include "verifiers/framework/wholecolumncomparison.h"
+#include "verifiers/framework/wholenumbercells.h"
+#include <algorithm>
+#include <climits>
+
+namespace Varnel {
+
+namespace {
+
+// The events of the experiment, told apart by the first three characters of their names.
+struct SyncEvent {
+  const char* prefix;
+  long intervalMs;       // the clock the event's trial is synchronised to
+  int contentCheckLine;  // the reporting site of its content count
+  std::vector<int> allowedCounts;
+};
+
+const std::vector<SyncEvent>& SyncEvents() {
+  static const std::vector<SyncEvent> events = {
+      {"the", 300, 322, {7}}, {"ee1", 300, 332, {1}},    {"ee2", 300, 342, {1}},    {"ee3", 300, 352, {1}},
+      {"b (", 400, 362, {3}}, {"c (", 300, 372, {0, 3}}, {"d (", 400, 382, {3, 6}}, {"e (", 300, 392, {6}},
+  };
+  return events;
+}
+
+const wxString kTimeStampPrefix = "tim";
+const wxString kIgnoredPrefix = "***";
+// A time stamp may come up to this many sync intervals after the one before it.
+const long kMostIntervalsBetweenTimeStamps = 20;
+
+// The first of the experiment's events whose prefix the given one contains, or -1.
+int FindSyncEvent(const wxString& prefix) {
+  const std::vector<SyncEvent>& events = SyncEvents();
+  for (size_t i = 0; i < events.size(); ++i) {
+    if (prefix.Contains(events[i].prefix)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// Decided once per process: one machine's clock is known to be a little less exact.
+long TimeStampToleranceMs() {
+  static const long tolerance = IsRunningOnHost(kHostNameB) ? 6 : 5;
+  return tolerance;
+}
+
+// Numbers the time-stamp checks of the whole process, so that each has its own test name across runs.
+int NextTimeStampCheckNumber() {
+  static int checks = 0;
+  return ++checks;
+}
+
+// The smallest distance of current from prior plus k intervals, k = 1 to 20, as soon as one is within tolerance.
+long BestTimeStampDistance(long prior, long current, long interval) {
+  long best = LONG_MAX;
+  for (long k = 1; k <= kMostIntervalsBetweenTimeStamps; ++k) {
+    const long distance = Distance(Difference(current, prior), k * interval);
+    if (distance < best) best = distance;
+    if (best <= TimeStampToleranceMs()) break;
+  }
+  return best;
+}
+
+struct SyncRecord {
+  wxString prefix;
+  long timeMs;
+};
+
+}  // namespace
+
+class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestSyncTrialsTessel3251> {
+ public:
+  static constexpr char kExperimentFileName[] = "2014-06-16_sync_trials.vn5";
+  // The lines that locate this verifier's failures, one per reporting site.
+  static constexpr int kNonNumericTimeLine = 103;
+  static constexpr int kTimeStampIntervalLine = 170;
+  static constexpr int kFirstEventNameLine = 193;
+  static constexpr int kSecondEventNameLine = 204;
+  static constexpr int kMidRunEventNameLine = 258;
+  static constexpr int kOneTimeStampPerEventLine = 274;
+
+  void RunChecks(VerificationContext) override {
+    BuildRecords();
+    CheckContentCounts();
+    CheckSequenceAndTimeStamps();
+
+    CheckExperimentDuration(6600, 14000, true);
+    CheckExpansionDuration(190, 260, true);
+    CheckExpansionDurationOnHost(kBuildFarmHost, 350, 600);
+  }
+
+ private:
+  // One record per row; a time that is no number is reported and taken as 0, and the walk goes on.
+  void BuildRecords() {
+    records.clear();
+    const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
+    const int timeColumn = reader->GetColumnIndex(kCumulativeTimeColumn);
+    for (int row = 0; row < reader->GetRowCount(); ++row) {
+      long time = 0;
+      if (!ReadWholeNumberCell(*reader, row, timeColumn, &time)) {
+        time = 0;
+        ReportFailure("NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number",
+                      kNonNumericTimeLine,
+                      "we called the wx function ToLong on a string, and it failed to produce a number");
+      }
+      records.push_back({reader->GetCellText(row, eventColumn).Left(3), time});
+    }
+  }
+
+  // The prefix of the record at the index; a missing record reads like a cell outside the table.
+  wxString PrefixAt(size_t index) const { return index < records.size() ? records[index].prefix : wxString("?"); }
+
+  void CheckContentCounts() {
+    const std::vector<SyncEvent>& events = SyncEvents();
+    std::vector<int> counts(events.size(), 0);
+    for (const SyncRecord& record : records) {
+      const int event = FindSyncEvent(record.prefix);
+      if (event >= 0) ++counts[event];
+    }
+    bool allPassed = true;
+    for (size_t i = 0; i < events.size(); ++i) {
+      const std::vector<int>& allowed = events[i].allowedCounts;
+      if (std::find(allowed.begin(), allowed.end(), counts[i]) != allowed.end()) continue;
+      allPassed = false;
+      ReportFailure(wxString::Format("CONTENT_CHECK_%d_OF_8", static_cast<int>(i + 1)),
+                    "datafile content conflicts with the block rules and overall experiment structure",
+                    events[i].contentCheckLine,
+                    "This test is for checking sync trial timing, but we also look at basic event sequence, which "
+                    "seems to have gone wrong just now");
+    }
+    if (allPassed) ReportPass("BASIC_CONTENT_CHECKING");
+  }
+
+  // Time stamp, event, time stamp, event, ...: each time stamp is checked against the interval of the event
+  // before it; rows starting "***" are not part of the alternation.
+  void CheckSequenceAndTimeStamps() {
+    if (PrefixAt(0) != kTimeStampPrefix) {
+      ReportFailure("BAD_FIRST_EVENT_NAME", "the first event should always have the name timestamp",
+                    kFirstEventNameLine, "whatever is the event name on the first data row seems wrong");
+      return;
+    }
+    const int secondEvent = FindSyncEvent(PrefixAt(1));
+    if (secondEvent < 0) {
+      ReportFailure("BAD_SECOND_EVENT_NAME", "the second event should always match one of 8 expected names",
+                    kSecondEventNameLine, "whatever is the event name on the second data row seems wrong");
+      return;
+    }
+    long priorTimeStamp = records[0].timeMs;
+    long interval = SyncEvents()[secondEvent].intervalMs;
+    bool lastWasEvent = true;
+    bool alternationBroken = false;
+    for (size_t i = 2; i < records.size() && !alternationBroken; ++i) {
+      const SyncRecord& record = records[i];
+      if (record.prefix == kIgnoredPrefix) continue;
+      if (record.prefix == kTimeStampPrefix) {
+        if (!lastWasEvent) {
+          alternationBroken = true;
+          continue;
+        }
+        CheckTimeStamp(priorTimeStamp, interval, record.timeMs);
+        priorTimeStamp = record.timeMs;
+        lastWasEvent = false;
+      } else if (lastWasEvent) {
+        alternationBroken = true;
+      } else {
+        const int event = FindSyncEvent(record.prefix);
+        if (event < 0) {
+          ReportFailure("BAD_MIDRUN_EVENT_NAME", "the events should always match *** or tim or one of 8 expected names",
+                        kMidRunEventNameLine, "whatever is the event name on some data row seems wrong");
+          return;
+        }
+        interval = SyncEvents()[event].intervalMs;
+        lastWasEvent = true;
+      }
+    }
+    if (alternationBroken) {
+      ReportFailure("ALWAYS_ONE_AND_ONE_TIMESTAMP_PER_EVENT",
+                    "we need to alternate between finding 1 timestamp 1 event", kOneTimeStampPerEventLine,
+                    "either 2 timestamps happened for 1 event, or 2 events for 1 timestamp");
+    }
+  }
+
+  void CheckTimeStamp(long prior, long interval, long current) {
+    const wxString testName = wxString::Format("CHECK_TIMESTAMP_%d", NextTimeStampCheckNumber());
+    const long best = BestTimeStampDistance(prior, current, interval);
+    if (best <= TimeStampToleranceMs()) {
+      ReportPass(testName);
+      return;
+    }
+    const wxString text = wxString::Format(
+        "Subsequent timestamps were not ok, given prior and current of %ld and %ld and an interval of %ld for best "
+        "diff %ld",
+        prior, current, interval, best);
+    ReportFailure(testName, text, kTimeStampIntervalLine, text);
+  }
+
+  std::vector<SyncRecord> records;
+};
+
+}  // namespace Varnel

@@ -1,0 +1,29 @@
+// Three trials take their text colour at random from three levels without replacement: all three must show.
+#include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/individualtestcase.h"
+#include "verifiers/framework/triallevelchecks.h"
+
+namespace Varnel {
+
+class Test_2012_4_25_random_color_trial_level_test
+    : public IndividualTestCase_T<Test_2012_4_25_random_color_trial_level_test, false> {
+ public:
+  static constexpr char kExperimentFileName[] = "2012-4-25_random_color_trial_level_test.vn4";
+  // The line that locates this verifier's failure report.
+  static constexpr int kAllTrialsPresentedLine = 67;
+
+  void RunChecks(VerificationContext) override {
+    static const std::vector<wxString> colours = {"Red", "Yellow", "Green"};
+    ReportOutcome(EveryLevelOccurs(ColumnTexts("Text color\n(Trial Variable)"), colours),
+                  "Test_didnt_randomly_break_and_all_trials_were_presented", "Something bad happened instead.",
+                  kAllTrialsPresentedLine,
+                  "We expected to see three events with three different values of the trial variable.");
+
+    CheckExperimentDuration(1500, 1600, true);
+    CheckExpansionDuration(0, 5000, true);
+    CheckExperimentDurationOnHost(kHostNameA, 1500, 1620);
+    CheckExperimentDurationOnHost(kHostNameB, 1500, 1700);
+  }
+};
+
+}  // namespace Varnel
