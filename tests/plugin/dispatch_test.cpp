@@ -18,7 +18,7 @@ const std::string kReport = "./scons-out/opt/tests/auto_experiment_tests/FakeUni
 // Records the calls it gets and reports one pass, so a hit shows in the report too.
 class RecordingVerifier : public Interface_SpecificIndividualTestVerifier {
  public:
-  explicit RecordingVerifier(const char* tag) : tag(tag) {}
+  explicit RecordingVerifier(const char* reportTag) : tag(reportTag) {}
   void VerifyDatafile(const wxString& path, const StimAreaList* areas, FakeJUnitPrinter* printer) override {
     paths.push_back(path);
     lastAreas = areas;

@@ -34,7 +34,7 @@ class ExpectsEmptyFile : public IndividualTestCase_T<ExpectsEmptyFile, true> {
  public:
   static constexpr char kExperimentFileName[] = "expects_empty.vn4";
   void RunChecks(VerificationContext) override { ReportPass("own_check"); }
-  void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer) override { printer->ReportPass("told_unreadable"); }
+  void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* reportTo) override { reportTo->ReportPass("told_unreadable"); }
 };
 
 // Declares an unreadable file as expected but forgets to say what to report then.

@@ -16,12 +16,12 @@ constexpr int kNoExpansionColumnLine = 369;
 
 }  // namespace
 
-IndividualTestCaseBase::IndividualTestCaseBase(const wxString& experimentFileName, bool expectEmptyDatafile)
-    : name(experimentFileName), expectEmptyDatafile(expectEmptyDatafile) {}
+IndividualTestCaseBase::IndividualTestCaseBase(const wxString& experimentFileName, bool expectsEmptyFile)
+    : name(experimentFileName), expectEmptyDatafile(expectsEmptyFile) {}
 
 void IndividualTestCaseBase::VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas,
-                                            FakeJUnitPrinter* printer) {
-  this->printer = printer;
+                                            FakeJUnitPrinter* outcomePrinter) {
+  printer = outcomePrinter;
   printer->BeginSuite(name);
   printer->ReportPass("VerifyDatafile_was_called_for_" + name);
   reader = CommonTestHelperLogic_GetReaderOrElseLogAnError(printer, dataFilePath, expectEmptyDatafile);
@@ -34,12 +34,12 @@ void IndividualTestCaseBase::VerifyDatafile(const wxString& dataFilePath, const 
   TrackExpansionTiming();
 }
 
-void IndividualTestCaseBase::OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer) {
+void IndividualTestCaseBase::OnNotifyUnableToReadDatafile(FakeJUnitPrinter* reportTo) {
   if (!expectEmptyDatafile) return;
-  printer->ReportFailure("Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile",
-                         "Incorrect subclass of IndividualTestCase_T.", MakeTestLocation(name, kMissingNotifierLine),
-                         "You set EXPECT_EMPTY_DATAFILE to true, which means you MUST override "
-                         "OnNotifyUnableToReadDatafile.");
+  reportTo->ReportFailure("Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile",
+                          "Incorrect subclass of IndividualTestCase_T.", MakeTestLocation(name, kMissingNotifierLine),
+                          "You set EXPECT_EMPTY_DATAFILE to true, which means you MUST override "
+                          "OnNotifyUnableToReadDatafile.");
 }
 
 int IndividualTestCaseBase::FindColumnStartingWith(const wxString& prefix) const {

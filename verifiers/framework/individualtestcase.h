@@ -25,7 +25,7 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   void VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas, FakeJUnitPrinter* printer) override;
   virtual void RunChecks(VerificationContext context) = 0;
   // Called instead of the checks when the data file cannot be read.
-  virtual void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* printer);
+  virtual void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* reportTo);
 
   // The experiment file name: the registry name, the suite name and the file part of every location.
   const wxString& GetName() const { return name; }

@@ -17,8 +17,8 @@ const wxString kEventOneOnceMessage =
 const wxString kEventOneThenTwoMessage =
     "We expected to see event 1 once and event 2 also once as that's what the macro is set up to do.";
 
-EventNameRule::EventNameRule(Kind kind, const ExpectedTexts& names, int rowCount)
-    : kind(kind), names(names), rowCount(rowCount) {}
+EventNameRule::EventNameRule(Kind ruleKind, const ExpectedTexts& expectedNames, int expectedRows)
+    : kind(ruleKind), names(expectedNames), rowCount(expectedRows) {}
 
 EventNameRule EventNameRule::Sequence(const ExpectedTexts& names) {
   return EventNameRule(Kind::kSequence, names, static_cast<int>(names.size()));
