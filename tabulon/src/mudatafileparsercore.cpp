@@ -89,11 +89,11 @@ bool MUDataFileParserCore::ReadHeader() {
 
 bool MUDataFileParserCore::BuildColumns() {
   if (failed) return false;
-  if (!hasHeader) {
-    BuildStandardColumns();
-    return true;
-  }
-  return BuildColumnsFromHeadings();
+  if (hasHeader && !BuildColumnsFromHeadings()) return false;
+  if (!hasHeader) BuildStandardColumns();
+  // Columns added later for stray cells are never the reaction-time column, so its slot is known from here on.
+  reactionTimeSlot = layout ? layout->ColumnSlot(reactionTimeColumn) : RowRecordLayout::npos;
+  return true;
 }
 
 void MUDataFileParserCore::BuildStandardColumns() {
@@ -210,9 +210,9 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(const wxString& line) {
     record->SetColumnText(static_cast<std::uint32_t>(index), MakeCellTextPrintable(start, length));
   });
 
-  if (record->HasCell(reactionTimeColumn)) {
+  if (const wxString* reactionTime = record->ColumnTextIfPresent(reactionTimeSlot)) {
     double value = 0;
-    if (record->CellText(reactionTimeColumn).ToCDouble(&value)) record->reactionTime = value;
+    if (reactionTime->ToCDouble(&value)) record->reactionTime = value;
   }
   return record;
 }

@@ -85,6 +85,7 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   unsigned nextRowIndex = 0;
   unsigned dataRowCount = 0;
   const wxString reactionTimeColumn;
+  std::uint32_t reactionTimeSlot = RowRecordLayout::npos;
   bool failed = false;
   bool released = false;
 

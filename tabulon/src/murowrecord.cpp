@@ -117,11 +117,14 @@ void RowRecord::SetCell(const wxString& column, const wxString& text) {
 
 void RowRecord::SetColumnText(std::uint32_t slot, wxString text) {
   if (!layout || slot >= layout->ColumnCount()) return;
-  if (slot == cells.size()) {
-    cells.push_back(Cell{std::move(text), Cell_Text});
-    return;
-  }
-  Cell& cell = CellAt(slot);
-  cell.text = std::move(text);
+  // The toolkit's string has no move operations: the text is swapped in, so that the cell is built once.
+  Cell& cell = slot == cells.size() ? cells.emplace_back() : CellAt(slot);
+  cell.text.swap(text);
   cell.state = Cell_Text;
+}
+
+const wxString* RowRecord::ColumnTextIfPresent(std::uint32_t slot) const {
+  static const wxString empty;
+  if (slot < cells.size()) return cells[slot].state == Cell_Absent ? nullptr : &cells[slot].text;
+  return slot < unfilledUpTo ? &empty : nullptr;
 }
