@@ -23,7 +23,9 @@ TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
       "",
       "plain ASCII\tcells\n",
       "caf\xC3\xA9 \xE2\x98\x83 \xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF \xEF\xBF\xBD",  // two- to four-byte sequences
-      "over\xC0\xAF long \xE0\x80\xAF",                                           // overlong forms
+      "over\xC0\xAF long",                                                        // overlong forms
+      "overlong \xE0\x80\xAF",
+      "overlong \xF0\x80\x80\xAF",
       "surrogate \xED\xA0\x80",
       "beyond \xF4\x90\x80\x80 \xF5\x80\x80\x80",
       "cut short \xE2\x98",
