@@ -209,7 +209,9 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
       columnBudgetSpent = true;
       return;
     }
-    record->SetColumnText(static_cast<std::uint32_t>(index), MakeCellTextPrintable(start, length));
+    if (wxString* text = record->ColumnTextToFill(static_cast<std::uint32_t>(index))) {
+      AssignPrintableCellText(*text, start, length);
+    }
   });
 
   if (const wxString* reactionTime = record->ColumnTextIfPresent(reactionTimeSlot)) {

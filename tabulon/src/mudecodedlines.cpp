@@ -1,5 +1,5 @@
 #include "tabulon/src/mudecodedlines.h"
-#include <cwchar>
+#include <cstdint>
 #include <wx/convauto.h>
 
 namespace {
@@ -91,16 +91,17 @@ bool MUDecodedLines::Decode(const char* bytes, std::size_t size, LineEnds lineEn
 }
 
 void MUDecodedLines::SplitAtAnyLineEnd() {
-  const std::size_t end = text.size();
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < end; ++i) {
-    const wchar_t c = text[i];
-    if (c != L'\r' && c != L'\n') continue;
-    lines.push_back({start, i - start});
-    if (c == L'\r' && i + 1 < end && text[i + 1] == L'\n') ++i;
-    start = i + 1;
+  const wchar_t* const begin = text.data();
+  const wchar_t* const end = begin + text.size();
+  const wchar_t* start = begin;
+  for (const wchar_t* p = begin; p < end; ++p) {
+    // One comparison rules out nearly every character: both line ends are below 14.
+    if (static_cast<std::uint32_t>(*p) > L'\r' || (*p != L'\r' && *p != L'\n')) continue;
+    lines.push_back({static_cast<std::size_t>(start - begin), static_cast<std::size_t>(p - start)});
+    if (*p == L'\r' && p + 1 < end && p[1] == L'\n') ++p;
+    start = p + 1;
   }
-  if (start < end) lines.push_back({start, end - start});
+  if (start < end) lines.push_back({static_cast<std::size_t>(start - begin), static_cast<std::size_t>(end - start)});
 }
 
 void MUDecodedLines::SplitAtOneSeparator() {

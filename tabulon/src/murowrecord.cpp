@@ -116,11 +116,15 @@ void RowRecord::SetCell(const wxString& column, const wxString& text) {
 }
 
 void RowRecord::SetColumnText(std::uint32_t slot, wxString text) {
-  if (!layout || slot >= layout->ColumnCount()) return;
-  // The toolkit's string has no move operations: the text is swapped in, so that the cell is built once.
+  // The toolkit's string has no move operations: the text is swapped in rather than copied.
+  if (wxString* cellText = ColumnTextToFill(slot)) cellText->swap(text);
+}
+
+wxString* RowRecord::ColumnTextToFill(std::uint32_t slot) {
+  if (!layout || slot >= layout->ColumnCount()) return nullptr;
   Cell& cell = slot == cells.size() ? cells.emplace_back() : CellAt(slot);
-  cell.text.swap(text);
   cell.state = Cell_Text;
+  return &cell.text;
 }
 
 const wxString* RowRecord::ColumnTextIfPresent(std::uint32_t slot) const {
