@@ -118,20 +118,18 @@ bool MUDataFileParserCore::BuildColumnsFromHeadings() {
   // only row 2 has gets "\t\n" in front, which marks the absent first segment until the name is trimmed.
   std::vector<wxString> names;
   for (std::size_t row = 0; row < 2; ++row) {
-    const MULineView heading = Line(4 + row);
-    ForEachTabSeparatedToken(heading.chars, heading.length,
-                             [&](const wxChar* start, std::size_t length, std::size_t index) {
-                               wxString segment(start, length);
-                               if (dialect.trimHeadingSegmentEnds) segment.Trim(true);
-                               if (index < names.size()) {
-                                 names[index] += wxS('\n');
-                                 names[index] += segment;
-                               } else if (row == 0) {
-                                 names.push_back(std::move(segment));
-                               } else {
-                                 names.push_back(wxS("\t\n") + segment);
-                               }
-                             });
+    ForEachTabSeparatedToken(Line(4 + row), [&](const wxChar* start, std::size_t length, std::size_t index) {
+      wxString segment(start, length);
+      if (dialect.trimHeadingSegmentEnds) segment.Trim(true);
+      if (index < names.size()) {
+        names[index] += wxS('\n');
+        names[index] += segment;
+      } else if (row == 0) {
+        names.push_back(std::move(segment));
+      } else {
+        names.push_back(wxS("\t\n") + segment);
+      }
+    });
   }
   if (names.empty()) {
     Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::NoColumnHeadings));
@@ -203,7 +201,7 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadNextRow(bool advance) {
 std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
   auto record = std::make_unique<RowRecord>(layout, static_cast<std::uint32_t>(columnCount));
   bool columnBudgetSpent = false;
-  ForEachTabSeparatedToken(line.chars, line.length, [&](const wxChar* start, std::size_t length, std::size_t index) {
+  ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t index) {
     // A cell beyond the last heading gets a column of its own, named for its missing heading.
     if (index >= columnCount && (columnBudgetSpent || !AddMissingColumn())) {
       columnBudgetSpent = true;

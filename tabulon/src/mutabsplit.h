@@ -1,4 +1,5 @@
 #pragma once
+#include "tabulon/src/mudecodedlines.h"
 #include <cstddef>
 #include <utility>
 #include <wx/string.h>
@@ -30,4 +31,9 @@ std::size_t ForEachTabSeparatedToken(const wxChar* chars, std::size_t length, On
 template <typename OnToken>
 std::size_t ForEachTabSeparatedToken(const wxString& line, OnToken&& onToken) {
   return ForEachTabSeparatedToken(line.wx_str(), line.length(), std::forward<OnToken>(onToken));
+}
+
+template <typename OnToken>
+std::size_t ForEachTabSeparatedToken(MULineView line, OnToken&& onToken) {
+  return ForEachTabSeparatedToken(line.chars, line.length, std::forward<OnToken>(onToken));
 }
