@@ -1,6 +1,7 @@
 // Runs every benchmark and then prints each one's time as a multiple of the plain read-and-split baseline,
 // measured in the same run.
 #include "bench/benchfile.h"
+#include "bench/runnerbench.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
@@ -16,7 +17,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+      const auto peak = run.counters.find(kPeakMebibytesCounter);
+      const auto perFile = run.counters.find(kMillisecondsPerFileCounter);
+      if (peak != run.counters.end() && perFile != run.counters.end()) {
+        longRuns[run.benchmark_name()] = {perFile->second.value, peak->second.value};
+      } else {
         milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
       }
     }
@@ -31,9 +37,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
       std::printf("%-32s %8.2f ms  = %6.2fx the baseline\n", name.c_str(), time, time / baseline->second);
     }
   }
+  // Long runs are not compared with the baseline: what matters is how time and memory grow with their length.
+  void PrintLongRuns() const {
+    for (const auto& [name, figures] : longRuns) {
+      std::printf("%-32s %8.3f ms per file, peak %7.1f MiB\n", name.c_str(), figures.first, figures.second);
+    }
+  }
 
  private:
   std::map<std::string, double> milliseconds;
+  std::map<std::string, std::pair<double, double>> longRuns;  // milliseconds per file, peak MiB
 };
 
 }  // namespace
@@ -49,6 +62,7 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();
+  reporter.PrintLongRuns();
   benchmark::Shutdown();
   std::filesystem::remove_all(scratch);
   return 0;

@@ -13,13 +13,8 @@ void AppendHexByte(std::wstring& out, std::uint32_t value) {
   out += digits[value & 0xF];
 }
 
-}  // namespace
-
-wxString MakeCellTextPrintable(const wxChar* text, std::size_t length) {
-  std::size_t first = 0;
-  while (first < length && !NeedsRewriting(static_cast<std::uint32_t>(text[first]))) ++first;
-  if (first == length) return wxString(text, length);
-
+// The text with every character from `first` on rewritten as needed.
+wxString Rewritten(const wxChar* text, std::size_t length, std::size_t first) {
   // One pass does what the four rewrites do in turn: none of them produces a character another one rewrites.
   std::wstring out(text, first);
   out.reserve(length + 16);
@@ -47,6 +42,24 @@ wxString MakeCellTextPrintable(const wxChar* text, std::size_t length) {
     }
   }
   return wxString(out);
+}
+
+}  // namespace
+
+void AssignPrintableCellText(wxString& out, const wxChar* text, std::size_t length) {
+  std::size_t first = 0;
+  while (first < length && !NeedsRewriting(static_cast<std::uint32_t>(text[first]))) ++first;
+  if (first == length) {
+    out.assign(text, length);
+  } else {
+    out = Rewritten(text, length, first);
+  }
+}
+
+wxString MakeCellTextPrintable(const wxChar* text, std::size_t length) {
+  wxString printable;
+  AssignPrintableCellText(printable, text, length);
+  return printable;
 }
 
 wxString MakeCellTextPrintable(const wxString& text) { return MakeCellTextPrintable(text.wx_str(), text.length()); }

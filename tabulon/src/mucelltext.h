@@ -8,6 +8,8 @@
 // 127 as "^?" and codes 128-159 as "0x80".."0x9f".
 wxString MakeCellTextPrintable(const wxChar* text, std::size_t length);
 wxString MakeCellTextPrintable(const wxString& text);
+// MakeCellTextPrintable into an existing string, so that a cell's text is built where it is kept.
+void AssignPrintableCellText(wxString& out, const wxChar* text, std::size_t length);
 
 // A number ordering texts by their first six characters (low 8 bits of each code; spaces past the end).
 double SortKeyOfSix(const wxString& text);

@@ -1,24 +1,18 @@
 #include "tabulon/src/muconcreteexperimentdatafiletxt.h"
 #include "tabulon/src/mucelltext.h"
 #include "tabulon/src/mueasyredirectminimalerrorlog.h"
-#include <wx/convauto.h>
+#include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/intl.h>
-#include <wx/textfile.h>
 #include <sys/stat.h>
 
 MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader,
                                                                  ParseReportSink* sink)
-    : MUDataFileParserCore(hasHeader, sink, Dialect{}), sourceFile(fileName), textFile(std::make_unique<wxTextFile>()) {
+    : MUDataFileParserCore(hasHeader, sink, Dialect{}), sourceFile(fileName) {
   if (!Open(fileName)) return;
-  RecordFilePath(textFile->GetName());
   if (!ReadHeader()) return;
   if (!BuildColumns()) return;
   ReportSuccess();
-}
-
-MUConcreteExperimentDataFileTxt::~MUConcreteExperimentDataFileTxt() {
-  if (textFile && textFile->IsOpened()) textFile->Close();
 }
 
 bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
@@ -37,9 +31,9 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
   }
 
   RecordFilePath(fileName);
-  if (textFile->IsOpened()) textFile->Close();
 
   std::vector<wxString> messages;
+  bool opened = false;
   {
     MUEasyRedirectMinimalErrorLog redirect;
     MURedirectedLogScope scope(redirect);
@@ -49,11 +43,15 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
       // Reading a directory or a device as text would never end or would ask for absurd amounts of memory.
       wxLogError(_("Cannot open \"%s\": it is not a regular file."), fileName);
     } else {
-      textFile->Open(fileName, wxConvAuto());
+      std::string bytes;
+      opened = ReadBytes(fileName, bytes);
+      // CR LF, LF and CR all end a line. Bytes that do not decode make a file without lines, as they make an
+      // empty text file for the toolkit.
+      if (opened) lines.Decode(bytes.data(), bytes.size(), MUDecodedLines::LineEnds::Any);
     }
     messages = redirect.TakeMessages();
   }
-  if (textFile->IsOpened()) return true;
+  if (opened) return true;
 
   std::vector<ParseReport> reports;
   for (const wxString& message : messages) {
@@ -68,9 +66,19 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
   return false;
 }
 
-std::size_t MUConcreteExperimentDataFileTxt::LineCount() const { return textFile->GetLineCount(); }
+bool MUConcreteExperimentDataFileTxt::ReadBytes(const wxString& fileName, std::string& bytes) {
+  wxFile file;
+  if (!file.Open(fileName)) return false;
+  char chunk[65536];
+  for (;;) {
+    const ssize_t got = file.Read(chunk, sizeof chunk);
+    if (got == wxInvalidOffset) return false;
+    if (got == 0) return true;
+    bytes.append(chunk, static_cast<std::size_t>(got));
+  }
+}
 
-const wxString& MUConcreteExperimentDataFileTxt::Line(std::size_t index) const { return textFile->GetLine(index); }
+std::size_t MUConcreteExperimentDataFileTxt::LineCount() const { return lines.LineCount(); }
 
 wxString MUConcreteExperimentDataFileTxt::LayoutFailureMessage(LayoutFailure failure) const {
   switch (failure) {

@@ -1,6 +1,6 @@
 #include "tabulon/src/muconcreteinmemorydatafile.h"
 #include <cstring>
-#include <wx/convauto.h>
+#include <string>
 #include <wx/file.h>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -10,7 +10,7 @@ namespace {
 const char* const kSourceFile = "tabulon/src/muconcreteinmemorydatafile";
 
 // A byte-order mark alone decodes to the empty text without anything having failed.
-bool IsByteOrderMarkOnly(const std::vector<char>& bytes) {
+bool IsByteOrderMarkOnly(const std::string& bytes) {
   static const char* const marks[] = {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
   for (const char* mark : marks) {
     if (bytes.size() == std::strlen(mark) && std::memcmp(bytes.data(), mark, bytes.size()) == 0) return true;
@@ -21,10 +21,9 @@ bool IsByteOrderMarkOnly(const std::vector<char>& bytes) {
          (std::memcmp(bytes.data(), utf32Little, 4) == 0 || std::memcmp(bytes.data(), utf32Big, 4) == 0);
 }
 
-bool PopulateLinesCollection(wxFile& file, std::vector<wxString>& lines) {
-  lines.clear();
+bool PopulateLinesCollection(wxFile& file, MUDecodedLines& lines) {
   bool readable = file.IsOpened();
-  std::vector<char> bytes;
+  std::string bytes;
   if (readable) {
     // Read to the end rather than trusting the length: the object need not be a plain file.
     char chunk[65536];
@@ -35,40 +34,23 @@ bool PopulateLinesCollection(wxFile& file, std::vector<wxString>& lines) {
         break;
       }
       if (got <= 0) break;
-      bytes.insert(bytes.end(), chunk, chunk + got);
+      bytes.append(chunk, static_cast<std::size_t>(got));
     }
   }
-  wxString text;
-  if (readable && !bytes.empty()) {
-    text = wxString(bytes.data(), wxConvAuto(), bytes.size());
-    readable = !text.empty() || IsByteOrderMarkOnly(bytes);
+  if (readable) {
+    // The lines are cut at "\r\n" when the text has one, otherwise at "\n".
+    readable =
+        lines.Decode(bytes.data(), bytes.size(), MUDecodedLines::LineEnds::OneSeparator) || IsByteOrderMarkOnly(bytes);
   }
   if (!readable) {
     wxLogger(wxLOG_Error, kSourceFile, __LINE__, "`anonymous-namespace'::PopulateLinesCollection", wxLOG_COMPONENT)
         .Log(_("Failed to slurp into string."));
     return false;
   }
-  lines = SplitIntoLines(text);
   return true;
 }
 
 }  // namespace
-
-std::vector<wxString> SplitIntoLines(const wxString& text) {
-  std::vector<wxString> lines;
-  const wxString separator = text.find(wxS("\r\n")) != wxString::npos ? wxString(wxS("\r\n")) : wxString(wxS("\n"));
-  std::size_t start = 0;
-  while (start < text.length()) {
-    const std::size_t end = text.find(separator, start);
-    if (end == wxString::npos) {
-      lines.emplace_back(text.wx_str() + start, text.length() - start);
-      break;
-    }
-    lines.emplace_back(text.wx_str() + start, end - start);
-    start = end + separator.length();
-  }
-  return lines;
-}
 
 MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool hasHeader,
                                                        ParseReportSink* sink)

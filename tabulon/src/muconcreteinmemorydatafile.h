@@ -13,14 +13,10 @@ class MUConcreteInMemoryDataFile : public MUDataFileParserCore {
   MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool hasHeader, ParseReportSink* sink = nullptr);
 
  protected:
-  std::size_t LineCount() const override { return lines.size(); }
-  const wxString& Line(std::size_t index) const override { return lines[index]; }
+  std::size_t LineCount() const override { return lines.LineCount(); }
+  MULineView Line(std::size_t index) const override { return lines.Line(index); }
   wxString LayoutFailureMessage(LayoutFailure failure) const override;
 
  private:
-  std::vector<wxString> lines;
+  MUDecodedLines lines;
 };
-
-// The lines of a text: cut at "\r\n" when the text has one, otherwise at "\n". Nothing after the last line end
-// makes no line.
-std::vector<wxString> SplitIntoLines(const wxString& text);

@@ -64,16 +64,16 @@ bool MUDataFileParserCore::ReadHeader() {
       Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::MissingExperimentName));
       return false;
     }
-    experimentName = Line(1);
+    experimentName = Line(1).ToString();
     experimentName.Trim(true).Trim(false);
-    participantName = Line(0);
+    participantName = Line(0).ToString();
     participantName.Trim(true).Trim(false);
     if (lines < 3) {
       runDateText.clear();
       Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::MissingRunDate));
       return false;
     }
-    runDateText = Line(2);
+    runDateText = Line(2).ToString();
     headerLines = kHeaderLineCount;
   }
 
@@ -89,11 +89,11 @@ bool MUDataFileParserCore::ReadHeader() {
 
 bool MUDataFileParserCore::BuildColumns() {
   if (failed) return false;
-  if (!hasHeader) {
-    BuildStandardColumns();
-    return true;
-  }
-  return BuildColumnsFromHeadings();
+  if (hasHeader && !BuildColumnsFromHeadings()) return false;
+  if (!hasHeader) BuildStandardColumns();
+  // Columns added later for stray cells are never the reaction-time column, so its slot is known from here on.
+  reactionTimeSlot = layout ? layout->ColumnSlot(reactionTimeColumn) : RowRecordLayout::npos;
+  return true;
 }
 
 void MUDataFileParserCore::BuildStandardColumns() {
@@ -198,7 +198,7 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadNextRow(bool advance) {
   return record;
 }
 
-std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(const wxString& line) {
+std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
   auto record = std::make_unique<RowRecord>(layout, static_cast<std::uint32_t>(columnCount));
   bool columnBudgetSpent = false;
   ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t index) {
@@ -207,12 +207,14 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(const wxString& line) {
       columnBudgetSpent = true;
       return;
     }
-    record->SetColumnText(static_cast<std::uint32_t>(index), MakeCellTextPrintable(start, length));
+    if (wxString* text = record->ColumnTextToFill(static_cast<std::uint32_t>(index))) {
+      AssignPrintableCellText(*text, start, length);
+    }
   });
 
-  if (record->HasCell(reactionTimeColumn)) {
+  if (const wxString* reactionTime = record->ColumnTextIfPresent(reactionTimeSlot)) {
     double value = 0;
-    if (record->CellText(reactionTimeColumn).ToCDouble(&value)) record->reactionTime = value;
+    if (reactionTime->ToCDouble(&value)) record->reactionTime = value;
   }
   return record;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "tabulon/src/mucolumnproperty.h"
+#include "tabulon/src/mudecodedlines.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/mumakeuniquename.h"
 #include "tabulon/src/muparsereport.h"
@@ -43,7 +44,7 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   MUDataFileParserCore(bool hasHeader, ParseReportSink* sink, Dialect dialect);
 
   virtual std::size_t LineCount() const = 0;
-  virtual const wxString& Line(std::size_t index) const = 0;
+  virtual MULineView Line(std::size_t index) const = 0;
   virtual wxString LayoutFailureMessage(LayoutFailure failure) const = 0;
 
   // Records the path as given and the file's name with its extension.
@@ -71,7 +72,7 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   bool AddColumn(const wxString& name, std::uint32_t flags, std::uint32_t kind);
   // Makes room for a data cell past the last column; false when the budget does not allow another column.
   bool AddMissingColumn();
-  std::unique_ptr<RowRecord> ReadRow(const wxString& line);
+  std::unique_ptr<RowRecord> ReadRow(MULineView line);
 
   const bool hasHeader;
   const Dialect dialect;
@@ -85,6 +86,7 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   unsigned nextRowIndex = 0;
   unsigned dataRowCount = 0;
   const wxString reactionTimeColumn;
+  std::uint32_t reactionTimeSlot = RowRecordLayout::npos;
   bool failed = false;
   bool released = false;
 

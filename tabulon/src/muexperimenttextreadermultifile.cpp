@@ -42,6 +42,7 @@ bool MUExperimentTextReaderMultiFile::Initialise() {
   fileSelection.clear();
   newlyLoadedPaths.clear();
   rows.clear();
+  firstRowKey = nextRowKey;
   allRows.clear();
   unfilteredRows.clear();
   shownRows.clear();
@@ -114,16 +115,18 @@ bool MUExperimentTextReaderMultiFile::LoadFile(const wxFileName& fileName, bool 
 }
 
 void MUExperimentTextReaderMultiFile::ForgetRowsFrom(unsigned firstKey) {
-  rows.erase(rows.lower_bound(firstKey), rows.end());
+  for (std::size_t index = firstKey - firstRowKey; index < rows.size(); ++index) rows[index].reset();
 }
 
 void MUExperimentTextReaderMultiFile::ImportRows(MUInterfaceExperimentDataFileInputReader& parser) {
   const unsigned rowCount = parser.GetDataRowCount();
   parser.SetNextRowIndex(0);
+  rows.reserve(rows.size() + rowCount);
   for (unsigned i = 0; i < rowCount; ++i) {
     std::unique_ptr<RowRecord> record = parser.ReadNextRow(true);
     if (!record) break;
-    rows.emplace_hint(rows.end(), nextRowKey++, std::move(record));
+    rows.push_back(std::move(record));
+    ++nextRowKey;
   }
 }
 
@@ -180,8 +183,9 @@ bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool
   found->second = selected;
   // A deselected file's rows are filtered out, and its columns count as absent unless another file has them.
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (auto& entry : rows) {
-    RowRecord& record = *entry.second;
+  for (auto& row : rows) {
+    if (!row) continue;
+    RowRecord& record = *row;
     if (record.CellText(fullPathKey) != path) continue;
     if (selected) {
       record.flags &= ~static_cast<std::uint32_t>(MURowFlag_Filtered8);
@@ -204,8 +208,8 @@ bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool
 
 void MUExperimentTextReaderMultiFile::RemoveFileData(const wxString& path) {
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (auto row = rows.begin(); row != rows.end();) {
-    row = row->second->CellText(fullPathKey) == path ? rows.erase(row) : std::next(row);
+  for (auto& row : rows) {
+    if (row && row->CellText(fullPathKey) == path) row.reset();
   }
   for (auto column = columns.begin(); column != columns.end();) {
     auto& sources = (*column)->sourceFiles;

@@ -7,7 +7,6 @@
 #include "tabulon/src/mureaderevents.h"
 #include "tabulon/src/murowsorting.h"
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -112,7 +111,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
 
  private:
   enum class ColumnContent { Undecided, HasContent, Empty };
-  using RowSequence = std::deque<unsigned>;
+  using RowSequence = std::vector<unsigned>;
 
   bool LoadFile(const wxFileName& fileName, bool select, wxFile* openFile);
   void ForgetRowsFrom(unsigned firstKey);
@@ -126,6 +125,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
 
   const RowSequence& SequenceOfScope(int scope) const;
   RowRecord* RecordAt(const RowSequence& sequence, int index) const;
+  RowRecord* RecordOfKey(unsigned key) const;
   RowRecord* ShownRecord(int shownRowIndex) const;
   template <typename Matches>
   std::vector<int> CachedRowIndices(const QueryKey& key, std::uint32_t involvedBits, int scope, Matches matches);
@@ -142,7 +142,10 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   std::map<wxString, bool> fileSelection;
   std::vector<wxString> newlyLoadedPaths;
 
-  std::map<unsigned, std::unique_ptr<RowRecord>> rows;
+  // The rows in key order, one entry per key from firstRowKey on: a removed row leaves a null entry, so that a
+  // key is found by its offset. Keys are never reused, not even after Initialise.
+  std::vector<std::unique_ptr<RowRecord>> rows;
+  unsigned firstRowKey = 0;
   unsigned nextRowKey = 0;
   RowSequence allRows;
   RowSequence unfilteredRows;

@@ -40,13 +40,13 @@ std::vector<int> MUExperimentTextReaderMultiFile::CachedRowIndices(const QueryKe
   if (scope == MURowScope_Shown || scope == MURowScope_Unfiltered) {
     const RowSequence& sequence = SequenceOfScope(scope);
     for (std::size_t i = 0; i < sequence.size(); ++i) {
-      const auto found = rows.find(sequence[i]);
-      if (found != rows.end() && matches(found->second->flags)) indices.push_back(static_cast<int>(i));
+      const RowRecord* record = RecordOfKey(sequence[i]);
+      if (record != nullptr && matches(record->flags)) indices.push_back(static_cast<int>(i));
     }
   } else {
     // In key order, so after a sort the indices are not ascending.
-    for (const auto& entry : rows) {
-      if (matches(entry.second->flags)) indices.push_back(entry.second->positions[1]);
+    for (const auto& record : rows) {
+      if (record && matches(record->flags)) indices.push_back(record->positions[1]);
     }
   }
   rowIndexCache.Store(key, indices);
@@ -152,9 +152,9 @@ std::vector<wxString> MUExperimentTextReaderMultiFile::ComputeDistinctValues(con
   std::vector<wxString> values;
   std::set<wxString> seen;
   for (unsigned key : SequenceOfScope(scope)) {
-    const auto found = rows.find(key);
-    if (found == rows.end()) continue;
-    wxString text = found->second->CellText(columnName);
+    const RowRecord* record = RecordOfKey(key);
+    if (record == nullptr) continue;
+    wxString text = record->CellText(columnName);
     if (trim) text.Trim(true).Trim(false);
     if (seen.insert(text).second) values.push_back(text);
   }

@@ -35,7 +35,9 @@ void MUExperimentTextReaderMultiFile::RebuildRowSequences(const std::vector<RowS
 std::vector<RowSortEntry> MUExperimentTextReaderMultiFile::RowsInKeyOrder() const {
   std::vector<RowSortEntry> order;
   order.reserve(rows.size());
-  for (const auto& [key, record] : rows) order.push_back({key, record.get()});
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    if (rows[index]) order.push_back({firstRowKey + static_cast<unsigned>(index), rows[index].get()});
+  }
   return order;
 }
 
@@ -100,8 +102,11 @@ const MUExperimentTextReaderMultiFile::RowSequence& MUExperimentTextReaderMultiF
 
 RowRecord* MUExperimentTextReaderMultiFile::RecordAt(const RowSequence& sequence, int index) const {
   if (index < 0 || static_cast<std::size_t>(index) >= sequence.size()) return nullptr;
-  const auto found = rows.find(sequence[static_cast<std::size_t>(index)]);
-  return found == rows.end() ? nullptr : found->second.get();
+  return RecordOfKey(sequence[static_cast<std::size_t>(index)]);
+}
+
+RowRecord* MUExperimentTextReaderMultiFile::RecordOfKey(unsigned key) const {
+  return key >= firstRowKey && key - firstRowKey < rows.size() ? rows[key - firstRowKey].get() : nullptr;
 }
 
 RowRecord* MUExperimentTextReaderMultiFile::ShownRecord(int shownRowIndex) const {
@@ -148,8 +153,9 @@ void MUExperimentTextReaderMultiFile::HideRow(int shownRowIndex) {
 
 void MUExperimentTextReaderMultiFile::ShowAllRows() {
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (auto& entry : rows) {
-    RowRecord& record = *entry.second;
+  for (auto& row : rows) {
+    if (!row) continue;
+    RowRecord& record = *row;
     if (IsFileSelected(record.CellText(fullPathKey))) record.flags &= ~static_cast<std::uint32_t>(MURowFlag_Hidden);
   }
   MarkRefreshNeeded();

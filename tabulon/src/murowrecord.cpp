@@ -116,12 +116,19 @@ void RowRecord::SetCell(const wxString& column, const wxString& text) {
 }
 
 void RowRecord::SetColumnText(std::uint32_t slot, wxString text) {
-  if (!layout || slot >= layout->ColumnCount()) return;
-  if (slot == cells.size()) {
-    cells.push_back(Cell{std::move(text), Cell_Text});
-    return;
-  }
-  Cell& cell = CellAt(slot);
-  cell.text = std::move(text);
+  // The toolkit's string has no move operations: the text is swapped in rather than copied.
+  if (wxString* cellText = ColumnTextToFill(slot)) cellText->swap(text);
+}
+
+wxString* RowRecord::ColumnTextToFill(std::uint32_t slot) {
+  if (!layout || slot >= layout->ColumnCount()) return nullptr;
+  Cell& cell = slot == cells.size() ? cells.emplace_back() : CellAt(slot);
   cell.state = Cell_Text;
+  return &cell.text;
+}
+
+const wxString* RowRecord::ColumnTextIfPresent(std::uint32_t slot) const {
+  static const wxString empty;
+  if (slot < cells.size()) return cells[slot].state == Cell_Absent ? nullptr : &cells[slot].text;
+  return slot < unfilledUpTo ? &empty : nullptr;
 }

@@ -71,6 +71,11 @@ class RowRecord {
   void SetCell(const wxString& column, const wxString& text);
   // The parsers' way in: the cell of the layout column in that slot, without a name lookup.
   void SetColumnText(std::uint32_t slot, wxString text);
+  // The cell of the layout column in that slot, made present, for the parser to write its text in place; null
+  // when the layout has no such slot.
+  wxString* ColumnTextToFill(std::uint32_t slot);
+  // The text of the layout column in that slot; null when the record has no cell there.
+  const wxString* ColumnTextIfPresent(std::uint32_t slot) const;
 
  private:
   enum CellState : std::uint8_t {

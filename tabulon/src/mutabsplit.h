@@ -1,5 +1,7 @@
 #pragma once
+#include "tabulon/src/mudecodedlines.h"
 #include <cstddef>
+#include <utility>
 #include <wx/string.h>
 
 // Splits a line at TAB the way the toolkit's tokenizer does in its "return empty tokens" mode: empty tokens
@@ -7,9 +9,8 @@
 // tokens after the last character that is not a TAB are dropped. Calls onToken(const wxChar* start, size_t
 // length, size_t index) for each token in order, without copying.
 template <typename OnToken>
-std::size_t ForEachTabSeparatedToken(const wxString& line, OnToken&& onToken) {
-  const wxChar* chars = line.wx_str();
-  std::size_t end = line.length();
+std::size_t ForEachTabSeparatedToken(const wxChar* chars, std::size_t length, OnToken&& onToken) {
+  std::size_t end = length;
   if (end == 0) return 0;
   while (end > 0 && chars[end - 1] == wxS('\t')) --end;
   if (end == 0) {
@@ -25,4 +26,14 @@ std::size_t ForEachTabSeparatedToken(const wxString& line, OnToken&& onToken) {
     }
   }
   return index;
+}
+
+template <typename OnToken>
+std::size_t ForEachTabSeparatedToken(const wxString& line, OnToken&& onToken) {
+  return ForEachTabSeparatedToken(line.wx_str(), line.length(), std::forward<OnToken>(onToken));
+}
+
+template <typename OnToken>
+std::size_t ForEachTabSeparatedToken(MULineView line, OnToken&& onToken) {
+  return ForEachTabSeparatedToken(line.chars, line.length, std::forward<OnToken>(onToken));
 }

@@ -8,14 +8,13 @@ namespace {
 
 void ShowProgress(const HostSession& session, std::size_t index) {
   if (!session.showProgress) return;
-  std::cerr << "[" << index + 1 << "/" << session.dataFiles.size() << "] " << session.dataFiles[index].utf8_string()
-            << std::endl;
+  std::cerr << "[" << index + 1 << "/" << session.dataFiles.size() << "] " << session.dataFiles[index] << std::endl;
 }
 
 void CallPlugin(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session) {
   for (std::size_t index = 0; index < session.dataFiles.size(); ++index) {
     ShowProgress(session, index);
-    plugin.PerformPostProcessing(session.dataFiles[index], &session.stimAreas[index]);
+    plugin.PerformPostProcessing(wxString::FromUTF8(session.dataFiles[index]), &session.stimAreas[index]);
   }
   for (const wxString& assertion : session.hostAssertions) plugin.OnHostAssertionFailure(assertion);
   plugin.ReleaseTestPrinter();

@@ -7,7 +7,9 @@ namespace datahookrunner {
 
 // What the host hands the plug-in during one session, already in the host's types.
 struct HostSession {
-  std::vector<wxString> dataFiles;              // absolute paths, in the order to process
+  // Absolute paths, in the order to process, as UTF-8 known to decode: each becomes the host's wide string only
+  // for its own call, which keeps a run over many files at a quarter of the memory per path.
+  std::vector<std::string> dataFiles;
   std::vector<Varnel::StimAreaList> stimAreas;  // one list per data file, in the same order
   std::vector<wxString> hostAssertions;
   bool showProgress = false;

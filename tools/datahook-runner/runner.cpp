@@ -109,7 +109,9 @@ bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
     return false;
   }
   if (!ResolvePaths(options, startDir, plan, error)) return false;
-  if (!DecodeArguments(AbsoluteDataFiles(options, startDir), "data file path", plan.session.dataFiles, error) ||
+  std::vector<wxString> decodedDataFiles;
+  plan.session.dataFiles = AbsoluteDataFiles(options, startDir);
+  if (!DecodeArguments(plan.session.dataFiles, "data file path", decodedDataFiles, error) ||
       !DecodeArguments(options.hostAssertions, "--host-assert text", plan.session.hostAssertions, error)) {
     return false;
   }

@@ -1,0 +1,97 @@
+// The data-file decoder against the toolkit it stands in for: the same text as the automatic converter, and the
+// same lines as the toolkit's text files (or the in-memory parser's single separator).
+#include "tabulon/src/mudecodedlines.h"
+#include "tests/support/files.h"
+#include "tests/support/scratchdir.h"
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <wx/convauto.h>
+#include <wx/textfile.h>
+
+namespace {
+
+std::vector<wxString> LinesOf(const MUDecodedLines& decoded) {
+  std::vector<wxString> lines;
+  for (std::size_t i = 0; i < decoded.LineCount(); ++i) lines.push_back(decoded.Line(i).ToString());
+  return lines;
+}
+
+TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
+  const std::string cases[] = {
+      "",
+      "plain ASCII\tcells\n",
+      "caf\xC3\xA9 \xE2\x98\x83 \xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF \xEF\xBF\xBD",  // two- to four-byte sequences
+      "over\xC0\xAF long",                                                        // overlong forms
+      "overlong \xE0\x80\xAF",
+      "overlong \xF0\x80\x80\xAF",
+      "surrogate \xED\xA0\x80",
+      "beyond \xF4\x90\x80\x80 \xF5\x80\x80\x80",
+      "cut short \xE2\x98",
+      "stray \x80 continuation",
+      "latin-1 caf\xE9",
+      std::string("NUL\0inside", 10),
+      "\xEF\xBB\xBFUTF-8 after its mark",
+      "\xEF\xBB\xBF",
+      std::string("\xFF\xFEU\0T\0F\0-\0001\0006\0", 14),
+      std::string("\xFE\xFF\0U\0T\0F", 8),
+      std::string("\xFF\xFE\0\0U\0\0\0", 8),
+      std::string("\xFF\xFEodd", 5),
+      "\xEF not a mark",
+      std::string("\0\0", 2),
+  };
+  for (const std::string& bytes : cases) {
+    std::wstring text;
+    const bool decoded = DecodeAsConverterDoes(bytes.data(), bytes.size(), text);
+    const wxString expected(bytes.data(), wxConvAuto(), bytes.size());
+    EXPECT_EQ(wxString(text), expected) << bytes;
+    EXPECT_EQ(decoded, bytes.empty() || !expected.empty()) << bytes;
+  }
+}
+
+struct SplitCase {
+  const char* text;
+  std::vector<const char*> oneSeparator;
+};
+
+TEST(DecodedLines, SplitsLinesAsTheToolkitsTextFilesOrAtOneSeparator) {
+  const SplitCase cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\n\n\nb", {"a", "", "", "b"}},
+      {"a\r\nb\rc\nd\r\n", {"a", "b\rc\nd"}},
+      {"a\rb\r", {"a\rb\r"}},
+      {"\r\n\r\n", {"", ""}},
+      {"a\n\rb\r\r\n", {"a\n\rb\r"}},
+  };
+  testsupport::ScratchDir dir;
+  for (const SplitCase& split : cases) {
+    const std::string path = dir.File("lines.txt");
+    testsupport::WriteFile(path, split.text);
+    wxTextFile textFile;
+    ASSERT_TRUE(textFile.Open(path, wxConvAuto()));
+    std::vector<wxString> asTextFile;
+    for (std::size_t i = 0; i < textFile.GetLineCount(); ++i) asTextFile.push_back(textFile.GetLine(i));
+
+    MUDecodedLines any;
+    ASSERT_TRUE(any.Decode(split.text, std::strlen(split.text), MUDecodedLines::LineEnds::Any));
+    EXPECT_EQ(LinesOf(any), asTextFile) << split.text;
+    MUDecodedLines one;
+    ASSERT_TRUE(one.Decode(split.text, std::strlen(split.text), MUDecodedLines::LineEnds::OneSeparator));
+    EXPECT_EQ(LinesOf(one), std::vector<wxString>(split.oneSeparator.begin(), split.oneSeparator.end())) << split.text;
+  }
+}
+
+TEST(DecodedLines, BytesTheConverterCannotDecodeLeaveNoLines) {
+  MUDecodedLines decoded;
+  ASSERT_TRUE(decoded.Decode("a\nb", 3, MUDecodedLines::LineEnds::Any));
+  EXPECT_FALSE(
+      decoded.Decode("\xFF\xFE"
+                     "a",
+                     3, MUDecodedLines::LineEnds::Any));
+  EXPECT_EQ(decoded.LineCount(), 0u);
+}
+
+}  // namespace
