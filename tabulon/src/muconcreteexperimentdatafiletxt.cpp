@@ -6,9 +6,9 @@
 #include <wx/intl.h>
 #include <sys/stat.h>
 
-MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader,
-                                                                 ParseReportSink* sink)
-    : MUDataFileParserCore(hasHeader, sink, Dialect{}), sourceFile(fileName) {
+MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool withHeader,
+                                                                 ParseReportSink* reportSink)
+    : MUDataFileParserCore(withHeader, reportSink, Dialect{}), sourceFile(fileName) {
   if (!Open(fileName)) return;
   if (!ReadHeader()) return;
   if (!BuildColumns()) return;

@@ -52,9 +52,9 @@ bool PopulateLinesCollection(wxFile& file, MUDecodedLines& lines) {
 
 }  // namespace
 
-MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool hasHeader,
-                                                       ParseReportSink* sink)
-    : MUDataFileParserCore(hasHeader, sink, Dialect{true, false}) {
+MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool withHeader,
+                                                       ParseReportSink* reportSink)
+    : MUDataFileParserCore(withHeader, reportSink, Dialect{true, false}) {
   RecordFilePath(fileName);
 
   const wxFileOffset remembered = file.IsOpened() ? file.Tell() : wxInvalidOffset;

@@ -96,17 +96,17 @@ std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStr
 }
 
 std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrue(
-    const MURowPredicate& predicate, bool allRows) {
-  const int scope = allRows ? MURowScope_All : MURowScope_Shown;
+    const MURowPredicate& predicate, bool includeHidden) {
+  const int scope = includeHidden ? MURowScope_All : MURowScope_Shown;
   const int length = static_cast<int>(SequenceOfScope(scope).size());
   if (length == 0) return {};
   return GetRowIndicesWherePredicateReturnsTrueInScope(predicate, scope, 0, length - 1);
 }
 
 std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrue(
-    const MURowPredicate& predicate, bool allRows, int first, int last) {
-  return GetRowIndicesWherePredicateReturnsTrueInScope(predicate, allRows ? MURowScope_All : MURowScope_Shown, first,
-                                                       last);
+    const MURowPredicate& predicate, bool includeHidden, int first, int last) {
+  return GetRowIndicesWherePredicateReturnsTrueInScope(predicate, includeHidden ? MURowScope_All : MURowScope_Shown,
+                                                       first, last);
 }
 
 std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrueInScope(

@@ -14,7 +14,7 @@ namespace {
 // Holds for rows whose "Value" cell is an odd number; counts how often it was asked.
 class OddValue : public MURowPredicate {
  public:
-  explicit OddValue(bool cacheable = true) : cacheable(cacheable) {}
+  explicit OddValue(bool canBeCached = true) : cacheable(canBeCached) {}
   int Test(const RowRecord& record) const override {
     ++calls;
     return TestCellText(record.CellText("Value"));
@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  {"R0", "R1", "R3", "R4", "R2"}},
         SortCase{"NoSuchColumn", {"c", "a", "b"}, "No Such Column", 0, {"R0", "R1", "R2"}}),
-    [](const ::testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SortCase>& sortCase) { return std::string(sortCase.param.name); });
 
 TEST_F(ReaderQueries, SortKeepsHiddenRowsLastAndRecordsRowKeys) {
   reader->HideRow(1);
