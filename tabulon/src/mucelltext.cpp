@@ -1,6 +1,7 @@
 #include "tabulon/src/mucelltext.h"
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <wx/intl.h>
 
 namespace {
@@ -13,15 +14,18 @@ void AppendHexByte(std::wstring& out, std::uint32_t value) {
   out += digits[value & 0xF];
 }
 
+// A character's code, whatever the signedness of the platform's wide character.
+std::uint32_t CodeOf(wxChar character) { return static_cast<std::make_unsigned_t<wxChar>>(character); }
+
 // The text with every character from `first` on rewritten as needed.
 wxString Rewritten(const wxChar* text, std::size_t length, std::size_t first) {
   // One pass does what the four rewrites do in turn: none of them produces a character another one rewrites.
   std::wstring out(text, first);
   out.reserve(length + 16);
   for (std::size_t i = first; i < length; ++i) {
-    const auto code = static_cast<std::uint32_t>(text[i]);
+    const auto code = CodeOf(text[i]);
     if (code == 27 && i + 1 < length) {
-      const auto next = static_cast<std::uint32_t>(text[i + 1]);
+      const auto next = CodeOf(text[i + 1]);
       if (next >= 64 && next <= 95) {
         out += L"0x1B 0x";
         AppendHexByte(out, next);

@@ -57,12 +57,10 @@ std::unique_ptr<Options> ParseArguments(int argc, char** argv) {
       options->help = true;
     } else if (std::strcmp(argument, "--in-memory") == 0) {
       options->inMemory = true;
-    } else if (argument[0] == '-' && argument[1] != '\0') {
-      return nullptr;
-    } else if (options->file.empty()) {
-      options->file = argument;
+    } else if ((argument[0] == '-' && argument[1] != '\0') || !options->file.empty()) {
+      return nullptr;  // an unknown option, or a second file
     } else {
-      return nullptr;
+      options->file = argument;
     }
   }
   if (!options->help && options->file.empty()) return nullptr;

@@ -28,7 +28,7 @@ bool EveryLevelOccurs(const std::vector<wxString>& cells, const std::vector<wxSt
 
 bool DiffersFromSortedOrder(const std::vector<wxString>& cells, const std::vector<wxString>& sortedOrder) {
   const size_t compared = std::min(cells.size(), sortedOrder.size());
-  return !std::equal(cells.begin(), cells.begin() + compared, sortedOrder.begin());
+  return !std::equal(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(compared), sortedOrder.begin());
 }
 
 float ProportionOfCellsEqualTo(const std::vector<wxString>& cells, const wxString& text) {

@@ -5,6 +5,7 @@
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/rowrepeats.h"
 #include "verifiers/framework/wholecolumncomparison.h"
+#include <algorithm>
 
 namespace Varnel {
 
@@ -110,6 +111,7 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
   // The events at rows first, first + 2, ... (count of them): the pictures, between the other events of a trial.
   std::vector<wxString> EveryOtherEvent(int first, int count) const {
     std::vector<wxString> events;
+    events.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) events.push_back(EventAt(first + 2 * i));
     return events;
   }
