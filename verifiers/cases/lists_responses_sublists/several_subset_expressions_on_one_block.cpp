@@ -43,6 +43,7 @@ class TestMultipleSubsetExpressionsOnOneBlock
       ReportFailure("Improper_Row_Count", "found either too many or too few data rows", kRowCountLine,
                     "by the design of this experiment, we should always have the same exact number of data rows "
                     "for every run");
+      AddFinding(wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kRowsPerRun));
     }
     ReportOutcome(!HasConsecutiveRepeatOf(ColumnTexts(kBlockNameColumn), "coinflips"),
                   "Never_Two_Consecutive_Coinflips", "extra coinflip row", kNoConsecutiveCoinFlipsLine,
