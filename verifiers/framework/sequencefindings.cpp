@@ -1,4 +1,5 @@
 #include "verifiers/framework/sequencefindings.h"
+#include <algorithm>
 
 namespace Varnel {
 
@@ -12,6 +13,21 @@ std::vector<wxString> SequenceFindings(const std::vector<wxString>& found, const
   const wxString seen = row < found.size() ? "{" + found[row] + "}" : wxString("nothing (past the data)");
   findings.push_back(wxString::Format("row %d: expected ", static_cast<int>(row)) + wanted + ", found " + seen);
   return findings;
+}
+
+wxString CellsShown(const std::vector<wxString>& cells) {
+  wxString shown;
+  for (const wxString& cell : cells) shown += " {" + cell + "}";
+  return shown;
+}
+
+wxString LevelCounts(const std::vector<wxString>& cells, const std::vector<wxString>& levels) {
+  wxString counts;
+  for (const wxString& level : levels) {
+    counts += wxString::Format("%s{%s} %d", counts.empty() ? "" : ", ", level,
+                               static_cast<int>(std::count(cells.begin(), cells.end(), level)));
+  }
+  return counts;
 }
 
 }  // namespace Varnel
