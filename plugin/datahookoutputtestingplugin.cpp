@@ -94,11 +94,6 @@ void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFile
     printer->BeginDataFile(dataFilePath);
     Dispatch(dataFilePath, stimAreas);
   });
-  // Later outcomes, such as the host's assertion failures, are about no data file.
-  try {
-    if (printer != nullptr) printer->BeginDataFile(wxString());
-  } catch (...) {
-  }
 }
 
 void DataHookOutputTestingPlugin::Dispatch(const wxString& dataFilePath, const StimAreaList* stimAreas) {
@@ -128,6 +123,8 @@ bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detaile
   FakeJUnitPrinter* printer = nullptr;
   WithoutEscapingExceptions(printer, "OnHostAssertionFailure", [&] {
     printer = impl->GetOrCreatePrinter();
+    // The host's assertion failures are about no data file.
+    printer->BeginDataFile(wxString());
     ++assertionCounter;
     printer->ReportFailure(wxString::Format("TestingPluginDH_AssertionFailure_%05d", assertionCounter),
                            "actual file and line number shown in DETAILED TEXT",
