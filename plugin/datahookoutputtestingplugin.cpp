@@ -1,8 +1,9 @@
 #include "plugin/datahookoutputtestingplugin.h"
-#include "reporting/concretefakejunitprinter.h"
+#include "reporting/findingsrecordingprinter.h"
 #include "reporting/maketestlocation.h"
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 namespace Varnel {
 
@@ -15,6 +16,8 @@ const char kPluginFileText[] = "DataHookOutputTestingPlugin";
 // The lines that locate the plug-in's own failures.
 constexpr int kNoVerifierLine = 162;
 constexpr int kHostAssertionLine = 182;
+// How many registered names a failed lookup suggests.
+constexpr std::size_t kClosestNamesShown = 3;
 
 // The plug-in runs inside the host's process: an exception must never cross back into it. Whatever escapes
 // a verifier is reported as a failure of its own, so the run still leaves a clear outcome.
@@ -51,7 +54,8 @@ class DataHookOutputTestingPlugin::PrivateImpl {
 
   FakeJUnitPrinter* GetOrCreatePrinter() {
     if (printer != nullptr) return printer;
-    printer = new ConcreteFakeJUnitPrinter("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true);
+    printer = new FindingsRecordingPrinter(std::make_unique<ConcreteFakeJUnitPrinter>(
+        "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true));
     printer->ReportPass("SingleDummyPassingTest");
     return printer;
   }
@@ -87,6 +91,7 @@ void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFile
   FakeJUnitPrinter* printer = nullptr;
   WithoutEscapingExceptions(printer, "PerformPostProcessing", [&] {
     printer = impl->GetOrCreatePrinter();
+    printer->BeginDataFile(dataFilePath);
     Dispatch(dataFilePath, stimAreas);
   });
 }
@@ -106,12 +111,20 @@ void DataHookOutputTestingPlugin::Dispatch(const wxString& dataFilePath, const S
                          MakeTestLocation(kPluginFileText, kNoVerifierLine),
                          "we should have found something mapped by name. it should have registered via "
                          "DataHookOutputTestingPlugin::RegisterOneSingleVerifier");
+  printer->AddFinding("looked up the registry key {" + RegistryKeyForDataFile(dataFilePath) + "}");
+  wxString closest;
+  for (const wxString& name : ClosestRegisteredNames(RegistryKeyForDataFile(dataFilePath), kClosestNamesShown)) {
+    closest += (closest.empty() ? "{" : ", {") + name + "}";
+  }
+  printer->AddFinding("closest registered names: " + (closest.empty() ? wxString("none registered") : closest));
 }
 
 bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detailedText) {
   FakeJUnitPrinter* printer = nullptr;
   WithoutEscapingExceptions(printer, "OnHostAssertionFailure", [&] {
     printer = impl->GetOrCreatePrinter();
+    // The host's assertion failures are about no data file.
+    printer->BeginDataFile(wxString());
     ++assertionCounter;
     printer->ReportFailure(wxString::Format("TestingPluginDH_AssertionFailure_%05d", assertionCounter),
                            "actual file and line number shown in DETAILED TEXT",

@@ -13,7 +13,6 @@ namespace Varnel {
 namespace {
 
 const char kFlagFilePrefix[] = "special_flag_file_";
-const char kDefaultSuiteName[] = "DefaultInitialTestSuite_ConcreteFakeJUnitPrinter";
 
 long long TimeOf(std::uint32_t tests, std::int32_t testTime) { return static_cast<long long>(tests) * testTime; }
 
@@ -38,7 +37,7 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& runName, cons
   }
   quiet.reset();
 
-  BeginSuite(kDefaultSuiteName);
+  BeginSuite(kDefaultInitialSuiteName);
 }
 
 ConcreteFakeJUnitPrinter::~ConcreteFakeJUnitPrinter() {

@@ -6,6 +6,9 @@
 
 namespace Varnel {
 
+// The suite a new printer opens before anyone names one.
+inline const char kDefaultInitialSuiteName[] = "DefaultInitialTestSuite_ConcreteFakeJUnitPrinter";
+
 // Collects outcomes in memory and writes them as one JUnit-style XML report when it is destroyed.
 // The report replaces whatever an earlier printer of the same run name and process wrote.
 class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {

@@ -11,6 +11,12 @@ class FakeJUnitPrinter {
   virtual void ReportPass(const wxString& testName) = 0;
   virtual void ReportFailure(const wxString& testName, const wxString& subject, const wxString& location,
                              const wxString& message) = 0;
+
+  // What was found for the failure reported last, for the diagnostics beside the report; the report itself
+  // never shows it. Printers that keep no diagnostics ignore it.
+  virtual void AddFinding(const wxString& text) { (void)text; }
+  // The data file the following outcomes are about, until the next call (an empty path: none).
+  virtual void BeginDataFile(const wxString& path) { (void)path; }
 };
 
 }  // namespace Varnel

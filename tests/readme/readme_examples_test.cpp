@@ -69,8 +69,9 @@ TEST_F(ReadmeExamples, DumpShowsWhatTheReaderSees) {
 TEST_F(ReadmeExamples, RunnerSummaryAndReportAreTheOnesShown) {
   ASSERT_EQ(blocks["runner-command"], "$ datahook-runner --workdir run \"" + kDataFile + "\"\n");
   std::string summary = Output(DH_BINARY_DIR "/bin/datahook-runner --workdir run \"" + kDataFile + "\"");
-  const size_t at = summary.find(scratch.Path());
-  if (at != std::string::npos) summary.replace(at, scratch.Path().size(), "<workdir>");
+  for (size_t at = summary.find(scratch.Path()); at != std::string::npos; at = summary.find(scratch.Path(), at)) {
+    summary.replace(at, scratch.Path().size(), "<workdir>");
+  }
   EXPECT_EQ(WithoutProcessIds(summary), blocks["runner-output"]);
 
   const size_t report = summary.find("report: <workdir>/");

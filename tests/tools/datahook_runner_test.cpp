@@ -23,7 +23,9 @@ TEST(DatahookRunner, SummaryAndExitStatusFollowTheReport) {
   const auto empty = RunRunner({});
   const std::string suite = "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(empty.pid);
   EXPECT_EQ(empty.exitCode, 0) << empty.err;
-  EXPECT_EQ(empty.out, suite + ": tests 1, failures 0\ntotal: suites 1, tests 1, failures 0\nreport: " +
+  EXPECT_EQ(empty.out, suite +
+                           ": tests 1, failures 0\n  data file: (none)\ntotal: suites 1, tests 1, failures 0\n"
+                           "report: " +
                            ReportPathIn(scratch.Path(), empty.pid) + "\n");
   EXPECT_EQ(testsupport::SchemaErrors(ReportPathIn(scratch.Path(), empty.pid)), "");
 
@@ -31,14 +33,19 @@ TEST(DatahookRunner, SummaryAndExitStatusFollowTheReport) {
   EXPECT_EQ(one.exitCode, 1) << one.err;
   EXPECT_EQ(one.out,
             "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(one.pid) +
-                ": tests 3, failures 1\n  FAILED test003locating_verifier_for_Other Experiment\n" + kNoVerifier +
-                "total: suites 1, tests 3, failures 1\nreport: " + ReportPathIn(scratch.Path(), one.pid) + "\n");
+                ": tests 3, failures 1\n  data file: (none)\n  FAILED test003locating_verifier_for_Other Experiment\n" +
+                kNoVerifier + "    data file: " + scratch.File("Other Experiment.txt") +
+                "\n    found: looked up the registry key {OTHER}\n"
+                "    found: closest registered names: {import_v4_macros.vn4}, {tessel_2807_test.vn5}, "
+                "{2772_2_macro_1_reg.vn4}\n"
+                "total: suites 1, tests 3, failures 1\nreport: " +
+                ReportPathIn(scratch.Path(), one.pid) + "\n");
 }
 
 TEST(DatahookRunner, DataFilesInOrderThenHostAssertionsShowingTheirFirstLine) {
   testsupport::ScratchDir scratch;
-  const auto run = RunRunner({"--host-assert", "first.cpp:10\nsecond line", "--workdir", "runs/one", "zeta.txt",
-                              "--host-assert=second.cpp:20", "alpha.txt"});
+  const auto run = RunRunner({"--no-findings", "--host-assert", "first.cpp:10\nsecond line", "--workdir", "runs/one",
+                              "zeta.txt", "--host-assert=second.cpp:20", "alpha.txt"});
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_NE(run.out.find("  FAILED test003locating_verifier_for_zeta\n" + kNoVerifier +
                          "  FAILED test005locating_verifier_for_alpha\n" + kNoVerifier +
@@ -237,6 +244,38 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
   const auto claims = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
   EXPECT_EQ(claims.exitCode, 0) << claims.err;
   EXPECT_NE(claims.err.find("warning: suite 'S' declares failures=\"1\" but holds 0\n"), std::string::npos);
+}
+
+// The diagnostics beside the report add data files and findings only where suite and test names pair up in order:
+// a failure they do not name next gets nothing, nor does a suite they do not name next.
+TEST(DatahookRunnerReport, FindingsAndDataFilesComeFromTheDiagnosticsBesideTheReport) {
+  testsupport::ScratchDir scratch;
+  const std::string failure = "<failure message=\"s\">loc:1\nm</failure>";
+  WriteFile(scratch.File("r.xml"),
+            "<testsuites><testsuite name=\"First_pid_7\" tests=\"2\" failures=\"2\">"
+            "<testcase name=\"test001split\">" +
+                failure +
+                "</testcase>"
+                "<testcase name=\"test002plain\">" +
+                failure +
+                "</testcase></testsuite>"
+                "<testsuite name=\"Third_pid_7\" tests=\"0\" failures=\"0\"/></testsuites>\n");
+  WriteFile(scratch.File("d.txt"),
+            "suite: First\n  data file: /d/1.txt\n  failure: split\n    data file: /d/2.txt\n    found: x\n"
+            "    found: y\n  failure: other\n    found: never shown\nsuite: Other\n  data file: /d/3.txt\n");
+  const std::vector<std::string> environment = {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_DIAGNOSTICS=d.txt"};
+  const std::string failureLines = "    subject: s\n    message: m\n";
+  const std::string tail = "suite Third_pid_7: tests 0, failures 0\ntotal: suites 2, tests 2, failures 2\n";
+  EXPECT_EQ(
+      RunRunner({"--plugin", kRecording}, environment)
+          .out.find("suite First_pid_7: tests 2, failures 2\n  data file: /d/1.txt\n  FAILED test001split\n" +
+                    failureLines + "    data file: /d/2.txt\n    found: x\n    found: y\n  FAILED test002plain\n" +
+                    failureLines + tail),
+      0u);
+  EXPECT_EQ(RunRunner({"--no-findings", "--plugin", kRecording}, environment)
+                .out.find("suite First_pid_7: tests 2, failures 2\n  data file: /d/1.txt\n  FAILED test001split\n" +
+                          failureLines + "  FAILED test002plain\n" + failureLines + tail),
+            0u);
 }
 
 }  // namespace

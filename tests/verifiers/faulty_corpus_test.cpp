@@ -2,6 +2,7 @@
 // failures the plug-in must report for it, in report order, and nothing else. One line a fact, tab-separated:
 //   suite<TAB>experiment file name (the suite the failures belong to)
 //   failure<TAB>name<TAB>subject<TAB>reporting line<TAB>message
+//   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
 // with a backslash, a TAB and a line end written as \\, \t and \n.
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
@@ -23,7 +24,8 @@ struct FaultyCase {
   std::string file;  // under testdata/faulty/
   std::string suite;
   std::vector<Outcome> failures;
-  std::string problem;  // why the expectation file could not be read; empty when it could
+  std::vector<std::vector<std::string>> findings;  // per failure
+  std::string problem;                             // why the expectation file could not be read; empty when it could
 };
 
 void PrintTo(const FaultyCase& faultyCase, std::ostream* out) { *out << faultyCase.file; }
@@ -53,7 +55,7 @@ bool IsWholeNumber(const std::string& text) {
 }
 
 FaultyCase ReadExpectation(const fs::path& dataFile) {
-  FaultyCase c{dataFile.filename().string(), "", {}, ""};
+  FaultyCase c{dataFile.filename().string(), "", {}, {}, ""};
   std::ifstream in(fs::path(dataFile).replace_extension(".expected"));
   if (!in) return c.problem = "no expectation file beside it", c;
   int lineNumber = 0;
@@ -65,12 +67,37 @@ FaultyCase ReadExpectation(const fs::path& dataFile) {
     } else if (f.size() == 5 && f[0] == "failure" && !c.suite.empty() && IsWholeNumber(f[3])) {
       const std::string location = "Whichever/File/Focuses/On/Verifying/" + c.suite + ":" + f[3];
       c.failures.push_back(Outcome{c.suite, f[1], true, f[2], location, f[4]});
+      c.findings.emplace_back();
+    } else if (f.size() == 2 && f[0] == "found" && !c.failures.empty()) {
+      c.findings.back().push_back(f[1]);
     } else {
       return c.problem = "expectation line " + std::to_string(lineNumber) + " cannot be read", c;
     }
   }
   if (c.suite.empty()) c.problem = "the expectation file names no suite";
   return c;
+}
+
+// What the diagnostics file says about the suite: its data file and, per failure, the found texts.
+struct Diagnosed {
+  std::string dataFile;
+  std::vector<std::vector<std::string>> findings;
+};
+
+Diagnosed ReadDiagnostics(const std::string& path, const std::string& suite) {
+  Diagnosed diagnosed;
+  std::ifstream in(path);
+  bool inSuite = false;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("suite: ", 0) == 0) inSuite = line == "suite: " + suite;
+    if (!inSuite) continue;
+    if (line.rfind("  data file: ", 0) == 0) diagnosed.dataFile = line.substr(13);
+    if (line.rfind("  failure: ", 0) == 0) diagnosed.findings.emplace_back();
+    if (line.rfind("    found: ", 0) == 0 && !diagnosed.findings.empty()) {
+      diagnosed.findings.back().push_back(line.substr(11));
+    }
+  }
+  return diagnosed;
 }
 
 std::vector<FaultyCase> LoadCorpus() {
@@ -94,8 +121,11 @@ TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
   testsupport::ScratchDir scratch;
   testsupport::PluginHost host;
   host.PerformPostProcessing(testsupport::TestData("faulty/" + c.file));
-  const testsupport::Report report = testsupport::ReadReport(host.ReleaseTestPrinter());
+  const std::string reportPath = host.ReleaseTestPrinter();
+  const testsupport::Report report = testsupport::ReadReport(reportPath);
   unsetenv(Varnel::kHostNameOverrideVariable);
+  const Diagnosed diagnosed =
+      ReadDiagnostics(reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt", c.suite);
 
   std::vector<Outcome> failures;
   for (const Outcome& outcome : report.OfSuite(c.suite)) {
@@ -108,6 +138,8 @@ TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
     EXPECT_EQ(failures[i], c.failures[i]) << Describe(failures[i]) << "\nexpected\n" << Describe(c.failures[i]);
   }
   EXPECT_EQ(report.failures, static_cast<int>(c.failures.size())) << "no failure outside the verifier's suite";
+  EXPECT_EQ(diagnosed.dataFile, testsupport::TestData("faulty/" + c.file));
+  EXPECT_EQ(diagnosed.findings, c.findings) << "what the diagnostics say was found behind each failure";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFile, FaultyCorpus, ::testing::ValuesIn(LoadCorpus()),

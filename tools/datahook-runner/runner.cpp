@@ -1,4 +1,5 @@
 #include "tools/datahook-runner/runner.h"
+#include "tools/datahook-runner/diagnosticsfile.h"
 #include "tools/datahook-runner/exitstatus.h"
 #include "tools/datahook-runner/hostcalls.h"
 #include "tools/datahook-runner/pluginlibrary.h"
@@ -129,6 +130,7 @@ bool PrepareWorkDir(const std::string& workDir, std::string& error) {
   if (!failure) fs::current_path(workDir, failure);
   if (!failure) fs::create_directories(ReportDirectory(), failure);
   if (!failure) fs::remove(ReportDirectory() + "/" + ReportFileName(getpid()), failure);
+  if (!failure) fs::remove(ReportDirectory() + "/" + DiagnosticsFileName(getpid()), failure);
   if (failure) error = "cannot prepare work directory '" + workDir + "': " + failure.message();
   return !failure;
 }
@@ -142,14 +144,19 @@ bool RunPlugin(const RunPlan& plan, std::string& error) {
   return true;
 }
 
-int SummariseReport(const std::string& workDir) {
-  const std::string reportPath = workDir + "/" + ReportDirectory() + "/" + ReportFileName(getpid());
+int SummariseReport(const std::string& workDir, bool showFindings) {
+  const std::string reportDir = workDir + "/" + ReportDirectory() + "/";
+  const std::string reportPath = reportDir + ReportFileName(getpid());
   if (!fs::exists(reportPath)) return CannotRun("the plug-in wrote no report; expected " + reportPath);
   ReportSummary summary;
   std::string error;
   if (!ReadReportSummary(reportPath, summary, error)) return CannotRun(error);
   PrintCountMismatches(std::cerr, summary);
-  PrintSummary(std::cout, summary, reportPath);
+  // Without a diagnostics file the summary is the report's alone.
+  RunDiagnostics diagnostics;
+  ReadDiagnosticsFile(reportDir + DiagnosticsFileName(getpid()), diagnostics);
+  FindingsPrinter findings(diagnostics, showFindings);
+  PrintSummary(std::cout, summary, reportPath, findings);
   std::cout.flush();
   return summary.TotalFailures() == 0 ? kNoFailures : kFailuresReported;
 }
@@ -164,7 +171,7 @@ int Run(const RunnerOptions& options) {
   wxInitializer toolkit;
   if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
   if (!RunPlugin(plan, error)) return CannotRun(error);
-  return SummariseReport(plan.workDir);
+  return SummariseReport(plan.workDir, options.showFindings);
 }
 
 }  // namespace

@@ -25,6 +25,8 @@ class ArgumentScanner {
       result.options.showHelp = true;
     } else if (argument == "--stim-areas-beside") {
       result.options.stimAreasBeside = true;
+    } else if (argument == "--no-findings") {
+      result.options.showFindings = false;
     } else {
       ScanOption(argument);
     }
@@ -118,7 +120,11 @@ In order, the runner
   6. reads FakeUnitTestsDataHookExperimentRunning_<pid>.xml from that
      directory (<pid> is the runner's own process id, since the plug-in runs
      inside it) and prints one line per suite, every failure with its subject
-     and the first line of its message, the totals and the report's path.
+     and the first line of its message, the totals and the report's path;
+     from the diagnostics file beside the report
+     (FakeUnitTestsDataHookExperimentRunning_<pid>.diagnostics.txt) it adds
+     each suite's data file and, under each failure, what was found
+     ("found:" lines).
 With no DATAFILE the plug-in is only loaded and released, which shows the
 report it starts with.
 
@@ -139,6 +145,7 @@ Options:
                       one run can hand each experiment its own areas
   --host-assert TEXT  an assertion failure of the host, handed to the plug-in
                       after all data files; may be repeated
+  --no-findings       leave out the "found:" lines
   --                  everything after this is a DATAFILE
   -h, --help          show this text
 Options also take their value as --option=VALUE. Arguments must be UTF-8.

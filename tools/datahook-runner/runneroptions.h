@@ -10,6 +10,7 @@ struct RunnerOptions {
   std::string workDir;           // empty: the current directory
   std::string stimAreaFile;      // empty: every data file gets an empty list of areas
   bool stimAreasBeside = false;  // a data file X.txt with a file X.stimareas beside it gets those areas instead
+  bool showFindings = true;      // what the diagnostics file says was found, under each failure
   std::vector<std::string> hostAssertions;
   std::vector<std::string> dataFiles;
   bool showHelp = false;

@@ -24,8 +24,16 @@ std::string DirectoryOfRunner() {
 
 std::string ReportDirectory() { return "scons-out/opt/tests/auto_experiment_tests"; }
 
-std::string ReportFileName(pid_t hostProcessId) {
-  return "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(static_cast<unsigned long>(hostProcessId)) + ".xml";
+namespace {
+
+std::string RunFileStem(pid_t hostProcessId) {
+  return "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(static_cast<unsigned long>(hostProcessId));
 }
+
+}  // namespace
+
+std::string ReportFileName(pid_t hostProcessId) { return RunFileStem(hostProcessId) + ".xml"; }
+
+std::string DiagnosticsFileName(pid_t hostProcessId) { return RunFileStem(hostProcessId) + ".diagnostics.txt"; }
 
 }  // namespace datahookrunner

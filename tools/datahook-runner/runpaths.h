@@ -14,5 +14,7 @@ std::string DirectoryOfRunner();
 // Where the plug-in writes, relative to the host's working directory.
 std::string ReportDirectory();
 std::string ReportFileName(pid_t hostProcessId);
+// The plug-in's diagnostics file, beside the report.
+std::string DiagnosticsFileName(pid_t hostProcessId);
 
 }  // namespace datahookrunner

@@ -4,15 +4,17 @@ namespace datahookrunner {
 
 namespace {
 
-void PrintFailure(std::ostream& out, const FailureSummary& failure) {
+void PrintFailure(std::ostream& out, const FailureSummary& failure, FindingsPrinter& findings) {
   out << "  FAILED " << failure.testName << "\n"
       << "    subject: " << failure.subject << "\n"
       << "    message: " << failure.firstMessageLine << "\n";
+  findings.PrintFindings(out, failure.testName);
 }
 
-void PrintSuite(std::ostream& out, const SuiteSummary& suite) {
+void PrintSuite(std::ostream& out, const SuiteSummary& suite, FindingsPrinter& findings) {
   out << "suite " << suite.name << ": tests " << suite.tests << ", failures " << suite.failures.size() << "\n";
-  for (const FailureSummary& failure : suite.failures) PrintFailure(out, failure);
+  findings.PrintSuiteDataFile(out, suite.name);
+  for (const FailureSummary& failure : suite.failures) PrintFailure(out, failure, findings);
 }
 
 void CompareCount(std::ostream& out, const std::string& where, const char* what, const std::string& declared,
@@ -24,8 +26,9 @@ void CompareCount(std::ostream& out, const std::string& where, const char* what,
 
 }  // namespace
 
-void PrintSummary(std::ostream& out, const ReportSummary& summary, const std::string& reportPath) {
-  for (const SuiteSummary& suite : summary.suites) PrintSuite(out, suite);
+void PrintSummary(std::ostream& out, const ReportSummary& summary, const std::string& reportPath,
+                  FindingsPrinter& findings) {
+  for (const SuiteSummary& suite : summary.suites) PrintSuite(out, suite, findings);
   out << "total: suites " << summary.suites.size() << ", tests " << summary.TotalTests() << ", failures "
       << summary.TotalFailures() << "\n"
       << "report: " << reportPath << "\n";

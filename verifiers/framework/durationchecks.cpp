@@ -30,12 +30,13 @@ void IndividualTestCaseBase::CheckDuration(int min, int max, const wxString& mar
 
   const int value = isExpansion ? GetExpansionTimeMs() : LastRowMilliseconds(*reader, column);
   const wxString testName = wxString::Format(isExpansion ? "Expansion_duration_%s" : "Experiment_duration_%s", name);
-  ReportOutcome(
+  const bool held = ReportOutcome(
       min <= value && value <= max, testName,
       wxString::Format("%s duration is weird. Too short or too long (see details below).",
                        isExpansion ? "Expansion" : "Experiment"),
       kDurationWindowLine,
       wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min, max, value));
+  if (!held) AddFinding(wxString::Format("measured %d ms, window %d to %d ms", value, min, max));
 }
 
 void IndividualTestCaseBase::CheckExperimentDuration(int min, int max, bool skipOnBuildFarm) {

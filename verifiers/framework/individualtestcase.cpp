@@ -68,6 +68,8 @@ void IndividualTestCaseBase::TrackExperimentTiming() {
     ReportFailure(wxString::Format("__TIMING__TRACKING__UNAVAILABLE__%s", name),
                   "Please add the Cumulative Time column to the output.", kNoRunTimeColumnLine,
                   "We cannot monitor run-time duration without having the Cum Time column available.");
+    AddFinding(wxString::Format("no column {%s} among the %d columns", kCumulativeTimeColumn,
+                                static_cast<int>(reader->GetColumnNames().size())));
     return;
   }
   const wxString lastTime = reader->GetCellText(reader->GetRowCount() - 1, column);
@@ -79,6 +81,8 @@ void IndividualTestCaseBase::TrackExpansionTiming() {
     ReportFailure(wxString::Format("__EXPANSION__TRACKING__UNAVAILABLE__%s", name),
                   "Someting broke, there's no expansion time column.", kNoExpansionColumnLine,
                   "We cannot monitor run-time duration without having the expansion time column available.");
+    AddFinding(wxString::Format("no column heading starts with {%s} among the %d columns", kExpansionMarker,
+                                static_cast<int>(reader->GetColumnNames().size())));
     return;
   }
   ReportPass(wxString::Format("__EXPANSION__TRACKING__%s__%s_ms", name, wxString::Format("%d", GetExpansionTimeMs())));
@@ -100,6 +104,8 @@ bool IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, 
   }
   return held;
 }
+
+void IndividualTestCaseBase::AddFinding(const wxString& text) { printer->AddFinding(text); }
 
 std::vector<wxString> IndividualTestCaseBase::ColumnTexts(const wxString& columnName) const {
   const int column = reader->GetColumnIndex(columnName);

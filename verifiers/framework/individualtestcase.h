@@ -55,6 +55,8 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   void ReportFailure(const wxString& testName, const wxString& subject, int line, const wxString& message);
   // A pass when the check held, else the failure.
   bool ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line, const wxString& message);
+  // What was found behind the failure reported last, for the diagnostics beside the report.
+  void AddFinding(const wxString& text);
 
   // Every cell of the named column, in row order ("?" for each row when the column is missing).
   std::vector<wxString> ColumnTexts(const wxString& columnName) const;

@@ -3,6 +3,17 @@
 
 namespace Varnel {
 
+namespace {
+
+// "{a}, {b}, {c}", or "none".
+wxString BracedList(const std::vector<wxString>& texts) {
+  wxString list;
+  for (const wxString& text : texts) list += (list.empty() ? "{" : ", {") + text + "}";
+  return list.empty() ? wxString("none") : list;
+}
+
+}  // namespace
+
 const wxString kMacroFamilySubject = "Something bad happened instead.";
 
 const wxString kOperatorWorksTestName = "The_greater_or_equal_to_operator_works";
@@ -43,6 +54,21 @@ bool EventNameRule::HeldBy(const std::vector<wxString>& eventNames) const {
       return true;
   }
   return false;
+}
+
+std::vector<wxString> EventNameRule::Findings(const std::vector<wxString>& eventNames) const {
+  std::vector<wxString> findings = {
+      wxString::Format("found %d rows, expected %d", static_cast<int>(eventNames.size()), rowCount),
+      "event names found: " + BracedList(eventNames)};
+  if (kind == Kind::kSequence) findings.push_back("event names expected in this order: " + BracedList(names));
+  if (kind == Kind::kContains) {
+    std::vector<wxString> missing;
+    for (const wxString& wanted : names) {
+      if (std::find(eventNames.begin(), eventNames.end(), wanted) == eventNames.end()) missing.push_back(wanted);
+    }
+    findings.push_back("event names expected somewhere: " + BracedList(names) + "; missing: " + BracedList(missing));
+  }
+  return findings;
 }
 
 }  // namespace Varnel

@@ -24,6 +24,8 @@ class EventNameRule {
 
   // Whether the event names of a run, in row order, follow the rule. Names compare exactly, case included.
   bool HeldBy(const std::vector<wxString>& eventNames) const;
+  // What a run that broke the rule held, against what the rule wanted, for the diagnostics.
+  std::vector<wxString> Findings(const std::vector<wxString>& eventNames) const;
 
  private:
   enum class Kind { kSequence, kContains, kRows };
@@ -98,8 +100,12 @@ class MacroFamilyVerifier_T : public Base {
 
  private:
   void CheckEventNames(const EventCheck& check) {
-    this->ReportOutcome(check.rule.HeldBy(this->ColumnTexts(kEventNameColumn)), check.testName, kMacroFamilySubject,
-                        check.line, check.message);
+    const std::vector<wxString> eventNames = this->ColumnTexts(kEventNameColumn);
+    if (this->ReportOutcome(check.rule.HeldBy(eventNames), check.testName, kMacroFamilySubject, check.line,
+                            check.message)) {
+      return;
+    }
+    for (const wxString& finding : check.rule.Findings(eventNames)) this->AddFinding(finding);
   }
 
   void CheckDurations(const DurationWindows& windows) {

@@ -19,22 +19,34 @@ const std::vector<VariableValue>& ExpectedValues() {
   return values;
 }
 
-}  // namespace
-
-bool EachMacroPresentedEventShownOnce(const MUInterfaceMultiExperimentDataSource& reader) {
+std::vector<bool> SeenValues(const MUInterfaceMultiExperimentDataSource& reader) {
   const std::vector<VariableValue>& values = ExpectedValues();
   std::vector<bool> seen(values.size(), false);
-  int lastRow = -1;
   for (int row = 0; row < reader.GetRowCount(); ++row) {
     for (size_t i = 0; i < values.size(); ++i) {
       if (reader.GetCellText(row, reader.GetColumnIndex(*values[i].column)) == values[i].text) seen[i] = true;
     }
-    lastRow = row;
   }
-  for (bool wasSeen : seen) {
+  return seen;
+}
+
+}  // namespace
+
+bool EachMacroPresentedEventShownOnce(const MUInterfaceMultiExperimentDataSource& reader) {
+  for (bool wasSeen : SeenValues(reader)) {
     if (!wasSeen) return false;
   }
-  return lastRow == 2;
+  return reader.GetRowCount() == 3;
+}
+
+wxString MacroPresentedEventsFinding(const MUInterfaceMultiExperimentDataSource& reader) {
+  const std::vector<bool> seen = SeenValues(reader);
+  wxString missing;
+  for (size_t i = 0; i < seen.size(); ++i) {
+    if (!seen[i]) missing += (missing.empty() ? "{" : ", {") + ExpectedValues()[i].text + "}";
+  }
+  return wxString::Format("found %d rows, expected 3; values no row shows: ", reader.GetRowCount()) +
+         (missing.empty() ? wxString("none") : missing);
 }
 
 }  // namespace Varnel

@@ -25,6 +25,10 @@ std::shared_ptr<MUInterfaceMultiExperimentDataSource> CommonTestHelperLogic_GetR
                            "this datafile was not open-able/parse-able",
                            MakeTestLocation(kAcquisitionFileText, kUnreadableLine),
                            "unable to construct a MUExperimentTextReaderMultiFile for this datafile");
+    const wxFileName file(dataFilePath);
+    printer->AddFinding(file.FileExists() ? "the file exists (" + file.GetHumanReadableSize("0 B") +
+                                                ") but does not parse as a data file"
+                                          : wxString("no such file"));
   }
   return nullptr;
 }

@@ -15,4 +15,12 @@ bool SavedMouseColumnsPresent(const MUInterfaceMultiExperimentDataSource& reader
   return true;
 }
 
+wxString MissingSavedMouseColumns(const MUInterfaceMultiExperimentDataSource& reader) {
+  wxString missing;
+  for (const wxString& column : SavedMouseColumnNames()) {
+    if (reader.GetColumnIndex(column) < 1) missing += (missing.empty() ? "{" : ", {") + column + "}";
+  }
+  return missing;
+}
+
 }  // namespace Varnel

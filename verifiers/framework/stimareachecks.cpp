@@ -10,6 +10,16 @@ namespace {
 
 bool NumberMatches(int actual, int expected) { return expected == kAnyStimAreaNumber || actual == expected; }
 
+wxString DescribeStimArea(const StimAreaData& area) {
+  return wxString::Format("x %d, y %d, width %d, height %d, response id %d, name {%s}", area.rect.x, area.rect.y,
+                          area.rect.width, area.rect.height, area.responseId, area.areaName);
+}
+
+void AddCountFinding(FakeJUnitPrinter* printer, const StimAreaList& actual, const StimAreaList& expected) {
+  printer->AddFinding(wxString::Format("found %d stim areas, expected %d", static_cast<int>(actual.size()),
+                                       static_cast<int>(expected.size())));
+}
+
 }  // namespace
 
 StimAreaData MakeStimArea(int x, int y, int width, int height, int responseId, const wxString& areaName) {
@@ -33,10 +43,12 @@ void VerifyStimAreas(const StimAreaList& actual, const StimAreaList& expected, F
   static const wxString countTest = "Correct_quantity_of_stim_areas";
   if (actual.size() > expected.size()) {
     printer->ReportFailure(countTest, "Too many data stim areas. More than expected.", location, "No extra info.");
+    AddCountFinding(printer, actual, expected);
     return;
   }
   if (actual.size() < expected.size()) {
     printer->ReportFailure(countTest, "Too few stim areas. Fewer than expected.", location, "No extra info.");
+    AddCountFinding(printer, actual, expected);
     return;
   }
   static const wxString orderTest = "StimArea_vector_is_complete_and_in_order";
@@ -45,6 +57,9 @@ void VerifyStimAreas(const StimAreaList& actual, const StimAreaList& expected, F
       printer->ReportFailure(
           orderTest, "Unexpected info in the vector of stim areas.", location,
           wxString::Format("Stim area problem in the %d_th position in the stim area sequence.", static_cast<int>(i)));
+      printer->AddFinding(wxString::Format("area %d found: ", static_cast<int>(i)) + DescribeStimArea(actual[i]));
+      printer->AddFinding(wxString::Format("area %d expected: ", static_cast<int>(i)) + DescribeStimArea(expected[i]) +
+                          " (98765 and a name of three TABs match anything)");
       return;
     }
   }

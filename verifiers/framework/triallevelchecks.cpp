@@ -61,13 +61,25 @@ std::vector<wxString> JoinColumnsPerRow(const MUInterfaceMultiExperimentDataSour
 bool LevelsAreFollowedByTheirEvents(const MUInterfaceMultiExperimentDataSource& reader, int levelColumn,
                                     int eventColumn, const std::vector<int>& rows,
                                     const std::vector<LevelAndEvent>& levelEvents) {
+  return FirstLevelNotFollowedByItsEvent(reader, levelColumn, eventColumn, rows, levelEvents).empty();
+}
+
+wxString FirstLevelNotFollowedByItsEvent(const MUInterfaceMultiExperimentDataSource& reader, int levelColumn,
+                                         int eventColumn, const std::vector<int>& rows,
+                                         const std::vector<LevelAndEvent>& levelEvents) {
   for (int row : rows) {
     const wxString level = reader.GetCellText(row, levelColumn);
     const auto known = std::find_if(levelEvents.begin(), levelEvents.end(),
                                     [&](const LevelAndEvent& entry) { return entry.first == level; });
-    if (known == levelEvents.end() || reader.GetCellText(row + 1, eventColumn) != known->second) return false;
+    const wxString next = reader.GetCellText(row + 1, eventColumn);
+    if (known == levelEvents.end())
+      return wxString::Format("row %d holds the level {%s}, none of the known ones", row, level);
+    if (next != known->second) {
+      return wxString::Format("row %d holds the level {%s}; row %d holds {%s}, expected {%s}", row, level, row + 1,
+                              next, known->second);
+    }
   }
-  return true;
+  return wxString();
 }
 
 }  // namespace Varnel

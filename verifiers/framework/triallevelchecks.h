@@ -48,5 +48,9 @@ using LevelAndEvent = std::pair<wxString, wxString>;
 bool LevelsAreFollowedByTheirEvents(const MUInterfaceMultiExperimentDataSource& reader, int levelColumn,
                                     int eventColumn, const std::vector<int>& rows,
                                     const std::vector<LevelAndEvent>& levelEvents);
+// The first row that breaks that rule, told for the diagnostics; empty when none does.
+wxString FirstLevelNotFollowedByItsEvent(const MUInterfaceMultiExperimentDataSource& reader, int levelColumn,
+                                         int eventColumn, const std::vector<int>& rows,
+                                         const std::vector<LevelAndEvent>& levelEvents);
 
 }  // namespace Varnel

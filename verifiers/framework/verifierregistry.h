@@ -1,7 +1,9 @@
 #pragma once
 #include "verifiers/framework/datafilename.h"
 #include "verifiers/framework/verifierinterface.h"
+#include <cstddef>
 #include <map>
+#include <vector>
 #include <wx/string.h>
 
 namespace Varnel {
@@ -26,5 +28,9 @@ void RegisterVerifier(const VerifierRegistration& registration);
 // The lookup key of a data file: its name part in upper case, cut at the first blank. Experiment "x.vn5" thus
 // matches "x.vn5 subject 1.txt" and "x.vn5.txt".
 wxString RegistryKeyForDataFile(const wxString& dataFilePath);
+
+// The registered names nearest to a key that found no verifier (fewest character edits, ignoring case), at
+// most count of them, nearest first; a person reading a failed lookup sees which name was probably meant.
+std::vector<wxString> ClosestRegisteredNames(const wxString& key, std::size_t count);
 
 }  // namespace Varnel

@@ -2,6 +2,7 @@
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include <algorithm>
 
 namespace Varnel {
 
@@ -11,6 +12,31 @@ namespace {
 constexpr int kTooManyCellsLine = 89;
 constexpr int kTooFewCellsLine = 98;
 constexpr int kOrderMismatchLine = 144;
+// Rows shown before and after the first mismatching row.
+constexpr int kContextRows = 2;
+
+wxString ExpectedAt(const ExpectedTexts& expected, int row) {
+  return row < static_cast<int>(expected.size()) ? "{" + expected[row] + "}" : wxString("nothing (past the list)");
+}
+
+wxString FoundAt(const MUInterfaceMultiExperimentDataSource& reader, int column, int row) {
+  if (row >= reader.GetRowCount()) return "nothing (past the data)";
+  return "{" + reader.GetCellText(row, column) + "}";
+}
+
+// The first differing row with its expected and found cells, then the rows around it.
+void AddMismatchFindings(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
+                         const wxString& columnName, const ExpectedTexts& expected, int mismatch) {
+  const int column = reader.GetColumnIndex(columnName);
+  if (column < 0) printer->AddFinding("the data file has no column {" + columnName + "}");
+  printer->AddFinding(wxString::Format("row %d: expected ", mismatch) + ExpectedAt(expected, mismatch) + ", found " +
+                      FoundAt(reader, column, mismatch));
+  const int last = std::min(mismatch + kContextRows, std::max(reader.GetRowCount(), 1) - 1);
+  for (int row = std::max(0, mismatch - kContextRows); row <= last; ++row) {
+    printer->AddFinding(wxString::Format("  context row %d: expected ", row) + ExpectedAt(expected, row) + ", found " +
+                        FoundAt(reader, column, row));
+  }
+}
 
 }  // namespace
 
@@ -46,17 +72,16 @@ bool CheckQuantityOfDataCells(const MUInterfaceMultiExperimentDataSource& reader
   static const wxString testName = "Correct_quantity_of_data_cells";
   const long long rows = reader.GetRowCount();
   const long long wanted = static_cast<long long>(expected.size());
+  if (rows == wanted) return true;
   if (rows > wanted) {
     printer->ReportFailure(testName, "Too many data cells. More than expected.",
                            MakeTestLocation(verifierName, kTooManyCellsLine), "No extra info.");
-    return false;
-  }
-  if (rows < wanted) {
+  } else {
     printer->ReportFailure(testName, "Too few data cells. Fewer than expected.",
                            MakeTestLocation(verifierName, kTooFewCellsLine), "No extra info.");
-    return false;
   }
-  return true;
+  printer->AddFinding(wxString::Format("found %lld data rows, expected %lld", rows, wanted));
+  return false;
 }
 
 bool CheckDataAppearsCompletelyAndInOrder(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
@@ -75,6 +100,7 @@ bool CheckDataAppearsCompletelyAndInOrder(const MUInterfaceMultiExperimentDataSo
       MakeTestLocation(verifierName, kOrderMismatchLine),
       wxString::Format("At datafile row index %d we expected {%s}, but that was not the actual content.", mismatch,
                        expectedText));
+  AddMismatchFindings(reader, printer, columnName, expected, mismatch);
   return false;
 }
 

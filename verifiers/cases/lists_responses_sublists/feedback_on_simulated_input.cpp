@@ -3,6 +3,7 @@
 #include "verifiers/framework/expectedtexts.h"
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/individualtestcase.h"
+#include "verifiers/framework/sequencefindings.h"
 
 namespace Varnel {
 
@@ -17,12 +18,15 @@ class Test_fake_input_when_resp_is_fb_test : public IndividualTestCase_T<Test_fa
                                                          "non-fb-event2, should not show fb",
                                                          "non-fb-event3, should show one fb", "feedback event c"};
     const std::vector<wxString> seen = ColumnTexts(kEventNameColumn);
-    ReportOutcome(seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
-                  "Something bad happened instead.", kFeedbackFollowsInputLine,
-                  wxString::Format("We expected to see exactly five events in that order:\nnon-fb-event1, should "
-                                   "show one fb; feedback event a; non-fb-event2, should not show fb; non-fb-event3, "
-                                   "should show one fb; feedback event c\nWe got\n%s instead",
-                                   JoinTexts(seen, "; ")));
+    if (!ReportOutcome(
+            seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
+            "Something bad happened instead.", kFeedbackFollowsInputLine,
+            wxString::Format("We expected to see exactly five events in that order:\nnon-fb-event1, should "
+                             "show one fb; feedback event a; non-fb-event2, should not show fb; non-fb-event3, "
+                             "should show one fb; feedback event c\nWe got\n%s instead",
+                             JoinTexts(seen, "; ")))) {
+      for (const wxString& finding : SequenceFindings(seen, expectedEvents)) AddFinding(finding);
+    }
 
     CheckExperimentDuration(2100, 2300, true);
     CheckExpansionDuration(0, 5000, true);

@@ -1,9 +1,11 @@
 // Two stimulus lists combined as paired, unpaired and crossed, with lists of unequal length and empty lists: the
 // items each trial presents, and for unpaired lists that the host shuffles anew for every trial.
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "verifiers/framework/columnnames.h"
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/individualtestcase.h"
 #include "verifiers/framework/listitemsuffixes.h"
+#include "verifiers/framework/sequencefindings.h"
 #include <array>
 
 namespace Varnel {
@@ -113,14 +115,30 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
  private:
   void BuildTrialTable() {
     trials = BuildTrialSuffixTable(ColumnTexts(kTrialNameColumn), ColumnTexts(kEventNameColumn));
-    ReportOutcome(trials.firstUnnamedRow < 0, "INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN",
-                  "Some trial failed to meet our naming conventions", kTrialParsingLine,
-                  "BaseTrialNameAtRow parses trial names and expects ONE COMMA in each trial name");
+    if (!ReportOutcome(trials.firstUnnamedRow < 0, "INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN",
+                       "Some trial failed to meet our naming conventions", kTrialParsingLine,
+                       "BaseTrialNameAtRow parses trial names and expects ONE COMMA in each trial name")) {
+      AddFinding(
+          wxString::Format("row %d holds the trial name {%s}", trials.firstUnnamedRow,
+                           reader->GetCellText(trials.firstUnnamedRow, reader->GetColumnIndex(kTrialNameColumn))));
+    }
   }
 
   void CheckTrialSequence(const wxString& checkName, const wxString& baseTrialName,
                           const std::vector<wxString>& expected) {
-    switch (CompareTrialSequence(trials.SuffixesOf(baseTrialName), expected)) {
+    const std::vector<wxString>& suffixes = trials.SuffixesOf(baseTrialName);
+    const TrialSequenceVerdict verdict = CompareTrialSequence(suffixes, expected);
+    ReportTrialSequence(checkName, verdict);
+    if (verdict == TrialSequenceVerdict::Same) return;
+    if (verdict == TrialSequenceVerdict::TrialMissing) {
+      AddFinding("no rows of the trial {" + baseTrialName + "}");
+      return;
+    }
+    for (const wxString& finding : SequenceFindings(suffixes, expected)) AddFinding(finding);
+  }
+
+  void ReportTrialSequence(const wxString& checkName, TrialSequenceVerdict verdict) {
+    switch (verdict) {
       case TrialSequenceVerdict::Same:
         ReportPass(checkName);
         break;
@@ -152,6 +170,7 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
       const std::vector<wxString>& suffixes = trials.SuffixesOf(UnpairedTrial2Copies()[copy]);
       if (suffixes.empty()) {
         ReportFailure(checkName, kTrialMissingSubject, kLoopCopyMissingLine, kTrialMissingMessage);
+        AddFinding("no rows of the trial {" + UnpairedTrial2Copies()[copy] + "}");
         continue;
       }
       wxString letters;
@@ -163,6 +182,7 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
       if (pattern < 0) {
         ReportFailure(checkName, "Something wrong with the alphabetic list", kLetterListLine,
                       "the alphabetic list should always end up as aaabbcc or aabbbcc or aabbccc");
+        AddFinding("the letters came as {" + letters + "}");
       } else {
         ++patternCounts[pattern];
       }
@@ -172,19 +192,24 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     for (size_t copy = 1; copy < numeralSequences.size(); ++copy) {
       allCopiesAlike = allCopiesAlike && numeralSequences[copy] == numeralSequences[copy - 1];
     }
-    ReportOutcome(!allCopiesAlike, "UNPAIRED_HAPPENS_ANEW_FOR_EACH_TRIAL", "Something wrong with the numeric list",
-                  kUnpairedAnewLine,
-                  "the pairings should come out DIFFERENT in each of the copied trials ... could fail with SLIM "
-                  "RARE chance");
+    if (!ReportOutcome(!allCopiesAlike, "UNPAIRED_HAPPENS_ANEW_FOR_EACH_TRIAL", "Something wrong with the numeric list",
+                       kUnpairedAnewLine,
+                       "the pairings should come out DIFFERENT in each of the copied trials ... could fail with SLIM "
+                       "RARE chance")) {
+      AddFinding("every copy presented the numerals {" + numeralSequences[0] + "}");
+    }
 
     int patternsSeen = 0;
     for (int count : patternCounts) patternsSeen += count > 0 ? 1 : 0;
-    ReportOutcome(patternsSeen >= 2, "NOT_ALWAYS_SAME_REPEATER",
-                  "Unpaired with uneven sized lists should vary which item is filler item .. could fail with SLIM "
-                  "RARE chance",
-                  kNotAlwaysSameRepeaterLine,
-                  "When combining lists of unmatched sizes as UNPAIRED the item from the short list that is repeated "
-                  "should change from trial to trial");
+    if (!ReportOutcome(
+            patternsSeen >= 2, "NOT_ALWAYS_SAME_REPEATER",
+            "Unpaired with uneven sized lists should vary which item is filler item .. could fail with SLIM "
+            "RARE chance",
+            kNotAlwaysSameRepeaterLine,
+            "When combining lists of unmatched sizes as UNPAIRED the item from the short list that is repeated "
+            "should change from trial to trial")) {
+      AddFinding(wxString::Format("%d letter pattern(s) seen across the copies, at least 2 expected", patternsSeen));
+    }
   }
 
   // Five letters unpaired with seven numerals: the rows alternate letter, numeral, starting with a letter.
@@ -192,6 +217,7 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     const std::vector<wxString>& suffixes = trials.SuffixesOf(Trial4Name());
     if (suffixes.empty()) {
       ReportFailure("LOCATE_TRIAL_BASENAME_04", kTrialMissingSubject, kTrialFourBaseNameLine, kTrialMissingMessage);
+      AddFinding("no rows of the trial {" + Trial4Name() + "}");
       return;
     }
     std::vector<wxString> letters;
@@ -204,24 +230,33 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
       }
     }
 
-    ReportOutcome(IsCompleteWithTwoRepeats(WalkLetterLadder(letters)), "TRIAL_4_ALPHABETIC_PORTION",
-                  "letters should only increase with exactly two repeats", kTrialFourLettersLine,
-                  "we should see all five letters in A through E with two of them doubled to make 7 letter "
-                  "presentations");
+    if (!ReportOutcome(IsCompleteWithTwoRepeats(WalkLetterLadder(letters)), "TRIAL_4_ALPHABETIC_PORTION",
+                       "letters should only increase with exactly two repeats", kTrialFourLettersLine,
+                       "we should see all five letters in A through E with two of them doubled to make 7 letter "
+                       "presentations")) {
+      wxString shown;
+      for (const wxString& letter : letters) shown += " {" + letter + "}";
+      AddFinding("the letter rows came as" + shown);
+    }
 
     if (numerals.length() != 14) {
       ReportFailure("TRIAL_4_COUNTING_HOW_MANY_NUMBERS", "there were not exactly 7 number presentations",
                     kTrialFourNumberCountLine, "we should have had exactly 7 number presentations during this trial");
+      AddFinding("the numerals came as {" + numerals + "}");
       return;
     }
-    ReportOutcome(numerals != "1,2,3,4,5,6,7,", "TRIAL_4_NUMERIC_PORTION_MAY_FAIL_ONCE_PER_BLUE_MOON",
-                  "ok to rarely fail ... for UNPAIRED we expect the numbers to be shuffled", kTrialFourNumbersLine,
-                  "for the UNPAIRED setting we expect 1 through 7 to not be in perfect order ... but "
-                  "probabilistically it will sometimes happen");
+    if (!ReportOutcome(numerals != "1,2,3,4,5,6,7,", "TRIAL_4_NUMERIC_PORTION_MAY_FAIL_ONCE_PER_BLUE_MOON",
+                       "ok to rarely fail ... for UNPAIRED we expect the numbers to be shuffled", kTrialFourNumbersLine,
+                       "for the UNPAIRED setting we expect 1 through 7 to not be in perfect order ... but "
+                       "probabilistically it will sometimes happen")) {
+      AddFinding("the numerals came in order: {" + numerals + "}");
+    }
     bool everyNumeral = true;
     for (int k = 1; k <= 7; ++k) everyNumeral = everyNumeral && numerals.Contains(wxString::Format("%d", k));
     const wxString allNumerals = "regardless of shuffled ordering we should see all numerals 1 through 7";
-    ReportOutcome(everyNumeral, "TRIAL_4_NUMERIC_PORTION_B", allNumerals, kTrialFourNumbersBLine, allNumerals);
+    if (!ReportOutcome(everyNumeral, "TRIAL_4_NUMERIC_PORTION_B", allNumerals, kTrialFourNumbersBLine, allNumerals)) {
+      AddFinding("the numerals came as {" + numerals + "}");
+    }
   }
 
   TrialSuffixTable trials;

@@ -37,31 +37,44 @@ class TestCodeBasedResponses_2545 : public TestCaseWithFullColumnStringComp_T<Te
   }
 
  private:
-  // Every row is examined; each rule reports once. Codes and scores are compared case-sensitively.
+  // Every row is examined; each rule reports once, with the first row that broke it as its finding. Codes and
+  // scores are compared case-sensitively.
   void CheckScoresByCode() {
     const std::vector<wxString> codes = ColumnTexts(kPicCodeColumn);
     const std::vector<wxString> scores = ColumnTexts(kErrorCodeColumn);
-    bool code1ScoredRight = true, code2ScoredRight = true, invalidCodeSeen = false;
+    wxString code1Wrong, code2Wrong, invalidCode;
     for (size_t row = 0; row < codes.size(); ++row) {
       if (codes[row] == kCode1) {
-        code1ScoredRight = code1ScoredRight && scores[row] == "NR";
+        if (scores[row] != "NR" && code1Wrong.empty()) code1Wrong = ScoreFinding(row, codes[row], scores[row], "NR");
       } else if (codes[row] == kCode2) {
-        code2ScoredRight = code2ScoredRight && scores[row] == "C";
-      } else {
-        invalidCodeSeen = true;
+        if (scores[row] != "C" && code2Wrong.empty()) code2Wrong = ScoreFinding(row, codes[row], scores[row], "C");
+      } else if (invalidCode.empty()) {
+        invalidCode = wxString::Format("row %d holds the code {%s}; valid are {%s} and {%s}", static_cast<int>(row),
+                                       codes[row], kCode1, kCode2);
       }
     }
-    ReportOutcome(code1ScoredRight, "Events_with_val_1_should_be_NR", "Some row with code value 1 is scored wrong.",
-                  kCodeOneUnansweredLine, "All rows with code value 1 should be scored as NR for this experiment.");
-    ReportOutcome(code2ScoredRight, "Events_with_val_2_should_be_Correct",
-                  "Some row with code value 2 is scored wrong.", kCodeTwoCorrectLine,
-                  "All rows with code value 2 should be scored as C -- CORRECT -- for this experiment.");
-    if (invalidCodeSeen) {
+    ReportWithFinding(code1Wrong, "Events_with_val_1_should_be_NR", "Some row with code value 1 is scored wrong.",
+                      kCodeOneUnansweredLine, "All rows with code value 1 should be scored as NR for this experiment.");
+    ReportWithFinding(code2Wrong, "Events_with_val_2_should_be_Correct", "Some row with code value 2 is scored wrong.",
+                      kCodeTwoCorrectLine,
+                      "All rows with code value 2 should be scored as C -- CORRECT -- for this experiment.");
+    if (!invalidCode.empty()) {
       ReportFailure("All_rows_must_have_valid_code_value",
                     "Some row was present that did not have EITHER of the two valid code values.", kValidCodesLine,
                     "All events in this experiment were given a code value, so every row in the output should "
                     "reflect that.");
+      AddFinding(invalidCode);
     }
+  }
+
+  static wxString ScoreFinding(size_t row, const wxString& code, const wxString& score, const char* wanted) {
+    return wxString::Format("row %d: code {%s} scored {%s}, expected {%s}", static_cast<int>(row), code, score, wanted);
+  }
+
+  // A pass when nothing was found wrong, else the failure with what was found.
+  void ReportWithFinding(const wxString& finding, const wxString& testName, const wxString& subject, int line,
+                         const wxString& message) {
+    if (!ReportOutcome(finding.empty(), testName, subject, line, message)) AddFinding(finding);
   }
 };
 

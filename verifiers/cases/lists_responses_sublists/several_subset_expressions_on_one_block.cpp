@@ -43,6 +43,7 @@ class TestMultipleSubsetExpressionsOnOneBlock
       ReportFailure("Improper_Row_Count", "found either too many or too few data rows", kRowCountLine,
                     "by the design of this experiment, we should always have the same exact number of data rows "
                     "for every run");
+      AddFinding(wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kRowsPerRun));
     }
     ReportOutcome(!HasConsecutiveRepeatOf(ColumnTexts(kBlockNameColumn), "coinflips"),
                   "Never_Two_Consecutive_Coinflips", "extra coinflip row", kNoConsecutiveCoinFlipsLine,
@@ -54,11 +55,14 @@ class TestMultipleSubsetExpressionsOnOneBlock
                   "after randomizing 12 items we normally want to see at least one go left and at least one go "
                   "right" +
                       permissibleRareFailure);
-    ReportOutcome(CodesPropagateFromEventToTrial(), "Random_codes_that_propagate_from_evt_to_trl",
-                  "something is wrong with values for tags in columns coinflips_event and coinflips_trial",
-                  kCodesPropagateLine,
-                  "refer to the function CheckExpectedCodeValueOutcome in TestMultipleSubsetExpressionsOnOneBlock "
-                  "for details about expected behavior here");
+    const wxString propagationProblem = CodePropagationProblem();
+    if (!ReportOutcome(propagationProblem.empty(), "Random_codes_that_propagate_from_evt_to_trl",
+                       "something is wrong with values for tags in columns coinflips_event and coinflips_trial",
+                       kCodesPropagateLine,
+                       "refer to the function CheckExpectedCodeValueOutcome in TestMultipleSubsetExpressionsOnOneBlock "
+                       "for details about expected behavior here")) {
+      AddFinding(propagationProblem);
+    }
 
     CheckExperimentDuration(83, 380, true);
     CheckExperimentDurationOnHost(kBuildFarmHost, 83, 725);
@@ -69,15 +73,15 @@ class TestMultipleSubsetExpressionsOnOneBlock
  private:
   // Every coin flip writes its code into the event's tag; the trial's tag shows the code only from the second
   // time that flip comes up, since the trial takes it over after the event. A run without any coin-flip row
-  // cannot show this and fails.
-  bool CodesPropagateFromEventToTrial() const {
+  // cannot show this and fails. Tells what breaks the rule, for the failure's diagnostics; empty when it holds.
+  wxString CodePropagationProblem() const {
     const int events = reader->GetColumnIndex(kEventNameColumn);
     const int eventTags = reader->GetColumnIndex("coinflips_event");
     const int trialTags = reader->GetColumnIndex("coinflips_trial");
     const int rows = reader->GetRowCount();
     int first = 0;
     while (first < rows && !reader->GetCellText(first, events).StartsWith("coinflips")) ++first;
-    if (first == rows) return false;
+    if (first == rows) return "no coin-flip row";
 
     std::vector<bool> seen(CoinFlips().size(), false);
     for (int visit = 0; visit < kCoinFlipVisits; ++visit) {
@@ -85,15 +89,18 @@ class TestMultipleSubsetExpressionsOnOneBlock
       const wxString event = reader->GetCellText(row, events);
       size_t flip = 0;
       while (flip < CoinFlips().size() && CoinFlips()[flip].event != event) ++flip;
-      if (flip == CoinFlips().size()) return false;
+      if (flip == CoinFlips().size()) return wxString::Format("row %d holds {%s}, not a coin flip", row, event);
       const wxString& code = CoinFlips()[flip].code;
       const wxString expectedTrialTag = seen[flip] ? code : wxString();
-      if (reader->GetCellText(row, eventTags) != code || reader->GetCellText(row, trialTags) != expectedTrialTag) {
-        return false;
+      const wxString eventTag = reader->GetCellText(row, eventTags);
+      const wxString trialTag = reader->GetCellText(row, trialTags);
+      if (eventTag != code || trialTag != expectedTrialTag) {
+        return wxString::Format("row %d {%s}: event tag {%s}, trial tag {%s}; expected {%s} and {%s}", row, event,
+                                eventTag, trialTag, code, expectedTrialTag);
       }
       seen[flip] = true;
     }
-    return true;
+    return wxString();
   }
 };
 

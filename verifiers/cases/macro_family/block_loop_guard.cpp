@@ -1,6 +1,7 @@
 // An endless block loop: the host's loop guard must stop it after the expected events.
 #include "verifiers/framework/columnnames.h"
 #include "verifiers/framework/individualtestcase.h"
+#include "verifiers/framework/sequencefindings.h"
 
 namespace Varnel {
 
@@ -15,10 +16,13 @@ class Test_2012_3_16_tessel_2670_loop_guard_block_level
   void RunChecks(VerificationContext) override {
     static const std::vector<wxString> expectedEvents = {"event 1", "event 2", "event 1",
                                                          "event 2", "event 1", "event 3"};
-    ReportOutcome(ColumnTexts(kEventNameColumn) == expectedEvents, "The_loop_guard_works",
-                  "Something bad happened instead.", kLoopGuardLine,
-                  "Can we even get this fail message? I mean if the loop guard has stopped working then we should've "
-                  "never finished the experiment. I guess we might still be capable of seeing this.");
+    const std::vector<wxString> events = ColumnTexts(kEventNameColumn);
+    if (!ReportOutcome(events == expectedEvents, "The_loop_guard_works", "Something bad happened instead.",
+                       kLoopGuardLine,
+                       "Can we even get this fail message? I mean if the loop guard has stopped working then we "
+                       "should've never finished the experiment. I guess we might still be capable of seeing this.")) {
+      for (const wxString& finding : SequenceFindings(events, expectedEvents)) AddFinding(finding);
+    }
   }
 };
 

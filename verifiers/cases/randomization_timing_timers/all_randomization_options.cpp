@@ -103,6 +103,31 @@ bool Holds(const RandomizationCheck& check, const MUInterfaceMultiExperimentData
   return false;
 }
 
+// The event names of rows first to first + count - 1, for the diagnostics.
+wxString EventsOfRows(const MUInterfaceMultiExperimentDataSource& reader, int eventColumn, int first, int count) {
+  wxString names = wxString::Format("rows %d to %d hold", first, first + count - 1);
+  for (int row = first; row < first + count; ++row) names += " {" + reader.GetCellText(row, eventColumn) + "}";
+  return names;
+}
+
+// What the rows the check looked at held: the reference run and its copies, or the fixed rows.
+std::vector<wxString> Findings(const RandomizationCheck& check, const MUInterfaceMultiExperimentDataSource& reader,
+                               int eventColumn) {
+  if (check.rule == Rule::FixedTexts) {
+    wxString expected = "expected";
+    for (const wxString& text : check.texts) expected += " {" + text + "}";
+    return {EventsOfRows(reader, eventColumn, check.firstRow, static_cast<int>(check.texts.size())), expected};
+  }
+  std::vector<wxString> findings = {
+      wxString::Format("%d of %d copies repeat the reference order",
+                       CountCopiesOfRun(reader, eventColumn, check.firstRow, kRunLength, check.copyRows),
+                       static_cast<int>(check.copyRows.size())),
+      "reference: " + EventsOfRows(reader, eventColumn, check.firstRow, kRunLength)};
+  for (int copyRow : check.copyRows)
+    findings.push_back("copy: " + EventsOfRows(reader, eventColumn, copyRow, kRunLength));
+  return findings;
+}
+
 }  // namespace
 
 class TestAllBTERandomizationOptionsAllowedInV4
@@ -113,7 +138,10 @@ class TestAllBTERandomizationOptionsAllowedInV4
   void RunChecks(VerificationContext) override {
     eventColumn = reader->GetColumnIndex(kEventNameColumn);
     for (const RandomizationCheck& check : Checks()) {
-      ReportOutcome(Holds(check, *reader, eventColumn), check.name, check.subject, check.line, check.message);
+      if (ReportOutcome(Holds(check, *reader, eventColumn), check.name, check.subject, check.line, check.message)) {
+        continue;
+      }
+      for (const wxString& finding : Findings(check, *reader, eventColumn)) AddFinding(finding);
     }
 
     CheckExperimentDuration(780, 2500, true);

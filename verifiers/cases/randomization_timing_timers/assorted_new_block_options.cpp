@@ -108,6 +108,13 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
  private:
   wxString EventAt(int row) const { return reader->GetCellText(row, eventColumn); }
 
+  // The pictures a check looked at, for the diagnostics of a failed check.
+  static wxString Shown(const wxString& where, const std::vector<wxString>& events) {
+    wxString shown = where + " hold";
+    for (const wxString& event : events) shown += " {" + event + "}";
+    return shown;
+  }
+
   // The events at rows first, first + 2, ... (count of them): the pictures, between the other events of a trial.
   std::vector<wxString> EveryOtherEvent(int first, int count) const {
     std::vector<wxString> events;
@@ -119,7 +126,8 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
   void CheckBlockOneIsJumbled() {
     int vehiclesInARow = 0;
     bool fourVehiclesTogether = false;
-    for (const wxString& event : EveryOtherEvent(1, 8)) {
+    const std::vector<wxString> pictures = EveryOtherEvent(1, 8);
+    for (const wxString& event : pictures) {
       if (IsVehicle(event)) {
         if (++vehiclesInARow == 4) fourVehiclesTogether = true;
         continue;
@@ -128,28 +136,38 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
       if (!IsAnimal(event)) {
         ReportFailure("TEST_MISBEHAVING", "this loop should ALWAYS find vehicle or animal each time", kMisbehavingLine,
                       "as we loop over the events in the first block, each event MUST MATCH ONE OF: vehicle or animal");
+        AddFinding("the picture {" + event + "} is neither vehicle nor animal");
       }
     }
-    ReportOutcome(!fourVehiclesTogether, "Block_One_Is_V4_Jumbled",
-                  "first block may not have been jumble-randomized -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW "
-                  "THIS TO HAPPEN RARELY",
-                  kBlockOneJumbledLine,
-                  "unexpectedly found that all the vehicle-events were together instead of jumbled with the "
-                  "animals. -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY");
+    if (!ReportOutcome(!fourVehiclesTogether, "Block_One_Is_V4_Jumbled",
+                       "first block may not have been jumble-randomized -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW "
+                       "THIS TO HAPPEN RARELY",
+                       kBlockOneJumbledLine,
+                       "unexpectedly found that all the vehicle-events were together instead of jumbled with the "
+                       "animals. -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY")) {
+      AddFinding(Shown("rows 1, 3, ... 15", pictures));
+    }
   }
 
   void CheckFourAndFour(const wxString& checkName, int startRow) {
-    ReportOutcome(IsFourAndFour(EveryOtherEvent(startRow, 8)), checkName,
-                  "block does not display the expected v5 randomization", kFourAndFourLine,
-                  "we thought that only the CHOICE OF STIMLIST was random. either start with vehicles or start with "
-                  "animals, but then do 4 of one followed by 4 of the other");
+    const std::vector<wxString> pictures = EveryOtherEvent(startRow, 8);
+    if (!ReportOutcome(
+            IsFourAndFour(pictures), checkName, "block does not display the expected v5 randomization",
+            kFourAndFourLine,
+            "we thought that only the CHOICE OF STIMLIST was random. either start with vehicles or start with "
+            "animals, but then do 4 of one followed by 4 of the other")) {
+      AddFinding(Shown(wxString::Format("rows %d, %d, ... %d", startRow, startRow + 2, startRow + 14), pictures));
+    }
   }
 
   // The block loops twice: its second pass (16 rows further down) shows the same pictures in the same order.
   void CheckBlockThreeRepeatsVerbatim() {
-    ReportOutcome(RowsRepeatAtOffset(*reader, eventColumn, 33, 8, 2, 16), "Block_Three_Repeats_Twice_Verbatim",
-                  "the third block was supposed to loop twice verbatim", kBlockThreeRepeatsLine,
-                  "the third block should show the EXACT SAME SEQUENCE of events twice in a row, verbatim");
+    if (!ReportOutcome(RowsRepeatAtOffset(*reader, eventColumn, 33, 8, 2, 16), "Block_Three_Repeats_Twice_Verbatim",
+                       "the third block was supposed to loop twice verbatim", kBlockThreeRepeatsLine,
+                       "the third block should show the EXACT SAME SEQUENCE of events twice in a row, verbatim")) {
+      AddFinding(Shown("rows 33, 35, ... 47", EveryOtherEvent(33, 8)));
+      AddFinding(Shown("rows 49, 51, ... 63", EveryOtherEvent(49, 8)));
+    }
   }
 
   // Four of the first kind, a pause (row 73), four of the other, a pause (row 82), two more of the first kind.
@@ -162,17 +180,21 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
                                              {76, false}, {78, false}, {80, false}, {83, true}, {85, true}};
     const Kind first = IsAnimal(EventAt(65)) ? Kind::Animal : Kind::Vehicle;
     const Kind other = first == Kind::Animal ? Kind::Vehicle : Kind::Animal;
-    bool asIntended = true;
+    int strayRow = -1;
     for (const PictureRow& picture : pictureRows) {
       if (!IsOfKind(EventAt(picture.row), picture.ofFirstKind ? first : other)) {
-        asIntended = false;
+        strayRow = picture.row;
         break;
       }
     }
-    ReportOutcome(asIntended, "Block_Four_Runs_As_Intended",
-                  "the fourth block is supposed to use two extra-actions and one looping option", kBlockFourLine,
-                  "for the fourth block, we expect four of vehicle-or-animal, break, four of the other, break, then "
-                  "two more of the FIRST thing");
+    if (!ReportOutcome(
+            strayRow < 0, "Block_Four_Runs_As_Intended",
+            "the fourth block is supposed to use two extra-actions and one looping option", kBlockFourLine,
+            "for the fourth block, we expect four of vehicle-or-animal, break, four of the other, break, then "
+            "two more of the FIRST thing")) {
+      AddFinding(wxString::Format("row %d holds {%s}, not of the kind expected there (row 65 holds {%s})", strayRow,
+                                  EventAt(strayRow), EventAt(65)));
+    }
   }
 
   int eventColumn = -1;

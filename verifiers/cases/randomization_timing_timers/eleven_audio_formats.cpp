@@ -14,10 +14,12 @@ class TestElevenAudioFormats : public IndividualTestCase_T<TestElevenAudioFormat
   void RunChecks(VerificationContext) override {
     // The host writes one row per played event, so the row count alone tells whether every format played.
     static const int kPlayedEvents = 2 * 11;
-    ReportOutcome(reader->GetRowCount() == kPlayedEvents, "Simple_playback_11_formats",
-                  "Incorrect number of events played back.", kPlaybackLine,
-                  "There should be two events per each of 11 audio formats,                    for a total of 22 "
-                  "events.");
+    if (!ReportOutcome(reader->GetRowCount() == kPlayedEvents, "Simple_playback_11_formats",
+                       "Incorrect number of events played back.", kPlaybackLine,
+                       "There should be two events per each of 11 audio formats,                    for a total of 22 "
+                       "events.")) {
+      AddFinding(wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kPlayedEvents));
+    }
 
     CheckExperimentDuration(22300, 27000, true);
     CheckExperimentDurationOnHost(kHostNameA, 22300, 26000);

@@ -48,12 +48,19 @@ class TestTrialVariableTimeLimitOnFeedback_2405
     ReportOutcome(found, "Event_named_correct_is_expected", "The event 'correct' should have happened. Where is it?",
                   kCorrectShownLine,
                   "We expected the event with name 'correct' to have been displayed during the experiment.");
-    ReportOutcome(!unwanted, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
-                  kIncorrectUnwantedLine,
-                  "As long as there was no human interaction we expect to NOT find this event. This runs "
-                  "unattended, so how could there be interaction...?");
-    ReportOutcome(longEnough, "Variable_time_should_be_greater_than_6000", "Looks like bug 2405 is back.",
-                  kFeedbackLongEnoughLine, "The event named 'correct' should have been on screen for 6000 ms or more.");
+    if (!ReportOutcome(!unwanted, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
+                       kIncorrectUnwantedLine,
+                       "As long as there was no human interaction we expect to NOT find this event. This runs "
+                       "unattended, so how could there be interaction...?")) {
+      AddFinding(wxString::Format("row %d holds the event {incorrect}", unwantedRow));
+    }
+    if (!ReportOutcome(longEnough, "Variable_time_should_be_greater_than_6000", "Looks like bug 2405 is back.",
+                       kFeedbackLongEnoughLine,
+                       "The event named 'correct' should have been on screen for 6000 ms or more.")) {
+      AddFinding(shownFor.empty() ? wxString("no row holds the event {correct}")
+                                  : "the event {correct} was on screen for " + shownFor + "; at least " +
+                                        wxString::Format("%ld ms expected", kShortestFeedbackMs));
+    }
 
     CheckExperimentDuration(10000, 12250, true);
     CheckExpansionDuration(8, 170, true);
@@ -68,26 +75,35 @@ class TestTrialVariableTimeLimitOnFeedback_2405
     found = false;
     unwanted = false;
     longEnough = false;
+    unwantedRow = -1;
+    shownFor.clear();
     const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
     const int timeColumn = reader->GetColumnIndex(kCumulativeTimeColumn);
     for (int row = 0; row < reader->GetRowCount(); ++row) {
       const wxString event = reader->GetCellText(row, eventColumn);
-      if (event == "incorrect") unwanted = true;
+      if (event == "incorrect" && !unwanted) {
+        unwanted = true;
+        unwantedRow = row;
+      }
       if (event != "correct") continue;
       found = true;
       long shownAt = 0;
       long before = 0;
-      if (row >= 1 && ReadWholeNumberCell(*reader, row, timeColumn, &shownAt) &&
-          ReadWholeNumberCell(*reader, row - 1, timeColumn, &before) &&
-          Difference(shownAt, before) >= kShortestFeedbackMs) {
-        longEnough = true;
-      }
+      const bool measured = row >= 1 && ReadWholeNumberCell(*reader, row, timeColumn, &shownAt) &&
+                            ReadWholeNumberCell(*reader, row - 1, timeColumn, &before);
+      shownFor += wxString(shownFor.empty() ? "" : ", ") +
+                  (measured ? wxString::Format("%ld ms (row %d)", Difference(shownAt, before), row)
+                            : wxString::Format("an unmeasurable time (row %d)", row));
+      if (measured && Difference(shownAt, before) >= kShortestFeedbackMs) longEnough = true;
     }
   }
 
   bool found = false;
   bool unwanted = false;
   bool longEnough = false;
+  // What the scan saw, for the diagnostics of a failed check.
+  int unwantedRow = -1;
+  wxString shownFor;
 };
 
 }  // namespace Varnel

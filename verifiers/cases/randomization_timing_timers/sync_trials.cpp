@@ -107,6 +107,8 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
         ReportFailure("NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number",
                       kNonNumericTimeLine,
                       "we called the wx function ToLong on a string, and it failed to produce a number");
+        AddFinding(
+            wxString::Format("row %d holds the cumulative time {%s}", row, reader->GetCellText(row, timeColumn)));
       }
       records.push_back({reader->GetCellText(row, eventColumn).Left(3), time});
     }
@@ -132,6 +134,8 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
                     events[i].contentCheckLine,
                     "This test is for checking sync trial timing, but we also look at basic event sequence, which "
                     "seems to have gone wrong just now");
+      AddFinding(wxString::Format("%d rows begin with {%s}", counts[i], events[i].prefix) +
+                 "; allowed: " + AllowedCounts(allowed));
     }
     if (allPassed) ReportPass("BASIC_CONTENT_CHECKING");
   }
@@ -142,24 +146,28 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
     if (PrefixAt(0) != kTimeStampPrefix) {
       ReportFailure("BAD_FIRST_EVENT_NAME", "the first event should always have the name timestamp",
                     kFirstEventNameLine, "whatever is the event name on the first data row seems wrong");
+      AddFinding("row 0 begins with {" + PrefixAt(0) + "}, expected {" + kTimeStampPrefix + "}");
       return;
     }
     const int secondEvent = FindSyncEvent(PrefixAt(1));
     if (secondEvent < 0) {
       ReportFailure("BAD_SECOND_EVENT_NAME", "the second event should always match one of 8 expected names",
                     kSecondEventNameLine, "whatever is the event name on the second data row seems wrong");
+      AddFinding("row 1 begins with {" + PrefixAt(1) + "}, which no sync event begins with");
       return;
     }
     long priorTimeStamp = records[0].timeMs;
     long interval = SyncEvents()[secondEvent].intervalMs;
     bool lastWasEvent = true;
     bool alternationBroken = false;
+    int brokenAt = -1;
     for (size_t i = 2; i < records.size() && !alternationBroken; ++i) {
       const SyncRecord& record = records[i];
       if (record.prefix == kIgnoredPrefix) continue;
       if (record.prefix == kTimeStampPrefix) {
         if (!lastWasEvent) {
           alternationBroken = true;
+          brokenAt = static_cast<int>(i);
           continue;
         }
         CheckTimeStamp(priorTimeStamp, interval, record.timeMs);
@@ -167,11 +175,14 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
         lastWasEvent = false;
       } else if (lastWasEvent) {
         alternationBroken = true;
+        brokenAt = static_cast<int>(i);
       } else {
         const int event = FindSyncEvent(record.prefix);
         if (event < 0) {
           ReportFailure("BAD_MIDRUN_EVENT_NAME", "the events should always match *** or tim or one of 8 expected names",
                         kMidRunEventNameLine, "whatever is the event name on some data row seems wrong");
+          AddFinding(wxString::Format("row %d begins with {%s}, which no sync event begins with", static_cast<int>(i),
+                                      record.prefix));
           return;
         }
         interval = SyncEvents()[event].intervalMs;
@@ -182,6 +193,7 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
       ReportFailure("ALWAYS_ONE_AND_ONE_TIMESTAMP_PER_EVENT",
                     "we need to alternate between finding 1 timestamp 1 event", kOneTimeStampPerEventLine,
                     "either 2 timestamps happened for 1 event, or 2 events for 1 timestamp");
+      AddFinding(wxString::Format("row %d {%s} follows a row of the same kind", brokenAt, PrefixAt(brokenAt)));
     }
   }
 
@@ -197,6 +209,16 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
         "diff %ld",
         prior, current, interval, best);
     ReportFailure(testName, text, kTimeStampIntervalLine, text);
+    AddFinding(
+        wxString::Format("%ld ms from time stamp to time stamp, expected 1 to 20 times %ld ms; off by %ld at best, "
+                         "at most %ld allowed",
+                         Difference(current, prior), interval, best, TimeStampToleranceMs()));
+  }
+
+  static wxString AllowedCounts(const std::vector<int>& allowed) {
+    wxString list;
+    for (int count : allowed) list += wxString::Format(list.empty() ? "%d" : ", %d", count);
+    return list;
   }
 
   std::vector<SyncRecord> records;

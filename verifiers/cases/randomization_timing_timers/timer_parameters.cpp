@@ -88,12 +88,27 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
   void CheckSavedColumns() {
     const bool asSaved = reader->GetColumnIndex("timer_4") >= 0 && reader->GetColumnIndex("flag_a") >= 0 &&
                          reader->GetColumnIndex("timer_not_saved") == -1 && reader->GetColumnIndex("flag_b") == -1;
-    ReportOutcome(asSaved, "Option_to_NOT_save_is_working",
-                  "Datafile columns are NOT as expected. can fail when you set ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING.",
-                  kNotSavedLine,
-                  "we wanted to FIND some columns and NOT find others. note that ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING "
-                  "causes all params to get a column despite experiment settings. you may get a spurious failure due "
-                  "to that environment var");
+    if (!ReportOutcome(
+            asSaved, "Option_to_NOT_save_is_working",
+            "Datafile columns are NOT as expected. can fail when you set ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING.",
+            kNotSavedLine,
+            "we wanted to FIND some columns and NOT find others. note that ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING "
+            "causes all params to get a column despite experiment settings. you may get a spurious failure due "
+            "to that environment var")) {
+      AddFinding(
+          wxString::Format("column indices: timer_4 %d, flag_a %d (both wanted), timer_not_saved %d, flag_b %d "
+                           "(both unwanted: -1 expected)",
+                           reader->GetColumnIndex("timer_4"), reader->GetColumnIndex("flag_a"),
+                           reader->GetColumnIndex("timer_not_saved"), reader->GetColumnIndex("flag_b")));
+    }
+  }
+
+  // A timer column's cells, row by row, for the diagnostics of a failed timer check.
+  wxString TimerValues(const char* columnName) const {
+    const int column = reader->GetColumnIndex(columnName);
+    wxString values = wxString(columnName) + " by row:";
+    for (int row = 0; row < reader->GetRowCount(); ++row) values += " {" + reader->GetCellText(row, column) + "}";
+    return values;
   }
 
   // Every timer value is read here: a cell that is no whole number is reported each time it is read, and reads
@@ -104,6 +119,7 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     ReportFailure(wxString::Format("NON_NUMERIC_VALUE_%d_%d", row, column),
                   "Data cell string should always be convertible to a number here", kNonNumericValueLine,
                   "we called the wx function ToLong on a string, and it failed to produce a number");
+    AddFinding(wxString::Format("row %d, column %d holds {%s}", row, column, reader->GetCellText(row, column)));
     return -1;
   }
 
@@ -157,8 +173,10 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     findings.Expect(PauseHolds(column, 14, 17, 500), "second pause action malfunctioned. ");
     findings.Expect(PauseHolds(column, 20, 25, kNoGap), "third pause action malfunctioned. ");
     findings.Expect(Within(NumberAt(25, column), 2500, 2700), "at row 25 timer_1 needs to be approx 2500 ms. ");
-    ReportOutcome(findings.ok, "Timer_1_behaved_properly", "Timer 1 is malfunctioning.", kTimerOneLine,
-                  findings.message);
+    if (!ReportOutcome(findings.ok, "Timer_1_behaved_properly", "Timer 1 is malfunctioning.", kTimerOneLine,
+                       findings.message)) {
+      AddFinding(TimerValues("timer_1"));
+    }
   }
 
   // The two zero runs are told apart as first and second, like the pause tests of timer 1.
@@ -169,8 +187,10 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     findings.Expect(ZeroRunHolds(column, 14, 18, 500), "second starting zero state malfunctioned. ");
     findings.Expect(Within(NumberAt(13, column), 2000, 2200), "at row 13 timer_2 needs to be approx 2000 ms. ");
     findings.Expect(Within(NumberAt(25, column), 2000, 2200), "at row 25 timer_2 needs to be approx 2000 ms. ");
-    ReportOutcome(findings.ok, "Timer_2_behaved_properly", "Timer 2 is malfunctioning.", kTimerTwoLine,
-                  findings.message);
+    if (!ReportOutcome(findings.ok, "Timer_2_behaved_properly", "Timer 2 is malfunctioning.", kTimerTwoLine,
+                       findings.message)) {
+      AddFinding(TimerValues("timer_2"));
+    }
   }
 };
 

@@ -2,6 +2,7 @@
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/individualtestcase.h"
 #include "verifiers/framework/triallevelchecks.h"
+#include <algorithm>
 
 namespace Varnel {
 
@@ -24,7 +25,8 @@ class Test_2011_11_1_tessel_2552_Randomization
   // which are compared in double precision. The pass carries the percentage, truncated towards zero.
   void CheckCoinFlips() {
     static const wxString testName = "Experiment_is_a_bunch_of_coinflips_as_expected";
-    const float blue = ProportionOfCellsEqualTo(ColumnTexts("Font Color\n(Trial Variable)"), "Blue");
+    const std::vector<wxString> colours = ColumnTexts("Font Color\n(Trial Variable)");
+    const float blue = ProportionOfCellsEqualTo(colours, "Blue");
     const double proportion = blue;
     if (0.43 < proportion && proportion < 0.57) {
       ReportPass(wxString::Format("%s_and_percent_was_%d", testName, static_cast<int>(blue * 100.0f)));
@@ -33,6 +35,9 @@ class Test_2011_11_1_tessel_2552_Randomization
     ReportFailure(testName, "The trial variable Font Color occurs too often or not often enough", kCoinFlipLine,
                   wxString::Format("We expected very close to a proportion of 0.50 blue to red. Instead, we got %f.",
                                    proportion));
+    AddFinding(wxString::Format("%d of %d rows hold {Blue}; more than 43%% and fewer than 57%% expected",
+                                static_cast<int>(std::count(colours.begin(), colours.end(), "Blue")),
+                                static_cast<int>(colours.size())));
   }
 };
 

@@ -1,6 +1,7 @@
 // Three trials take their text colour at random from three levels without replacement: all three must show.
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/individualtestcase.h"
+#include "verifiers/framework/sequencefindings.h"
 #include "verifiers/framework/triallevelchecks.h"
 
 namespace Varnel {
@@ -14,10 +15,12 @@ class Test_2012_4_25_random_color_trial_level_test
 
   void RunChecks(VerificationContext) override {
     static const std::vector<wxString> colours = {"Red", "Yellow", "Green"};
-    ReportOutcome(EveryLevelOccurs(ColumnTexts("Text color\n(Trial Variable)"), colours),
-                  "Test_didnt_randomly_break_and_all_trials_were_presented", "Something bad happened instead.",
-                  kAllTrialsPresentedLine,
-                  "We expected to see three events with three different values of the trial variable.");
+    const std::vector<wxString> cells = ColumnTexts("Text color\n(Trial Variable)");
+    if (!ReportOutcome(EveryLevelOccurs(cells, colours), "Test_didnt_randomly_break_and_all_trials_were_presented",
+                       "Something bad happened instead.", kAllTrialsPresentedLine,
+                       "We expected to see three events with three different values of the trial variable.")) {
+      AddFinding("levels counted: " + LevelCounts(cells, colours) + "; rows:" + CellsShown(cells));
+    }
 
     CheckExperimentDuration(1500, 1600, true);
     CheckExpansionDuration(0, 5000, true);

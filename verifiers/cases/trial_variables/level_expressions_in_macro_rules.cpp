@@ -72,6 +72,8 @@ class TestTrialVariableLevelsExpressions
                       "bad behavior of trial variable expressions prior to any selections", kBeforeAnyLevelLine,
                       "before anything in the experiment has APPLIED any variable value the expression should "
                       "determine we are at the first level");
+        AddFinding(wxString::Format("row %d holds {%s}, expected {%s}", row, reader->GetCellText(row, eventColumn),
+                                    kPositionOne));
         return;
       }
     }
@@ -81,10 +83,13 @@ class TestTrialVariableLevelsExpressions
   void CheckLevelFollowing(int eventColumn, const LevelFollowingCheck& check) {
     static const std::vector<LevelAndEvent> levelEvents = {{"one", kPositionOne}, {"two", kPositionTwo}};
     const int levelColumn = reader->GetColumnIndex(check.variableColumn);
-    ReportOutcome(LevelsAreFollowedByTheirEvents(*reader, levelColumn, eventColumn, check.levelRows, levelEvents),
-                  check.testName, check.subject, check.line,
-                  "trial variable expressions in rules do not seem to evaluate according to where the position "
-                  "level actually went");
+    const wxString problem =
+        FirstLevelNotFollowedByItsEvent(*reader, levelColumn, eventColumn, check.levelRows, levelEvents);
+    if (!ReportOutcome(problem.empty(), check.testName, check.subject, check.line,
+                       "trial variable expressions in rules do not seem to evaluate according to where the position "
+                       "level actually went")) {
+      AddFinding(problem);
+    }
   }
 };
 

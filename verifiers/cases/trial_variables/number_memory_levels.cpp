@@ -1,6 +1,7 @@
 // Number-memory test: ten trials draw the ten location levels at random, each visible location exactly once.
 #include "verifiers/framework/expectedtexts.h"
 #include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/sequencefindings.h"
 #include "verifiers/framework/triallevelchecks.h"
 #include "verifiers/framework/wholecolumncomparison.h"
 
@@ -45,15 +46,19 @@ class TestTrialVariableLevelsCase_1618 : public TestCaseWithFullColumnStringComp
 
  private:
   void CheckEachVisibleLocationOnce(const std::vector<wxString>& locations) {
-    ReportOutcome(EachLevelOccursExactly(locations, VisibleLocationLevels(), 1), "Trial_levels_in_column_6",
-                  "We didn't find exactly one occurrence of each of the five levels.", kLevelsLine,
-                  "There should have been a left-left, a left, a middle, a right, and a right-right.                   "
-                  "Exactly one of each.");
+    if (!ReportOutcome(EachLevelOccursExactly(locations, VisibleLocationLevels(), 1), "Trial_levels_in_column_6",
+                       "We didn't find exactly one occurrence of each of the five levels.", kLevelsLine,
+                       "There should have been a left-left, a left, a middle, a right, and a right-right.              "
+                       "     Exactly one of each.")) {
+      AddFinding("levels counted: " + LevelCounts(locations, VisibleLocationLevels()));
+    }
   }
 
   void CheckLocationsShuffled(const std::vector<wxString>& locations) {
-    ReportOutcome(DiffersFromSortedOrder(locations, SortedLocationLevels()), "Trial_levels_in_column_6_randomized",
-                  kSortedInsteadOfShuffledSubject, kLevelsRandomizedLine, kSortedInsteadOfShuffledMessage);
+    if (!ReportOutcome(DiffersFromSortedOrder(locations, SortedLocationLevels()), "Trial_levels_in_column_6_randomized",
+                       kSortedInsteadOfShuffledSubject, kLevelsRandomizedLine, kSortedInsteadOfShuffledMessage)) {
+      AddFinding("the locations came in sorted order:" + CellsShown(locations));
+    }
   }
 };
 

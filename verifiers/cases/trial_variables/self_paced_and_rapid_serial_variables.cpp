@@ -5,6 +5,7 @@
 #include "verifiers/framework/expectedtexts.h"
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/individualtestcase.h"
+#include "verifiers/framework/sequencefindings.h"
 #include "verifiers/framework/triallevelchecks.h"
 
 namespace Varnel {
@@ -57,10 +58,17 @@ class Test_10_11_13_all_tvars_spr_rsvp : public IndividualTestCase_T<Test_10_11_
   static constexpr int kCombinationsShuffledLine = 172;
 
   void RunChecks(VerificationContext) override {
-    ReportOutcome(SegmentsInOrder() && EveryLevelUsedFourTimes(),
-                  "Having_an_SPR_and an_RSVP_event_present_every_segment_and_use_every_trial_level",
-                  "Something bad happened instead.", kSegmentsAndLevelsLine,
-                  "We expected to see every segment six times in a specific order and every trial level four times.");
+    if (!ReportOutcome(SegmentsInOrder() && EveryLevelUsedFourTimes(),
+                       "Having_an_SPR_and an_RSVP_event_present_every_segment_and_use_every_trial_level",
+                       "Something bad happened instead.", kSegmentsAndLevelsLine,
+                       "We expected to see every segment six times in a specific order and every trial level four "
+                       "times.")) {
+      AddFinding(SegmentsInOrder() ? "the segments are in order" : "the segments are not in the expected order");
+      for (const VariableLevels& variable : LevelsOfEachVariable()) {
+        AddFinding(variable.column +
+                   " levels counted (4 each expected): " + LevelCounts(ColumnTexts(variable.column), variable.levels));
+      }
+    }
     CheckCombinationsShuffled();
 
     CheckExperimentDuration(12000, 12600, true);
@@ -90,9 +98,11 @@ class Test_10_11_13_all_tvars_spr_rsvp : public IndividualTestCase_T<Test_10_11_
   void CheckCombinationsShuffled() {
     const std::vector<int> columns = {reader->GetColumnIndex(kPositionColumn), reader->GetColumnIndex(kColourColumn),
                                       reader->GetColumnIndex(kTimeLimitColumn)};
-    ReportOutcome(DiffersFromSortedOrder(JoinColumnsPerRow(*reader, columns, "|"), SortedCombinations()),
-                  "SPR_and_RSVP_detect_that_randomization_happened_OK_to_FAIL_RARELY", kSortedInsteadOfShuffledSubject,
-                  kCombinationsShuffledLine, kSortedInsteadOfShuffledMessage);
+    if (!ReportOutcome(DiffersFromSortedOrder(JoinColumnsPerRow(*reader, columns, "|"), SortedCombinations()),
+                       "SPR_and_RSVP_detect_that_randomization_happened_OK_to_FAIL_RARELY",
+                       kSortedInsteadOfShuffledSubject, kCombinationsShuffledLine, kSortedInsteadOfShuffledMessage)) {
+      AddFinding("the position, colour and time-limit combinations came in sorted order");
+    }
   }
 };
 

@@ -1,0 +1,53 @@
+#include "reporting/findingsrecordingprinter.h"
+#include "reporting/reportfiles.h"
+#include <cstdio>
+#include <exception>
+
+namespace Varnel {
+
+FindingsRecordingPrinter::FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter)
+    : report(std::move(reportPrinter)) {
+  findings.BeginSuite(kDefaultInitialSuiteName);
+}
+
+FindingsRecordingPrinter::~FindingsRecordingPrinter() {
+  // Runs inside the host: whatever happens, nothing may escape, and the report goes out first.
+  wxString path;
+  try {
+    path = DiagnosticsFilePath();
+  } catch (...) {
+  }
+  report.reset();
+  try {
+    if (!path.empty()) WriteLinesAtomically(path, findings.Lines());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "FakeJUnitPrinter could not write its diagnostics: %s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "FakeJUnitPrinter could not write its diagnostics\n");
+  }
+}
+
+wxString FindingsRecordingPrinter::DiagnosticsFilePath() const {
+  wxString path = report->ReportFilePath();
+  if (path.EndsWith(".xml")) path.RemoveLast(4);
+  return path + ".diagnostics.txt";
+}
+
+void FindingsRecordingPrinter::BeginSuite(const wxString& suiteName) {
+  report->BeginSuite(suiteName);
+  findings.BeginSuite(suiteName);
+}
+
+void FindingsRecordingPrinter::ReportPass(const wxString& testName) { report->ReportPass(testName); }
+
+void FindingsRecordingPrinter::ReportFailure(const wxString& testName, const wxString& subject,
+                                             const wxString& location, const wxString& message) {
+  report->ReportFailure(testName, subject, location, message);
+  findings.RecordFailure(testName);
+}
+
+void FindingsRecordingPrinter::AddFinding(const wxString& text) { findings.AddFinding(text); }
+
+void FindingsRecordingPrinter::BeginDataFile(const wxString& path) { findings.BeginDataFile(path); }
+
+}  // namespace Varnel

@@ -1,0 +1,33 @@
+#pragma once
+#include "reporting/concretefakejunitprinter.h"
+#include "reporting/findingssink.h"
+#include <memory>
+
+namespace Varnel {
+
+// The printer the plug-in hands out: every outcome goes unchanged to the report printer, while the failures
+// and what was found behind them go to a findings sink. When it is destroyed the report is written first and
+// then, beside it, the diagnostics file of the same run name and process ("<report name>.diagnostics.txt"),
+// so that the diagnostics can never cost a report.
+class FindingsRecordingPrinter : public FakeJUnitPrinter {
+ public:
+  explicit FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter);
+  ~FindingsRecordingPrinter() override;
+  FindingsRecordingPrinter(const FindingsRecordingPrinter&) = delete;
+  FindingsRecordingPrinter& operator=(const FindingsRecordingPrinter&) = delete;
+
+  void BeginSuite(const wxString& suiteName) override;
+  void ReportPass(const wxString& testName) override;
+  void ReportFailure(const wxString& testName, const wxString& subject, const wxString& location,
+                     const wxString& message) override;
+  void AddFinding(const wxString& text) override;
+  void BeginDataFile(const wxString& path) override;
+
+  wxString DiagnosticsFilePath() const;
+
+ private:
+  std::unique_ptr<ConcreteFakeJUnitPrinter> report;
+  FindingsSink findings;
+};
+
+}  // namespace Varnel

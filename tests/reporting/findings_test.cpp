@@ -1,0 +1,113 @@
+// The diagnostics beside the report: they leave the report's bytes alone, say what was found for every failure,
+// and stay bounded whatever the data file held.
+#include "reporting/findingsrecordingprinter.h"
+#include "tests/support/files.h"
+#include "tests/support/scratchdir.h"
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using Varnel::ConcreteFakeJUnitPrinter;
+using Varnel::FakeJUnitPrinter;
+using Varnel::FindingsRecordingPrinter;
+using Varnel::FindingsSink;
+
+const std::string kDir = "./scons-out/opt/tests/auto_experiment_tests/";
+const std::string kPid = std::to_string(getpid());
+
+std::unique_ptr<ConcreteFakeJUnitPrinter> NewReportPrinter(const char* runName) {
+  return std::make_unique<ConcreteFakeJUnitPrinter>(runName, "auto_experiment_tests", true);
+}
+
+// The same outcomes for every printer, with findings and data files that only the diagnostics may show.
+void Feed(FakeJUnitPrinter& printer) {
+  printer.BeginDataFile("/data/x.vn4 one.txt");
+  printer.BeginSuite("x.vn4");
+  printer.ReportPass("VerifyDatafile_was_called_for_x.vn4");
+  printer.ReportFailure("Correct_quantity_of_data_cells", "Too many data cells. More than expected.", "loc:89",
+                        "No extra info.");
+  printer.AddFinding("found 12 data rows, expected 10");
+  printer.ReportFailure("Quiet_check", "s", "loc:1", "m");
+  printer.BeginDataFile(wxString());
+  printer.ReportFailure("TestingPluginDH_AssertionFailure_00001", "s", "loc:2", "host text");
+}
+
+std::string Diagnostics(const char* runName) {
+  return testsupport::ReadFile(kDir + runName + "_" + kPid + ".diagnostics.txt");
+}
+
+TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound) {
+  testsupport::ScratchDir scratch;
+  {
+    auto plain = NewReportPrinter("Plain");
+    Feed(*plain);
+  }
+  {
+    FindingsRecordingPrinter recording(NewReportPrinter("Recording"));
+    Feed(recording);
+  }
+  EXPECT_EQ(testsupport::ReadFile(kDir + "Recording_" + kPid + ".xml"),
+            testsupport::ReadFile(kDir + "Plain_" + kPid + ".xml"));
+  EXPECT_EQ(Diagnostics("Recording"),
+            "suite: DefaultInitialTestSuite_ConcreteFakeJUnitPrinter\n"
+            "  data file: (none)\n"
+            "suite: x.vn4\n"
+            "  data file: /data/x.vn4 one.txt\n"
+            "  failure: Correct_quantity_of_data_cells\n"
+            "    data file: /data/x.vn4 one.txt\n"
+            "    found: found 12 data rows, expected 10\n"
+            "  failure: Quiet_check\n"
+            "    data file: /data/x.vn4 one.txt\n"
+            "    found: this check has nothing to show beyond its message\n"
+            "  failure: TestingPluginDH_AssertionFailure_00001\n"
+            "    data file: (none)\n"
+            "    found: this check has nothing to show beyond its message\n");
+  EXPECT_FALSE(testsupport::FileExists(kDir + "Plain_" + kPid + ".diagnostics.txt")) << "only the recording one";
+}
+
+// Diagnostics that cannot be written (a directory stands in their place) cost neither the report nor the host.
+TEST(Findings, UnwritableDiagnosticsLeaveTheReportWritten) {
+  testsupport::ScratchDir scratch;
+  auto* recording = new FindingsRecordingPrinter(NewReportPrinter("Blocked"));
+  std::filesystem::create_directory(kDir + "Blocked_" + kPid + ".diagnostics.txt");
+  Feed(*recording);
+  delete recording;
+  EXPECT_NE(testsupport::ReadFile(kDir + "Blocked_" + kPid + ".xml").find("Quiet_check"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(kDir + "Blocked_" + kPid + ".diagnostics.txt"));
+}
+
+struct BoundCase {
+  std::string input;
+  std::string shown;
+};
+
+TEST(Findings, TextsAreOneBoundedLineWithControlCharactersShown) {
+  const std::string row(1 << 20, 'r');
+  const BoundCase cases[] = {
+      {"plain", "plain"},
+      {"tab\there\nline\x7f", "tab\\x09here\\x0Aline\\x7F"},
+      {row, std::string(FindingsSink::kMaxTextLength, 'r') +
+                " [cut: " + std::to_string(row.size() - FindingsSink::kMaxTextLength) + " more characters]"},
+  };
+  for (const BoundCase& c : cases) {
+    EXPECT_EQ(Varnel::BoundedLine(wxString::FromUTF8(c.input)).utf8_string(), c.shown) << c.shown.substr(0, 40);
+  }
+}
+
+TEST(Findings, FindingsAndLinesAreCappedWithAVisibleMark) {
+  FindingsSink sink;
+  sink.BeginSuite("s");
+  sink.RecordFailure("many findings");
+  for (std::size_t i = 0; i < FindingsSink::kMaxFindingsPerFailure + 3; ++i) sink.AddFinding("f");
+  for (std::size_t i = 0; i < FindingsSink::kMaxLines; ++i) sink.RecordFailure("f");
+  const std::vector<wxString> lines = sink.Lines();
+  EXPECT_LE(lines.size(), FindingsSink::kMaxLines + FindingsSink::kMaxFindingsPerFailure);
+  EXPECT_EQ(lines[4 + FindingsSink::kMaxFindingsPerFailure], "    found: [cut: 3 more findings]");
+  EXPECT_TRUE(lines.back().StartsWith("[cut: ")) << lines.back();
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace datahookrunner {
+
+// The plug-in's diagnostics file as read back: suites in report order, each with its data file and its failures
+// with what was found behind them.
+struct DiagnosedFailure {
+  std::string testName;  // as reported, without the report's numbering
+  std::string dataFile;
+  std::vector<std::string> findings;
+};
+
+struct DiagnosedSuite {
+  std::string name;  // as begun, without the report's process id
+  std::string dataFile;
+  std::vector<DiagnosedFailure> failures;
+};
+
+using RunDiagnostics = std::vector<DiagnosedSuite>;
+
+// False when the file cannot be opened; lines it does not know are skipped.
+bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics);
+
+}  // namespace datahookrunner
