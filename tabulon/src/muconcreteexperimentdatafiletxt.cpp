@@ -1,60 +1,54 @@
 #include "tabulon/src/muconcreteexperimentdatafiletxt.h"
 #include "tabulon/src/mucelltext.h"
-#include "tabulon/src/mueasyredirectminimalerrorlog.h"
-#include <wx/convauto.h>
-#include <wx/filefn.h>
+#include "tabulon/src/mudatafilebytes.h"
+#include "tabulon/src/mudatafiletext.h"
 #include <wx/intl.h>
-#include <wx/textfile.h>
-#include <sys/stat.h>
+#include <wx/log.h>
 
 MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader,
                                                                  ParseReportSink* sink)
-    : MUDataFileParserCore(hasHeader, sink, Dialect{}), sourceFile(fileName), textFile(std::make_unique<wxTextFile>()) {
+    : MUDataFileParserCore(hasHeader, sink, Dialect{}), sourceFile(fileName) {
   if (!Open(fileName)) return;
-  RecordFilePath(textFile->GetName());
   if (!ReadHeader()) return;
   if (!BuildColumns()) return;
   ReportSuccess();
 }
 
-MUConcreteExperimentDataFileTxt::~MUConcreteExperimentDataFileTxt() {
-  if (textFile && textFile->IsOpened()) textFile->Close();
-}
+MUConcreteExperimentDataFileTxt::~MUConcreteExperimentDataFileTxt() = default;
 
 bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
-  // Asking the file system, unlike opening the file, logs nothing when the file is not there.
-  wxStructStat status;
-  const bool known = !fileName.empty() && wxStat(fileName, &status) == 0;
-  if (known && static_cast<unsigned long long>(status.st_size) > kMaximumFileSize) {
-    RecordFilePath(fileName);
-    const auto lowBits = static_cast<unsigned>(static_cast<unsigned long long>(status.st_size) & 0xFFFFFFFFu);
-    Fail(ParseReport_FileTooLarge,
-         wxString::Format(_("File too large.  This file is %u bytes in size.  Tabulon cannot support opening such "
-                            "large files.  You may wish to split the file into multiple smaller files and try "
-                            "again."),
-                          lowBits));
+  RecordFilePath(fileName);
+  if (fileName.empty()) {
+    FailToOpen({_("No data file name was given.")});
     return false;
   }
-
-  RecordFilePath(fileName);
-  if (textFile->IsOpened()) textFile->Close();
-
-  std::vector<wxString> messages;
-  {
-    MUEasyRedirectMinimalErrorLog redirect;
-    MURedirectedLogScope scope(redirect);
-    if (fileName.empty()) {
-      wxLogError(_("No data file name was given."));
-    } else if (known && !S_ISREG(status.st_mode)) {
+  const MUDataFileBytes read = MUReadDataFileBytes(fileName, kMaximumFileSize);
+  switch (read.failure) {
+    case MUDataFileBytes::Failure::None:
+      break;
+    case MUDataFileBytes::Failure::CannotOpen:
+      FailToOpen({wxString::Format(_("can't open file '%s'"), fileName) +
+                  wxString::Format(" (error %d: %s)", read.systemError, wxSysErrorMsgStr(read.systemError))});
+      return false;
+    case MUDataFileBytes::Failure::NotRegular:
       // Reading a directory or a device as text would never end or would ask for absurd amounts of memory.
-      wxLogError(_("Cannot open \"%s\": it is not a regular file."), fileName);
-    } else {
-      textFile->Open(fileName, wxConvAuto());
+      FailToOpen({wxString::Format(_("Cannot open \"%s\": it is not a regular file."), fileName)});
+      return false;
+    case MUDataFileBytes::Failure::TooLarge: {
+      const auto lowBits = static_cast<unsigned>(read.size & 0xFFFFFFFFu);
+      Fail(ParseReport_FileTooLarge,
+           wxString::Format(_("File too large.  This file is %u bytes in size.  Tabulon cannot support opening such "
+                              "large files.  You may wish to split the file into multiple smaller files and try "
+                              "again."),
+                            lowBits));
+      return false;
     }
-    messages = redirect.TakeMessages();
   }
-  if (textFile->IsOpened()) return true;
+  lines = MUSplitTextLines(MUDecodeDataFileText(read.bytes));
+  return true;
+}
 
+void MUConcreteExperimentDataFileTxt::FailToOpen(const std::vector<wxString>& messages) {
   std::vector<ParseReport> reports;
   for (const wxString& message : messages) {
     ParseReport report;
@@ -65,12 +59,11 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
   }
   Report(reports);
   MarkFailed();
-  return false;
 }
 
-std::size_t MUConcreteExperimentDataFileTxt::LineCount() const { return textFile->GetLineCount(); }
+std::size_t MUConcreteExperimentDataFileTxt::LineCount() const { return lines.size(); }
 
-const wxString& MUConcreteExperimentDataFileTxt::Line(std::size_t index) const { return textFile->GetLine(index); }
+const wxString& MUConcreteExperimentDataFileTxt::Line(std::size_t index) const { return lines[index]; }
 
 wxString MUConcreteExperimentDataFileTxt::LayoutFailureMessage(LayoutFailure failure) const {
   switch (failure) {

@@ -1,15 +1,13 @@
 #pragma once
 #include "tabulon/src/mudatafileparsercore.h"
-#include <memory>
+#include <vector>
 #include <wx/filename.h>
 #include <wx/string.h>
-
-class wxTextFile;
 
 // Parses one data file from disk. The constructor opens and parses; HasFailed() tells the outcome.
 class MUConcreteExperimentDataFileTxt : public MUDataFileParserCore {
  public:
-  // Files above this size are refused unopened.
+  // Files above this size are refused unread.
   static constexpr unsigned long long kMaximumFileSize = 0x100000;
 
   MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader, ParseReportSink* sink = nullptr);
@@ -22,7 +20,9 @@ class MUConcreteExperimentDataFileTxt : public MUDataFileParserCore {
 
  private:
   bool Open(const wxString& fileName);
+  // Reports the failures to open or decode the file, as the toolkit would have worded them.
+  void FailToOpen(const std::vector<wxString>& messages);
 
   wxFileName sourceFile;
-  std::unique_ptr<wxTextFile> textFile;
+  std::vector<wxString> lines;
 };
