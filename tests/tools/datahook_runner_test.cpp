@@ -117,6 +117,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "r.xml",
                  kBrokenReport,
                  {"RECORDING_PLUGIN_REPORT=r.xml"}},
+        // A report under this run's name that another process or an earlier run wrote is not summed up.
+        StopCase{"ReportOfAnotherProcess",
+                 {"--plugin", kRecording},
+                 "is not this run's: its suite 'S_pid_1' is not named with _pid_",
+                 "r.xml",
+                 "<testsuites><testsuite name=\"S_pid_1\" tests=\"0\" failures=\"0\"/></testsuites>\n",
+                 {"RECORDING_PLUGIN_REPORT=r.xml"}},
+        StopCase{"ReportWrittenBeforeTheRun",
+                 {"--plugin", kRecording},
+                 "was not written during this run",
+                 "r.xml",
+                 "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n",
+                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_BACKDATE=1"}},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",
@@ -212,31 +225,34 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
   testsupport::ScratchDir scratch;
   WriteFile(scratch.File("r.xml"),
             "<testsuites tests=\"4\" failures=\"2\">\n"
-            "  <testsuite name=\"First\" tests=\"2\" failures=\"1\">\n    <testcase name=\"p\" />\n"
+            "  <testsuite name=\"First_pid_@PID@\" tests=\"2\" failures=\"1\">\n    <testcase name=\"p\" />\n"
             "    <testcase name=\"split\"><failure message=\"a &amp; b\">\n <![CDATA[where:1\nsaw ]]]]><![CDATA[> "
             "here\nsecond line]]>\n</failure></testcase>\n  </testsuite>\n"
-            "  <testsuite name=\"Empty\" tests=\"0\" failures=\"0\"/>\n"
-            "  <testsuite name=\"Third\" tests=\"1\" failures=\"1\">\n"
+            "  <testsuite name=\"Empty_pid_@PID@\" tests=\"0\" failures=\"0\"/>\n"
+            "  <testsuite name=\"Third_pid_@PID@\" tests=\"1\" failures=\"1\">\n"
             "    <testcase name=\"plain\"><failure message=\"s2\">\n   loc:2\nfirst\nsecond\n</failure></testcase>\n"
             "  </testsuite>\n</testsuites>\n");
   const auto run = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  const std::string pid = "_pid_" + std::to_string(run.pid);
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_EQ(run.out,
-            "suite First: tests 2, failures 1\n  FAILED split\n    subject: a & b\n    message: saw ]]> here\n"
-            "suite Empty: tests 0, failures 0\n"
-            "suite Third: tests 1, failures 1\n  FAILED plain\n    subject: s2\n    message: first\n"
-            "total: suites 3, tests 3, failures 2\n"
-            "report: " +
-                ReportPathIn(scratch.Path(), run.pid) + "\n");
+  EXPECT_EQ(run.out, "suite First" + pid +
+                         ": tests 2, failures 1\n  FAILED split\n    subject: a & b\n    message: saw ]]> here\n" +
+                         "suite Empty" + pid + ": tests 0, failures 0\n" + "suite Third" + pid +
+                         ": tests 1, failures 1\n  FAILED plain\n    subject: s2\n    message: first\n"
+                         "total: suites 3, tests 3, failures 2\n"
+                         "report: " +
+                         ReportPathIn(scratch.Path(), run.pid) + "\n");
   EXPECT_EQ(run.err, "datahook-runner: warning: the report declares tests=\"4\" but holds 3\n");
 
   // Counts that claim failures the report does not hold are warned about; the verdict is a pass.
   WriteFile(scratch.File("r.xml"),
-            "<testsuites><testsuite name=\"S\" tests=\"1\" failures=\"1\">"
+            "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"1\" failures=\"1\">"
             "<testcase name=\"p\"/></testsuite></testsuites>\n");
   const auto claims = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
   EXPECT_EQ(claims.exitCode, 0) << claims.err;
-  EXPECT_NE(claims.err.find("warning: suite 'S' declares failures=\"1\" but holds 0\n"), std::string::npos);
+  EXPECT_NE(claims.err.find("warning: suite 'S_pid_" + std::to_string(claims.pid) +
+                            "' declares failures=\"1\" but holds 0\n"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include "sdk/interface_datahookplugin.h"
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -7,8 +8,9 @@ namespace datahookrunner {
 
 // What the host hands the plug-in during one session, already in the host's types.
 struct HostSession {
-  std::vector<wxString> dataFiles;              // absolute paths, in the order to process
-  std::vector<Varnel::StimAreaList> stimAreas;  // one list per data file, in the same order
+  std::vector<wxString> dataFiles;  // absolute paths, in the order to process
+  // One list per data file, in the same order; data files without areas of their own share one list.
+  std::vector<std::shared_ptr<const Varnel::StimAreaList>> stimAreas;
   std::vector<wxString> hostAssertions;
   bool showProgress = false;
 };
