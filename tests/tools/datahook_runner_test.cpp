@@ -3,7 +3,9 @@
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -208,6 +210,26 @@ TEST(DatahookRunnerCalls, AreasBesideADataFileAreItsOwnWithStimAreasBeside) {
   EXPECT_EQ(ReadFile(scratch.File("w/recorded-calls.txt")),
             "path=" + scratch.File("own.txt") + " areas=[1 2 3 4 5 mine]\npath=" + scratch.File("other.txt") +
                 " areas=[9 9 9 9 9 all]\n");
+}
+
+// The stimulus-area file is read by the data files' rules: nothing that blocks, never more than the limit.
+TEST(DatahookRunnerStimAreas, OnlyARegularFileWithinTheLimitIsRead) {
+  testsupport::ScratchDir scratch;
+  ASSERT_EQ(mkfifo(scratch.File("fifo").c_str(), 0600), 0);
+  WriteFile(scratch.File("huge"), "");
+  std::filesystem::resize_file(scratch.File("huge"), (16 << 20) + 1);
+  const struct {
+    std::string path;
+    const char* says;
+  } cases[] = {{"fifo", "not a regular file"},
+               {"/dev/zero", "not a regular file"},
+               {".", "not a regular file"},
+               {"huge", "larger than 16777216 bytes"}};
+  for (const auto& c : cases) {
+    const auto run = RunRunner({"--plugin", kRecording, "--stim-areas", c.path, "x.txt"});
+    EXPECT_EQ(run.exitCode, 2) << c.path << run.err;
+    EXPECT_NE(run.err.find("cannot read stimulus-area file '" + c.path + "': " + c.says), std::string::npos) << run.err;
+  }
 }
 
 TEST(DatahookRunnerCalls, ProgressGoesToStandardErrorOnlyForMoreThanFiveFiles) {
