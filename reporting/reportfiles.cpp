@@ -98,6 +98,7 @@ bool AtomicFileWriter::Open() {
 }
 
 void AtomicFileWriter::Append(const std::string& bytes) {
+  if (failed) return;
   buffer += bytes;
   if (buffer.size() >= kWriteChunk) WriteBuffered();
 }
