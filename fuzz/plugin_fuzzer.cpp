@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 #include <wx/filename.h>
@@ -31,9 +32,17 @@ std::string ReportPath() {
          std::to_string(static_cast<unsigned long>(::getpid())) + ".xml";
 }
 
+// A file outside the report directory that a link planted there points to; the plug-in must never write it.
+std::string OutsidePath() { return fuzzsupport::WorkDir() + "/outside.txt"; }
+const char kOutsideText[] = "never written";
+
 // Releasing writes the report; it must be a whole document. Removing it keeps the directory from filling up.
 void ReleaseAndCheckReport() {
   Varnel::ThePlugin().ReleaseTestPrinter();
+  std::ifstream outside(OutsidePath(), std::ios::binary);
+  std::stringstream outsideText;
+  outsideText << outside.rdbuf();
+  FUZZ_CHECK(outsideText.str() == kOutsideText);
   if (!printerInUse) return;
   printerInUse = false;
   const std::string path = ReportPath();
@@ -110,6 +119,25 @@ wxString PickExperiment(FuzzedDataProvider& control, const std::string& hint) {
   return experimentNames[control.ConsumeIntegralInRange<std::size_t>(0, experimentNames.size() - 1)];
 }
 
+// Now and then the data file is no plain file, or a link waits where the report's temporary file goes: the
+// plug-in must refuse the one and never write through the other.
+void PutDataFile(FuzzedDataProvider& control, const std::string& path, const fuzzsupport::SplitInput& input) {
+  switch (control.ConsumeIntegralInRange<int>(0, 31)) {
+    case 29:
+      FUZZ_CHECK(::mkfifo(path.c_str(), 0600) == 0);
+      return;
+    case 30:
+      FUZZ_CHECK(::mkdir(path.c_str(), 0700) == 0);
+      return;
+    case 31:
+      ::symlink(OutsidePath().c_str(), (ReportPath() + ".partial").c_str());
+      break;
+    default:
+      break;
+  }
+  fuzzsupport::WriteFileBytes(path, input.body, input.bodySize);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -118,6 +146,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   for (const auto& entry : Varnel::TheVerifierRegistry()) experimentNames.push_back(entry.second.name);
   if (experimentNames.empty()) fuzzsupport::Fail("no verifier registered", __FILE__, __LINE__);
   std::fprintf(stderr, "plugin_fuzzer: %zu registered experiments\n", experimentNames.size());
+  std::ofstream(OutsidePath(), std::ios::binary) << kOutsideText;
   // Start with a printer of this directory's own.
   ReleaseAndCheckReport();
   return 0;
@@ -137,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const wxString experiment = PickExperiment(control, i == 0 ? hint : std::string());
     const std::string suffix = control.ConsumeBool() ? ".txt" : " P01.txt";
     const std::string path = fuzzsupport::WorkDir() + "/" + std::string(experiment.utf8_str()) + suffix;
-    fuzzsupport::WriteFileBytes(path, input.body, input.bodySize);
+    PutDataFile(control, path, input);
 
     const int areasFrom = control.ConsumeIntegralInRange<int>(0, 7);
     const Varnel::StimAreaList areas = areasFrom == 0 ? StimAreas(control) : ParseStimAreas(areasText);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <new>
+#include <string>
 
 namespace Varnel {
 
@@ -16,32 +18,9 @@ const char kPluginFileText[] = "DataHookOutputTestingPlugin";
 // The lines that locate the plug-in's own failures.
 constexpr int kNoVerifierLine = 162;
 constexpr int kHostAssertionLine = 182;
+constexpr int kEscapedExceptionLine = 0;
 // How many registered names a failed lookup suggests.
 constexpr std::size_t kClosestNamesShown = 3;
-
-// The plug-in runs inside the host's process: an exception must never cross back into it. Whatever escapes
-// a verifier is reported as a failure of its own, so the run still leaves a clear outcome.
-template <typename Work>
-void WithoutEscapingExceptions(FakeJUnitPrinter* printer, const wxString& what, Work work) {
-  wxString reason;
-  try {
-    work();
-    return;
-  } catch (const std::exception& error) {
-    reason = wxString::FromUTF8(error.what());
-  } catch (...) {
-    reason = "unknown exception";
-  }
-  std::fprintf(stderr, "dh-AutomatedTesting: %s: %s\n", static_cast<const char*>(what.utf8_str()),
-               static_cast<const char*>(reason.utf8_str()));
-  try {
-    if (printer != nullptr) {
-      printer->ReportFailure("unexpected_exception_in_" + what, "the plug-in stopped this step early",
-                             MakeTestLocation(kPluginFileText, 0), reason);
-    }
-  } catch (...) {
-  }
-}
 
 }  // namespace
 
@@ -56,20 +35,75 @@ class DataHookOutputTestingPlugin::PrivateImpl {
     if (printer != nullptr) return printer;
     printer = new FindingsRecordingPrinter(std::make_unique<ConcreteFakeJUnitPrinter>(
         "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true));
+    if (outcomeLostWithoutPrinter) printer->MarkOutcomeLost();
+    outcomeLostWithoutPrinter = false;
     printer->ReportPass("SingleDummyPassingTest");
     return printer;
   }
 
   // Leaves the member null before the caller deletes the printer (deleting it writes the report).
-  FakeJUnitPrinter* TakePrinter() {
-    FakeJUnitPrinter* taken = printer;
+  FindingsRecordingPrinter* TakePrinter() noexcept {
+    FindingsRecordingPrinter* taken = printer;
     printer = nullptr;
     return taken;
   }
 
+  // An outcome that could not be reported at all: the report that would have held it is withheld, also when
+  // there was no printer to hold it.
+  void MarkOutcomeLost() noexcept {
+    if (printer != nullptr) {
+      printer->MarkOutcomeLost();
+    } else {
+      outcomeLostWithoutPrinter = true;
+    }
+  }
+
  private:
-  FakeJUnitPrinter* printer = nullptr;
+  FindingsRecordingPrinter* printer = nullptr;
+  bool outcomeLostWithoutPrinter = false;
 };
+
+namespace {
+
+using PrivateImpl = DataHookOutputTestingPlugin::PrivateImpl;
+
+// Reports what escaped a step as the failure "unexpected_exception_in_" and the step, in the suite most recently
+// begun: the verifier's own when a verifier threw. The printer is fetched here, after the step, so that the
+// failure lands even when the step failed before it had a printer.
+void ReportEscapedException(PrivateImpl& impl, const char* step, const char* what) noexcept {
+  std::fprintf(stderr, "dh-AutomatedTesting: %s: %s\n", step, what);
+  try {
+    impl.GetOrCreatePrinter()->ReportFailure(
+        wxString("unexpected_exception_in_") + step, "the plug-in stopped this step early",
+        MakeTestLocation(kPluginFileText, kEscapedExceptionLine), wxString::FromUTF8(what));
+  } catch (...) {
+    impl.MarkOutcomeLost();
+    std::fprintf(stderr, "dh-AutomatedTesting: %s: the failure could not be recorded; the report is withheld\n", step);
+  }
+}
+
+// The plug-in runs inside the host's process: an exception must never cross back into it, and the host goes on.
+template <typename Work>
+void WithoutEscapingExceptions(PrivateImpl& impl, const char* step, Work work) noexcept {
+  try {
+    work();
+  } catch (const std::bad_alloc&) {
+    ReportEscapedException(impl, step, "out of memory (std::bad_alloc)");
+  } catch (const std::exception& error) {
+    ReportEscapedException(impl, step, error.what());
+  } catch (...) {
+    ReportEscapedException(impl, step, "unknown exception");
+  }
+}
+
+// "%05d" without the toolkit's formatting, which cannot pass an allocation failure on.
+wxString AssertionTestName(std::int32_t number) {
+  std::string digits = std::to_string(number);
+  if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
+  return wxString("TestingPluginDH_AssertionFailure_") + digits;
+}
+
+}  // namespace
 
 DataHookOutputTestingPlugin::DataHookOutputTestingPlugin() {
   auto created = std::make_shared<PrivateImpl>();
@@ -88,16 +122,12 @@ void DataHookOutputTestingPlugin::RegisterOneSingleVerifier(VerifierRegistration
 }
 
 void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFilePath, const StimAreaList* stimAreas) {
-  FakeJUnitPrinter* printer = nullptr;
-  WithoutEscapingExceptions(printer, "PerformPostProcessing", [&] {
-    printer = impl->GetOrCreatePrinter();
-    printer->BeginDataFile(dataFilePath);
-    Dispatch(dataFilePath, stimAreas);
-  });
+  WithoutEscapingExceptions(*impl, "PerformPostProcessing", [&] { Dispatch(dataFilePath, stimAreas); });
 }
 
 void DataHookOutputTestingPlugin::Dispatch(const wxString& dataFilePath, const StimAreaList* stimAreas) {
   FakeJUnitPrinter* printer = impl->GetOrCreatePrinter();
+  printer->BeginDataFile(dataFilePath);
   printer->ReportPass("DataHookOutputTestingPlugin_PerformPostProcessing_was_called");
 
   const VerifierRegistry& registry = TheVerifierRegistry();
@@ -120,21 +150,19 @@ void DataHookOutputTestingPlugin::Dispatch(const wxString& dataFilePath, const S
 }
 
 bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detailedText) {
-  FakeJUnitPrinter* printer = nullptr;
-  WithoutEscapingExceptions(printer, "OnHostAssertionFailure", [&] {
-    printer = impl->GetOrCreatePrinter();
+  WithoutEscapingExceptions(*impl, "OnHostAssertionFailure", [&] {
+    FakeJUnitPrinter* printer = impl->GetOrCreatePrinter();
     // The host's assertion failures are about no data file.
     printer->BeginDataFile(wxString());
     ++assertionCounter;
-    printer->ReportFailure(wxString::Format("TestingPluginDH_AssertionFailure_%05d", assertionCounter),
-                           "actual file and line number shown in DETAILED TEXT",
+    printer->ReportFailure(AssertionTestName(assertionCounter), "actual file and line number shown in DETAILED TEXT",
                            MakeTestLocation(kPluginFileText, kHostAssertionLine), detailedText);
   });
   return true;
 }
 
 void DataHookOutputTestingPlugin::ReleaseTestPrinter() {
-  WithoutEscapingExceptions(nullptr, "ReleaseTestPrinter", [&] { delete impl->TakePrinter(); });
+  WithoutEscapingExceptions(*impl, "ReleaseTestPrinter", [&] { delete impl->TakePrinter(); });
 }
 
 }  // namespace Varnel

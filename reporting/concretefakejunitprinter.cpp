@@ -1,9 +1,11 @@
 #include "reporting/concretefakejunitprinter.h"
 #include "reporting/reportfiles.h"
 #include "reporting/xmltext.h"
+#include <algorithm>
 #include <cstdio>
-#include <exception>
-#include <memory>
+#include <optional>
+#include <string>
+#include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/utils.h>
@@ -13,8 +15,24 @@ namespace Varnel {
 namespace {
 
 const char kFlagFilePrefix[] = "special_flag_file_";
+const char kDocumentFooter[] = "</testsuites>\n";
 
-long long TimeOf(std::uint32_t tests, std::int32_t testTime) { return static_cast<long long>(tests) * testTime; }
+// Outcome texts are put together with the standard string only: its allocation failures come out as
+// exceptions the caller can catch, where the toolkit's formatting cannot pass them on.
+void AppendSigned(std::string& out, long long number) {
+  if (number < 0) out += '-';
+  AppendDecimal(out, number < 0 ? 0ULL - static_cast<unsigned long long>(number) : number);
+}
+
+void AppendCounts(std::string& out, std::uint32_t tests, std::uint32_t failures, std::int32_t testTime) {
+  out += " tests=\"";
+  AppendDecimal(out, tests);
+  out += "\" failures=\"";
+  AppendDecimal(out, failures);
+  out += "\" disabled=\"0\" errors=\"0\" time=\"";
+  AppendSigned(out, static_cast<long long>(tests) * testTime);
+  out += '"';
+}
 
 }  // namespace
 
@@ -24,18 +42,22 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& runName, cons
       outputDirectory(wxString("./scons-out/opt/tests/") + outputSubdirectory + wxFileName::GetPathSeparator()) {
   flagFileExisted = AnyFileStartsWith(outputDirectory, kFlagFilePrefix);
   processId = static_cast<std::uint32_t>(wxGetProcessId());
-  processIdText = wxString::Format("%lu", static_cast<unsigned long>(processId));
+  processIdText = std::to_string(processId);
   this->runName = runName;
+  reportPathBytes = ReportFilePath().utf8_str().data();
   suppressNotices = !wxGetEnv("MAKE_TEST_FAILURES_POP_UP_FOR_INTERACTIVE_HUMAN", nullptr);
 
-  // A person watching the run asked to see problems; the toolkit's own log windows would only get in the way.
-  std::unique_ptr<wxLogNull> quiet(suppressNotices ? nullptr : new wxLogNull);
-  EnsureDirectoryExists(outputDirectory);
-  WriteLinesAtomically(FlagFilePath(), {wxString()});
-  if (this->renameAtStart || !flagFileExisted) {
-    MoveWithoutOverwriting(outputDirectory + runName + ".xml", ReportFilePath());
+  {
+    // A person watching the run asked to see problems; the toolkit's own log windows would only get in the way.
+    std::optional<wxLogNull> quiet;
+    if (!suppressNotices) quiet.emplace();
+    EnsureDirectoryExists(outputDirectory);
+    RemoveLeftoverTemporaries(outputDirectory, processId);
+    WriteFileAtomically(FlagFilePath(), "\n");
+    if (this->renameAtStart || !flagFileExisted) {
+      MoveWithoutOverwriting(outputDirectory + runName + ".xml", ReportFilePath());
+    }
   }
-  quiet.reset();
 
   BeginSuite(kDefaultInitialSuiteName);
 }
@@ -43,14 +65,11 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& runName, cons
 ConcreteFakeJUnitPrinter::~ConcreteFakeJUnitPrinter() {
   // Runs inside the host: whatever happens, nothing may escape.
   try {
-    std::unique_ptr<wxLogNull> quiet(suppressNotices ? nullptr : new wxLogNull);
-    FinishDocument();
-    EnsureDirectoryExists(outputDirectory);
-    WriteLinesAtomically(ReportFilePath(), documentLines);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "FakeJUnitPrinter could not write its report: %s\n", error.what());
+    std::optional<wxLogNull> quiet;
+    if (!suppressNotices) quiet.emplace();
+    if (!WriteReport()) WithdrawReport("the report was not written");
   } catch (...) {
-    std::fprintf(stderr, "FakeJUnitPrinter could not write its report\n");
+    WithdrawReport("the report could not be completed (out of memory or an error while writing)");
   }
 }
 
@@ -59,57 +78,126 @@ wxString ConcreteFakeJUnitPrinter::ReportFilePath() const {
 }
 
 wxString ConcreteFakeJUnitPrinter::FlagFilePath() const {
-  return wxString::Format("%s%s%lu.dat", outputDirectory, kFlagFilePrefix, static_cast<unsigned long>(processId));
+  return outputDirectory + kFlagFilePrefix + processIdText + ".dat";
 }
 
 void ConcreteFakeJUnitPrinter::BeginSuite(const wxString& suiteName) {
-  if (!openSuiteName.empty()) CloseOpenSuite();
-  openSuiteName = wxString::Format("%s_pid_%lu", suiteName, static_cast<unsigned long>(processId));
+  try {
+    std::string name;
+    AppendXmlAttribute(name, suiteName);
+    name += "_pid_";
+    AppendDecimal(name, processId);
+    if (!openSuiteName.empty()) CloseOpenSuite();
+    openSuiteName = std::move(name);
+  } catch (...) {
+    outcomeLost = true;
+    throw;
+  }
 }
 
-wxString ConcreteFakeJUnitPrinter::NumberedTestName(const wxString& testName) const {
-  return wxString::Format("test%03u", testsInClosedSuites + testsInOpenSuite) + testName;
+void ConcreteFakeJUnitPrinter::AppendNumberedTestName(std::string& entry, const wxString& testName) const {
+  AppendDecimal(entry, static_cast<unsigned long long>(testsInClosedSuites) + testsInOpenSuite + 1, 3);
+  AppendXmlAttribute(entry, testName);
 }
 
-void ConcreteFakeJUnitPrinter::ReportPass(const wxString& testName) {
+template <typename Build>
+void ConcreteFakeJUnitPrinter::AddTestCase(bool failed, Build build) {
+  try {
+    std::string entry = "        <testcase name=\"test";
+    AppendNumberedTestName(entry, build.testName);
+    entry += "\" status=\"run\" time=\"";
+    AppendSigned(entry, testTime);
+    build(entry);
+    openSuiteLines.push_back(std::move(entry));
+  } catch (...) {
+    outcomeLost = true;
+    throw;
+  }
   ++testsInOpenSuite;
-  openSuiteLines.push_back(wxString::Format("        <testcase name=\"%s\" status=\"run\" time=\"%d\" />",
-                                            EscapeXmlAttribute(NumberedTestName(testName)), testTime));
+  if (failed) ++failuresInOpenSuite;
 }
+
+namespace {
+
+struct PassedEntry {
+  const wxString& testName;
+  void operator()(std::string& entry) const { entry += "\" />\n"; }
+};
+
+struct FailedEntry {
+  const wxString& testName;
+  const wxString& subject;
+  const wxString& location;
+  const wxString& message;
+  void operator()(std::string& entry) const {
+    entry += "\" >\n        <failure message=\"";
+    AppendXmlAttribute(entry, subject);
+    entry += "\" type=\"\">\n\n <![CDATA[";
+    AppendXmlCData(entry, location);
+    entry += '\n';
+    AppendXmlCData(entry, message);
+    entry += "]]>\n\n</failure>\n</testcase>\n";
+  }
+};
+
+}  // namespace
+
+void ConcreteFakeJUnitPrinter::ReportPass(const wxString& testName) { AddTestCase(false, PassedEntry{testName}); }
 
 void ConcreteFakeJUnitPrinter::ReportFailure(const wxString& testName, const wxString& subject,
                                              const wxString& location, const wxString& message) {
-  ++testsInOpenSuite;
-  ++failuresInOpenSuite;
-  openSuiteLines.push_back(
-      wxString::Format("        <testcase name=\"%s\" status=\"run\" time=\"%d\" >\n"
-                       "        <failure message=\"%s\" type=\"\">\n\n <![CDATA[%s\n%s]]>\n\n</failure>\n</testcase>",
-                       EscapeXmlAttribute(NumberedTestName(testName)), testTime, EscapeXmlAttribute(subject),
-                       EscapeXmlCData(location), EscapeXmlCData(message)));
+  AddTestCase(true, FailedEntry{testName, subject, location, message});
 }
 
+// Either the whole suite moves into the document or, when memory runs out, nothing changes.
 void ConcreteFakeJUnitPrinter::CloseOpenSuite() {
+  std::string header = "    <testsuite name=\"" + openSuiteName + '"';
+  AppendCounts(header, testsInOpenSuite, failuresInOpenSuite, testTime);
+  header += ">\n";
+  std::string footer = "    </testsuite>\n";
+  const std::size_t needed = documentLines.size() + openSuiteLines.size() + 2;
+  if (documentLines.capacity() < needed) documentLines.reserve(std::max(needed, 2 * documentLines.capacity()));
+
+  documentLines.push_back(std::move(header));
+  for (std::string& line : openSuiteLines) documentLines.push_back(std::move(line));
+  documentLines.push_back(std::move(footer));
   testsInClosedSuites += testsInOpenSuite;
   failuresInClosedSuites += failuresInOpenSuite;
-  documentLines.push_back(wxString::Format(
-      "    <testsuite name=\"%s\" tests=\"%u\" failures=\"%u\" disabled=\"0\" errors=\"0\" time=\"%lld\">",
-      EscapeXmlAttribute(openSuiteName), testsInOpenSuite, failuresInOpenSuite, TimeOf(testsInOpenSuite, testTime)));
-  documentLines.insert(documentLines.end(), openSuiteLines.begin(), openSuiteLines.end());
-  documentLines.push_back("    </testsuite>");
   testsInOpenSuite = 0;
   failuresInOpenSuite = 0;
   openSuiteLines.clear();
 }
 
-void ConcreteFakeJUnitPrinter::FinishDocument() {
+std::string ConcreteFakeJUnitPrinter::DocumentHeader() const {
+  std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites";
+  AppendCounts(header, testsInClosedSuites, failuresInClosedSuites, testTime);
+  header += " name=\"AllTests\">\n";
+  return header;
+}
+
+bool ConcreteFakeJUnitPrinter::WriteReport() {
+  // A report that lacks an outcome could pass for a clean run: none is better.
+  if (outcomeLost) return false;
   CloseOpenSuite();
-  documentLines.insert(
-      documentLines.begin(),
-      wxString::Format("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<testsuites tests=\"%u\" failures=\"%u\" disabled=\"0\" errors=\"0\" "
-                       "time=\"%lld\" name=\"AllTests\">",
-                       testsInClosedSuites, failuresInClosedSuites, TimeOf(testsInClosedSuites, testTime)));
-  documentLines.push_back("</testsuites>");
+  EnsureDirectoryExists(outputDirectory);
+  AtomicFileWriter writer(ReportFilePath());
+  writer.Append(DocumentHeader());
+  for (const std::string& line : documentLines) writer.Append(line);
+  writer.Append(kDocumentFooter);
+  return writer.Commit();
+}
+
+// The file under this run's name is removed rather than moved back: it is either the previous run's report,
+// moved here at start, or an earlier printer's of this process, and either would be read as this printer's.
+// A missing report is an error every reader notices; a stale one would pass for this run's outcomes.
+void ConcreteFakeJUnitPrinter::WithdrawReport(const char* reason) noexcept {
+  try {
+    wxLogNull quiet;
+    wxRemoveFile(ReportFilePath());
+  } catch (...) {
+  }
+  std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s%s\n", reportPathBytes.c_str(), reason,
+               outcomeLost ? " (an outcome could not be recorded)" : "");
 }
 
 }  // namespace Varnel

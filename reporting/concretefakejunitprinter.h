@@ -1,6 +1,7 @@
 #pragma once
 #include "reporting/fakejunitprinter.h"
 #include <cstdint>
+#include <string>
 #include <vector>
 #include <wx/string.h>
 
@@ -10,7 +11,9 @@ namespace Varnel {
 inline const char kDefaultInitialSuiteName[] = "DefaultInitialTestSuite_ConcreteFakeJUnitPrinter";
 
 // Collects outcomes in memory and writes them as one JUnit-style XML report when it is destroyed.
-// The report replaces whatever an earlier printer of the same run name and process wrote.
+// The report replaces whatever an earlier printer of the same run name and process wrote. A report is only
+// written whole: when an outcome could not be recorded or the file cannot be written, standard error says so
+// and no report is left under this run's name.
 class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
  public:
   ConcreteFakeJUnitPrinter(const wxString& runName, const wxString& outputSubdirectory, bool renameAtStart);
@@ -18,28 +21,39 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   ConcreteFakeJUnitPrinter(const ConcreteFakeJUnitPrinter&) = delete;
   ConcreteFakeJUnitPrinter& operator=(const ConcreteFakeJUnitPrinter&) = delete;
 
+  // Each records its outcome whole or, when it throws, not at all; the report is then withheld.
   void BeginSuite(const wxString& suiteName) override;
   void ReportPass(const wxString& testName) override;
   void ReportFailure(const wxString& testName, const wxString& subject, const wxString& location,
                      const wxString& message) override;
+
+  // For a caller that lost an outcome it meant to report: the report is withheld.
+  void MarkOutcomeLost() noexcept { outcomeLost = true; }
 
   // Where the report goes: the output directory, the run name, "_", the process id and ".xml".
   wxString ReportFilePath() const;
   wxString FlagFilePath() const;
 
  private:
-  wxString NumberedTestName(const wxString& testName) const;
+  // Appends a test case entry; failed counts it as a failure.
+  template <typename Build>
+  void AddTestCase(bool failed, Build build);
+  void AppendNumberedTestName(std::string& entry, const wxString& testName) const;
   void CloseOpenSuite();
-  void FinishDocument();
+  std::string DocumentHeader() const;
+  bool WriteReport();
+  // Leaves nothing under this run's report name after a failed write, and says so on standard error.
+  void WithdrawReport(const char* reason) noexcept;
 
   std::int32_t testTime = 999;
   std::uint32_t testsInClosedSuites = 0;
   std::uint32_t testsInOpenSuite = 0;
   std::uint32_t failuresInClosedSuites = 0;
   std::uint32_t failuresInOpenSuite = 0;
-  std::vector<wxString> documentLines;
-  std::vector<wxString> openSuiteLines;
-  wxString openSuiteName;
+  // The report's entries in UTF-8, without the document header, which is written first when the report is.
+  std::vector<std::string> documentLines;
+  std::vector<std::string> openSuiteLines;
+  std::string openSuiteName;  // escaped for the attribute
   bool renameAtStart;
   wxString outputDirectory;
   bool flagFileExisted = false;
@@ -47,6 +61,10 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   wxString processIdText;
   wxString runName;
   bool suppressNotices = true;
+  bool outcomeLost = false;
+  // Made at construction, so that a report that cannot be written can still be removed and named when
+  // memory has run out.
+  std::string reportPathBytes;
 };
 
 }  // namespace Varnel

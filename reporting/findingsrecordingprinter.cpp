@@ -2,8 +2,23 @@
 #include "reporting/reportfiles.h"
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace Varnel {
+
+namespace {
+
+std::string JoinedLines(const std::vector<wxString>& lines) {
+  std::string bytes;
+  for (const wxString& line : lines) {
+    bytes += line.utf8_str().data();
+    bytes += '\n';
+  }
+  return bytes;
+}
+
+}  // namespace
 
 FindingsRecordingPrinter::FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter)
     : report(std::move(reportPrinter)) {
@@ -16,10 +31,11 @@ FindingsRecordingPrinter::~FindingsRecordingPrinter() {
   try {
     path = DiagnosticsFilePath();
   } catch (...) {
+    std::fprintf(stderr, "FakeJUnitPrinter could not write its diagnostics: no memory for the file's name\n");
   }
   report.reset();
   try {
-    if (!path.empty()) WriteLinesAtomically(path, findings.Lines());
+    if (!path.empty()) WriteFileAtomically(path, JoinedLines(findings.Lines()));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "FakeJUnitPrinter could not write its diagnostics: %s\n", error.what());
   } catch (...) {

@@ -1,10 +1,11 @@
 #include "reporting/maketestlocation.h"
+#include <string>
 
 namespace Varnel {
 
 wxString MakeTestLocation(const wxString& fileText, int lineNumber) {
-  const wxString file = wxString("Whichever/File/Focuses/On/Verifying/") + fileText;
-  return wxString::Format("%s:%d", file, lineNumber);
+  // Put together without the toolkit's formatting, which cannot pass an allocation failure on.
+  return wxString("Whichever/File/Focuses/On/Verifying/") + fileText + ":" + std::to_string(lineNumber);
 }
 
 }  // namespace Varnel

@@ -1,45 +1,50 @@
 #include "reporting/reportfiles.h"
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/process.h>
+#include <wx/wxcrt.h>
 
 namespace Varnel {
 
 namespace {
 
-void TellWriteFailure(const wxString& path, const char* reason) {
+const char kTemporarySuffix[] = ".partial";
+// Large enough that a report goes out in few writes, small enough to cost nothing next to the report.
+constexpr std::size_t kWriteChunk = 1 << 16;
+
+void TellWriteFailure(const wxString& path, const wxString& reason) {
   const wxString workingDir = wxGetCwd();
   std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s (relative to the working directory %s)\n",
-               static_cast<const char*>(path.utf8_str()), reason, static_cast<const char*>(workingDir.utf8_str()));
+               static_cast<const char*>(path.utf8_str()), static_cast<const char*>(reason.utf8_str()),
+               static_cast<const char*>(workingDir.utf8_str()));
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  const char* next = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t written = ::write(fd, next, left);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    next += written;
-    left -= static_cast<size_t>(written);
-  }
-  return true;
+// The toolkit's own rename falls back to copying onto the target when renaming fails, and copying would
+// follow a link planted there; on Windows the C runtime's rename cannot replace, so the toolkit's is used.
+bool RenameReplacing(const wxString& from, const wxString& to) {
+#ifdef __WINDOWS__
+  return wxRenameFile(from, to, true);
+#else
+  return wxRename(from, to) == 0;
+#endif
 }
 
-std::string NativeBytes(const wxString& path) { return std::string(path.fn_str()); }
+// The process id in a temporary file's name: "<name>_<pid>.xml.partial" or "<name><pid>.dat.partial".
+bool ProcessIdOfTemporary(const wxString& path, unsigned long& processId) {
+  const wxString stem = wxFileName(path.Left(path.length() - wxStrlen(kTemporarySuffix))).GetName();
+  std::size_t start = stem.length();
+  while (start > 0 && wxIsdigit(stem[start - 1])) --start;
+  return start < stem.length() && stem.Mid(start).ToULong(&processId);
+}
 
 }  // namespace
 
 void EnsureDirectoryExists(const wxString& directory) {
   if (wxFileName::DirExists(directory)) return;
+  wxLogNull quiet;
   if (!wxFileName::Mkdir(directory, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) {
     TellWriteFailure(directory, "the directory cannot be created");
   }
@@ -50,40 +55,90 @@ bool AnyFileStartsWith(const wxString& directory, const wxString& prefix) {
   return !wxFindFirstFile(directory + prefix + "*", wxFILE).empty();
 }
 
-bool WriteLinesAtomically(const wxString& path, const std::vector<wxString>& lines) {
-  std::string bytes;
-  for (const wxString& line : lines) {
-    bytes += line.utf8_str().data();
-    bytes += '\n';
+void RemoveLeftoverTemporaries(const wxString& directory, unsigned long ownProcessId) {
+  if (!wxFileName::DirExists(directory)) return;
+  wxLogNull quiet;
+  std::vector<wxString> found;
+  for (wxString path = wxFindFirstFile(directory + "*" + kTemporarySuffix, wxFILE); !path.empty();
+       path = wxFindNextFile()) {
+    found.push_back(path);
   }
-  const std::string target = NativeBytes(path);
-  const std::string temporary = target + ".partial";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    TellWriteFailure(path, std::strerror(errno));
-    return false;
+  for (const wxString& path : found) {
+    unsigned long processId = 0;
+    if (!ProcessIdOfTemporary(path, processId)) continue;
+    // Nothing of this process is being written yet; another process's file is left while that process runs.
+    if (processId == ownProcessId || !wxProcess::Exists(static_cast<int>(processId))) wxRemoveFile(path);
   }
-  bool ok = WriteAll(fd, bytes);
-  const int writeError = errno;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok) {
-    TellWriteFailure(path, std::strerror(writeError));
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
-    TellWriteFailure(path, std::strerror(errno));
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
 }
 
 void MoveWithoutOverwriting(const wxString& from, const wxString& to) {
   if (!wxFileName::FileExists(from) || wxFileName::FileExists(to)) return;
-  if (::rename(NativeBytes(from).c_str(), NativeBytes(to).c_str()) != 0) {
-    TellWriteFailure(to, std::strerror(errno));
+  wxLogNull quiet;
+  if (!RenameReplacing(from, to)) TellWriteFailure(to, wxSysErrorMsgStr());
+}
+
+AtomicFileWriter::AtomicFileWriter(const wxString& path) : target(path), temporary(path + kTemporarySuffix) {
+  failed = !Open();
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (committed || !file.IsOpened()) return;
+  wxLogNull quiet;
+  file.Close();
+  wxRemoveFile(temporary);
+}
+
+bool AtomicFileWriter::Open() {
+  wxLogNull quiet;
+  if (file.Create(temporary, false)) return true;
+  // Whatever holds the name, a leftover or a planted link, is removed and not written through.
+  wxRemoveFile(temporary);
+  if (file.Create(temporary, false)) return true;
+  return Fail("cannot create the temporary file: ");
+}
+
+void AtomicFileWriter::Append(const std::string& bytes) {
+  if (failed) return;
+  buffer += bytes;
+  if (buffer.size() >= kWriteChunk) WriteBuffered();
+}
+
+bool AtomicFileWriter::WriteBuffered() {
+  if (failed) return false;
+  wxLogNull quiet;
+  if (file.Write(buffer.data(), buffer.size()) != buffer.size()) return Fail("cannot write: ");
+  buffer.clear();
+  return true;
+}
+
+bool AtomicFileWriter::Commit() {
+  if (!WriteBuffered()) return false;
+  wxLogNull quiet;
+  // Flushed before the rename and the directory after it: a power loss then leaves the earlier file or
+  // the whole new one, never an empty one.
+  if (!file.Flush()) return Fail("cannot flush: ");
+  if (!file.Close()) return Fail("cannot close: ");
+  if (!RenameReplacing(temporary, target)) {
+    Fail("cannot replace the file: ");
+    wxRemoveFile(temporary);
+    return false;
   }
+  committed = true;
+  if (!SyncDirectory(wxFileName(target).GetPath())) TellWriteFailure(target, "cannot flush its directory");
+  return true;
+}
+
+bool AtomicFileWriter::Fail(const char* what) {
+  const wxString reason = wxString(what) + wxSysErrorMsgStr();
+  failed = true;
+  TellWriteFailure(target, reason);
+  return false;
+}
+
+bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
+  AtomicFileWriter writer(path);
+  writer.Append(bytes);
+  return writer.Commit();
 }
 
 }  // namespace Varnel

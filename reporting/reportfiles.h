@@ -1,11 +1,12 @@
 #pragma once
-#include <vector>
+#include <string>
+#include <wx/file.h>
 #include <wx/string.h>
 
 namespace Varnel {
 
 // File operations of the printer. Failures are told on standard error with the path and the reason; they
-// never reach the caller, since the printer runs inside the host.
+// never reach the caller, since the printer runs inside the host. The toolkit's own log stays quiet meanwhile.
 
 // Creates the directory and its parents when missing.
 void EnsureDirectoryExists(const wxString& directory);
@@ -13,12 +14,44 @@ void EnsureDirectoryExists(const wxString& directory);
 // Whether the directory holds a file whose name begins with the prefix.
 bool AnyFileStartsWith(const wxString& directory, const wxString& prefix);
 
-// Writes the lines, each followed by the native line end, in UTF-8. The text goes to a temporary file in the
-// same directory first, which then replaces the target, so the target is never seen half written, even when
-// the process dies while writing.
-bool WriteLinesAtomically(const wxString& path, const std::vector<wxString>& lines);
+// Removes the temporary files that writers of processes no longer running left in the directory.
+void RemoveLeftoverTemporaries(const wxString& directory, unsigned long ownProcessId);
 
 // Renames from to to unless to already exists or from does not.
 void MoveWithoutOverwriting(const wxString& from, const wxString& to);
+
+// Writes one file so that it is never seen half written, even when the process dies meanwhile: the bytes go
+// to "<path>.partial", created exclusively (a link planted there is removed, never followed), which is flushed
+// to disk and then renamed over the target (a link at the target is replaced, not followed).
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(const wxString& path);
+  // Removes the temporary file unless Commit succeeded.
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  void Append(const std::string& bytes);
+  // Writes what is buffered, flushes, closes and renames; false (after telling why) when any step failed.
+  bool Commit();
+
+ private:
+  bool Open();
+  bool WriteBuffered();
+  bool Fail(const char* what);
+
+  const wxString target;
+  const wxString temporary;
+  wxFile file;
+  std::string buffer;
+  bool failed = false;
+  bool committed = false;
+};
+
+// Writes the bytes to the path through an AtomicFileWriter.
+bool WriteFileAtomically(const wxString& path, const std::string& bytes);
+
+// Flushes the directory's entries to disk where the platform can; true where it cannot.
+bool SyncDirectory(const wxString& directory);
 
 }  // namespace Varnel

@@ -1,10 +1,8 @@
 #include "tabulon/src/muconcreteexperimentdatafiletxt.h"
 #include "tabulon/src/mucelltext.h"
-#include "tabulon/src/mueasyredirectminimalerrorlog.h"
-#include <wx/file.h>
-#include <wx/filefn.h>
+#include "tabulon/src/mudatafilebytes.h"
 #include <wx/intl.h>
-#include <sys/stat.h>
+#include <wx/log.h>
 
 MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool withHeader,
                                                                  ParseReportSink* reportSink)
@@ -15,44 +13,43 @@ MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString&
   ReportSuccess();
 }
 
+MUConcreteExperimentDataFileTxt::~MUConcreteExperimentDataFileTxt() = default;
+
 bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
-  // Asking the file system, unlike opening the file, logs nothing when the file is not there.
-  wxStructStat status;
-  const bool known = !fileName.empty() && wxStat(fileName, &status) == 0;
-  if (known && static_cast<unsigned long long>(status.st_size) > kMaximumFileSize) {
-    RecordFilePath(fileName);
-    const auto lowBits = static_cast<unsigned>(static_cast<unsigned long long>(status.st_size) & 0xFFFFFFFFu);
-    Fail(ParseReport_FileTooLarge,
-         wxString::Format(_("File too large.  This file is %u bytes in size.  Tabulon cannot support opening such "
-                            "large files.  You may wish to split the file into multiple smaller files and try "
-                            "again."),
-                          lowBits));
+  RecordFilePath(fileName);
+  if (fileName.empty()) {
+    FailToOpen({_("No data file name was given.")});
     return false;
   }
-
-  RecordFilePath(fileName);
-
-  std::vector<wxString> messages;
-  bool opened = false;
-  {
-    MUEasyRedirectMinimalErrorLog redirect;
-    MURedirectedLogScope scope(redirect);
-    if (fileName.empty()) {
-      wxLogError(_("No data file name was given."));
-    } else if (known && !S_ISREG(status.st_mode)) {
+  const MUDataFileBytes read = MUReadDataFileBytes(fileName, kMaximumFileSize);
+  switch (read.failure) {
+    case MUDataFileBytes::Failure::None:
+      break;
+    case MUDataFileBytes::Failure::CannotOpen:
+      FailToOpen({wxString::Format(_("can't open file '%s'"), fileName) +
+                  wxString::Format(" (error %d: %s)", read.systemError, wxSysErrorMsgStr(read.systemError))});
+      return false;
+    case MUDataFileBytes::Failure::NotRegular:
       // Reading a directory or a device as text would never end or would ask for absurd amounts of memory.
-      wxLogError(_("Cannot open \"%s\": it is not a regular file."), fileName);
-    } else {
-      std::string bytes;
-      opened = ReadBytes(fileName, bytes);
-      // CR LF, LF and CR all end a line. Bytes that do not decode make a file without lines, as they make an
-      // empty text file for the toolkit.
-      if (opened) lines.Decode(bytes.data(), bytes.size(), MUDecodedLines::LineEnds::Any);
+      FailToOpen({wxString::Format(_("Cannot open \"%s\": it is not a regular file."), fileName)});
+      return false;
+    case MUDataFileBytes::Failure::TooLarge: {
+      const auto lowBits = static_cast<unsigned>(read.size & 0xFFFFFFFFu);
+      Fail(ParseReport_FileTooLarge,
+           wxString::Format(_("File too large.  This file is %u bytes in size.  Tabulon cannot support opening such "
+                              "large files.  You may wish to split the file into multiple smaller files and try "
+                              "again."),
+                            lowBits));
+      return false;
     }
-    messages = redirect.TakeMessages();
   }
-  if (opened) return true;
+  // CR LF, LF and CR all end a line. Bytes that do not decode make a file without lines, as they make an empty
+  // text file for the toolkit.
+  lines.Decode(read.bytes.data(), read.bytes.size(), MUDecodedLines::LineEnds::Any);
+  return true;
+}
 
+void MUConcreteExperimentDataFileTxt::FailToOpen(const std::vector<wxString>& messages) {
   std::vector<ParseReport> reports;
   for (const wxString& message : messages) {
     ParseReport report;
@@ -63,19 +60,6 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
   }
   Report(reports);
   MarkFailed();
-  return false;
-}
-
-bool MUConcreteExperimentDataFileTxt::ReadBytes(const wxString& fileName, std::string& bytes) {
-  wxFile file;
-  if (!file.Open(fileName)) return false;
-  char chunk[65536];
-  for (;;) {
-    const ssize_t got = file.Read(chunk, sizeof chunk);
-    if (got == wxInvalidOffset) return false;
-    if (got == 0) return true;
-    bytes.append(chunk, static_cast<std::size_t>(got));
-  }
 }
 
 std::size_t MUConcreteExperimentDataFileTxt::LineCount() const { return lines.LineCount(); }

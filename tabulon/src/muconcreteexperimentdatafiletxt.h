@@ -1,16 +1,17 @@
 #pragma once
 #include "tabulon/src/mudatafileparsercore.h"
-#include <string>
+#include <vector>
 #include <wx/filename.h>
 #include <wx/string.h>
 
 // Parses one data file from disk. The constructor opens and parses; HasFailed() tells the outcome.
 class MUConcreteExperimentDataFileTxt : public MUDataFileParserCore {
  public:
-  // Files above this size are refused unopened.
+  // Files above this size are refused unread.
   static constexpr unsigned long long kMaximumFileSize = 0x100000;
 
   MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader, ParseReportSink* sink = nullptr);
+  ~MUConcreteExperimentDataFileTxt() override;
 
  protected:
   std::size_t LineCount() const override;
@@ -19,8 +20,8 @@ class MUConcreteExperimentDataFileTxt : public MUDataFileParserCore {
 
  private:
   bool Open(const wxString& fileName);
-  // The whole file; false when it cannot be opened or read, after the toolkit has logged why.
-  static bool ReadBytes(const wxString& fileName, std::string& bytes);
+  // Reports the failures to open or decode the file, as the toolkit would have worded them.
+  void FailToOpen(const std::vector<wxString>& messages);
 
   wxFileName sourceFile;
   MUDecodedLines lines;

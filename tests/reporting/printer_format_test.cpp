@@ -112,18 +112,21 @@ TEST_F(PrinterFormat, SpecialCharactersAreEscapedAndTheReportStaysValid) {
   EXPECT_EQ(testsupport::SchemaErrors(kReportPath), "");
 }
 
-TEST_F(PrinterFormat, CharactersXmlCannotCarryAreReplaced) {
+// Written as their codes in ASCII, so a viewer never meets a replacement character it may choke on.
+TEST_F(PrinterFormat, CharactersXmlCannotCarryAreWrittenAsTheirCodes) {
   const std::string report = ReportOf([](ConcreteFakeJUnitPrinter& printer) {
     wxString withControls = "a";
     withControls += wxUniChar(1);
     withControls += wxUniChar(0xFFFE);
     withControls += wxUniChar(0xD800);
-    withControls += "b";
-    printer.ReportFailure(withControls, withControls, "l", withControls);
+    withControls += "b]]";
+    printer.ReportFailure(withControls, withControls, "l", withControls + ">");
   });
-  EXPECT_NE(report.find("test001a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"
-                        "b"),
-            std::string::npos);
+  const std::string shown = "a[0x01][0xFFFE][0xD800]b]]";
+  EXPECT_NE(report.find("name=\"test001" + shown + "\""), std::string::npos) << report;
+  EXPECT_NE(report.find("message=\"" + shown + "\""), std::string::npos) << report;
+  EXPECT_NE(report.find("l\n" + shown + "]]><![CDATA[>]]>"), std::string::npos) << report;
+  EXPECT_EQ(report.find("\xEF\xBF\xBD"), std::string::npos);
   EXPECT_EQ(testsupport::SchemaErrors(kReportPath), "");
 }
 

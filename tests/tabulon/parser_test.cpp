@@ -3,12 +3,14 @@
 #include "tabulon/src/mucolumnnames.h"
 #include "tabulon/src/mumakeuniquename.h"
 #include "tabulon/src/mutabsplit.h"
+#include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <sys/stat.h>
 #include <wx/tokenzr.h>
 
 using namespace tabtest;
@@ -95,11 +97,15 @@ TEST(ParserOpen, ExactlyOneMebibyteIsAccepted) {
 
 TEST(ParserOpen, FailuresReportWhatTheToolkitLoggedAndNothingReachesTheLog) {
   testsupport::ScratchDir dir;
-  // A device must not be read forever.
+  // A device must not be read forever, nor a FIFO without writer block the host.
+  ASSERT_EQ(mkfifo(dir.File("fifo.txt").c_str(), 0600), 0);
   const struct {
     std::string path;
     const char* says;
-  } cases[] = {{dir.File("absent.txt"), "can't open file"}, {dir.Path(), "Cannot open"}, {"/dev/zero", ""}};
+  } cases[] = {{dir.File("absent.txt"), "can't open file"},
+               {dir.Path(), "Cannot open"},
+               {"/dev/zero", "Cannot open"},
+               {dir.File("fifo.txt"), "Cannot open"}};
   for (const auto& c : cases) {
     CollectingLog hostLog;
     CollectingSink sink;
@@ -114,6 +120,21 @@ TEST(ParserOpen, FailuresReportWhatTheToolkitLoggedAndNothingReachesTheLog) {
     // The bare message, without time or level.
     EXPECT_TRUE(sink.batches[0][0].message.StartsWith(c.says)) << sink.batches[0][0].message;
   }
+}
+
+// The file is checked through the handle it is read from, so what grows after the check is still cut off: a
+// file the system reports as empty but that yields more than the limit.
+TEST(ParserOpen, FileThatGrowsPastTheLimitAfterTheCheckIsRefused) {
+  const char* const grows = "/proc/kallsyms";
+  if (!testsupport::FileExists(grows)) GTEST_SKIP() << "no " << grows << " to stand for a growing file";
+  CollectingSink sink;
+  auto parser = CreateDataFileParser(grows, DataFileParser_TextWithHeader, &sink);
+  EXPECT_TRUE(parser->HasFailed());
+  ASSERT_EQ(sink.batches.size(), 1u);
+  ASSERT_EQ(sink.batches[0].size(), 1u);
+  EXPECT_EQ(sink.batches[0][0].code, ParseReport_FileTooLarge);
+  EXPECT_TRUE(sink.batches[0][0].message.StartsWith("File too large.  This file is 1048577 bytes"))
+      << sink.batches[0][0].message;
 }
 
 TEST(ParserHeader, ValuesAndFileMarkersReachEveryRow) {

@@ -3,7 +3,9 @@
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -124,6 +126,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "r.xml",
                  kBrokenReport,
                  {"RECORDING_PLUGIN_REPORT=r.xml"}},
+        // A report under this run's name that another process or an earlier run wrote is not summed up.
+        StopCase{"ReportOfAnotherProcess",
+                 {"--plugin", kRecording},
+                 "is not this run's: its suite 'S_pid_1' is not named with _pid_",
+                 "r.xml",
+                 "<testsuites><testsuite name=\"S_pid_1\" tests=\"0\" failures=\"0\"/></testsuites>\n",
+                 {"RECORDING_PLUGIN_REPORT=r.xml"}},
+        StopCase{"ReportWrittenBeforeTheRun",
+                 {"--plugin", kRecording},
+                 "was not written during this run",
+                 "r.xml",
+                 "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n",
+                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_BACKDATE=1"}},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",
@@ -204,6 +219,26 @@ TEST(DatahookRunnerCalls, AreasBesideADataFileAreItsOwnWithStimAreasBeside) {
                 " areas=[9 9 9 9 9 all]\n");
 }
 
+// The stimulus-area file is read by the data files' rules: nothing that blocks, never more than the limit.
+TEST(DatahookRunnerStimAreas, OnlyARegularFileWithinTheLimitIsRead) {
+  testsupport::ScratchDir scratch;
+  ASSERT_EQ(mkfifo(scratch.File("fifo").c_str(), 0600), 0);
+  WriteFile(scratch.File("huge"), "");
+  std::filesystem::resize_file(scratch.File("huge"), (16 << 20) + 1);
+  const struct {
+    std::string path;
+    const char* says;
+  } cases[] = {{"fifo", "not a regular file"},
+               {"/dev/zero", "not a regular file"},
+               {".", "not a regular file"},
+               {"huge", "larger than 16777216 bytes"}};
+  for (const auto& c : cases) {
+    const auto run = RunRunner({"--plugin", kRecording, "--stim-areas", c.path, "x.txt"});
+    EXPECT_EQ(run.exitCode, 2) << c.path << run.err;
+    EXPECT_NE(run.err.find("cannot read stimulus-area file '" + c.path + "': " + c.says), std::string::npos) << run.err;
+  }
+}
+
 TEST(DatahookRunnerCalls, ProgressGoesToStandardErrorOnlyForMoreThanFiveFiles) {
   testsupport::ScratchDir scratch;
   const std::vector<std::string> five = {"--plugin", kRecording, "1.txt", "2.txt", "3.txt", "4.txt", "5.txt"};
@@ -219,31 +254,34 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
   testsupport::ScratchDir scratch;
   WriteFile(scratch.File("r.xml"),
             "<testsuites tests=\"4\" failures=\"2\">\n"
-            "  <testsuite name=\"First\" tests=\"2\" failures=\"1\">\n    <testcase name=\"p\" />\n"
+            "  <testsuite name=\"First_pid_@PID@\" tests=\"2\" failures=\"1\">\n    <testcase name=\"p\" />\n"
             "    <testcase name=\"split\"><failure message=\"a &amp; b\">\n <![CDATA[where:1\nsaw ]]]]><![CDATA[> "
             "here\nsecond line]]>\n</failure></testcase>\n  </testsuite>\n"
-            "  <testsuite name=\"Empty\" tests=\"0\" failures=\"0\"/>\n"
-            "  <testsuite name=\"Third\" tests=\"1\" failures=\"1\">\n"
+            "  <testsuite name=\"Empty_pid_@PID@\" tests=\"0\" failures=\"0\"/>\n"
+            "  <testsuite name=\"Third_pid_@PID@\" tests=\"1\" failures=\"1\">\n"
             "    <testcase name=\"plain\"><failure message=\"s2\">\n   loc:2\nfirst\nsecond\n</failure></testcase>\n"
             "  </testsuite>\n</testsuites>\n");
   const auto run = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  const std::string pid = "_pid_" + std::to_string(run.pid);
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_EQ(run.out,
-            "suite First: tests 2, failures 1\n  FAILED split\n    subject: a & b\n    message: saw ]]> here\n"
-            "suite Empty: tests 0, failures 0\n"
-            "suite Third: tests 1, failures 1\n  FAILED plain\n    subject: s2\n    message: first\n"
-            "total: suites 3, tests 3, failures 2\n"
-            "report: " +
-                ReportPathIn(scratch.Path(), run.pid) + "\n");
+  EXPECT_EQ(run.out, "suite First" + pid +
+                         ": tests 2, failures 1\n  FAILED split\n    subject: a & b\n    message: saw ]]> here\n" +
+                         "suite Empty" + pid + ": tests 0, failures 0\n" + "suite Third" + pid +
+                         ": tests 1, failures 1\n  FAILED plain\n    subject: s2\n    message: first\n"
+                         "total: suites 3, tests 3, failures 2\n"
+                         "report: " +
+                         ReportPathIn(scratch.Path(), run.pid) + "\n");
   EXPECT_EQ(run.err, "datahook-runner: warning: the report declares tests=\"4\" but holds 3\n");
 
   // Counts that claim failures the report does not hold are warned about; the verdict is a pass.
   WriteFile(scratch.File("r.xml"),
-            "<testsuites><testsuite name=\"S\" tests=\"1\" failures=\"1\">"
+            "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"1\" failures=\"1\">"
             "<testcase name=\"p\"/></testsuite></testsuites>\n");
   const auto claims = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
   EXPECT_EQ(claims.exitCode, 0) << claims.err;
-  EXPECT_NE(claims.err.find("warning: suite 'S' declares failures=\"1\" but holds 0\n"), std::string::npos);
+  EXPECT_NE(claims.err.find("warning: suite 'S_pid_" + std::to_string(claims.pid) +
+                            "' declares failures=\"1\" but holds 0\n"),
+            std::string::npos);
 }
 
 // The diagnostics beside the report add data files and findings only where suite and test names pair up in order:
@@ -252,30 +290,32 @@ TEST(DatahookRunnerReport, FindingsAndDataFilesComeFromTheDiagnosticsBesideTheRe
   testsupport::ScratchDir scratch;
   const std::string failure = "<failure message=\"s\">loc:1\nm</failure>";
   WriteFile(scratch.File("r.xml"),
-            "<testsuites><testsuite name=\"First_pid_7\" tests=\"2\" failures=\"2\">"
+            "<testsuites><testsuite name=\"First_pid_@PID@\" tests=\"2\" failures=\"2\">"
             "<testcase name=\"test001split\">" +
                 failure +
                 "</testcase>"
                 "<testcase name=\"test002plain\">" +
                 failure +
                 "</testcase></testsuite>"
-                "<testsuite name=\"Third_pid_7\" tests=\"0\" failures=\"0\"/></testsuites>\n");
+                "<testsuite name=\"Third_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n");
   WriteFile(scratch.File("d.txt"),
             "suite: First\n  data file: /d/1.txt\n  failure: split\n    data file: /d/2.txt\n    found: x\n"
             "    found: y\n  failure: other\n    found: never shown\nsuite: Other\n  data file: /d/3.txt\n");
   const std::vector<std::string> environment = {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_DIAGNOSTICS=d.txt"};
   const std::string failureLines = "    subject: s\n    message: m\n";
-  const std::string tail = "suite Third_pid_7: tests 0, failures 0\ntotal: suites 2, tests 2, failures 2\n";
-  EXPECT_EQ(
-      RunRunner({"--plugin", kRecording}, environment)
-          .out.find("suite First_pid_7: tests 2, failures 2\n  data file: /d/1.txt\n  FAILED test001split\n" +
-                    failureLines + "    data file: /d/2.txt\n    found: x\n    found: y\n  FAILED test002plain\n" +
-                    failureLines + tail),
-      0u);
-  EXPECT_EQ(RunRunner({"--no-findings", "--plugin", kRecording}, environment)
-                .out.find("suite First_pid_7: tests 2, failures 2\n  data file: /d/1.txt\n  FAILED test001split\n" +
-                          failureLines + "  FAILED test002plain\n" + failureLines + tail),
-            0u);
+  // The summary of a run of the process pid, with or without the found: lines of the first failure.
+  const auto summary = [&](int pid, const std::string& findings) {
+    const std::string suffix = "_pid_" + std::to_string(pid);
+    return "suite First" + suffix + ": tests 2, failures 2\n  data file: /d/1.txt\n  FAILED test001split\n" +
+           failureLines + findings + "  FAILED test002plain\n" + failureLines + "suite Third" + suffix +
+           ": tests 0, failures 0\ntotal: suites 2, tests 2, failures 2\n";
+  };
+  const auto withFindings = RunRunner({"--plugin", kRecording}, environment);
+  EXPECT_EQ(withFindings.out.find(summary(withFindings.pid, "    data file: /d/2.txt\n    found: x\n    found: y\n")),
+            0u)
+      << withFindings.out << withFindings.err;
+  const auto withoutFindings = RunRunner({"--no-findings", "--plugin", kRecording}, environment);
+  EXPECT_EQ(withoutFindings.out.find(summary(withoutFindings.pid, "")), 0u) << withoutFindings.out;
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ void ShowProgress(const HostSession& session, std::size_t index) {
 void CallPlugin(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session) {
   for (std::size_t index = 0; index < session.dataFiles.size(); ++index) {
     ShowProgress(session, index);
-    plugin.PerformPostProcessing(wxString::FromUTF8(session.dataFiles[index]), &session.stimAreas[index]);
+    plugin.PerformPostProcessing(wxString::FromUTF8(session.dataFiles[index]), session.stimAreas[index].get());
   }
   for (const wxString& assertion : session.hostAssertions) plugin.OnHostAssertionFailure(assertion);
   plugin.ReleaseTestPrinter();

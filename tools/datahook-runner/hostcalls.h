@@ -1,5 +1,6 @@
 #pragma once
 #include "sdk/interface_datahookplugin.h"
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,8 @@ struct HostSession {
   // Absolute paths, in the order to process, as UTF-8 known to decode: each becomes the host's wide string only
   // for its own call, which keeps a run over many files at a quarter of the memory per path.
   std::vector<std::string> dataFiles;
-  std::vector<Varnel::StimAreaList> stimAreas;  // one list per data file, in the same order
+  // One list per data file, in the same order; data files without areas of their own share one list.
+  std::vector<std::shared_ptr<const Varnel::StimAreaList>> stimAreas;
   std::vector<wxString> hostAssertions;
   bool showProgress = false;
 };

@@ -3,6 +3,7 @@
 #include "tools/datahook-runner/exitstatus.h"
 #include "tools/datahook-runner/hostcalls.h"
 #include "tools/datahook-runner/pluginlibrary.h"
+#include "tools/datahook-runner/reportownership.h"
 #include "tools/datahook-runner/reportreader.h"
 #include "tools/datahook-runner/runneroptions.h"
 #include "tools/datahook-runner/runpaths.h"
@@ -11,6 +12,7 @@
 #include "tools/datahook-runner/utf8text.h"
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <unistd.h>
 #include <wx/init.h>
 
@@ -88,16 +90,18 @@ std::string StimAreasBeside(const std::string& dataFile) {
 // Every data file gets the areas of --stim-areas (or none), or with --stim-areas-beside its own when it has them.
 bool PlanStimAreas(const RunnerOptions& options, const std::string& startDir, HostSession& session,
                    std::string& error) {
-  Varnel::StimAreaList shared;
-  if (!options.stimAreaFile.empty() && !ReadStimAreaFile(options.stimAreaFile, shared, error)) return false;
+  // Read once and handed to the plug-in for every data file that has no areas of its own.
+  auto shared = std::make_shared<Varnel::StimAreaList>();
+  if (!options.stimAreaFile.empty() && !ReadStimAreaFile(options.stimAreaFile, *shared, error)) return false;
   for (const std::string& dataFile : AbsoluteDataFiles(options, startDir)) {
     const std::string own = StimAreasBeside(dataFile);
-    session.stimAreas.emplace_back();
     if (!options.stimAreasBeside || !fs::is_regular_file(own)) {
-      session.stimAreas.back() = shared;
-    } else if (!ReadStimAreaFile(own, session.stimAreas.back(), error)) {
-      return false;
+      session.stimAreas.push_back(shared);
+      continue;
     }
+    auto areas = std::make_shared<Varnel::StimAreaList>();
+    if (!ReadStimAreaFile(own, *areas, error)) return false;
+    session.stimAreas.push_back(areas);
   }
   return true;
 }
@@ -144,13 +148,14 @@ bool RunPlugin(const RunPlan& plan, std::string& error) {
   return true;
 }
 
-int SummariseReport(const std::string& workDir, bool showFindings) {
+int SummariseReport(const std::string& workDir, bool showFindings, fs::file_time_type runStart) {
   const std::string reportDir = workDir + "/" + ReportDirectory() + "/";
   const std::string reportPath = reportDir + ReportFileName(getpid());
   if (!fs::exists(reportPath)) return CannotRun("the plug-in wrote no report; expected " + reportPath);
   ReportSummary summary;
   std::string error;
   if (!ReadReportSummary(reportPath, summary, error)) return CannotRun(error);
+  if (!CheckReportIsOwn(reportPath, summary, getpid(), runStart, error)) return CannotRun(error);
   PrintCountMismatches(std::cerr, summary);
   // Without a diagnostics file the summary is the report's alone.
   RunDiagnostics diagnostics;
@@ -166,12 +171,14 @@ int Run(const RunnerOptions& options) {
   std::string error;
   if (!MakePlan(options, plan, error)) return UsageError(error);
   if (!PrepareWorkDir(plan.workDir, error)) return CannotRun(error);
+  fs::file_time_type runStart;
+  if (!MarkRunStart(ReportDirectory(), runStart, error)) return CannotRun(error);
   // The host is a toolkit application, so the plug-in may rely on the toolkit being initialised for as
   // long as it is loaded.
   wxInitializer toolkit;
   if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
   if (!RunPlugin(plan, error)) return CannotRun(error);
-  return SummariseReport(plan.workDir, options.showFindings);
+  return SummariseReport(plan.workDir, options.showFindings, runStart);
 }
 
 }  // namespace

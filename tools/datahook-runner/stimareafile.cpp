@@ -1,8 +1,10 @@
 #include "tools/datahook-runner/stimareafile.h"
+#include "tabulon/src/mudatafilebytes.h"
 #include "tools/datahook-runner/utf8text.h"
 #include <array>
 #include <charconv>
-#include <fstream>
+#include <cstring>
+#include <utility>
 
 namespace datahookrunner {
 
@@ -48,6 +50,27 @@ bool ParseNumbers(const std::array<std::string, kNumberFields>& texts, std::arra
   return true;
 }
 
+// Read by the plug-in's rules for data files: opened once without blocking, a regular file, within the limit.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+  MUDataFileBytes read = MUReadDataFileBytes(wxString::FromUTF8(path), kMaximumStimAreaFileSize);
+  const std::string cannot = "cannot read stimulus-area file '" + path + "'";
+  switch (read.failure) {
+    case MUDataFileBytes::Failure::None:
+      bytes = std::move(read.bytes);
+      return true;
+    case MUDataFileBytes::Failure::CannotOpen:
+      error = cannot + ": " + std::strerror(read.systemError);
+      return false;
+    case MUDataFileBytes::Failure::NotRegular:
+      error = cannot + ": not a regular file";
+      return false;
+    case MUDataFileBytes::Failure::TooLarge:
+      error = cannot + ": larger than " + std::to_string(kMaximumStimAreaFileSize) + " bytes";
+      return false;
+  }
+  return false;
+}
+
 void StripLineEnd(std::string& line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
 }
@@ -79,13 +102,14 @@ bool ParseStimAreaLine(const std::string& line, Varnel::StimAreaData& area, std:
 }
 
 bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "cannot read stimulus-area file '" + path + "'";
-    return false;
-  }
-  std::string line;
-  for (unsigned long number = 1; std::getline(in, line); ++number) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes, error)) return false;
+  std::size_t start = 0;
+  for (unsigned long number = 1; start < bytes.size(); ++number) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    start = end + 1;
     StripLineEnd(line);
     if (number == 1) StripByteOrderMark(line);
     if (line.empty()) continue;
@@ -97,10 +121,6 @@ bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std:
       return false;
     }
     areas.push_back(area);
-  }
-  if (in.bad()) {
-    error = "error while reading stimulus-area file '" + path + "'";
-    return false;
   }
   return true;
 }

@@ -4,6 +4,9 @@
 
 namespace datahookrunner {
 
+// A stimulus-area file is read like a data file (a regular file, opened without blocking) and may be this large.
+constexpr unsigned long long kMaximumStimAreaFileSize = 16ULL << 20;
+
 // One area per line: x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName; empty lines are skipped.
 // On a malformed line or an unreadable file, returns false and sets error to a message that names the file
 // (as given) and, for a bad line, its number.

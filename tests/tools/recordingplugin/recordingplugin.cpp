@@ -1,11 +1,15 @@
 // A data-hook plug-in double for the runner's tests. It appends every PerformPostProcessing call, with its
 // arguments, as one line to recorded-calls.txt in the work directory and writes a report without tests. With
 // RECORDING_PLUGIN_REPORT set it copies that file as its report instead (none at all if the file is missing),
-// so that a test can hand the runner any report it needs; RECORDING_PLUGIN_DIAGNOSTICS likewise gives the
-// diagnostics file beside it.
+// with every "@PID@" replaced by its process id, so that a test can hand the runner any report it needs; with
+// RECORDING_PLUGIN_BACKDATE set as well, the report's time is put an hour back, as if an earlier run wrote it.
+// RECORDING_PLUGIN_DIAGNOSTICS likewise gives the diagnostics file beside it.
 #include "sdk/interface_datahookplugin.h"
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -36,13 +40,26 @@ class RecordingPlugin : public Varnel::Interface_DataHookPlugin {
   bool OnHostAssertionFailure(const wxString&) override { return true; }
 
   void ReleaseTestPrinter() override {
-    const std::string stem = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
-                             std::to_string(getpid());
+    const std::string pid = std::to_string(getpid());
+    const std::string stem = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" + pid;
     const std::string report = stem + ".xml";
     CopyNamedFile("RECORDING_PLUGIN_DIAGNOSTICS", stem + ".diagnostics.txt");
-    if (!CopyNamedFile("RECORDING_PLUGIN_REPORT", report)) {
-      std::ofstream(report) << "<testsuites tests=\"0\" failures=\"0\"><testsuite name=\"RecordingPlugin\" "
-                               "tests=\"0\" failures=\"0\"/></testsuites>\n";
+    if (const char* source = std::getenv("RECORDING_PLUGIN_REPORT")) {
+      std::ifstream in(source, std::ios::binary);
+      if (!in) return;
+      std::ostringstream text;
+      text << in.rdbuf();
+      std::string contents = text.str();
+      for (std::size_t at = contents.find("@PID@"); at != std::string::npos; at = contents.find("@PID@", at)) {
+        contents.replace(at, 5, pid);
+      }
+      std::ofstream(report, std::ios::binary) << contents;
+      if (std::getenv("RECORDING_PLUGIN_BACKDATE")) {
+        std::filesystem::last_write_time(report, std::filesystem::last_write_time(report) - std::chrono::hours(1));
+      }
+    } else {
+      std::ofstream(report) << "<testsuites tests=\"0\" failures=\"0\"><testsuite name=\"RecordingPlugin_pid_" << pid
+                            << "\" tests=\"0\" failures=\"0\"/></testsuites>\n";
     }
   }
 };

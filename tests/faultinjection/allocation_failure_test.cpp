@@ -1,0 +1,119 @@
+// Out of memory anywhere in one verification and its report never gives a green run: whichever allocation
+// fails, the process goes on, and the outcome is a failure in a valid report or no report and a message
+// saying so on standard error.
+#include "plugin/datahookoutputtestingplugin.h"
+#include "tests/faultinjection/failingnew.h"
+#include "tests/support/files.h"
+#include "tests/support/pluginhost.h"
+#include "tests/support/report.h"
+#include "tests/support/scratchdir.h"
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+namespace {
+
+using Varnel::ThePlugin;
+
+// A small data file whose verifier passes every check, so that any failure comes from the fault.
+const char kDataFile[] = "golden/2014-12-4_fail_to_present_block.vn5 P01.txt";
+const char kWriteError[] = "FakeJUnitPrinter failed to write to the file";
+// The diagnostics file is written after the report: losing it leaves the report whole, and says so.
+const char kDiagnosticsError[] = "diagnostics";
+// Allocations tried, spread evenly over the host's calls and over the printer's release (which writes the
+// report); each round flushes two files to disk, so the sample is kept small.
+constexpr long kSamplesOfCalls = 40;
+constexpr long kSamplesOfRelease = 25;
+
+struct Round {
+  long allocationsInCalls = 0;  // before the printer's release
+  long allocationsInRelease = 0;
+  bool written = false;
+  testsupport::Report report;
+  std::string errors;
+};
+
+// One host session with the failAt-th allocation failing (0: none).
+Round RunRound(long failAt, const std::function<void()>& calls) {
+  std::remove(testsupport::ReportPath().c_str());
+  Round round;
+  ::testing::internal::CaptureStderr();
+  failingnew::Arm(failAt);
+  calls();
+  round.allocationsInCalls = failingnew::Counted();
+  ThePlugin().ReleaseTestPrinter();
+  round.allocationsInRelease = failingnew::Disarm() - round.allocationsInCalls;
+  round.errors = ::testing::internal::GetCapturedStderr();
+  round.written = testsupport::FileExists(testsupport::ReportPath());
+  if (round.written) round.report = testsupport::ReadReport(testsupport::ReportPath());
+  return round;
+}
+
+void AddSpread(std::set<long>& chosen, long first, long count, long samples) {
+  const long step = std::max(1L, count / samples);
+  for (long k = first; k < first + count; k += step) chosen.insert(k);
+}
+
+std::set<long> AllocationsToFail(const Round& clean) {
+  std::set<long> chosen;
+  AddSpread(chosen, 1, clean.allocationsInCalls, kSamplesOfCalls);
+  AddSpread(chosen, clean.allocationsInCalls + 1, clean.allocationsInRelease, kSamplesOfRelease);
+  return chosen;
+}
+
+// A failure the clean round did not have: more failures, or the step that was cut short.
+bool ShowsTheFault(const testsupport::Report& report, int cleanFailures) {
+  if (report.failures > cleanFailures) return true;
+  return std::any_of(report.outcomes.begin(), report.outcomes.end(), [](const testsupport::Outcome& outcome) {
+    return outcome.failed && outcome.name.rfind("unexpected_exception_in_", 0) == 0;
+  });
+}
+
+void ExpectNeverGreen(const std::function<void()>& calls, int expectedFailures) {
+  testsupport::ScratchDir scratch;
+  ThePlugin().ReleaseTestPrinter();
+  const Round clean = RunRound(0, calls);
+  ASSERT_TRUE(clean.written) << clean.errors;
+  ASSERT_EQ(clean.report.failures, expectedFailures) << clean.errors;
+  ASSERT_GT(clean.allocationsInCalls, 0);
+
+  const std::set<long> chosen = AllocationsToFail(clean);
+  std::size_t landed = 0;
+  for (long failAt : chosen) {
+    const Round faulty = RunRound(failAt, calls);
+    // A round whose allocations ran out before the chosen one failed nothing: its report is rightly green.
+    if (!failingnew::Failed()) continue;
+    ++landed;
+    if (faulty.written) {
+      const bool onlyDiagnosticsLost = faulty.errors.find(kDiagnosticsError) != std::string::npos &&
+                                       faulty.report.tests == clean.report.tests &&
+                                       faulty.report.failures == clean.report.failures;
+      EXPECT_TRUE(ShowsTheFault(faulty.report, expectedFailures) || onlyDiagnosticsLost)
+          << "allocation " << failAt << " failed unnoticed";
+    } else {
+      EXPECT_NE(faulty.errors.find(kWriteError), std::string::npos) << "allocation " << failAt << ": " << faulty.errors;
+    }
+  }
+  // Only allocations under the toolkit's own code are passed over.
+  EXPECT_GT(landed, chosen.size() / 2);
+  // The plug-in is whole afterwards.
+  const Round after = RunRound(0, calls);
+  EXPECT_TRUE(after.written);
+  EXPECT_EQ(after.report.failures, expectedFailures);
+}
+
+TEST(AllocationFailure, DuringAVerificationAndItsReportNeverGivesAGreenRun) {
+  const wxString path = wxString::FromUTF8(testsupport::TestData(kDataFile));
+  const Varnel::StimAreaList noAreas;
+  ExpectNeverGreen([&] { ThePlugin().PerformPostProcessing(path, &noAreas); }, 0);
+}
+
+TEST(AllocationFailure, WhileRecordingAHostAssertionNeverLosesIt) {
+  const wxString text = "host.cpp(12): assertion failed";
+  ExpectNeverGreen([&] { ThePlugin().OnHostAssertionFailure(text); }, 1);
+}
+
+}  // namespace

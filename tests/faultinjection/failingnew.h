@@ -1,0 +1,21 @@
+#pragma once
+
+// This test program replaces the global operator new: armed, it fails the K-th allocation from then on by
+// throwing std::bad_alloc, as a system out of memory would, and lets every other one through.
+//
+// The toolkit's own compiled code cannot pass an exception on (an allocation failing inside it ends the
+// process, whatever the caller does), so an allocation made while a toolkit function is on the stack is not
+// failed: the next one outside it is. The plug-in keeps its failure paths out of the toolkit for that reason.
+namespace failingnew {
+
+// Fails the allocation numbered failAt (1 = the next one), or the first after it made outside the toolkit;
+// 0 only counts.
+void Arm(long failAt);
+// Allocations made since Arm.
+long Counted();
+// Stops counting and failing; returns how many allocations were made while armed.
+long Disarm();
+// Whether the armed allocation failure happened.
+bool Failed();
+
+}  // namespace failingnew
