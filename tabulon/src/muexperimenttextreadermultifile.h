@@ -57,7 +57,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   virtual int AddMultipleFiles(const std::vector<wxFileName>& fileNames);
   virtual void RemoveMultipleFiles(const std::vector<wxString>& paths);
 
-  virtual void Refresh();
+  void Refresh() override;
   virtual bool ColumnHasFlags(const wxString& name, std::uint32_t mask) const;
 
   // MUInterfaceFileObserver: a reader can relay another table's changes to its own views.

@@ -66,4 +66,6 @@ class MUInterfaceMultiExperimentDataSource {
   // The record at an index of the rows of scope 1, 2 or 4; null for another scope or an index outside.
   virtual const RowRecord* GetRowRecord(int index, int scope) const = 0;
   virtual const std::vector<wxString>& GetColumnNames() const = 0;
+  // Brings the shown rows and columns up to date after rows were hidden or shown.
+  virtual void Refresh() = 0;
 };
