@@ -12,6 +12,9 @@
 #include <wx/file.h>
 #include <wx/filename.h>
 
+using tabulon::CreateDataFileParser;
+using tabulon::DataFileParser_TextWithHeader;
+
 namespace {
 
 void ReaderWithTextParser(benchmark::State& state) {

@@ -1,10 +1,16 @@
 #include "tabulon/src/muconcreteexperimentdatafiletxt.h"
-#include "tabulon/src/mucelltext.h"
+#include "tabulon/src/celltext.h"
 #include "tabulon/src/mueasyredirectminimalerrorlog.h"
 #include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/intl.h>
 #include <sys/stat.h>
+
+using tabulon::OrdinalWord;
+using tabulon::ParseReport;
+using tabulon::ParseReport_FileTooLarge;
+using tabulon::ParseReport_OpenFailed;
+using tabulon::ParseReportSink;
 
 MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader,
                                                                  ParseReportSink* sink)

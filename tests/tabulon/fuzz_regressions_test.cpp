@@ -3,7 +3,7 @@
 #include "fuzz/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/murowpredicate.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/rowrecord.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
@@ -16,6 +16,8 @@
 #include <wx/file.h>
 #include <wx/filename.h>
 #include <wx/log.h>
+
+using namespace tabulon;
 
 namespace {
 

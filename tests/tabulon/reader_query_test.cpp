@@ -6,6 +6,10 @@
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
 
+using tabulon::ColumnFlag_HiddenByUser;
+using tabulon::ColumnFlag_TrialVariable;
+using tabulon::RowRecord;
+
 using namespace tabtest;
 using Rows = std::vector<int>;
 

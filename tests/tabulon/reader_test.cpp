@@ -1,12 +1,14 @@
 // The reader's table: loading files, out-of-range access, merging a second file, hiding, showing and marking
 // rows, and what views and the application hear.
-#include "tabulon/src/mucolumnmerge.h"
+#include "tabulon/src/columnmerge.h"
 #include "tests/support/datafile.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/file.h>
+
+using namespace tabulon;
 
 using namespace tabtest;
 

@@ -1,7 +1,9 @@
-#include "tabulon/src/mucelltext.h"
+#include "tabulon/src/celltext.h"
 #include <cstdint>
 #include <string>
 #include <wx/intl.h>
+
+namespace tabulon {
 
 namespace {
 
@@ -105,3 +107,5 @@ wxString OrdinalWord(unsigned number) {
       return wxString::Format("%u", number);
   }
 }
+
+}  // namespace tabulon
