@@ -18,7 +18,7 @@ namespace {
 // Holds for rows whose "Value" cell is an odd number; counts how often it was asked.
 class OddValue : public MURowPredicate {
  public:
-  explicit OddValue(bool cacheable = true) : cacheable(cacheable) {}
+  explicit OddValue(bool cache = true) : cacheable(cache) {}
   int Test(const RowRecord& record) const override {
     ++calls;
     return TestCellText(record.CellText("Value"));
