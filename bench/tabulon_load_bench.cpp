@@ -1,7 +1,7 @@
 // How long loading a full-size data file takes through the reader (text parser and in-memory parser), and how
 // that compares with merely reading the file and splitting it into lines and cells.
 #include "bench/benchfile.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/opendatafile.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -12,28 +12,31 @@
 #include <wx/file.h>
 #include <wx/filename.h>
 
+using tabulon::CreateDataFileParser;
+using tabulon::DataFileParser_TextWithHeader;
+
 namespace {
 
 void ReaderWithTextParser(benchmark::State& state) {
   const wxFileName name(wxString::FromUTF8(BenchDataFilePath().c_str()));
   for (auto _ : state) {
-    MUExperimentTextReaderMultiFile reader;
-    if (!reader.AddSelectedFile(name, false)) state.SkipWithError("the reader could not load the file");
-    benchmark::DoNotOptimize(reader.GetRowCount());
+    const auto reader = tabulon::OpenDataFile(name);
+    if (!reader) state.SkipWithError("the reader could not load the file");
+    benchmark::DoNotOptimize(reader);
   }
-  MUExperimentTextReaderMultiFile reader;
-  reader.AddSelectedFile(name, false);
-  state.counters["rows"] = reader.GetRowCount();
-  state.counters["columns"] = reader.GetColumnCount();
+  const auto reader = tabulon::OpenDataFile(name);
+  if (!reader) return;
+  state.counters["rows"] = reader->GetRowCount();
+  state.counters["columns"] = reader->GetColumnCount();
 }
 
 void ReaderWithInMemoryParser(benchmark::State& state) {
   const wxString name = wxString::FromUTF8(BenchDataFilePath().c_str());
   for (auto _ : state) {
     wxFile file(name);
-    MUExperimentTextReaderMultiFile reader;
-    if (!reader.AddSelectedFile(wxFileName(name), false, &file)) state.SkipWithError("in-memory load failed");
-    benchmark::DoNotOptimize(reader.GetRowCount());
+    const auto reader = tabulon::OpenDataFile(wxFileName(name), &file);
+    if (!reader) state.SkipWithError("in-memory load failed");
+    benchmark::DoNotOptimize(reader);
   }
 }
 
@@ -71,13 +74,16 @@ void StandardLibraryBaseline(benchmark::State& state) {
 
 // Reading every cell back by index, as a verifier walking whole columns does.
 void ReadEveryCell(benchmark::State& state) {
-  MUExperimentTextReaderMultiFile reader;
-  reader.AddSelectedFile(wxFileName(wxString::FromUTF8(BenchDataFilePath().c_str())), false);
+  const auto reader = tabulon::OpenDataFile(wxFileName(wxString::FromUTF8(BenchDataFilePath().c_str())));
+  if (!reader) {
+    state.SkipWithError("the reader could not load the file");
+    return;
+  }
   for (auto _ : state) {
     std::size_t characters = 0;
-    for (int row = 0; row < reader.GetRowCount(); ++row) {
-      for (int column = 0; column < reader.GetColumnCount(); ++column) {
-        characters += reader.GetCellText(row, column).length();
+    for (int row = 0; row < reader->GetRowCount(); ++row) {
+      for (int column = 0; column < reader->GetColumnCount(); ++column) {
+        characters += reader->GetCellText(row, column).length();
       }
     }
     benchmark::DoNotOptimize(characters);

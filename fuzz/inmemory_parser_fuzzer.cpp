@@ -2,10 +2,15 @@
 #include "fuzz/fuzzsupport.h"
 #include "fuzz/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/rowrecord.h"
 #include <memory>
 #include <vector>
 #include <wx/file.h>
+
+using tabulon::ColumnPropertyQueue;
+using tabulon::CreateDataFileParser;
+using tabulon::DataFileParser_InMemoryWithHeader;
+using tabulon::RowRecord;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "tabulon/src/muinterfacefileobserver.h"
 #include "tabulon/src/mureaderevents.h"
 #include "tabulon/src/murowpredicate.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/rowrecord.h"
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <memory>
@@ -13,6 +13,8 @@
 #include <vector>
 #include <wx/file.h>
 #include <wx/filename.h>
+
+using tabulon::RowRecord;
 
 namespace {
 

@@ -2,9 +2,17 @@
 #include "fuzz/fuzzsupport.h"
 #include "fuzz/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/rowrecord.h"
 #include <memory>
 #include <vector>
+
+using tabulon::ColumnPropertyQueue;
+using tabulon::CreateDataFileParser;
+using tabulon::DataFileParser_TextWithHeader;
+using tabulon::DataFileParser_TextWithHeaderToo;
+using tabulon::DataFileParser_TextWithoutHeader;
+using tabulon::DataFileParserKind;
+using tabulon::RowRecord;
 
 namespace {
 

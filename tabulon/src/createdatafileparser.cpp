@@ -4,6 +4,8 @@
 #include <new>
 #include <wx/file.h>
 
+namespace tabulon {
+
 std::unique_ptr<MUInterfaceExperimentDataFileInputReader> CreateDataFileParser(const wxString& fileName,
                                                                                DataFileParserKind kind,
                                                                                ParseReportSink* sink,
@@ -28,3 +30,5 @@ std::unique_ptr<MUInterfaceExperimentDataFileInputReader> CreateDataFileParser(c
   }
   return nullptr;
 }
+
+}  // namespace tabulon

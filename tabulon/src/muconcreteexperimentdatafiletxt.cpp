@@ -1,8 +1,14 @@
 #include "tabulon/src/muconcreteexperimentdatafiletxt.h"
-#include "tabulon/src/mucelltext.h"
+#include "tabulon/src/celltext.h"
 #include "tabulon/src/mudatafilebytes.h"
 #include <wx/intl.h>
 #include <wx/log.h>
+
+using tabulon::OrdinalWord;
+using tabulon::ParseReport;
+using tabulon::ParseReport_FileTooLarge;
+using tabulon::ParseReport_OpenFailed;
+using tabulon::ParseReportSink;
 
 MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool withHeader,
                                                                  ParseReportSink* reportSink)

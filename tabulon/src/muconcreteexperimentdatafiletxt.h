@@ -10,7 +10,7 @@ class MUConcreteExperimentDataFileTxt : public MUDataFileParserCore {
   // Files above this size are refused unread.
   static constexpr unsigned long long kMaximumFileSize = 0x100000;
 
-  MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader, ParseReportSink* sink = nullptr);
+  MUConcreteExperimentDataFileTxt(const wxString& fileName, bool hasHeader, tabulon::ParseReportSink* sink = nullptr);
   ~MUConcreteExperimentDataFileTxt() override;
 
  protected:

@@ -5,6 +5,9 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 
+using tabulon::ParseReport_BadLayout;
+using tabulon::ParseReportSink;
+
 namespace {
 
 const char* const kSourceFile = "tabulon/src/muconcreteinmemorydatafile";

@@ -10,7 +10,8 @@ class wxFile;
 // it had.
 class MUConcreteInMemoryDataFile : public MUDataFileParserCore {
  public:
-  MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool hasHeader, ParseReportSink* sink = nullptr);
+  MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool hasHeader,
+                             tabulon::ParseReportSink* sink = nullptr);
 
  protected:
   std::size_t LineCount() const override { return lines.LineCount(); }

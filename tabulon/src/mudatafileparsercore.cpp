@@ -1,12 +1,38 @@
 #include "tabulon/src/mudatafileparsercore.h"
-#include "tabulon/src/mucelltext.h"
-#include "tabulon/src/mucolumnnames.h"
-#include "tabulon/src/mutabsplit.h"
+#include "tabulon/src/celltext.h"
+#include "tabulon/src/columnnames.h"
+#include "tabulon/src/tabsplit.h"
 #include <limits>
 #include <new>
 #include <utility>
 #include <wx/filename.h>
 #include <wx/intl.h>
+
+using tabulon::AssignPrintableCellText;
+using tabulon::ColumnFlagsOfName;
+using tabulon::ColumnKind_Text;
+using tabulon::ColumnKind_Unset;
+using tabulon::ColumnProperty;
+using tabulon::ColumnPropertyQueue;
+using tabulon::ForEachTabSeparatedToken;
+using tabulon::KnownColumnKind;
+using tabulon::MakeUniqueName;
+using tabulon::MarkerKey_ExperimentName;
+using tabulon::MarkerKey_FileName;
+using tabulon::MarkerKey_FullPath;
+using tabulon::MarkerKey_Participant;
+using tabulon::MarkerKey_RunDate;
+using tabulon::MissingColumnName;
+using tabulon::NameListTerminator;
+using tabulon::ParseReport;
+using tabulon::ParseReport_BadLayout;
+using tabulon::ParseReport_Success;
+using tabulon::ParseReportSink;
+using tabulon::RowRecord;
+using tabulon::RowRecordLayout;
+using tabulon::StandardColumn;
+using tabulon::StandardColumnName;
+using tabulon::StandardColumns;
 
 namespace {
 

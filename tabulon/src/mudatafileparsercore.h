@@ -1,10 +1,10 @@
 #pragma once
-#include "tabulon/src/mucolumnproperty.h"
+#include "tabulon/src/columnproperty.h"
 #include "tabulon/src/mudecodedlines.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/mumakeuniquename.h"
-#include "tabulon/src/muparsereport.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/parsereport.h"
+#include "tabulon/src/rowrecord.h"
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -20,8 +20,8 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   unsigned GetDataRowCount() const override { return dataRowCount; }
   unsigned SetNextRowIndex(unsigned index) override { return nextRowIndex = index; }
   bool HasFailed() const override { return failed; }
-  ColumnPropertyQueue ReleaseColumnProperties() override;
-  std::unique_ptr<RowRecord> ReadNextRow(bool advance) override;
+  tabulon::ColumnPropertyQueue ReleaseColumnProperties() override;
+  std::unique_ptr<tabulon::RowRecord> ReadNextRow(bool advance) override;
 
  protected:
   // The header holds six lines: participant, experiment name, run date, one unused line, two heading rows.
@@ -41,7 +41,7 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
     bool setFlagsAndKinds = true;
   };
 
-  MUDataFileParserCore(bool hasHeader, ParseReportSink* sink, Dialect dialect);
+  MUDataFileParserCore(bool hasHeader, tabulon::ParseReportSink* sink, Dialect dialect);
 
   virtual std::size_t LineCount() const = 0;
   virtual MULineView Line(std::size_t index) const = 0;
@@ -55,7 +55,7 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   bool BuildColumns();
   void ReportSuccess();
   // Reports one batch (when there is a sink) and sets the failure flag unless every code is success.
-  void Report(const std::vector<ParseReport>& reports);
+  void Report(const std::vector<tabulon::ParseReport>& reports);
   void Fail(std::int32_t code, const wxString& message);
   void MarkFailed() { failed = true; }
 
@@ -72,11 +72,11 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   bool AddColumn(const wxString& name, std::uint32_t flags, std::uint32_t kind);
   // Makes room for a data cell past the last column; false when the budget does not allow another column.
   bool AddMissingColumn();
-  std::unique_ptr<RowRecord> ReadRow(MULineView line);
+  std::unique_ptr<tabulon::RowRecord> ReadRow(MULineView line);
 
   const bool hasHeader;
   const Dialect dialect;
-  ParseReportSink* const sink;
+  tabulon::ParseReportSink* const sink;
 
   wxString experimentName;
   wxString runDateText;
@@ -86,13 +86,13 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   unsigned nextRowIndex = 0;
   unsigned dataRowCount = 0;
   const wxString reactionTimeColumn;
-  std::uint32_t reactionTimeSlot = RowRecordLayout::npos;
+  std::uint32_t reactionTimeSlot = tabulon::RowRecordLayout::npos;
   bool failed = false;
   bool released = false;
 
-  ColumnPropertyQueue columns;
+  tabulon::ColumnPropertyQueue columns;
   std::size_t columnCount = 0;
   std::size_t columnNameCharacters = 0;
   MUNamesInUse namesInUse;
-  std::shared_ptr<RowRecordLayout> layout;
+  std::shared_ptr<tabulon::RowRecordLayout> layout;
 };

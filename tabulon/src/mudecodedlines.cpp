@@ -70,6 +70,8 @@ bool DecodeWellFormedUtf8(const unsigned char* bytes, std::size_t size, std::wst
 
 }  // namespace
 
+namespace tabulon {
+
 bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& text) {
   text.clear();
   if (size == 0) return true;
@@ -79,9 +81,11 @@ bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& te
   return !text.empty();
 }
 
+}  // namespace tabulon
+
 bool MUDecodedLines::Decode(const char* bytes, std::size_t size, LineEnds lineEnds) {
   lines.clear();
-  if (!DecodeAsConverterDoes(bytes, size, text)) return false;
+  if (!tabulon::DecodeAsConverterDoes(bytes, size, text)) return false;
   if (lineEnds == LineEnds::Any) {
     SplitAtAnyLineEnd();
   } else {

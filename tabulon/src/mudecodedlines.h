@@ -42,6 +42,10 @@ class MUDecodedLines {
   std::vector<Span> lines;
 };
 
+namespace tabulon {
+
 // The text the toolkit's automatic converter makes of the bytes; false when it fails. Plain ASCII and
 // well-formed UTF-8 without a byte-order mark are decoded here directly, everything else by the converter.
 bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& text);
+
+}  // namespace tabulon

@@ -1,8 +1,8 @@
 // Loading files into the reader, the file set, refreshing the table and telling its views.
 #include "tabulon/src/muexperimenttextreadermultifile.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/mucolumnnames.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/columnnames.h"
+#include "tabulon/src/rowrecord.h"
 #include <algorithm>
 #include <new>
 #include <wx/app.h>
@@ -10,6 +10,16 @@
 #include <wx/log.h>
 #include <wx/tokenzr.h>
 #include <wx/translation.h>
+
+using tabulon::ColumnFlag_AnyHidingBit;
+using tabulon::CreateDataFileParser;
+using tabulon::DataFileParser_InMemoryWithHeader;
+using tabulon::DataFileParser_TextWithHeader;
+using tabulon::MarkerKey_FullPath;
+using tabulon::MergeColumnsInto;
+using tabulon::ParseReportSink;
+using tabulon::RowRecord;
+using tabulon::UpdateAbsentFilesFlag;
 
 namespace {
 
@@ -136,7 +146,7 @@ void MUExperimentTextReaderMultiFile::MergeColumns(MUInterfaceExperimentDataFile
 }
 
 void MUExperimentTextReaderMultiFile::ApplyColumnVisibility(const std::vector<wxString>& paths) {
-  ::ApplyColumnVisibility(columns, paths);
+  tabulon::ApplyColumnVisibility(columns, paths);
 }
 
 void MUExperimentTextReaderMultiFile::MarkRefreshNeeded() { refreshNeeded = true; }

@@ -1,11 +1,11 @@
 #pragma once
-#include "tabulon/src/mucolumnmerge.h"
+#include "tabulon/src/columnmerge.h"
 #include "tabulon/src/muinterfacefileobserver.h"
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "tabulon/src/muquerycache.h"
 #include "tabulon/src/muquerycachingbroker.h"
 #include "tabulon/src/mureaderevents.h"
-#include "tabulon/src/murowsorting.h"
+#include "tabulon/src/rowsorting.h"
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -16,8 +16,12 @@
 #include <wx/string.h>
 
 class MUInterfaceExperimentDataFileInputReader;
+namespace tabulon {
 class ParseReportSink;
+}  // namespace tabulon
+namespace tabulon {
 class RowRecord;
+}  // namespace tabulon
 class wxFile;
 
 // One or more data files presented as one table: the merged columns of all files, all their rows with a flag
@@ -28,7 +32,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
                                         public MUInterfaceMultiExperimentDataSource {
  public:
   // The sink, when given, receives every parser's reports; it is not owned and must outlive the reader.
-  explicit MUExperimentTextReaderMultiFile(ParseReportSink* sink = nullptr);
+  explicit MUExperimentTextReaderMultiFile(tabulon::ParseReportSink* sink = nullptr);
   ~MUExperimentTextReaderMultiFile() override;
 
   // Loading and table maintenance.
@@ -57,7 +61,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   virtual int AddMultipleFiles(const std::vector<wxFileName>& fileNames);
   virtual void RemoveMultipleFiles(const std::vector<wxString>& paths);
 
-  virtual void Refresh();
+  void Refresh() override;
   virtual bool ColumnHasFlags(const wxString& name, std::uint32_t mask) const;
 
   // MUInterfaceFileObserver: a reader can relay another table's changes to its own views.
@@ -95,12 +99,12 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   int GetColumnCount() const override;
   wxString GetCellText(int row, int column) const override;
   wxString GetColumnName(int index) const override;
-  const RowRecord* GetRowRecord(int index, int scope) const override;
+  const tabulon::RowRecord* GetRowRecord(int index, int scope) const override;
   const std::vector<wxString>& GetColumnNames() const override;
 
   // Read-only views of the reader's state, for tools and diagnostics.
   // The first column of exactly that name, shown or not; null when none has it.
-  const ColumnProperty* FindColumnProperty(const wxString& name) const;
+  const tabulon::ColumnProperty* FindColumnProperty(const wxString& name) const;
   bool IsRefreshNeeded() const { return refreshNeeded; }
   // The last status text shown (after a sort, or by the file operations); empty before any.
   const wxString& GetStatusText() const { return statusText; }
@@ -115,8 +119,8 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
 
   bool LoadFile(const wxFileName& fileName, bool select, wxFile* openFile);
   void ForgetRowsFrom(unsigned firstKey);
-  std::vector<RowSortEntry> RowsInKeyOrder() const;
-  void RebuildRowSequences(const std::vector<RowSortEntry>& order);
+  std::vector<tabulon::RowSortEntry> RowsInKeyOrder() const;
+  void RebuildRowSequences(const std::vector<tabulon::RowSortEntry>& order);
   bool SortColumnInSelectedFile() const;
   void OnDataChanged(MUCommandEvent& event);
   void NotifyViews(int firstChangedRow, int firstChangedColumn);
@@ -124,19 +128,20 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   void ShowStatus(const wxString& text);
 
   const RowSequence& SequenceOfScope(int scope) const;
-  RowRecord* RecordAt(const RowSequence& sequence, int index) const;
-  RowRecord* RecordOfKey(unsigned key) const;
-  RowRecord* ShownRecord(int shownRowIndex) const;
+  tabulon::RowRecord* RecordAt(const RowSequence& sequence, int index) const;
+  tabulon::RowRecord* RecordOfKey(unsigned key) const;
+  tabulon::RowRecord* ShownRecord(int shownRowIndex) const;
   template <typename Matches>
-  std::vector<int> CachedRowIndices(const QueryKey& key, std::uint32_t involvedBits, int scope, Matches matches);
+  std::vector<int> CachedRowIndices(const tabulon::QueryKey& key, std::uint32_t involvedBits, int scope,
+                                    Matches matches);
   template <typename Matches>
-  std::vector<wxString> CachedColumnNames(const QueryKey& key, Matches matches);
+  std::vector<wxString> CachedColumnNames(const tabulon::QueryKey& key, Matches matches);
   std::vector<int> ComputePredicateRows(const MURowPredicate& predicate, const RowSequence& sequence, int first,
                                         int last) const;
   std::vector<wxString> ComputeDistinctValues(const wxString& columnName, int scope, bool trim) const;
   void ForgetMarkDependentResults();
 
-  ParseReportSink* reportSink;
+  tabulon::ParseReportSink* reportSink;
   bool eventsBound = false;
 
   std::map<wxString, bool> fileSelection;
@@ -144,7 +149,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
 
   // The rows in key order, one entry per key from firstRowKey on: a removed row leaves a null entry, so that a
   // key is found by its offset. Keys are never reused, not even after Initialise.
-  std::vector<std::unique_ptr<RowRecord>> rows;
+  std::vector<std::unique_ptr<tabulon::RowRecord>> rows;
   unsigned firstRowKey = 0;
   unsigned nextRowKey = 0;
   RowSequence allRows;
@@ -152,7 +157,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   RowSequence shownRows;
   RowSequence previousShownRows;
 
-  ColumnList columns;
+  tabulon::ColumnList columns;
   std::vector<wxString> shownColumnNames;
   std::vector<wxString> previousShownColumnNames;
   std::vector<ColumnContent> shownColumnContent;
@@ -171,7 +176,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   MUQueryCache<std::vector<wxString>> columnNameCache;
   MUQueryCache<std::vector<wxString>> distinctValueCache;
   std::unique_ptr<MUQueryCachingBroker> cachingBroker;
-  std::vector<QueryKey> markDependentKeys;
+  std::vector<tabulon::QueryKey> markDependentKeys;
 
   bool insertColumnsNextTo = false;
   bool refreshNeeded = false;

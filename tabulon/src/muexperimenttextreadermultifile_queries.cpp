@@ -2,13 +2,24 @@
 // empty-column hiding built on them.
 #include "tabulon/src/muexperimenttextreadermultifile.h"
 #include "tabulon/src/murowpredicate.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/rowrecord.h"
 #include <algorithm>
 #include <set>
 #include <utility>
 #include <wx/datetime.h>
 #include <wx/log.h>
 #include <wx/translation.h>
+
+using tabulon::ColumnsWhereBitsAbsentKey;
+using tabulon::ColumnsWhereBitsHasXAbsentYKey;
+using tabulon::ColumnsWhereBitsMatchKey;
+using tabulon::DistinctValuesKey;
+using tabulon::QueryKey;
+using tabulon::RowRecord;
+using tabulon::RowsWhereBitsAbsentKey;
+using tabulon::RowsWhereBitsHasXAbsentYKey;
+using tabulon::RowsWhereBitsMatchKey;
+using tabulon::RowsWherePredicateKey;
 
 namespace {
 

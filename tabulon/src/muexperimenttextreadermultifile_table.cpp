@@ -1,11 +1,21 @@
 // The reader's table: row order and sequences, sorting, cell and column access, row and column flags.
 #include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/mucolumnnames.h"
-#include "tabulon/src/murowrecord.h"
-#include "tabulon/src/murowsorting.h"
+#include "tabulon/src/columnnames.h"
+#include "tabulon/src/rowrecord.h"
+#include "tabulon/src/rowsorting.h"
 #include <wx/app.h>
 #include <wx/stopwatch.h>
 #include <wx/translation.h>
+
+using tabulon::ColumnFlag_FirstSegmentAbsent;
+using tabulon::ColumnFlag_HiddenByUser;
+using tabulon::ColumnFlag_TrialVariable;
+using tabulon::ColumnProperty;
+using tabulon::FindColumn;
+using tabulon::MarkerKey_FullPath;
+using tabulon::RowRecord;
+using tabulon::RowSortEntry;
+using tabulon::SortRowsByColumn;
 
 namespace {
 

@@ -1,11 +1,13 @@
 #pragma once
-#include "tabulon/src/mucolumnproperty.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/columnproperty.h"
+#include "tabulon/src/rowrecord.h"
 #include <memory>
 #include <wx/string.h>
 
 class wxFile;
+namespace tabulon {
 class ParseReportSink;
+}  // namespace tabulon
 
 // One parsed data file, as the reader pulls it: header values, column properties, then row records.
 class MUInterfaceExperimentDataFileInputReader {
@@ -16,11 +18,13 @@ class MUInterfaceExperimentDataFileInputReader {
   virtual unsigned SetNextRowIndex(unsigned index) = 0;
   virtual bool HasFailed() const = 0;
   // Hands the column properties over to the caller; the parser no longer owns them.
-  virtual ColumnPropertyQueue ReleaseColumnProperties() = 0;
+  virtual tabulon::ColumnPropertyQueue ReleaseColumnProperties() = 0;
   // The record of the row at the next-row index, or null past the last row. The caller owns it.
-  virtual std::unique_ptr<RowRecord> ReadNextRow(bool advance) = 0;
+  virtual std::unique_ptr<tabulon::RowRecord> ReadNextRow(bool advance) = 0;
   virtual ~MUInterfaceExperimentDataFileInputReader() = default;
 };
+
+namespace tabulon {
 
 enum DataFileParserKind {
   DataFileParser_TextWithHeader = 0,
@@ -35,3 +39,5 @@ std::unique_ptr<MUInterfaceExperimentDataFileInputReader> CreateDataFileParser(c
                                                                                DataFileParserKind kind,
                                                                                ParseReportSink* sink,
                                                                                wxFile* openFile = nullptr);
+
+}  // namespace tabulon

@@ -4,7 +4,9 @@
 #include <wx/string.h>
 
 class MURowPredicate;
+namespace tabulon {
 class RowRecord;
+}  // namespace tabulon
 
 // Row scopes: which of the reader's row sequences an index or a query refers to.
 enum MURowScope {
@@ -64,6 +66,8 @@ class MUInterfaceMultiExperimentDataSource {
   virtual wxString GetCellText(int row, int column) const = 0;
   virtual wxString GetColumnName(int index) const = 0;
   // The record at an index of the rows of scope 1, 2 or 4; null for another scope or an index outside.
-  virtual const RowRecord* GetRowRecord(int index, int scope) const = 0;
+  virtual const tabulon::RowRecord* GetRowRecord(int index, int scope) const = 0;
   virtual const std::vector<wxString>& GetColumnNames() const = 0;
+  // Brings the shown rows and columns up to date after rows were hidden or shown.
+  virtual void Refresh() = 0;
 };

@@ -55,6 +55,8 @@ void MUNamesInUse::Insert(const wxString& name) {
   if (AddToRuns(hashRunsByStem[stem], hashes)) ++count;
 }
 
+namespace tabulon {
+
 wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse) {
   const auto [stem, baseHashes] = FoldedStem(baseName);
   const auto found = namesInUse.hashRunsByStem.find(stem);
@@ -73,3 +75,5 @@ wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse
   }
   return baseName + wxString(wxS('#'), added + 1);
 }
+
+}  // namespace tabulon

@@ -5,6 +5,12 @@
 #include <unordered_map>
 #include <wx/string.h>
 
+class MUNamesInUse;
+
+namespace tabulon {
+wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse);
+}  // namespace tabulon
+
 // The column names of one file already in use, compared ignoring case (by upper-case form). Names that differ
 // only in trailing '#' characters are kept together, as runs of consecutive '#' counts, so that a new duplicate
 // finds its suffix in logarithmic time even in a file with thousands of equal headings.
@@ -15,7 +21,7 @@ class MUNamesInUse {
   bool empty() const { return count == 0; }
 
  private:
-  friend wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse);
+  friend wxString tabulon::MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse);
   // First and last number of a run of consecutive '#' counts, keyed by the first.
   using HashRuns = std::map<std::size_t, std::size_t>;
   // Upper-case form without its trailing '#' characters -> the '#' counts of the names with that form, as runs.
@@ -23,6 +29,10 @@ class MUNamesInUse {
   std::size_t count = 0;
 };
 
+namespace tabulon {
+
 // The base name when no name in use equals it ignoring case; otherwise the base name followed by as many '#' as
 // it takes to pass the first run of consecutive '#'-suffixed duplicates ("Name#", "Name##", ...).
 wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse);
+
+}  // namespace tabulon

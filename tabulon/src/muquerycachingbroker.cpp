@@ -1,5 +1,7 @@
 #include "tabulon/src/muquerycachingbroker.h"
 
+using tabulon::QueryKey;
+
 MUCachedQueryResult::~MUCachedQueryResult() = default;
 
 void MUQueryCachingBroker::Store(const QueryKey& key, std::unique_ptr<MUCachedQueryResult> result) {

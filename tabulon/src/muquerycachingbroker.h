@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/src/muquerykey.h"
+#include "tabulon/src/querykey.h"
 #include <map>
 #include <memory>
 #include <vector>
@@ -13,12 +13,12 @@ class MUCachedQueryResult {
 // Holds query results that are whole objects rather than plain lists; emptied with the reader's other caches.
 class MUQueryCachingBroker {
  public:
-  void Store(const QueryKey& key, std::unique_ptr<MUCachedQueryResult> result);
+  void Store(const tabulon::QueryKey& key, std::unique_ptr<MUCachedQueryResult> result);
   // The objects stored under the key, in the order stored; null when there are none.
-  const std::vector<std::unique_ptr<MUCachedQueryResult>>* Find(const QueryKey& key) const;
+  const std::vector<std::unique_ptr<MUCachedQueryResult>>* Find(const tabulon::QueryKey& key) const;
   void Clear();
   std::size_t KeyCount() const { return results.size(); }
 
  private:
-  std::map<QueryKey, std::vector<std::unique_ptr<MUCachedQueryResult>>> results;
+  std::map<tabulon::QueryKey, std::vector<std::unique_ptr<MUCachedQueryResult>>> results;
 };

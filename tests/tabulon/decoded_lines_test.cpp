@@ -10,6 +10,8 @@
 #include <wx/convauto.h>
 #include <wx/textfile.h>
 
+using tabulon::DecodeAsConverterDoes;
+
 namespace {
 
 std::vector<wxString> LinesOf(const MUDecodedLines& decoded) {

@@ -1,12 +1,12 @@
 // Every input under testdata/fuzz-regressions once broke a fuzz target (or is kept as a hard case): each goes
 // through both parsers and the reader again and must give a defined outcome.
 #include "fuzz/parsereporttally.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/murowpredicate.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/rowrecord.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
+#include "tests/tabulon/tabulon_test_files.h"
 #include <algorithm>
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -16,6 +16,8 @@
 #include <wx/file.h>
 #include <wx/filename.h>
 #include <wx/log.h>
+
+using namespace tabulon;
 
 namespace {
 

@@ -1,10 +1,12 @@
 // The parser that reads a data file from a file object the caller opened.
-#include "tabulon/src/mucolumnnames.h"
+#include "tabulon/src/columnnames.h"
 #include "tabulon/src/muconcreteinmemorydatafile.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <wx/file.h>
+
+using namespace tabulon;
 
 using namespace tabtest;
 

@@ -1,8 +1,8 @@
 // The text parser: header lines, size limit, open failures, headings, cells, encodings and line ends.
-#include "tabulon/src/mucelltext.h"
-#include "tabulon/src/mucolumnnames.h"
+#include "tabulon/src/celltext.h"
+#include "tabulon/src/columnnames.h"
 #include "tabulon/src/mumakeuniquename.h"
-#include "tabulon/src/mutabsplit.h"
+#include "tabulon/src/tabsplit.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
@@ -12,6 +12,8 @@
 #include <random>
 #include <sys/stat.h>
 #include <wx/tokenzr.h>
+
+using namespace tabulon;
 
 using namespace tabtest;
 

@@ -6,6 +6,10 @@
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
 
+using tabulon::ColumnFlag_HiddenByUser;
+using tabulon::ColumnFlag_TrialVariable;
+using tabulon::RowRecord;
+
 using namespace tabtest;
 using Rows = std::vector<int>;
 
@@ -14,7 +18,7 @@ namespace {
 // Holds for rows whose "Value" cell is an odd number; counts how often it was asked.
 class OddValue : public MURowPredicate {
  public:
-  explicit OddValue(bool canBeCached = true) : cacheable(canBeCached) {}
+  explicit OddValue(bool cache = true) : cacheable(cache) {}
   int Test(const RowRecord& record) const override {
     ++calls;
     return TestCellText(record.CellText("Value"));

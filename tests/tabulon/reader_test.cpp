@@ -1,12 +1,15 @@
 // The reader's table: loading files, out-of-range access, merging a second file, hiding, showing and marking
 // rows, and what views and the application hear.
-#include "tabulon/src/mucolumnmerge.h"
+#include "tabulon/src/columnmerge.h"
+#include "tabulon/src/opendatafile.h"
 #include "tests/support/datafile.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/file.h>
+
+using namespace tabulon;
 
 using namespace tabtest;
 
@@ -86,6 +89,19 @@ TEST_F(ReaderLoad, AnOpenFileIsReadThroughTheInMemoryParser) {
   EXPECT_FALSE(inMemory.IsTrialVariableColumn("Font Color\n(Trial Variable)"));
   EXPECT_TRUE(text.IsTrialVariableColumn("Font Color\n(Trial Variable)"));
   EXPECT_EQ(file.Tell(), 0);
+}
+
+TEST_F(ReaderLoad, OpenDataFileGivesALoadedTableOrNothing) {
+  wxFile file(W(path));
+  for (wxFile* open : {static_cast<wxFile*>(nullptr), &file}) {
+    const auto reader = OpenDataFile(wxFileName(W(path)), open);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->GetRowCount(), 3);
+    EXPECT_EQ(reader->GetCellText(1, 2), "Target");
+    // Only the text parser sets column flags: the open file went through the in-memory one.
+    EXPECT_EQ(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"), open == nullptr);
+  }
+  EXPECT_EQ(OpenDataFile(wxFileName(W(dir.File("missing.txt")))), nullptr);
 }
 
 ColumnPropertyQueue Incoming(const std::vector<std::string>& names, const std::string& path) {

@@ -3,8 +3,8 @@
 // and a log target that keep what reaches them, and reading a reader's table back.
 #include "tabulon/src/muexperimenttextreadermultifile.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/muparsereport.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/parsereport.h"
+#include "tabulon/src/rowrecord.h"
 #include "tests/support/files.h"
 #include <memory>
 #include <string>
@@ -23,10 +23,10 @@ inline std::vector<wxString> WxList(const std::vector<std::string>& texts) {
   return list;
 }
 
-class CollectingSink : public ParseReportSink {
+class CollectingSink : public tabulon::ParseReportSink {
  public:
-  void ReceiveReports(const std::vector<ParseReport>& reports) override { batches.push_back(reports); }
-  std::vector<std::vector<ParseReport>> batches;
+  void ReceiveReports(const std::vector<tabulon::ParseReport>& reports) override { batches.push_back(reports); }
+  std::vector<std::vector<tabulon::ParseReport>> batches;
 };
 
 // Stands in for the host's log target while it lives: keeps every text and the function that logged it.
@@ -65,16 +65,16 @@ inline std::string Utf16(const std::string& utf8, bool bigEndian) {
 struct Parsed {
   std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser;
   CollectingSink sink;
-  std::vector<std::unique_ptr<RowRecord>> rows;
-  ColumnPropertyQueue columns;
+  std::vector<std::unique_ptr<tabulon::RowRecord>> rows;
+  tabulon::ColumnPropertyQueue columns;
 };
 
 // Writes the bytes and parses them as the reader does: every row from index 0, then the column properties.
 inline std::unique_ptr<Parsed> ParseBytes(const std::string& path, const std::string& bytes,
-                                          DataFileParserKind kind = DataFileParser_TextWithHeader) {
+                                          tabulon::DataFileParserKind kind = tabulon::DataFileParser_TextWithHeader) {
   testsupport::WriteFile(path, bytes);
   auto result = std::make_unique<Parsed>();
-  result->parser = CreateDataFileParser(W(path), kind, &result->sink);
+  result->parser = tabulon::CreateDataFileParser(W(path), kind, &result->sink);
   if (!result->parser->HasFailed()) {
     result->parser->SetNextRowIndex(0);
     for (unsigned i = 0; i < result->parser->GetDataRowCount(); ++i)
@@ -84,7 +84,7 @@ inline std::unique_ptr<Parsed> ParseBytes(const std::string& path, const std::st
   return result;
 }
 
-inline std::vector<wxString> ColumnNames(const ColumnPropertyQueue& columns) {
+inline std::vector<wxString> ColumnNames(const tabulon::ColumnPropertyQueue& columns) {
   std::vector<wxString> names;
   for (const auto& column : columns) names.push_back(column->name);
   return names;

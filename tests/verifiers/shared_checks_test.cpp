@@ -2,7 +2,7 @@
 #include "tests/support/datafile.h"
 #include "tests/support/recordingprinter.h"
 #include "tests/support/scratchdir.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/stimareachecks.h"
 #include "verifiers/framework/wholecolumncomparison.h"
@@ -164,7 +164,7 @@ TEST_F(SharedChecks, EmptyReaderAgainstEmptyListFailsTheOrderAtRowZero) {
   EXPECT_EQ(Run({"Color"}, {{"red"}},
                 [](CheckRunner& r, VerificationContext& context) {
                   context.reader->HideRow(0);
-                  dynamic_cast<MUExperimentTextReaderMultiFile&>(*context.reader).Refresh();
+                  context.reader->Refresh();
                   r.CompareWholeColumn("Color", {});
                 }),
             Entries{OrderFailure(0, "ERRORERROR")});

@@ -1,9 +1,9 @@
 // tabulon-dump: loads one data file through the multi-file reader and prints the reports, the header values,
 // the columns and every shown row, one item per line.
 #include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/mucolumnnames.h"
-#include "tabulon/src/muparsereport.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/columnnames.h"
+#include "tabulon/src/parsereport.h"
+#include "tabulon/src/rowrecord.h"
 #include "tools/tabulon-dump/dumpformat.h"
 #include <cstdio>
 #include <cstring>
@@ -13,6 +13,16 @@
 #include <wx/file.h>
 #include <wx/filename.h>
 #include <wx/log.h>
+
+using tabulon::ColumnProperty;
+using tabulon::MarkerKey_ExperimentName;
+using tabulon::MarkerKey_FileName;
+using tabulon::MarkerKey_FullPath;
+using tabulon::MarkerKey_Participant;
+using tabulon::MarkerKey_RunDate;
+using tabulon::ParseReport;
+using tabulon::ParseReportSink;
+using tabulon::RowRecord;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "verifiers/framework/readeracquisition.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/src/opendatafile.h"
 #include "verifiers/framework/datafilename.h"
 #include <wx/filename.h>
 
@@ -17,8 +17,8 @@ constexpr int kUnreadableLine = 49;
 
 std::shared_ptr<MUInterfaceMultiExperimentDataSource> CommonTestHelperLogic_GetReaderOrElseLogAnError(
     FakeJUnitPrinter* printer, const wxString& dataFilePath, bool expectEmptyDatafile) {
-  auto reader = std::make_shared<MUExperimentTextReaderMultiFile>();
-  if (reader->AddSelectedFile(wxFileName(dataFilePath, wxPATH_NATIVE), false)) return reader;
+  auto reader = tabulon::OpenDataFile(wxFileName(dataFilePath, wxPATH_NATIVE));
+  if (reader) return reader;
 
   if (!expectEmptyDatafile) {
     printer->ReportFailure("open_and_parse_" + DataFileNamePart(dataFilePath),

@@ -1,4 +1,6 @@
-#include "tabulon/src/muquerykey.h"
+#include "tabulon/src/querykey.h"
+
+namespace tabulon {
 
 namespace {
 
@@ -68,3 +70,5 @@ QueryKey DistinctValuesKey(const wxString& columnName, int scope, bool trim) {
   return {columnName, wxS("SELECTDISTINCTPERCOLUMN"),
           wxString::Format(wxS("%d"), scope) + QueryKeySeparator() + wxString::Format(wxS("%d"), trim ? 1 : 0)};
 }
+
+}  // namespace tabulon

@@ -3,6 +3,8 @@
 #include <tuple>
 #include <wx/string.h>
 
+namespace tabulon {
+
 // Identifies one cached query: three texts compared part by part.
 struct QueryKey {
   wxString part1;
@@ -33,3 +35,5 @@ QueryKey ColumnsWhereBitsHasXAbsentYKey(std::uint32_t x, std::uint32_t y);
 
 // Key of the distinct values of one column.
 QueryKey DistinctValuesKey(const wxString& columnName, int scope, bool trim);
+
+}  // namespace tabulon

@@ -6,6 +6,8 @@
 #include <vector>
 #include <wx/string.h>
 
+namespace tabulon {
+
 // The column names of the rows of one data file, shared by all its records: which name sits in which cell slot
 // of a record, and the cells that every record of the file carries alike (its header values under the marker
 // keys). Sharing it keeps a record down to one vector of texts instead of one map node per cell.
@@ -100,3 +102,5 @@ class RowRecord {
   // Slots from cells.size() up to this one are present but unfilled.
   std::uint32_t unfilledUpTo = 0;
 };
+
+}  // namespace tabulon

@@ -1,6 +1,8 @@
-#include "tabulon/src/mucolumnnames.h"
-#include "tabulon/src/mucolumnproperty.h"
+#include "tabulon/src/columnnames.h"
+#include "tabulon/src/columnproperty.h"
 #include <wx/intl.h>
+
+namespace tabulon {
 
 const wxChar* const MarkerKey_Participant = wxS("PNPNPN_PNPNPN_01zx");
 const wxChar* const MarkerKey_FullPath = wxS("FFFFF1");
@@ -66,3 +68,5 @@ const wxString& StandardColumnName(int index) {
 }
 
 wxString MissingColumnName() { return _("[Missing\nCol Name]"); }
+
+}  // namespace tabulon

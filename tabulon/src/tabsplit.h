@@ -4,6 +4,8 @@
 #include <utility>
 #include <wx/string.h>
 
+namespace tabulon {
+
 // Splits a line at TAB the way the toolkit's tokenizer does in its "return empty tokens" mode: empty tokens
 // between TABs count, a line that is empty has no token, a line of TABs only has one empty token, and empty
 // tokens after the last character that is not a TAB are dropped. Calls onToken(const wxChar* start, size_t
@@ -37,3 +39,5 @@ template <typename OnToken>
 std::size_t ForEachTabSeparatedToken(MULineView line, OnToken&& onToken) {
   return ForEachTabSeparatedToken(line.chars, line.length, std::forward<OnToken>(onToken));
 }
+
+}  // namespace tabulon

@@ -3,6 +3,8 @@
 #include <vector>
 #include <wx/string.h>
 
+namespace tabulon {
+
 // Outcome codes a parser reports.
 enum ParseReportCode : std::int32_t {
   ParseReport_Success = 0,
@@ -23,3 +25,5 @@ class ParseReportSink {
   virtual ~ParseReportSink() = default;
   virtual void ReceiveReports(const std::vector<ParseReport>& reports) = 0;
 };
+
+}  // namespace tabulon

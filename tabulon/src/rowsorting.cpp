@@ -1,8 +1,10 @@
-#include "tabulon/src/murowsorting.h"
-#include "tabulon/src/mucolumnnames.h"
-#include "tabulon/src/murowrecord.h"
+#include "tabulon/src/rowsorting.h"
+#include "tabulon/src/columnnames.h"
+#include "tabulon/src/rowrecord.h"
 #include <algorithm>
 #include <functional>
+
+namespace tabulon {
 
 namespace {
 
@@ -100,3 +102,5 @@ void SortRowsByColumn(std::vector<RowSortEntry>& rows, const wxString& column, b
     SortByText(rows.begin(), hiddenRows, column, descending);
   }
 }
+
+}  // namespace tabulon

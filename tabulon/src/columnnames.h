@@ -5,6 +5,8 @@
 // The names the data-file library knows: the header marker keys, the host's standard columns and their kinds,
 // and the column flags that follow from a name.
 
+namespace tabulon {
+
 // Every row carries its file's header values as cells under these keys.
 extern const wxChar* const MarkerKey_Participant;     // line 1
 extern const wxChar* const MarkerKey_FullPath;        // the data file as opened
@@ -32,3 +34,5 @@ const wxString& StandardColumnName(int index);
 
 // The name given to a data cell that has no column heading above it.
 wxString MissingColumnName();
+
+}  // namespace tabulon

@@ -8,6 +8,8 @@
 
 // What the data-file library knows about one column: its full two-line name, flags, kind and the files it occurs in.
 
+namespace tabulon {
+
 enum ColumnKind : std::uint32_t {
   ColumnKind_Unset = 0,
   ColumnKind_Numeric = 1,
@@ -40,3 +42,5 @@ struct ColumnProperty {
 
 // Column properties in column order, owned by whoever holds the queue.
 using ColumnPropertyQueue = std::deque<std::unique_ptr<ColumnProperty>>;
+
+}  // namespace tabulon

@@ -1,5 +1,7 @@
-#include "tabulon/src/mucolumnmerge.h"
+#include "tabulon/src/columnmerge.h"
 #include <algorithm>
+
+namespace tabulon {
 
 namespace {
 
@@ -95,3 +97,5 @@ ColumnProperty* FindColumn(const ColumnList& columns, const wxString& name) {
   }
   return nullptr;
 }
+
+}  // namespace tabulon

@@ -1,6 +1,8 @@
-#include "tabulon/src/murowrecord.h"
-#include "tabulon/src/mucelltext.h"
+#include "tabulon/src/rowrecord.h"
+#include "tabulon/src/celltext.h"
 #include <utility>
+
+namespace tabulon {
 
 std::uint32_t RowRecordLayout::AddColumn(const wxString& name) {
   Entry& entry = entries[name];
@@ -132,3 +134,5 @@ const wxString* RowRecord::ColumnTextIfPresent(std::uint32_t slot) const {
   if (slot < cells.size()) return cells[slot].state == Cell_Absent ? nullptr : &cells[slot].text;
   return slot < unfilledUpTo ? &empty : nullptr;
 }
+
+}  // namespace tabulon

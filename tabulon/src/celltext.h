@@ -4,6 +4,8 @@
 
 // How cell texts are shown and ordered.
 
+namespace tabulon {
+
 // The text with control characters written out visibly: ESC sequences as "0x1B 0x41", codes 1-31 as "^A".."^_",
 // 127 as "^?" and codes 128-159 as "0x80".."0x9f".
 wxString MakeCellTextPrintable(const wxChar* text, std::size_t length);
@@ -18,3 +20,5 @@ double SortKeyOfSixAt(const wxString& text, std::size_t offset);
 
 // "first" .. "ninth" for 1..9, the decimal number otherwise.
 wxString OrdinalWord(unsigned number);
+
+}  // namespace tabulon

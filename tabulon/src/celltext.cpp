@@ -1,8 +1,10 @@
-#include "tabulon/src/mucelltext.h"
+#include "tabulon/src/celltext.h"
 #include <cstdint>
 #include <string>
 #include <type_traits>
 #include <wx/intl.h>
+
+namespace tabulon {
 
 namespace {
 
@@ -109,3 +111,5 @@ wxString OrdinalWord(unsigned number) {
       return wxString::Format("%u", number);
   }
 }
+
+}  // namespace tabulon

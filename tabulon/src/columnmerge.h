@@ -1,9 +1,11 @@
 #pragma once
-#include "tabulon/src/mucolumnproperty.h"
+#include "tabulon/src/columnproperty.h"
 #include <list>
 #include <memory>
 #include <vector>
 #include <wx/string.h>
+
+namespace tabulon {
 
 // The reader's merged columns, in table order.
 using ColumnList = std::list<std::unique_ptr<ColumnProperty>>;
@@ -21,3 +23,5 @@ void UpdateAbsentFilesFlag(ColumnProperty& column);
 
 // The first column of exactly that name, or null.
 ColumnProperty* FindColumn(const ColumnList& columns, const wxString& name);
+
+}  // namespace tabulon

@@ -1,0 +1,12 @@
+#include "tabulon/src/opendatafile.h"
+#include "tabulon/src/muexperimenttextreadermultifile.h"
+
+namespace tabulon {
+
+std::shared_ptr<MUInterfaceMultiExperimentDataSource> OpenDataFile(const wxFileName& fileName, wxFile* openFile) {
+  auto reader = std::make_shared<MUExperimentTextReaderMultiFile>();
+  if (!reader->AddSelectedFile(fileName, false, openFile)) return nullptr;
+  return reader;
+}
+
+}  // namespace tabulon
