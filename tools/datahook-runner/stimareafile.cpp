@@ -1,4 +1,5 @@
 #include "tools/datahook-runner/stimareafile.h"
+#include "tools/datahook-runner/runpaths.h"
 #include "tools/datahook-runner/utf8text.h"
 #include <array>
 #include <charconv>
@@ -79,7 +80,7 @@ bool ParseStimAreaLine(const std::string& line, Varnel::StimAreaData& area, std:
 }
 
 bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(NativePath(path), std::ios::binary);
   if (!in) {
     error = "cannot read stimulus-area file '" + path + "'";
     return false;

@@ -5,6 +5,7 @@
 #include "tabulon/src/muparsereport.h"
 #include "tabulon/src/murowrecord.h"
 #include "tools/tabulon-dump/dumpformat.h"
+#include "tools/utf8arguments.h"
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -118,7 +119,7 @@ bool Load(MUExperimentTextReaderMultiFile& reader, const Options& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int RunTabulonDump(int argc, char** argv) {
   const std::unique_ptr<Options> options = ParseArguments(argc, argv);
   if (!options) {
     std::fputs(kUsage, stderr);
@@ -143,3 +144,12 @@ int main(int argc, char** argv) {
   PrintRows(*reader);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }
+
+#ifdef __WINDOWS__
+int wmain(int argc, wchar_t** argv) {
+  dhtools::Utf8Arguments arguments(argc, argv);
+  return RunTabulonDump(arguments.Count(), arguments.Values());
+}
+#else
+int main(int argc, char** argv) { return RunTabulonDump(argc, argv); }
+#endif
