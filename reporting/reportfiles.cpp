@@ -1,40 +1,25 @@
 #include "reporting/reportfiles.h"
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/textfile.h>
 
 namespace Varnel {
 
 namespace {
 
-void TellWriteFailure(const wxString& path, const char* reason) {
+void TellWriteFailure(const wxString& path, const wxString& reason) {
   const wxString workingDir = wxGetCwd();
   std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s (relative to the working directory %s)\n",
-               static_cast<const char*>(path.utf8_str()), reason, static_cast<const char*>(workingDir.utf8_str()));
+               static_cast<const char*>(path.utf8_str()), static_cast<const char*>(reason.utf8_str()),
+               static_cast<const char*>(workingDir.utf8_str()));
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  const char* next = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t written = ::write(fd, next, left);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    next += written;
-    left -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
-std::string NativeBytes(const wxString& path) { return std::string(path.fn_str()); }
+// The system's reason for the last failed file operation.
+wxString LastSystemError() { return wxSysErrorMsgStr(); }
 
 }  // namespace
 
@@ -51,29 +36,30 @@ bool AnyFileStartsWith(const wxString& directory, const wxString& prefix) {
 }
 
 bool WriteLinesAtomically(const wxString& path, const std::vector<wxString>& lines) {
+  const std::string lineEnd(wxString(wxTextFile::GetEOL()).utf8_str());
   std::string bytes;
   for (const wxString& line : lines) {
     bytes += line.utf8_str().data();
-    bytes += '\n';
+    bytes += lineEnd;
   }
-  const std::string target = NativeBytes(path);
-  const std::string temporary = target + ".partial";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    TellWriteFailure(path, std::strerror(errno));
+  // The toolkit's own messages would only repeat the reason told here.
+  wxLogNull quiet;
+  const wxString temporary = path + ".partial";
+  wxFile file;
+  if (!file.Create(temporary, true)) {
+    TellWriteFailure(path, LastSystemError());
     return false;
   }
-  bool ok = WriteAll(fd, bytes);
-  const int writeError = errno;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok) {
-    TellWriteFailure(path, std::strerror(writeError));
-    ::unlink(temporary.c_str());
+  const bool ok = file.Write(bytes.data(), bytes.size()) == bytes.size() && file.Flush();
+  if (!file.Close() || !ok) {
+    TellWriteFailure(path, LastSystemError());
+    wxRemoveFile(temporary);
     return false;
   }
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
-    TellWriteFailure(path, std::strerror(errno));
-    ::unlink(temporary.c_str());
+  // Replacing rename: atomic on POSIX systems; on Windows the toolkit replaces an existing target.
+  if (!wxRenameFile(temporary, path, true)) {
+    TellWriteFailure(path, LastSystemError());
+    wxRemoveFile(temporary);
     return false;
   }
   return true;
@@ -81,9 +67,8 @@ bool WriteLinesAtomically(const wxString& path, const std::vector<wxString>& lin
 
 void MoveWithoutOverwriting(const wxString& from, const wxString& to) {
   if (!wxFileName::FileExists(from) || wxFileName::FileExists(to)) return;
-  if (::rename(NativeBytes(from).c_str(), NativeBytes(to).c_str()) != 0) {
-    TellWriteFailure(to, std::strerror(errno));
-  }
+  wxLogNull quiet;
+  if (!wxRenameFile(from, to, false)) TellWriteFailure(to, LastSystemError());
 }
 
 }  // namespace Varnel

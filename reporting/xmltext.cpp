@@ -36,12 +36,27 @@ const char* AttributeEntity(wxUniChar::value_type c) {
   }
 }
 
+// On Windows the toolkit's strings hold a character outside the BMP as two UTF-16 halves; a well-formed
+// pair is that one character and stays whole. Elsewhere every character is one code and halves are errors.
+bool StartsSurrogatePair(wxString::const_iterator it, wxString::const_iterator end) {
+  if (sizeof(wchar_t) != 2) return false;
+  const wxUniChar::value_type c = (*it).GetValue();
+  if (c < 0xD800 || c > 0xDBFF || it + 1 == end) return false;
+  const wxUniChar::value_type next = (*(it + 1)).GetValue();
+  return next >= 0xDC00 && next <= 0xDFFF;
+}
+
 }  // namespace
 
 wxString EscapeXmlAttribute(const wxString& text) {
   wxString escaped;
   escaped.reserve(text.length());
   for (wxString::const_iterator it = text.begin(); it != text.end(); ++it) {
+    if (StartsSurrogatePair(it, text.end())) {
+      escaped += *it;
+      escaped += *++it;
+      continue;
+    }
     const wxUniChar::value_type c = (*it).GetValue();
     if (const char* entity = AttributeEntity(c)) {
       escaped += entity;
@@ -56,6 +71,11 @@ wxString EscapeXmlCData(const wxString& text) {
   wxString cleaned;
   cleaned.reserve(text.length());
   for (wxString::const_iterator it = text.begin(); it != text.end(); ++it) {
+    if (StartsSurrogatePair(it, text.end())) {
+      cleaned += *it;
+      cleaned += *++it;
+      continue;
+    }
     cleaned += IsAllowedInXml((*it).GetValue()) ? *it : wxUniChar(kReplacementCharacter);
   }
   cleaned.Replace("]]>", "]]]]><![CDATA[>");

@@ -378,6 +378,19 @@ TEST(ParserCells, SortKeysCoverEighteenCharactersInThreeParts) {
   EXPECT_EQ(row.SortKey("C\nc", 1), SortKeyOfSix(""));
 }
 
+TEST(ParserCells, ACharacterOutsideTheBmpCountsOnceInSortKeys) {
+  const std::string grin = "\xF0\x9F\x98\x80";  // U+1F600: low 8 bits 0; two UTF-16 halves on Windows
+  EXPECT_EQ(SortKeyOfSix(W(grin + "B")), SortKeyOfSix(wxString(L"\x100") + "B"));
+
+  testsupport::ScratchDir dir;
+  std::string eighteen;
+  for (int i = 0; i < 18; ++i) eighteen += grin;
+  auto parsed = ParseBytes(dir.File("g.txt"), HeaderBlock("A", "a") + eighteen + "\n");
+  const RowRecord& row = *parsed->rows[0];
+  EXPECT_TRUE(row.IsCoveredBySortKeys("A\na"));
+  EXPECT_EQ(row.SortKey("A\na", 2), SortKeyOfSix(W(eighteen.substr(0, 6 * grin.size()))));
+}
+
 struct ReactionCase {
   const char* cell;
   double expected;
