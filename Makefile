@@ -4,7 +4,7 @@ BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 RUN_DIR     := $(BUILD_DIR)/run
 
-.PHONY: all deps configure build run run-faulty test test-sanitize fuzz bench clean
+.PHONY: all deps configure build run run-faulty test test-sanitize test-windows fuzz bench clean
 
 all: build
 
@@ -48,8 +48,14 @@ test-sanitize: deps
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The Windows build: MinGW-w64 cross-build (the toolkit built once into a cache outside the repository), run
+# under Wine and compared with the Linux build's reports.
+WINDOWS_DIR ?= build-windows
+test-windows: build
+	@scripts/test-windows.sh $(BUILD_DIR) $(WINDOWS_DIR)
+
 bench: build
 	@$(BUILD_DIR)/bin/tabulon_bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)

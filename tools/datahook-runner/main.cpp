@@ -1,6 +1,6 @@
 #include "tools/datahook-runner/runner.h"
 
-#ifdef __WINDOWS__
+#ifdef _WIN32
 #include "tools/utf8arguments.h"
 
 int wmain(int argc, wchar_t** argv) {

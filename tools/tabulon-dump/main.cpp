@@ -145,7 +145,7 @@ int RunTabulonDump(int argc, char** argv) {
   return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-#ifdef __WINDOWS__
+#ifdef _WIN32
 int wmain(int argc, wchar_t** argv) {
   dhtools::Utf8Arguments arguments(argc, argv);
   return RunTabulonDump(arguments.Count(), arguments.Values());
