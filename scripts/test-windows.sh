@@ -62,7 +62,8 @@ compare_corpus faulty 1
 echo "ok: faulty corpus under Wine: $(grep '^total:' "$scratch/windows-faulty.out"), the same as on Linux"
 
 # A name with a character outside ASCII and one outside the BMP; the name's first word picks the verifier.
-golden_file=$(ls testdata/golden/*.txt | head -n 1)
+golden_files=(testdata/golden/*.txt)
+golden_file=${golden_files[0]}
 experiment=$(basename "$golden_file" | cut -d ' ' -f 1)
 unusual="$scratch/unusual/$experiment Gr$(printf '\xc3\xbc\xc3\x9f')e $(printf '\xf0\x9f\x98\x80').txt"
 mkdir -p "$scratch/unusual"
