@@ -22,8 +22,8 @@ class PluginLibrary {
   bool Close(std::string& error);
 
  private:
-  PluginLibrary(std::unique_ptr<wxDynamicLibrary> library, Varnel::Interface_DataHookPlugin* plugin)
-      : library(std::move(library)), plugin(plugin) {}
+  PluginLibrary(std::unique_ptr<wxDynamicLibrary> loaded, Varnel::Interface_DataHookPlugin* object)
+      : library(std::move(loaded)), plugin(object) {}
 
   std::unique_ptr<wxDynamicLibrary> library;
   Varnel::Interface_DataHookPlugin* plugin;

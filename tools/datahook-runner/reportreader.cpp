@@ -23,7 +23,7 @@ std::string LineAt(const std::string& text, std::size_t start) {
 // Builds the summary while the report streams past: only the failure being read is held as text.
 class SummaryBuilder : public XmlHandler {
  public:
-  explicit SummaryBuilder(ReportSummary& summary) : summary(summary) {}
+  explicit SummaryBuilder(ReportSummary& target) : summary(target) {}
 
   bool StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth,
                     std::string& error) override {

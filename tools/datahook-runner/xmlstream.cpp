@@ -14,7 +14,7 @@ constexpr int kEnd = -1;
 // The file's bytes one at a time, read in chunks; CR LF and a lone CR come out as LF, as XML requires.
 class ByteSource {
  public:
-  explicit ByteSource(wxFFile& file) : file(file), buffer(kChunkSize) {}
+  explicit ByteSource(wxFFile& source) : file(source), buffer(kChunkSize) {}
 
   int Get() {
     int c = Raw();
@@ -84,8 +84,8 @@ bool IsAllowedCharacter(unsigned long code) {
 
 class XmlReader {
  public:
-  XmlReader(ByteSource& source, XmlHandler& handler, XmlError& error)
-      : source(source), handler(handler), error(error) {}
+  XmlReader(ByteSource& bytes, XmlHandler& receiver, XmlError& problem)
+      : source(bytes), handler(receiver), error(problem) {}
 
   bool ReadDocument() {
     SkipByteOrderMark();
