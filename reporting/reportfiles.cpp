@@ -1,5 +1,6 @@
 #include "reporting/reportfiles.h"
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <wx/file.h>
 #include <wx/filefn.h>
@@ -56,9 +57,13 @@ bool WriteLinesAtomically(const wxString& path, const std::vector<wxString>& lin
     wxRemoveFile(temporary);
     return false;
   }
-  // Replacing rename: atomic on POSIX systems; on Windows the toolkit replaces an existing target.
-  if (!wxRenameFile(temporary, path, true)) {
-    TellWriteFailure(path, LastSystemError());
+  // The standard rename replaces an existing target in one step everywhere (MoveFileEx with replace-existing on
+  // Windows); the toolkit's falls back to copying over the target there, which a reader can see half done.
+  std::error_code error;
+  std::filesystem::rename(std::filesystem::u8path(temporary.utf8_string()), std::filesystem::u8path(path.utf8_string()),
+                          error);
+  if (error) {
+    TellWriteFailure(path, wxString::FromUTF8(error.message()));
     wxRemoveFile(temporary);
     return false;
   }

@@ -18,7 +18,10 @@ set(workdir ${CMAKE_CURRENT_BINARY_DIR}/work/tabulon_tests)
 file(MAKE_DIRECTORY ${workdir})
 add_test(NAME tabulon_tests COMMAND tabulon_tests WORKING_DIRECTORY ${workdir})
 
-# The report's text escaping, which must keep characters outside the BMP whole on Windows.
-add_executable(xmltext_tests reporting/xmltext_test.cpp)
-target_link_libraries(xmltext_tests PRIVATE GTest::gtest_main reporting)
-add_test(NAME xmltext_tests COMMAND xmltext_tests)
+# The report's text escaping, which keeps characters outside the BMP whole, and its writing: native line end,
+# an existing report replaced in one step.
+add_executable(report_writing_tests reporting/xmltext_test.cpp reporting/reportfiles_test.cpp)
+target_link_libraries(report_writing_tests PRIVATE test_support GTest::gtest_main reporting)
+set(workdir ${CMAKE_CURRENT_BINARY_DIR}/work/report_writing_tests)
+file(MAKE_DIRECTORY ${workdir})
+add_test(NAME report_writing_tests COMMAND report_writing_tests WORKING_DIRECTORY ${workdir})
