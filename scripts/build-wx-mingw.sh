@@ -20,7 +20,8 @@ export DEBIAN_FRONTEND=noninteractive
 
 # apt-get source needs a deb-src entry: the first deb entry of the machine's Debian sources, as deb-src.
 if ! apt-get source --print-uris wxwidgets3.2 </dev/null >/dev/null 2>&1; then
-  awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types: deb(\n| |$)/ && !done { sub(/Types: deb/, "Types: deb-src"); print; done = 1 }' \
+  awk 'BEGIN { RS = ""; ORS = "\n\n" }
+       /(^|\n)Types: deb(\n| |$)/ && !done { sub(/Types: deb/, "Types: deb-src"); print; done = 1 }' \
     /etc/apt/sources.list.d/debian.sources | $sudo tee /etc/apt/sources.list.d/dh-deb-src.sources >/dev/null
   $sudo apt-get update -qq </dev/null
 fi

@@ -70,7 +70,8 @@ mkdir -p "$scratch/unusual"
 cp "$golden_file" "$unusual"
 (cd "$scratch/unusual" && wine "$OLDPWD/$bin/datahook-runner.exe" --workdir run -- "$(basename "$unusual")" |
   tr -d '\r') >"$scratch/unusual.out" 2>&1 || true
-if ! grep -q "^suite $experiment" "$scratch/unusual.out" || ! grep -q "^total: .*, failures 0$" "$scratch/unusual.out"; then
+if ! grep -q "^suite $experiment" "$scratch/unusual.out" ||
+   ! grep -q "^total: .*, failures 0$" "$scratch/unusual.out"; then
   cat "$scratch/unusual.out" >&2
   echo "FAIL: the unusual name did not reach its verifier, or did not pass it" >&2
   exit 1
