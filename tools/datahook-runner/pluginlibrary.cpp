@@ -7,11 +7,11 @@ namespace datahookrunner {
 
 namespace {
 
-// The toolkit tells why a library could not be loaded or unloaded only through its log; this keeps the
-// last message while it is active, so that it becomes part of the runner's own error.
+// The toolkit tells why a library could not be loaded or unloaded only through its log; while active, this
+// keeps the last error, so that it becomes part of the runner's own message, and passes anything else on.
 class LogCapture : public wxLog {
  public:
-  LogCapture() : previous(wxLog::SetActiveTarget(this)) {}
+  LogCapture() : previous(wxLog::GetActiveTarget()) { wxLog::SetActiveTarget(this); }
   ~LogCapture() override { wxLog::SetActiveTarget(previous); }
   LogCapture(const LogCapture&) = delete;
   LogCapture& operator=(const LogCapture&) = delete;
@@ -20,8 +20,12 @@ class LogCapture : public wxLog {
   bool Empty() const { return text.empty(); }
 
  protected:
-  void DoLogRecord(wxLogLevel, const wxString& message, const wxLogRecordInfo&) override {
-    text = message.utf8_string();
+  void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo& info) override {
+    if (level <= wxLOG_Error) {
+      text = message.utf8_string();
+    } else if (previous != nullptr) {
+      previous->LogRecord(level, message, info);
+    }
   }
 
  private:
