@@ -261,7 +261,7 @@ class XmlReader {
       std::string name;
       if (!separated || !Name(name)) return Fail("malformed attributes in the tag " + element, source.Line());
       SkipBlanks();
-      if (source.Get() != '=') return Fail("Specification mandates value for attribute " + name, source.Line());
+      if (source.Get() != '=') return Fail("attribute " + name + " has no value", source.Line());
       SkipBlanks();
       std::string value;
       if (!AttributeValue(name, value)) return false;
