@@ -7,7 +7,8 @@ RUN_DIR     := $(BUILD_DIR)/run
 WERROR      ?= OFF
 CMAKE_FLAGS := -G Ninja -DDH_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps configure build run run-faulty test test-sanitize fuzz fuzz-smoke bench format format-check lint clean
+.PHONY: all deps configure build run run-faulty test test-sanitize test-windows fuzz fuzz-smoke bench format \
+        format-check lint clean
 
 all: build
 
@@ -55,6 +56,12 @@ test-sanitize: deps
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The Windows build: MinGW-w64 cross-build (the toolkit built once into a cache outside the repository), run
+# under Wine and compared with the Linux build's reports.
+WINDOWS_DIR ?= build-windows
+test-windows: build
+	@scripts/test-windows.sh $(BUILD_DIR) $(WINDOWS_DIR)
+
 bench: build
 	@$(BUILD_DIR)/bin/tabulon_bench
 
@@ -74,4 +81,4 @@ lint: configure
 	@echo "lint: clean"
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)

@@ -1,4 +1,5 @@
 #include "plugin/datahookoutputtestingplugin.h"
+#include <wx/defs.h>
 
 namespace Varnel {
 
@@ -12,7 +13,6 @@ DataHookOutputTestingPlugin& ThePlugin() { return thePlugin; }
 
 }  // namespace Varnel
 
-// The one name the host looks up in the library. The object belongs to the library; the host never deletes it.
-extern "C" __attribute__((visibility("default"))) VarnelSDK::VNSdkBase* VNSdkGetObjectPtr() {
-  return &Varnel::thePlugin;
-}
+// The one name the host looks up in the library, and the only one the library exports on every platform. The object
+// belongs to the library; the host never deletes it.
+extern "C" WXEXPORT VarnelSDK::VNSdkBase* VNSdkGetObjectPtr() { return &Varnel::thePlugin; }

@@ -7,6 +7,7 @@
 #include <string>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/textbuf.h>
 #include <wx/log.h>
 #include <wx/utils.h>
 
@@ -15,7 +16,13 @@ namespace Varnel {
 namespace {
 
 const char kFlagFilePrefix[] = "special_flag_file_";
-const char kDocumentFooter[] = "</testsuites>\n";
+const char kDocumentFooter[] = "</testsuites>";
+
+// Every entry ends with the platform's native line end (CR LF on Windows); line feeds inside an entry stay.
+const std::string& LineEnd() {
+  static const std::string lineEnd = wxString(wxTextBuffer::GetEOL()).utf8_string();
+  return lineEnd;
+}
 
 // Outcome texts are put together with the standard string only: its allocation failures come out as
 // exceptions the caller can catch, where the toolkit's formatting cannot pass them on.
@@ -36,14 +43,14 @@ void AppendCounts(std::string& out, std::uint32_t tests, std::uint32_t failures,
 
 }  // namespace
 
-ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& runName, const wxString& outputSubdirectory,
-                                                   bool renameAtStart)
-    : renameAtStart(renameAtStart),
+ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& name, const wxString& outputSubdirectory,
+                                                   bool renameWhenStarting)
+    : renameAtStart(renameWhenStarting),
       outputDirectory(wxString("./scons-out/opt/tests/") + outputSubdirectory + wxFileName::GetPathSeparator()) {
   flagFileExisted = AnyFileStartsWith(outputDirectory, kFlagFilePrefix);
   processId = static_cast<std::uint32_t>(wxGetProcessId());
   processIdText = std::to_string(processId);
-  this->runName = runName;
+  runName = name;
   reportPathBytes = ReportFilePath().utf8_str().data();
   suppressNotices = !wxGetEnv("MAKE_TEST_FAILURES_POP_UP_FOR_INTERACTIVE_HUMAN", nullptr);
 
@@ -53,8 +60,8 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& runName, cons
     if (!suppressNotices) quiet.emplace();
     EnsureDirectoryExists(outputDirectory);
     RemoveLeftoverTemporaries(outputDirectory, processId);
-    WriteFileAtomically(FlagFilePath(), "\n");
-    if (this->renameAtStart || !flagFileExisted) {
+    WriteFileAtomically(FlagFilePath(), LineEnd());
+    if (renameAtStart || !flagFileExisted) {
       MoveWithoutOverwriting(outputDirectory + runName + ".xml", ReportFilePath());
     }
   }
@@ -121,7 +128,10 @@ namespace {
 
 struct PassedEntry {
   const wxString& testName;
-  void operator()(std::string& entry) const { entry += "\" />\n"; }
+  void operator()(std::string& entry) const {
+    entry += "\" />";
+    entry += LineEnd();
+  }
 };
 
 struct FailedEntry {
@@ -136,7 +146,8 @@ struct FailedEntry {
     AppendXmlCData(entry, location);
     entry += '\n';
     AppendXmlCData(entry, message);
-    entry += "]]>\n\n</failure>\n</testcase>\n";
+    entry += "]]>\n\n</failure>\n</testcase>";
+    entry += LineEnd();
   }
 };
 
@@ -153,8 +164,9 @@ void ConcreteFakeJUnitPrinter::ReportFailure(const wxString& testName, const wxS
 void ConcreteFakeJUnitPrinter::CloseOpenSuite() {
   std::string header = "    <testsuite name=\"" + openSuiteName + '"';
   AppendCounts(header, testsInOpenSuite, failuresInOpenSuite, testTime);
-  header += ">\n";
-  std::string footer = "    </testsuite>\n";
+  header += ">";
+  header += LineEnd();
+  std::string footer = "    </testsuite>" + LineEnd();
   const std::size_t needed = documentLines.size() + openSuiteLines.size() + 2;
   if (documentLines.capacity() < needed) documentLines.reserve(std::max(needed, 2 * documentLines.capacity()));
 
@@ -171,7 +183,8 @@ void ConcreteFakeJUnitPrinter::CloseOpenSuite() {
 std::string ConcreteFakeJUnitPrinter::DocumentHeader() const {
   std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites";
   AppendCounts(header, testsInClosedSuites, failuresInClosedSuites, testTime);
-  header += " name=\"AllTests\">\n";
+  header += " name=\"AllTests\">";
+  header += LineEnd();
   return header;
 }
 
@@ -183,7 +196,7 @@ bool ConcreteFakeJUnitPrinter::WriteReport() {
   AtomicFileWriter writer(ReportFilePath());
   writer.Append(DocumentHeader());
   for (const std::string& line : documentLines) writer.Append(line);
-  writer.Append(kDocumentFooter);
+  writer.Append(kDocumentFooter + LineEnd());
   return writer.Commit();
 }
 

@@ -1,5 +1,7 @@
 #include "reporting/reportfiles.h"
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 #include <wx/filefn.h>
 #include <wx/filename.h>
@@ -22,14 +24,13 @@ void TellWriteFailure(const wxString& path, const wxString& reason) {
                static_cast<const char*>(workingDir.utf8_str()));
 }
 
-// The toolkit's own rename falls back to copying onto the target when renaming fails, and copying would
-// follow a link planted there; on Windows the C runtime's rename cannot replace, so the toolkit's is used.
+// The standard rename replaces an existing target in one step everywhere (MoveFileEx with replace-existing on
+// Windows) and never follows a link at the target; the toolkit's falls back to copying onto the target, which
+// would follow a planted link and can be seen half done.
 bool RenameReplacing(const wxString& from, const wxString& to) {
-#ifdef __WINDOWS__
-  return wxRenameFile(from, to, true);
-#else
-  return wxRename(from, to) == 0;
-#endif
+  std::error_code error;
+  std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()), error);
+  return !error;
 }
 
 // The process id in a temporary file's name: "<name>_<pid>.xml.partial" or "<name><pid>.dat.partial".

@@ -2,7 +2,7 @@
 # Runs the stand-in host over every data file of a folder and prints what the plug-in reported. X.stimareas and
 # X.expected beside X.txt are not data files: the areas X is run with, and the failures X must show (for the tests).
 # Usage: run-golden.sh BUILD_DIR DATA_DIR RUN_DIR
-#   BUILD_DIR  the build tree holding bin/datahook-runner and bin/dh-AutomatedTesting.so
+#   BUILD_DIR  the build tree holding bin/datahook-runner and the plug-in (.exe and .dll for Windows)
 #   DATA_DIR   the data files, taken in sorted order; X.stimareas beside X.txt holds X's stimulus areas
 #   RUN_DIR    the host's working directory for the runs; emptied first, the reports end up below it
 # All files go through one runner, as the host hands them over one run after another, each with the stimulus
@@ -18,6 +18,9 @@ build_dir=$1
 data_dir=$2
 run_dir=$3
 runner="$build_dir/bin/datahook-runner"
+[ -e "$runner" ] || runner="$runner.exe"  # a Windows build
+# DH_RUNNER_LAUNCHER runs the runner through a program, such as wine64 for a Windows build.
+read -r -a launcher <<<"${DH_RUNNER_LAUNCHER:-}"
 
 if [ ! -x "$runner" ]; then
   echo "$0: $runner is missing; build first" >&2
@@ -37,7 +40,7 @@ done < <(find "$data_dir" -mindepth 1 -maxdepth 1 -type f ! -name '.*' ! -name '
 if [ ${#data_files[@]} -eq 0 ]; then
   echo "no data files in $data_dir; running the plug-in without any, to show the report it starts with"
 fi
-"$runner" --workdir "$run_dir" --stim-areas-beside -- "${data_files[@]}"
+"${launcher[@]}" "$runner" --workdir "$run_dir" --stim-areas-beside -- "${data_files[@]}"
 status=$?
 case $status in
   0) echo "no failures" ;;

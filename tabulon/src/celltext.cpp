@@ -70,16 +70,44 @@ wxString MakeCellTextPrintable(const wxChar* text, std::size_t length) {
 
 wxString MakeCellTextPrintable(const wxString& text) { return MakeCellTextPrintable(text.wx_str(), text.length()); }
 
+namespace {
+
+// The text's character codes, at most limit of them. On Windows the toolkit's strings hold a character
+// outside the BMP as two UTF-16 halves; counted here as one character, as it is everywhere else.
+std::u32string CharacterCodes(const wxString& text, std::size_t limit) {
+  std::u32string codes;
+  const wxChar* units = text.wx_str();
+  const std::size_t length = text.length();
+  for (std::size_t i = 0; i < length && codes.size() < limit; ++i) {
+    std::uint32_t c = static_cast<std::uint32_t>(units[i]);
+    if (sizeof(wxChar) == 2 && c >= 0xD800 && c <= 0xDBFF && i + 1 < length) {
+      const std::uint32_t low = static_cast<std::uint32_t>(units[i + 1]);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      }
+    }
+    codes.push_back(static_cast<char32_t>(c));
+  }
+  return codes;
+}
+
+}  // namespace
+
+std::size_t CharacterCount(const wxString& text) {
+  if (sizeof(wxChar) != 2) return text.length();
+  return CharacterCodes(text, text.length()).size();
+}
+
 double SortKeyOfSixAt(const wxString& text, std::size_t offset) {
   // 256^7 .. 256^2: six bytes fit a double's mantissa exactly.
   static const double weights[6] = {72057594037927936.0, 281474976710656.0, 1099511627776.0,
                                     4294967296.0,        16777216.0,        65536.0};
-  const std::size_t length = text.length();
-  const wxChar* chars = text.wx_str();
+  const std::u32string codes = CharacterCodes(text, offset + 6);
   double key = 0;
   for (std::size_t i = 0; i < 6; ++i) {
     const std::size_t at = offset + i;
-    const std::uint32_t c = at < length && offset < length ? (static_cast<std::uint32_t>(chars[at]) & 0xFFu) : 32u;
+    const std::uint32_t c = at < codes.size() ? (static_cast<std::uint32_t>(codes[at]) & 0xFFu) : 32u;
     key += c * weights[i];
   }
   return key;

@@ -17,6 +17,8 @@ void AssignPrintableCellText(wxString& out, const wxChar* text, std::size_t leng
 double SortKeyOfSix(const wxString& text);
 // SortKeyOfSix of the six characters starting at offset.
 double SortKeyOfSixAt(const wxString& text, std::size_t offset);
+// The number of characters, a character outside the BMP counted once on every platform.
+std::size_t CharacterCount(const wxString& text);
 
 // "first" .. "ninth" for 1..9, the decimal number otherwise.
 wxString OrdinalWord(unsigned number);

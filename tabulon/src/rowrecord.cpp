@@ -85,7 +85,7 @@ double RowRecord::SortKey(const wxString& column, int part) const {
 bool RowRecord::IsCoveredBySortKeys(const wxString& column) const {
   const CellRef ref = FindCell(column);
   if (!ref.text || !ref.keysFromText) return true;
-  return ref.text->length() < 19;
+  return CharacterCount(*ref.text) < 19;
 }
 
 void RowRecord::EnsureOwnLayout() {

@@ -1,23 +1,37 @@
 #include "tests/support/scratchdir.h"
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace testsupport {
 
-ScratchDir::ScratchDir() : previousWorkingDir(std::filesystem::current_path().string()) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "dhtest-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch directory");
-  path = pattern;
-  std::filesystem::current_path(path);
+namespace {
+
+namespace fs = std::filesystem;
+
+// A directory of a random name that did not exist before; creating it is the claim, as mkdtemp does.
+fs::path MakeFreshDirectory() {
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate = fs::temp_directory_path() / ("dhtest-" + std::to_string(random() % 1000000000000ULL));
+    if (fs::create_directory(candidate)) return candidate;
+  }
+  throw std::runtime_error("cannot create a scratch directory");
+}
+
+}  // namespace
+
+ScratchDir::ScratchDir() : previousWorkingDir(fs::current_path().string()) {
+  path = MakeFreshDirectory().generic_string();
+  fs::current_path(path);
 }
 
 ScratchDir::~ScratchDir() {
   std::error_code ignored;
-  std::filesystem::current_path(previousWorkingDir, ignored);
-  std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
-  std::filesystem::remove_all(path, ignored);
+  fs::current_path(previousWorkingDir, ignored);
+  fs::permissions(path, fs::perms::owner_all, ignored);
+  fs::remove_all(path, ignored);
 }
 
 }  // namespace testsupport

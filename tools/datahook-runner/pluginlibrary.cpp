@@ -1,25 +1,44 @@
 #include "tools/datahook-runner/pluginlibrary.h"
 #include "sdk/vnsdkbase.h"
-#include <dlfcn.h>
 #include <exception>
+#include <wx/log.h>
 
 namespace datahookrunner {
 
 namespace {
 
-std::string LastDlError() {
-  const char* text = dlerror();
-  return text != nullptr ? text : "no further detail";
-}
+// The toolkit tells why a library could not be loaded or unloaded only through its log; while active, this
+// keeps the last error, so that it becomes part of the runner's own message, and passes anything else on.
+class LogCapture : public wxLog {
+ public:
+  LogCapture() : previous(wxLog::GetActiveTarget()) { wxLog::SetActiveTarget(this); }
+  ~LogCapture() override { wxLog::SetActiveTarget(previous); }
+  LogCapture(const LogCapture&) = delete;
+  LogCapture& operator=(const LogCapture&) = delete;
 
-VNSdkGetObjectPtrFunction FindFactory(void* handle, std::string& error) {
-  dlerror();
-  void* symbol = dlsym(handle, "VNSdkGetObjectPtr");
-  if (symbol == nullptr) {
-    error = "the plug-in does not export VNSdkGetObjectPtr: " + LastDlError();
+  std::string Text() const { return text.empty() ? std::string("no further detail") : text; }
+  bool Empty() const { return text.empty(); }
+
+ protected:
+  void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo& info) override {
+    if (level <= wxLOG_Error) {
+      text = message.utf8_string();
+    } else if (previous != nullptr) {
+      previous->LogRecord(level, message, info);
+    }
+  }
+
+ private:
+  wxLog* previous;
+  std::string text;
+};
+
+VNSdkGetObjectPtrFunction FindFactory(const wxDynamicLibrary& library, std::string& error) {
+  if (!library.HasSymbol("VNSdkGetObjectPtr")) {
+    error = "the plug-in does not export VNSdkGetObjectPtr";
     return nullptr;
   }
-  return reinterpret_cast<VNSdkGetObjectPtrFunction>(symbol);
+  return reinterpret_cast<VNSdkGetObjectPtrFunction>(library.GetSymbol("VNSdkGetObjectPtr"));
 }
 
 // The host trusts the object to be a data-hook plug-in; the runner checks, so that a wrong library gives a
@@ -47,19 +66,22 @@ Varnel::Interface_DataHookPlugin* AskForPlugin(VNSdkGetObjectPtrFunction factory
 }  // namespace
 
 std::unique_ptr<PluginLibrary> PluginLibrary::Open(const std::string& path, std::string& error) {
-  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (handle == nullptr) {
-    error = "cannot load plug-in '" + path + "': " + LastDlError();
-    return nullptr;
+  auto library = std::make_unique<wxDynamicLibrary>();
+  {
+    LogCapture reason;
+    // Verbatim: the name is a path to load as it is, without an extension added or a search made.
+    if (!library->Load(wxString::FromUTF8(path), wxDL_NOW | wxDL_VERBATIM)) {
+      error = "cannot load plug-in '" + path + "': " + reason.Text();
+      return nullptr;
+    }
   }
   Varnel::Interface_DataHookPlugin* plugin = nullptr;
-  if (VNSdkGetObjectPtrFunction factory = FindFactory(handle, error)) plugin = AskForPlugin(factory, error);
+  if (VNSdkGetObjectPtrFunction factory = FindFactory(*library, error)) plugin = AskForPlugin(factory, error);
   if (plugin == nullptr) {
     error = "plug-in '" + path + "': " + error;
-    dlclose(handle);
     return nullptr;
   }
-  return std::unique_ptr<PluginLibrary>(new PluginLibrary(handle, plugin));
+  return std::unique_ptr<PluginLibrary>(new PluginLibrary(std::move(library), plugin));
 }
 
 PluginLibrary::~PluginLibrary() {
@@ -68,12 +90,13 @@ PluginLibrary::~PluginLibrary() {
 }
 
 bool PluginLibrary::Close(std::string& error) {
-  if (handle == nullptr) return true;
+  if (!library) return true;
   plugin = nullptr;
-  const int status = dlclose(handle);
-  handle = nullptr;
-  if (status == 0) return true;
-  error = "cannot unload the plug-in: " + LastDlError();
+  LogCapture reason;
+  library->Unload();
+  library.reset();
+  if (reason.Empty()) return true;
+  error = "cannot unload the plug-in: " + reason.Text();
   return false;
 }
 

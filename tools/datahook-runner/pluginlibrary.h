@@ -2,6 +2,7 @@
 #include "sdk/interface_datahookplugin.h"
 #include <memory>
 #include <string>
+#include <wx/dynlib.h>
 
 namespace datahookrunner {
 
@@ -9,21 +10,22 @@ namespace datahookrunner {
 // is only valid until the library is closed.
 class PluginLibrary {
  public:
-  // Loads the library and asks it for its object. On failure returns null and sets error (with dlerror's
-  // text where there is one).
+  // Loads the library (path in UTF-8) and asks it for its object. On failure returns null and sets error
+  // (with the system's reason where there is one).
   static std::unique_ptr<PluginLibrary> Open(const std::string& path, std::string& error);
   ~PluginLibrary();
   PluginLibrary(const PluginLibrary&) = delete;
   PluginLibrary& operator=(const PluginLibrary&) = delete;
 
   Varnel::Interface_DataHookPlugin& Plugin() const { return *plugin; }
-  // Unloads the library, which runs its static destructors. False, with error set, if dlclose complains.
+  // Unloads the library, which runs its static destructors. False, with error set, if the system complains.
   bool Close(std::string& error);
 
  private:
-  PluginLibrary(void* handle, Varnel::Interface_DataHookPlugin* plugin) : handle(handle), plugin(plugin) {}
+  PluginLibrary(std::unique_ptr<wxDynamicLibrary> loaded, Varnel::Interface_DataHookPlugin* object)
+      : library(std::move(loaded)), plugin(object) {}
 
-  void* handle;
+  std::unique_ptr<wxDynamicLibrary> library;
   Varnel::Interface_DataHookPlugin* plugin;
 };
 

@@ -1,4 +1,5 @@
 #include "tools/datahook-runner/reportownership.h"
+#include "tools/datahook-runner/runpaths.h"
 #include <fstream>
 
 namespace datahookrunner {
@@ -19,9 +20,9 @@ bool MarkRunStart(const std::string& reportDirectory, fs::file_time_type& start,
   return !failure;
 }
 
-bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, pid_t processId,
+bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, unsigned long processId,
                       fs::file_time_type runStart, std::string& error) {
-  const std::string suffix = "_pid_" + std::to_string(static_cast<unsigned long>(processId));
+  const std::string suffix = "_pid_" + std::to_string(processId);
   for (const SuiteSummary& suite : summary.suites) {
     if (suite.name.size() < suffix.size() ||
         suite.name.compare(suite.name.size() - suffix.size(), suffix.size(), suffix) != 0) {
@@ -34,7 +35,7 @@ bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, pid
     return false;
   }
   std::error_code failure;
-  const fs::file_time_type written = fs::last_write_time(path, failure);
+  const fs::file_time_type written = fs::last_write_time(NativePath(path), failure);
   if (failure || written < runStart) {
     error = "the report " + path + " was not written during this run (an earlier report left under its name)";
     return false;

@@ -2,7 +2,6 @@
 #include "tools/datahook-runner/reportreader.h"
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 
 namespace datahookrunner {
 
@@ -13,7 +12,7 @@ bool MarkRunStart(const std::string& reportDirectory, std::filesystem::file_time
 // Whether the report is the one the plug-in wrote for this process during this run: every suite is named with
 // the process id and the file was written after the run began. An earlier report moved under this run's name
 // would otherwise be summed up as this run's. False, with error set, when it is not.
-bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, pid_t processId,
+bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, unsigned long processId,
                       std::filesystem::file_time_type runStart, std::string& error);
 
 }  // namespace datahookrunner

@@ -1,48 +1,15 @@
 #include "tools/datahook-runner/reportreader.h"
-#include <libxml/parser.h>
-#include <libxml/tree.h>
-#include <memory>
+#include "tools/datahook-runner/xmlstream.h"
 
 namespace datahookrunner {
 
 namespace {
 
-using XmlDocument = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
-
-bool IsElement(const xmlNode* node, const char* name) {
-  return node->type == XML_ELEMENT_NODE && xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>(name)) == 0;
-}
-
-std::string Attribute(const xmlNode* node, const char* name) {
-  xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-  if (value == nullptr) return std::string();
-  std::string text(reinterpret_cast<const char*>(value));
-  xmlFree(value);
-  return text;
-}
-
-std::string NodeText(const xmlNode* node) {
-  xmlChar* content = xmlNodeGetContent(node);
-  if (content == nullptr) return std::string();
-  std::string text(reinterpret_cast<const char*>(content));
-  xmlFree(content);
-  return text;
-}
-
-// The location and message live in character data; a "]]>" inside them has to be split across two
-// sections, so the sections are joined back together. Text outside them is only layout.
-std::string FailureText(const xmlNode* failure) {
-  std::string text;
-  bool sawCharacterData = false;
-  for (const xmlNode* child = failure->children; child != nullptr; child = child->next) {
-    if (child->type != XML_CDATA_SECTION_NODE) continue;
-    sawCharacterData = true;
-    text += NodeText(child);
+std::string Attribute(const XmlAttributes& attributes, const char* name) {
+  for (const auto& [key, value] : attributes) {
+    if (key == name) return value;
   }
-  if (sawCharacterData) return text;
-  text = NodeText(failure);
-  const std::size_t start = text.find_first_not_of(" \t\r\n");
-  return start == std::string::npos ? std::string() : text.substr(start);
+  return std::string();
 }
 
 std::string LineAt(const std::string& text, std::size_t start) {
@@ -53,79 +20,91 @@ std::string LineAt(const std::string& text, std::size_t start) {
   return line;
 }
 
-FailureSummary SummariseFailure(const std::string& testName, const xmlNode* failure) {
-  const std::string text = FailureText(failure);
-  const std::size_t lineEnd = text.find('\n');
-  FailureSummary summary{testName, Attribute(failure, "message"), LineAt(text, 0), std::string()};
-  if (lineEnd != std::string::npos) summary.firstMessageLine = LineAt(text, lineEnd + 1);
-  return summary;
-}
+// Builds the summary while the report streams past: only the failure being read is held as text.
+class SummaryBuilder : public XmlHandler {
+ public:
+  explicit SummaryBuilder(ReportSummary& target) : summary(target) {}
 
-void SummariseTestCase(const xmlNode* testCase, SuiteSummary& suite) {
-  ++suite.tests;
-  const std::string name = Attribute(testCase, "name");
-  for (const xmlNode* child = testCase->children; child != nullptr; child = child->next) {
-    if (IsElement(child, "failure")) suite.failures.push_back(SummariseFailure(name, child));
-  }
-}
-
-SuiteSummary SummariseSuite(const xmlNode* suiteNode) {
-  SuiteSummary suite;
-  suite.name = Attribute(suiteNode, "name");
-  suite.declaredTests = Attribute(suiteNode, "tests");
-  suite.declaredFailures = Attribute(suiteNode, "failures");
-  for (const xmlNode* child = suiteNode->children; child != nullptr; child = child->next) {
-    if (IsElement(child, "testcase")) SummariseTestCase(child, suite);
-  }
-  return suite;
-}
-
-// A report is either a list of suites or, as some tools write it, a single suite.
-bool SummariseRoot(const xmlNode* root, ReportSummary& summary, std::string& error) {
-  if (IsElement(root, "testsuite")) {
-    summary.suites.push_back(SummariseSuite(root));
+  bool StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth,
+                    std::string& error) override {
+    const Role parent = roles.empty() ? Role::Document : roles.back();
+    if (depth == 0 && name != "testsuite" && name != "testsuites") {
+      error = "not a test report: the root element is <" + name + ">, not <testsuites>";
+      return false;
+    }
+    roles.push_back(RoleOf(name, parent, attributes));
     return true;
   }
-  if (!IsElement(root, "testsuites")) {
-    error = "not a test report: the root element is <" + std::string(reinterpret_cast<const char*>(root->name)) +
-            ">, not <testsuites>";
-    return false;
-  }
-  summary.declaresTotals = true;
-  summary.declaredTests = Attribute(root, "tests");
-  summary.declaredFailures = Attribute(root, "failures");
-  for (const xmlNode* child = root->children; child != nullptr; child = child->next) {
-    if (IsElement(child, "testsuite")) summary.suites.push_back(SummariseSuite(child));
-  }
-  return true;
-}
 
-// libxml2 keeps only its last error, which after a broken tag is a vague "premature end"; the first one
-// says what went wrong.
-struct FirstXmlError {
-  std::string message;
-  int line = 0;
+  void EndElement() override {
+    if (roles.back() == Role::Failure) FinishFailure();
+    roles.pop_back();
+  }
+
+  // The location and message live in character data; a "]]>" inside them has to be split across two
+  // sections, which are joined back together. Text outside them is only layout.
+  void Text(const std::string& text, bool characterData) override {
+    if (failureDepth == 0) return;
+    failureText += text;
+    if (characterData && roles.size() == failureDepth) {
+      characterDataText += text;
+      sawCharacterData = true;
+    }
+  }
+
+ private:
+  enum class Role { Document, List, Suite, Case, Failure, Other };
+
+  Role RoleOf(const std::string& name, Role parent, const XmlAttributes& attributes) {
+    if (parent == Role::Document && name == "testsuites") {
+      summary.declaresTotals = true;
+      summary.declaredTests = Attribute(attributes, "tests");
+      summary.declaredFailures = Attribute(attributes, "failures");
+      return Role::List;
+    }
+    if ((parent == Role::Document || parent == Role::List) && name == "testsuite") {
+      summary.suites.push_back(
+          {Attribute(attributes, "name"), 0, {}, Attribute(attributes, "tests"), Attribute(attributes, "failures")});
+      return Role::Suite;
+    }
+    if (parent == Role::Suite && name == "testcase") {
+      ++summary.suites.back().tests;
+      testName = Attribute(attributes, "name");
+      return Role::Case;
+    }
+    if (parent == Role::Case && name == "failure") {
+      failureDepth = roles.size() + 1;
+      failureSubject = Attribute(attributes, "message");
+      return Role::Failure;
+    }
+    return Role::Other;
+  }
+
+  void FinishFailure() {
+    std::string text = characterDataText;
+    if (!sawCharacterData) {
+      const std::size_t start = failureText.find_first_not_of(" \t\r\n");
+      text = start == std::string::npos ? std::string() : failureText.substr(start);
+    }
+    const std::size_t lineEnd = text.find('\n');
+    FailureSummary failure{testName, failureSubject, LineAt(text, 0), std::string()};
+    if (lineEnd != std::string::npos) failure.firstMessageLine = LineAt(text, lineEnd + 1);
+    summary.suites.back().failures.push_back(std::move(failure));
+    failureDepth = 0;
+    failureText.clear();
+    characterDataText.clear();
+    sawCharacterData = false;
+  }
+
+  ReportSummary& summary;
+  std::vector<Role> roles;
+  std::string testName;
+  std::size_t failureDepth = 0;  // number of open elements while inside a failure, 0 outside
+  std::string failureSubject;
+  std::string failureText;
+  std::string characterDataText;
+  bool sawCharacterData = false;
 };
-
-void KeepFirstError(void* context, xmlErrorPtr error) {
-  auto* first = static_cast<FirstXmlError*>(context);
-  if (error == nullptr || error->level < XML_ERR_ERROR || !first->message.empty()) return;
-  first->message = error->message != nullptr ? error->message : "unknown error";
-  while (!first->message.empty() && first->message.back() == '\n') first->message.pop_back();
-  first->line = error->line;
-}
-
-XmlDocument ParseFile(const std::string& path, FirstXmlError& firstError) {
-  xmlSetStructuredErrorFunc(&firstError, KeepFirstError);
-  XmlDocument document(xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOWARNING), &xmlFreeDoc);
-  xmlSetStructuredErrorFunc(nullptr, nullptr);
-  return document;
-}
-
-std::string ParseError(const std::string& path, const FirstXmlError& firstError) {
-  if (firstError.message.empty()) return "cannot parse report '" + path + "'";
-  return "cannot parse report '" + path + "' (line " + std::to_string(firstError.line) + "): " + firstError.message;
-}
 
 }  // namespace
 
@@ -142,18 +121,17 @@ unsigned long ReportSummary::TotalFailures() const {
 }
 
 bool ReadReportSummary(const std::string& path, ReportSummary& summary, std::string& error) {
-  FirstXmlError firstError;
-  XmlDocument document = ParseFile(path, firstError);
-  if (!document) {
-    error = ParseError(path, firstError);
-    return false;
+  SummaryBuilder builder(summary);
+  XmlError xmlError;
+  if (ReadXmlStream(path, builder, xmlError)) return true;
+  if (xmlError.fromHandler) {
+    error = xmlError.message;
+  } else if (xmlError.line == 0) {
+    error = "cannot parse report '" + path + "': " + xmlError.message;
+  } else {
+    error = "cannot parse report '" + path + "' (line " + std::to_string(xmlError.line) + "): " + xmlError.message;
   }
-  const xmlNode* root = xmlDocGetRootElement(document.get());
-  if (root == nullptr) {
-    error = "report '" + path + "' has no root element";
-    return false;
-  }
-  return SummariseRoot(root, summary, error);
+  return false;
 }
 
 }  // namespace datahookrunner

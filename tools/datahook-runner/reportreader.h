@@ -31,8 +31,8 @@ struct ReportSummary {
   unsigned long TotalFailures() const;
 };
 
-// Reads a JUnit-style report. False, with error set, if the file is missing, is not well-formed XML or
-// is not a test report.
+// Reads a JUnit-style report as it streams from the file. False, with error set, if the file is missing, is not
+// well-formed XML or is not a test report.
 bool ReadReportSummary(const std::string& path, ReportSummary& summary, std::string& error);
 
 }  // namespace datahookrunner

@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 #include <wx/init.h>
+#include <wx/utils.h>
 
 namespace datahookrunner {
 
@@ -66,12 +66,12 @@ bool DefaultPluginPath(std::string& path, std::string& error) {
     error = "cannot find the runner's own directory to look for the plug-in; give --plugin";
     return false;
   }
-  path = directory + "/dh-AutomatedTesting.so";
+  path = Utf8Path(NativePath(directory) / DH_PLUGIN_FILE_NAME);
   return true;
 }
 
 bool ResolvePaths(const RunnerOptions& options, const std::string& startDir, RunPlan& plan, std::string& error) {
-  // A bare library name would make dlopen search the library path instead of the start directory.
+  // A bare library name would make the system search the library path instead of the start directory.
   if (options.pluginPath.empty()) {
     if (!DefaultPluginPath(plan.pluginPath, error)) return false;
   } else {
@@ -83,8 +83,8 @@ bool ResolvePaths(const RunnerOptions& options, const std::string& startDir, Run
 
 // X.txt's own stimulus areas are in X.stimareas beside it: only the last extension of the name is replaced.
 std::string StimAreasBeside(const std::string& dataFile) {
-  fs::path beside(dataFile);
-  return beside.replace_extension(".stimareas").string();
+  fs::path beside = NativePath(dataFile);
+  return Utf8Path(beside.replace_extension(".stimareas"));
 }
 
 // Every data file gets the areas of --stim-areas (or none), or with --stim-areas-beside its own when it has them.
@@ -95,7 +95,7 @@ bool PlanStimAreas(const RunnerOptions& options, const std::string& startDir, Ho
   if (!options.stimAreaFile.empty() && !ReadStimAreaFile(options.stimAreaFile, *shared, error)) return false;
   for (const std::string& dataFile : AbsoluteDataFiles(options, startDir)) {
     const std::string own = StimAreasBeside(dataFile);
-    if (!options.stimAreasBeside || !fs::is_regular_file(own)) {
+    if (!options.stimAreasBeside || !fs::is_regular_file(NativePath(own))) {
       session.stimAreas.push_back(shared);
       continue;
     }
@@ -108,7 +108,7 @@ bool PlanStimAreas(const RunnerOptions& options, const std::string& startDir, Ho
 
 bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
   std::error_code noCurrentDir;
-  const std::string startDir = fs::current_path(noCurrentDir).string();
+  const std::string startDir = Utf8Path(fs::current_path(noCurrentDir));
   if (noCurrentDir) {
     error = "cannot determine the current directory: " + noCurrentDir.message();
     return false;
@@ -130,11 +130,11 @@ bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
 // that was never written.
 bool PrepareWorkDir(const std::string& workDir, std::string& error) {
   std::error_code failure;
-  fs::create_directories(workDir, failure);
-  if (!failure) fs::current_path(workDir, failure);
-  if (!failure) fs::create_directories(ReportDirectory(), failure);
-  if (!failure) fs::remove(ReportDirectory() + "/" + ReportFileName(getpid()), failure);
-  if (!failure) fs::remove(ReportDirectory() + "/" + DiagnosticsFileName(getpid()), failure);
+  fs::create_directories(NativePath(workDir), failure);
+  if (!failure) fs::current_path(NativePath(workDir), failure);
+  if (!failure) fs::create_directories(NativePath(ReportDirectory()), failure);
+  if (!failure) fs::remove(NativePath(ReportDirectory() + "/" + ReportFileName(wxGetProcessId())), failure);
+  if (!failure) fs::remove(NativePath(ReportDirectory() + "/" + DiagnosticsFileName(wxGetProcessId())), failure);
   if (failure) error = "cannot prepare work directory '" + workDir + "': " + failure.message();
   return !failure;
 }
@@ -150,16 +150,16 @@ bool RunPlugin(const RunPlan& plan, std::string& error) {
 
 int SummariseReport(const std::string& workDir, bool showFindings, fs::file_time_type runStart) {
   const std::string reportDir = workDir + "/" + ReportDirectory() + "/";
-  const std::string reportPath = reportDir + ReportFileName(getpid());
-  if (!fs::exists(reportPath)) return CannotRun("the plug-in wrote no report; expected " + reportPath);
+  const std::string reportPath = reportDir + ReportFileName(wxGetProcessId());
+  if (!fs::exists(NativePath(reportPath))) return CannotRun("the plug-in wrote no report; expected " + reportPath);
   ReportSummary summary;
   std::string error;
   if (!ReadReportSummary(reportPath, summary, error)) return CannotRun(error);
-  if (!CheckReportIsOwn(reportPath, summary, getpid(), runStart, error)) return CannotRun(error);
+  if (!CheckReportIsOwn(reportPath, summary, wxGetProcessId(), runStart, error)) return CannotRun(error);
   PrintCountMismatches(std::cerr, summary);
   // Without a diagnostics file the summary is the report's alone.
   RunDiagnostics diagnostics;
-  ReadDiagnosticsFile(reportDir + DiagnosticsFileName(getpid()), diagnostics);
+  ReadDiagnosticsFile(reportDir + DiagnosticsFileName(wxGetProcessId()), diagnostics);
   FindingsPrinter findings(diagnostics, showFindings);
   PrintSummary(std::cout, summary, reportPath, findings);
   std::cout.flush();
@@ -167,16 +167,16 @@ int SummariseReport(const std::string& workDir, bool showFindings, fs::file_time
 }
 
 int Run(const RunnerOptions& options) {
+  // The host is a toolkit application, so the plug-in may rely on the toolkit being initialised for as
+  // long as it is loaded; the runner itself needs it to find its own directory.
+  wxInitializer toolkit;
+  if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
   RunPlan plan;
   std::string error;
   if (!MakePlan(options, plan, error)) return UsageError(error);
   if (!PrepareWorkDir(plan.workDir, error)) return CannotRun(error);
   fs::file_time_type runStart;
   if (!MarkRunStart(ReportDirectory(), runStart, error)) return CannotRun(error);
-  // The host is a toolkit application, so the plug-in may rely on the toolkit being initialised for as
-  // long as it is loaded.
-  wxInitializer toolkit;
-  if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
   if (!RunPlugin(plan, error)) return CannotRun(error);
   return SummariseReport(plan.workDir, options.showFindings, runStart);
 }

@@ -129,8 +129,8 @@ With no DATAFILE the plug-in is only loaded and released, which shows the
 report it starts with.
 
 Options:
-  --plugin PATH       the plug-in library to load (default: dh-AutomatedTesting.so
-                      in the directory of the datahook-runner executable)
+  --plugin PATH       the plug-in library to load (default: dh-AutomatedTesting.so,
+                      .dll on Windows, in the directory of the datahook-runner executable)
   --workdir DIR       the host's working directory, where the report ends up
                       (default: the current directory; created when missing)
   --stim-areas FILE   stimulus areas handed over with every data file; one area

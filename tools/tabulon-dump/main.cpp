@@ -5,6 +5,7 @@
 #include "tabulon/src/parsereport.h"
 #include "tabulon/src/rowrecord.h"
 #include "tools/tabulon-dump/dumpformat.h"
+#include "tools/utf8arguments.h"
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -126,7 +127,7 @@ bool Load(MUExperimentTextReaderMultiFile& reader, const Options& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int RunTabulonDump(int argc, char** argv) {
   const std::unique_ptr<Options> options = ParseArguments(argc, argv);
   if (!options) {
     std::fputs(kUsage, stderr);
@@ -151,3 +152,12 @@ int main(int argc, char** argv) {
   PrintRows(*reader);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  dhtools::Utf8Arguments arguments(argc, argv);
+  return RunTabulonDump(arguments.Count(), arguments.Values());
+}
+#else
+int main(int argc, char** argv) { return RunTabulonDump(argc, argv); }
+#endif

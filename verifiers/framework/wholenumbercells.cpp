@@ -16,9 +16,10 @@ bool ReadWholeNumberCell(const MUInterfaceMultiExperimentDataSource& reader, int
 }
 
 long Difference(long a, long b) {
-  long result = 0;
-  if (__builtin_sub_overflow(a, b, &result)) return b < 0 ? LONG_MAX : LONG_MIN;
-  return result;
+  // a - b, held at the ends of the range where it would leave it.
+  if (b < 0 && a > LONG_MAX + b) return LONG_MAX;
+  if (b > 0 && a < LONG_MIN + b) return LONG_MIN;
+  return a - b;
 }
 
 long Distance(long a, long b) {

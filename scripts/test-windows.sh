@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Cross-builds the SDK substitute, the plug-in and the tools for Windows with MinGW-w64 and runs them under
+# Wine: the golden corpus must pass, and both corpora must give the same reports as the Linux build
+# (apart from the process id and the line ends), a data file whose name holds characters outside ASCII and
+# outside the BMP must reach its verifier, and the unit tests that need nothing Linux-only must pass.
+# Usage: test-windows.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+linux_build=$1
+windows_build=$2
+
+scripts/install-deps-windows.sh
+wx_prefix=$(scripts/build-wx-mingw.sh)
+
+cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DDH_WX_MINGW_PREFIX="$wx_prefix" \
+  $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) \
+  >/dev/null
+cmake --build "$windows_build" -j "$(nproc)"
+bin=$windows_build/bin
+
+# What the programs load at run time goes beside them, as an installation would ship it.
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+cp -u "$wx_prefix"/bin/wxbase*.dll "$runtime"/libstdc++-6.dll "$runtime"/libgcc_s_seh-1.dll \
+  "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)" "$bin"/
+
+# Only the factory leaves the plug-in.
+exports=$(x86_64-w64-mingw32-objdump -p "$bin/dh-AutomatedTesting.dll" |
+          sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | tail -n +2 | awk 'NF { print $NF }')
+if [ "$exports" != "VNSdkGetObjectPtr" ]; then
+  echo "FAIL: the plug-in exports: $exports" >&2
+  exit 1
+fi
+echo "ok: the plug-in exports VNSdkGetObjectPtr only"
+
+scratch=$(mktemp -d)
+trap 'WINEPREFIX=$scratch/prefix wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1
+
+# Both runners over one corpus; the reports must match once the process id and the line ends are set aside.
+compare_corpus() {
+  local name=$1 expected_status=$2
+  local linux_out=$scratch/linux-$name.out windows_out=$scratch/windows-$name.out status=0
+  scripts/run-golden.sh "$linux_build" "testdata/$name" "$scratch/linux-$name" >"$linux_out" 2>&1 || true
+  DH_RUNNER_LAUNCHER=wine scripts/run-golden.sh "$windows_build" "testdata/$name" "$scratch/windows-$name" \
+    >"$windows_out" 2>&1 || status=$?
+  sed -i 's/\r$//' "$windows_out"  # console text has CR LF line ends on Windows
+  if [ "$status" -ne "$expected_status" ]; then
+    echo "FAIL: $name corpus under Wine ended with status $status" >&2
+    tail -n 20 "$windows_out" >&2
+    exit 1
+  fi
+  python3 scripts/compare-reports.py "$scratch/linux-$name" "$scratch/windows-$name"
+}
+compare_corpus golden 0
+grep -q "^total: suites 69, tests [0-9]*, failures 0$" "$scratch/windows-golden.out" ||
+  { echo "FAIL: the golden corpus did not give 68 verifier suites without failure" >&2; exit 1; }
+echo "ok: golden corpus under Wine: $(grep '^total:' "$scratch/windows-golden.out")"
+compare_corpus faulty 1
+echo "ok: faulty corpus under Wine: $(grep '^total:' "$scratch/windows-faulty.out"), the same as on Linux"
+
+# A name with a character outside ASCII and one outside the BMP; the name's first word picks the verifier.
+golden_files=(testdata/golden/*.txt)
+golden_file=${golden_files[0]}
+experiment=$(basename "$golden_file" | cut -d ' ' -f 1)
+unusual="$scratch/unusual/$experiment Gr$(printf '\xc3\xbc\xc3\x9f')e $(printf '\xf0\x9f\x98\x80').txt"
+mkdir -p "$scratch/unusual"
+cp "$golden_file" "$unusual"
+(cd "$scratch/unusual" && wine "$OLDPWD/$bin/datahook-runner.exe" --workdir run -- "$(basename "$unusual")" |
+  tr -d '\r') >"$scratch/unusual.out" 2>&1 || true
+if ! grep -q "^suite $experiment" "$scratch/unusual.out" ||
+   ! grep -q "^total: .*, failures 0$" "$scratch/unusual.out"; then
+  cat "$scratch/unusual.out" >&2
+  echo "FAIL: the unusual name did not reach its verifier, or did not pass it" >&2
+  exit 1
+fi
+echo "ok: '$(basename "$unusual")' reached the verifier of $experiment under Wine"
+
+ctest --test-dir "$windows_build" --output-on-failure

@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace datahookrunner {
+
+using XmlAttributes = std::vector<std::pair<std::string, std::string>>;
+
+// What the streaming reader hands on, in document order. Texts are UTF-8 with entities and character
+// references resolved and line ends made line feeds, as any XML parser gives them; a long text may come in
+// several pieces.
+class XmlHandler {
+ public:
+  virtual ~XmlHandler() = default;
+  // depth 0 is the root element. False, with error set, stops the reading.
+  virtual bool StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth,
+                            std::string& error) = 0;
+  virtual void EndElement() = 0;
+  virtual void Text(const std::string& text, bool characterData) = 0;
+};
+
+struct XmlError {
+  std::string message;
+  int line = 0;              // 0: not tied to a line
+  bool fromHandler = false;  // the handler refused the content; the file itself was fine so far
+};
+
+// Reads the XML file at the path (UTF-8) a piece at a time, so that only the open elements and the current
+// text are ever held. Checks what a report needs to be well-formed: one root, matching tags, quoted
+// attributes, known entities. False, with error set, on the first problem or when the file cannot be read.
+bool ReadXmlStream(const std::string& path, XmlHandler& handler, XmlError& error);
+
+}  // namespace datahookrunner
