@@ -29,7 +29,8 @@ void TellWriteFailure(const wxString& path, const wxString& reason) {
 // would follow a planted link and can be seen half done.
 bool RenameReplacing(const wxString& from, const wxString& to) {
   std::error_code error;
-  std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()), error);
+  std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()),
+                          error);
   return !error;
 }
 

@@ -17,7 +17,7 @@ using namespace Varnel;
 template <typename Throw>
 class ThrowingVerifier : public Interface_SpecificIndividualTestVerifier {
  public:
-  explicit ThrowingVerifier(const char* name) : name(name) {}
+  explicit ThrowingVerifier(const char* suiteName) : name(suiteName) {}
   void VerifyDatafile(const wxString&, const StimAreaList*, FakeJUnitPrinter* printer) override {
     printer->BeginSuite(name);
     printer->ReportPass("before_the_throw");

@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "r.xml",
                  "<html><body/></html>\n",
                  {"RECORDING_PLUGIN_REPORT=r.xml"}}),
-    [](const testing::TestParamInfo<StopCase>& info) { return std::string(info.param.label); });
+    [](const testing::TestParamInfo<StopCase>& generated) { return std::string(generated.param.label); });
 
 struct StimAreaCase {
   const char* label;
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
         StimAreaCase{"TooLarge", "1\t2\t3\t4\t2147483648\tn\n", 1, "responseId is not an integer: '2147483648'"},
         StimAreaCase{"Negative", kGoodLine + "1\t2\t-3\t4\t5\tn\n", 2, "width and height must not be negative"},
         StimAreaCase{"NameNotUtf8", "1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}),
-    [](const testing::TestParamInfo<StimAreaCase>& info) { return std::string(info.param.label); });
+    [](const testing::TestParamInfo<StimAreaCase>& generated) { return std::string(generated.param.label); });
 
 TEST(DatahookRunnerCalls, AbsolutePathsInOrderEachWithTheStimAreas) {
   testsupport::ScratchDir scratch;

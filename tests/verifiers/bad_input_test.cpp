@@ -210,8 +210,8 @@ TEST_P(BadInputs, GetADefinedOutcomeInAValidReport) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, BadInputs, ::testing::Range<size_t>(0, Table().size()),
-                         [](const ::testing::TestParamInfo<size_t>& info) {
-                           std::string name = Table()[info.param].description;
+                         [](const ::testing::TestParamInfo<size_t>& generated) {
+                           std::string name = Table()[generated.param].description;
                            for (char& c : name) {
                              if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            }

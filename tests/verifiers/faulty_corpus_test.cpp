@@ -143,8 +143,8 @@ TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFile, FaultyCorpus, ::testing::ValuesIn(LoadCorpus()),
-                         [](const ::testing::TestParamInfo<FaultyCase>& info) {
-                           std::string name = info.param.file;
+                         [](const ::testing::TestParamInfo<FaultyCase>& generated) {
+                           std::string name = generated.param.file;
                            std::replace_if(
                                name.begin(), name.end(),
                                [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');

@@ -73,11 +73,11 @@ TEST_P(GoldenCorpus, ReachesItsVerifierAndPassesEveryCheck) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGoldenFile, GoldenCorpus, ::testing::ValuesIn(GoldenFiles()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                           std::string name = info.param.substr(0, info.param.find(' '));
+                         [](const ::testing::TestParamInfo<std::string>& generated) {
+                           std::string name = generated.param.substr(0, generated.param.find(' '));
                            std::replace_if(
                                name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-                           return name + "_" + std::to_string(info.index);
+                           return name + "_" + std::to_string(generated.index);
                          });
 
 }  // namespace

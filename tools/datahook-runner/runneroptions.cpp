@@ -8,7 +8,7 @@ namespace {
 // Walks the arguments once; options take their value from the next argument or after "=".
 class ArgumentScanner {
  public:
-  ArgumentScanner(int argc, const char* const* argv) : argc(argc), argv(argv) {}
+  ArgumentScanner(int count, const char* const* arguments) : argc(count), argv(arguments) {}
 
   ParsedArguments Scan() {
     while (index < argc && result.error.empty() && !result.options.showHelp) ScanOne(argv[index++]);
@@ -17,7 +17,7 @@ class ArgumentScanner {
 
  private:
   void ScanOne(const std::string& argument) {
-    if (onlyDataFiles || argument == "-" || argument.rfind("-", 0) != 0) {
+    if (onlyDataFiles || argument == "-" || argument.rfind('-', 0) != 0) {
       result.options.dataFiles.push_back(argument);
     } else if (argument == "--") {
       onlyDataFiles = true;

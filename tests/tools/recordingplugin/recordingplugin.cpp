@@ -41,7 +41,8 @@ class RecordingPlugin : public Varnel::Interface_DataHookPlugin {
 
   void ReleaseTestPrinter() override {
     const std::string pid = std::to_string(getpid());
-    const std::string stem = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" + pid;
+    const std::string stem =
+        "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" + pid;
     const std::string report = stem + ".xml";
     CopyNamedFile("RECORDING_PLUGIN_DIAGNOSTICS", stem + ".diagnostics.txt");
     if (const char* source = std::getenv("RECORDING_PLUGIN_REPORT")) {
