@@ -117,7 +117,7 @@ int DataHookOutputTestingPlugin::SdkReservedQuery() { return -7654; }
 
 void DataHookOutputTestingPlugin::SdkReservedNotify(std::int32_t, std::int32_t) {}
 
-void DataHookOutputTestingPlugin::RegisterOneSingleVerifier(VerifierRegistration registration) {
+void DataHookOutputTestingPlugin::RegisterOneSingleVerifier(const VerifierRegistration& registration) {
   RegisterVerifier(registration);
 }
 

@@ -27,7 +27,7 @@ class DataHookOutputTestingPlugin : public Interface_DataHookPlugin {
 
   // Adds a verifier to the registry, as every verifier class does through its template while the library loads.
   // The first registration of a name (ignoring case) wins.
-  static void RegisterOneSingleVerifier(VerifierRegistration registration);
+  static void RegisterOneSingleVerifier(const VerifierRegistration& registration);
 
   class PrivateImpl;
 

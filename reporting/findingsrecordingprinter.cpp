@@ -7,19 +7,6 @@
 
 namespace Varnel {
 
-namespace {
-
-std::string JoinedLines(const std::vector<wxString>& lines) {
-  std::string bytes;
-  for (const wxString& line : lines) {
-    bytes += line.utf8_str().data();
-    bytes += '\n';
-  }
-  return bytes;
-}
-
-}  // namespace
-
 FindingsRecordingPrinter::FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter)
     : report(std::move(reportPrinter)) {
   findings.BeginSuite(kDefaultInitialSuiteName);
@@ -35,12 +22,21 @@ FindingsRecordingPrinter::~FindingsRecordingPrinter() {
   }
   report.reset();
   try {
-    if (!path.empty()) WriteFileAtomically(path, JoinedLines(findings.Lines()));
+    if (!path.empty()) WriteDiagnostics(path);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "FakeJUnitPrinter could not write its diagnostics: %s\n", error.what());
   } catch (...) {
     std::fprintf(stderr, "FakeJUnitPrinter could not write its diagnostics\n");
   }
+}
+
+void FindingsRecordingPrinter::WriteDiagnostics(const wxString& path) const {
+  AtomicFileWriter writer(path);
+  findings.ForEachLine([&writer](const std::string& line) {
+    writer.Append(line);
+    writer.Append("\n");
+  });
+  writer.Commit();
 }
 
 wxString FindingsRecordingPrinter::DiagnosticsFilePath() const {

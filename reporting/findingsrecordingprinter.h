@@ -28,6 +28,8 @@ class FindingsRecordingPrinter : public FakeJUnitPrinter {
   void MarkOutcomeLost() noexcept { report->MarkOutcomeLost(); }
 
  private:
+  void WriteDiagnostics(const wxString& path) const;
+
   std::unique_ptr<ConcreteFakeJUnitPrinter> report;
   FindingsSink findings;
 };

@@ -6,7 +6,7 @@ namespace {
 
 const char kNothingMore[] = "    found: this check has nothing to show beyond its message";
 
-wxString ShownPath(const wxString& path) { return path.empty() ? wxString("(none)") : path; }
+std::string ShownPath(const std::string& path) { return path.empty() ? std::string("(none)") : path; }
 
 }  // namespace
 
@@ -29,17 +29,23 @@ wxString BoundedLine(const wxString& text, std::size_t maxLength) {
   return line;
 }
 
+namespace {
+
+std::string StoredLine(const wxString& text) { return BoundedLine(text).utf8_string(); }
+
+}  // namespace
+
 void FindingsSink::BeginSuite(const wxString& suiteName) {
   failureOpen = false;
   if (!HasRoom()) {
     ++linesCut;
     return;
   }
-  suites.push_back(Suite{BoundedLine(suiteName), currentDataFile, {}});
+  suites.push_back(Suite{StoredLine(suiteName), currentDataFile, {}});
   storedLines += 2;
 }
 
-void FindingsSink::BeginDataFile(const wxString& path) { currentDataFile = BoundedLine(path); }
+void FindingsSink::BeginDataFile(const wxString& path) { currentDataFile = StoredLine(path); }
 
 void FindingsSink::RecordFailure(const wxString& testName) {
   failureOpen = false;
@@ -48,7 +54,7 @@ void FindingsSink::RecordFailure(const wxString& testName) {
     ++linesCut;
     return;
   }
-  suites.back().failures.push_back(Failure{BoundedLine(testName), currentDataFile, {}, 0});
+  suites.back().failures.push_back(Failure{StoredLine(testName), currentDataFile, {}, 0});
   storedLines += 3;
   failureOpen = true;
 }
@@ -60,29 +66,28 @@ void FindingsSink::AddFinding(const wxString& text) {
     ++failure.findingsCut;
     return;
   }
-  failure.findings.push_back(BoundedLine(text));
+  failure.findings.push_back(StoredLine(text));
   ++storedLines;
 }
 
-std::vector<wxString> FindingsSink::Lines() const {
-  std::vector<wxString> lines;
+void FindingsSink::ForEachLine(const std::function<void(const std::string&)>& emit) const {
   for (const Suite& suite : suites) {
-    lines.push_back("suite: " + suite.name);
-    lines.push_back("  data file: " + ShownPath(suite.dataFile));
+    emit("suite: " + suite.name);
+    emit("  data file: " + ShownPath(suite.dataFile));
     for (const Failure& failure : suite.failures) {
-      lines.push_back("  failure: " + failure.testName);
-      lines.push_back("    data file: " + ShownPath(failure.dataFile));
-      if (failure.findings.empty() && failure.findingsCut == 0) lines.push_back(kNothingMore);
-      for (const wxString& finding : failure.findings) lines.push_back("    found: " + finding);
-      if (failure.findingsCut > 0) {
-        lines.push_back(
-            wxString::Format("    found: [cut: %lu more findings]", static_cast<unsigned long>(failure.findingsCut)));
-      }
+      emit("  failure: " + failure.testName);
+      emit("    data file: " + ShownPath(failure.dataFile));
+      if (failure.findings.empty() && failure.findingsCut == 0) emit(kNothingMore);
+      for (const std::string& finding : failure.findings) emit("    found: " + finding);
+      if (failure.findingsCut > 0) emit("    found: [cut: " + std::to_string(failure.findingsCut) + " more findings]");
     }
   }
-  if (linesCut > 0) {
-    lines.push_back(wxString::Format("[cut: %lu more suites and failures]", static_cast<unsigned long>(linesCut)));
-  }
+  if (linesCut > 0) emit("[cut: " + std::to_string(linesCut) + " more suites and failures]");
+}
+
+std::vector<std::string> FindingsSink::Lines() const {
+  std::vector<std::string> lines;
+  ForEachLine([&lines](const std::string& line) { lines.push_back(line); });
   return lines;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <functional>
+#include <string>
 #include <vector>
 #include <wx/string.h>
 
@@ -20,28 +22,31 @@ class FindingsSink {
   // Belongs to the failure recorded last; without one it is dropped.
   void AddFinding(const wxString& text);
 
-  // The diagnostics file: "suite: " and its "data file: ", then each of its failures with "failure: ", the data
-  // file it is about and "found: " lines, indented by level; a failure without findings says that its check
-  // had nothing more to show.
-  std::vector<wxString> Lines() const;
+  // The diagnostics file, line by line in UTF-8 without line ends: "suite: " and its "data file: ", then each of
+  // its failures with "failure: ", the data file it is about and "found: " lines, indented by level; a failure
+  // without findings says that its check had nothing more to show. Lines go out one at a time, so that a long
+  // run's diagnostics are never held twice.
+  void ForEachLine(const std::function<void(const std::string&)>& emit) const;
+  std::vector<std::string> Lines() const;
 
  private:
+  // Kept in UTF-8: a run over thousands of data files holds a suite and a path for each.
   struct Failure {
-    wxString testName;
-    wxString dataFile;
-    std::vector<wxString> findings;
+    std::string testName;
+    std::string dataFile;
+    std::vector<std::string> findings;
     std::size_t findingsCut = 0;
   };
   struct Suite {
-    wxString name;
-    wxString dataFile;
+    std::string name;
+    std::string dataFile;
     std::vector<Failure> failures;
   };
 
   bool HasRoom() const { return storedLines < kMaxLines; }
 
   std::vector<Suite> suites;
-  wxString currentDataFile;
+  std::string currentDataFile;
   std::size_t storedLines = 0;
   std::size_t linesCut = 0;
   bool failureOpen = false;

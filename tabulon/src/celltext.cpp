@@ -79,9 +79,9 @@ std::u32string CharacterCodes(const wxString& text, std::size_t limit) {
   const wxChar* units = text.wx_str();
   const std::size_t length = text.length();
   for (std::size_t i = 0; i < length && codes.size() < limit; ++i) {
-    std::uint32_t c = static_cast<std::uint32_t>(units[i]);
+    std::uint32_t c = CodeOf(units[i]);
     if (sizeof(wxChar) == 2 && c >= 0xD800 && c <= 0xDBFF && i + 1 < length) {
-      const std::uint32_t low = static_cast<std::uint32_t>(units[i + 1]);
+      const std::uint32_t low = CodeOf(units[i + 1]);
       if (low >= 0xDC00 && low <= 0xDFFF) {
         c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
         ++i;

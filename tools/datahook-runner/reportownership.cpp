@@ -26,7 +26,12 @@ bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, uns
   for (const SuiteSummary& suite : summary.suites) {
     if (suite.name.size() < suffix.size() ||
         suite.name.compare(suite.name.size() - suffix.size(), suffix.size(), suffix) != 0) {
-      error = "the report " + path + " is not this run's: its suite '" + suite.name + "' is not named with " + suffix;
+      error.assign("the report ")
+          .append(path)
+          .append(" is not this run's: its suite '")
+          .append(suite.name)
+          .append("' is not named with ")
+          .append(suffix);
       return false;
     }
   }

@@ -116,8 +116,13 @@ bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std:
     Varnel::StimAreaData area;
     std::string problem;
     if (!ParseStimAreaLine(line, area, problem)) {
-      error =
-          path + ":" + std::to_string(number) + ": malformed stimulus area (" + problem + "); expected " + kLineLayout;
+      error.assign(path)
+          .append(":")
+          .append(std::to_string(number))
+          .append(": malformed stimulus area (")
+          .append(problem)
+          .append("); expected ")
+          .append(kLineLayout);
       return false;
     }
     areas.push_back(area);

@@ -8,7 +8,7 @@ namespace datahookrunner {
 
 namespace {
 
-constexpr std::size_t kChunkSize = 64 * 1024;
+constexpr std::size_t kChunkSize = std::size_t{64} * 1024;
 constexpr int kEnd = -1;
 
 // The file's bytes one at a time, read in chunks; CR LF and a lone CR come out as LF, as XML requires.
