@@ -115,7 +115,7 @@ void ConcreteFakeJUnitPrinter::AddTestCase(bool failed, Build build) {
     entry += "\" status=\"run\" time=\"";
     AppendSigned(entry, testTime);
     build(entry);
-    openSuiteLines.push_back(std::move(entry));
+    openSuiteLines += entry;  // all or nothing
   } catch (...) {
     outcomeLost = true;
     throw;
@@ -167,12 +167,13 @@ void ConcreteFakeJUnitPrinter::CloseOpenSuite() {
   header += ">";
   header += LineEnd();
   std::string footer = "    </testsuite>" + LineEnd();
-  const std::size_t needed = documentLines.size() + openSuiteLines.size() + 2;
-  if (documentLines.capacity() < needed) documentLines.reserve(std::max(needed, 2 * documentLines.capacity()));
-
-  documentLines.push_back(std::move(header));
-  for (std::string& line : openSuiteLines) documentLines.push_back(std::move(line));
-  documentLines.push_back(std::move(footer));
+  std::string suite;
+  suite.reserve(header.size() + openSuiteLines.size() + footer.size());
+  suite += header;
+  suite += openSuiteLines;
+  suite += footer;
+  if (documentLines.size() == documentLines.capacity()) documentLines.reserve(2 * documentLines.size() + 16);
+  documentLines.push_back(std::move(suite));
   testsInClosedSuites += testsInOpenSuite;
   failuresInClosedSuites += failuresInOpenSuite;
   testsInOpenSuite = 0;

@@ -50,10 +50,11 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   std::uint32_t testsInOpenSuite = 0;
   std::uint32_t failuresInClosedSuites = 0;
   std::uint32_t failuresInOpenSuite = 0;
-  // The report's entries in UTF-8, without the document header, which is written first when the report is.
+  // The report's entries in UTF-8, without the document header, which is written first when the report is:
+  // one text per closed suite, its entries one after another, so that a long run holds few allocations.
   std::vector<std::string> documentLines;
-  std::vector<std::string> openSuiteLines;
-  std::string openSuiteName;  // escaped for the attribute
+  std::string openSuiteLines;  // the open suite's test-case entries, one after another
+  std::string openSuiteName;   // escaped for the attribute
   bool renameAtStart;
   wxString outputDirectory;
   bool flagFileExisted = false;
