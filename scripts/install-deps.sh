@@ -9,6 +9,10 @@ packages=(cmake ninja-build g++ make libwxgtk3.2-dev googletest libgtest-dev lib
 if [ "${WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
+# The Windows cross-build and its test run under Wine.
+if [ "${WITH_WINDOWS:-0}" = 1 ]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 wine dpkg-dev xz-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 linux_build=$1
 windows_build=$2
 
-scripts/install-deps-windows.sh
+WITH_WINDOWS=1 scripts/install-deps.sh
 wx_prefix=$(scripts/build-wx-mingw.sh)
 
 cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
