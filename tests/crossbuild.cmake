@@ -8,7 +8,7 @@ target_link_libraries(test_support PUBLIC GTest::gtest ${wxWidgets_LIBRARIES})
 target_compile_definitions(test_support PUBLIC
   DH_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
   DH_BINARY_DIR="${CMAKE_BINARY_DIR}"
-  DH_SCHEMA_PATH="${CMAKE_SOURCE_DIR}/../shared/schemas/junit-10.xsd")
+  DH_SCHEMA_PATH="${CMAKE_SOURCE_DIR}/reporting/report.xsd")
 
 # The data-file library: parsers, the reader and its queries, and the replay of the fuzzers' findings.
 file(GLOB tabulon_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tabulon/*.cpp)
