@@ -1,6 +1,6 @@
 // The in-memory parser over any bytes, read from an open file object whose position it must leave as it was.
 #include "fuzz/fuzzsupport.h"
-#include "fuzz/parsereporttally.h"
+#include "hostkit/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/rowrecord.h"
 #include <memory>
@@ -25,7 +25,7 @@ void ReadEverything(MUInterfaceExperimentDataFileInputReader& parser, bool relea
     FUZZ_CHECK(read <= rowCount);
     if (!columns.empty()) (void)row->CellText(columns[read % columns.size()]->name);
   }
-  if (parser.HasFailed()) FUZZ_CHECK(read == 0);
+  FUZZ_CHECK(hostkit::DefinedRows(parser.HasFailed(), read, rowCount));
   if (!releaseFirst) columns = parser.ReleaseColumnProperties();
   for (const auto& column : columns) FUZZ_CHECK(column != nullptr);
 }
@@ -49,13 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The parser reads from the start whatever the position, and puts the position back.
     const wxFileOffset start = size > 0 ? static_cast<wxFileOffset>(last % (size + 1)) : 0;
     FUZZ_CHECK(file.Seek(start) == start);
-    ParseReportTally sink;
+    hostkit::ParseReportTally sink;
     std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser =
         CreateDataFileParser(wxPath, DataFileParser_InMemoryWithHeader, &sink, &file);
     FUZZ_CHECK(parser != nullptr);
     FUZZ_CHECK(file.Tell() == start);
-    if (sink.failures > 0) FUZZ_CHECK(parser->HasFailed());
-    if (!parser->HasFailed()) FUZZ_CHECK(sink.received > 0 && sink.failures == 0);
+    FUZZ_CHECK(sink.AgreesWith(parser->HasFailed()));
     (void)parser->GetExperimentName();
     (void)parser->GetRunDateText();
     ReadEverything(*parser, (last & 2) != 0);

@@ -1,14 +1,13 @@
 // The whole road: the plug-in's own code, linked in with every registered verifier, gets the input as the data
 // file of one registered experiment after another, as the host hands it over after a run.
 #include "fuzz/fuzzsupport.h"
+#include "hostkit/stimareafile.h"
 #include "plugin/datahookoutputtestingplugin.h"
 #include "verifiers/framework/verifierregistry.h"
 #include "sdk/stimareadata.h"
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -81,29 +80,11 @@ std::string LengthPrefixedText(const std::uint8_t* control, std::size_t size, st
   return text;
 }
 
-// Stimulus areas listed one a line: x, y, width, height, response id and name, separated by TAB.
+// Stimulus areas as the host's run script lists them, read as the runner reads them: up to the first malformed line.
 Varnel::StimAreaList ParseStimAreas(const std::string& text) {
   Varnel::StimAreaList areas;
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream fields(line);
-    std::string field;
-    long numbers[5] = {0, 0, 0, 0, 0};
-    int index = 0;
-    for (; index < 5 && std::getline(fields, field, '\t'); ++index)
-      numbers[index] = std::strtol(field.c_str(), nullptr, 10);
-    std::string name;
-    std::getline(fields, name);
-    const auto clamp = [](long value) {
-      return static_cast<int>(std::max<long>(INT_MIN, std::min<long>(INT_MAX, value)));
-    };
-    Varnel::StimAreaData area;
-    area.rect = wxRect(clamp(numbers[0]), clamp(numbers[1]), clamp(numbers[2]), clamp(numbers[3]));
-    area.responseId = clamp(numbers[4]);
-    area.areaName = wxString::FromUTF8(name);
-    areas.push_back(area);
-  }
+  std::string malformed;
+  hostkit::ParseStimAreaText(text, "control", areas, malformed);
   return areas;
 }
 

@@ -1,6 +1,6 @@
 // The text parser over any bytes written as a data file: with header (kinds 0 and 2) and without (kind 1).
 #include "fuzz/fuzzsupport.h"
-#include "fuzz/parsereporttally.h"
+#include "hostkit/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/rowrecord.h"
 #include <memory>
@@ -17,12 +17,10 @@ using tabulon::RowRecord;
 namespace {
 
 void Exercise(const wxString& path, DataFileParserKind kind, bool releaseFirst) {
-  ParseReportTally sink;
+  hostkit::ParseReportTally sink;
   std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser = CreateDataFileParser(path, kind, &sink);
   FUZZ_CHECK(parser != nullptr);
-  // A failing report always means a failed parser; a parser that did not fail said so with a success report.
-  if (sink.failures > 0) FUZZ_CHECK(parser->HasFailed());
-  if (!parser->HasFailed()) FUZZ_CHECK(sink.received > 0 && sink.failures == 0);
+  FUZZ_CHECK(sink.AgreesWith(parser->HasFailed()));
   (void)parser->GetExperimentName();
   (void)parser->GetRunDateText();
 
@@ -47,7 +45,7 @@ void Exercise(const wxString& path, DataFileParserKind kind, bool releaseFirst) 
       (void)row->IsCoveredBySortKeys(name);
     }
   }
-  if (parser->HasFailed()) FUZZ_CHECK(read == 0);
+  FUZZ_CHECK(hostkit::DefinedRows(parser->HasFailed(), read, rowCount));
 
   if (!releaseFirst) columns = parser->ReleaseColumnProperties();
   for (const auto& column : columns) FUZZ_CHECK(column != nullptr);

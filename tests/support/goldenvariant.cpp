@@ -1,4 +1,5 @@
 #include "tests/support/goldenvariant.h"
+#include "hostkit/hostpose.h"
 #include "tests/support/datafile.h"
 #include "tests/support/files.h"
 #include "tests/support/pluginhost.h"
@@ -84,7 +85,7 @@ std::string DataTable::WriteAs(const std::string& experiment, const ScratchDir& 
 }
 
 Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine, const Varnel::StimAreaList* stimAreas) {
-  PosingAs posing(machine);
+  hostkit::PosingAs posing(HostNameOf(machine));
   ScratchDir scratch;
   PluginHost plugin;
   for (const std::string& path : paths) plugin.PerformPostProcessing(path, stimAreas);
@@ -93,7 +94,7 @@ Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine, 
 
 std::vector<Outcome> RunTables(const std::string& experiment, const std::vector<DataTable>& tables, Machine machine,
                                const Varnel::StimAreaList* stimAreas) {
-  PosingAs posing(machine);
+  hostkit::PosingAs posing(HostNameOf(machine));
   ScratchDir scratch;
   PluginHost plugin;
   // One path for all: the plug-in has read each file before the next is written.

@@ -1,6 +1,5 @@
 #include "tests/support/hostpose.h"
 #include "verifiers/framework/hostnames.h"
-#include <cstdlib>
 
 namespace testsupport {
 
@@ -17,9 +16,5 @@ std::string HostNameOf(Machine machine) {
   }
   return "plain-workstation";
 }
-
-PosingAs::PosingAs(Machine machine) { setenv(Varnel::kHostNameOverrideVariable, HostNameOf(machine).c_str(), 1); }
-
-PosingAs::~PosingAs() { unsetenv(Varnel::kHostNameOverrideVariable); }
 
 }  // namespace testsupport

@@ -10,13 +10,4 @@ enum class Machine { Plain, HostA, HostB, BuildFarm };
 // A host name of that kind: the configured fragment inside a longer name, in other case where that is possible.
 std::string HostNameOf(Machine machine);
 
-// Poses as the machine for the lifetime of the object; a plug-in loaded meanwhile decides what it runs on.
-class PosingAs {
- public:
-  explicit PosingAs(Machine machine);
-  ~PosingAs();
-  PosingAs(const PosingAs&) = delete;
-  PosingAs& operator=(const PosingAs&) = delete;
-};
-
 }  // namespace testsupport

@@ -1,15 +1,12 @@
 #pragma once
+#include "hostkit/pluginlibrary.h"
 #include "sdk/stimareadata.h"
+#include <memory>
 #include <string>
-#include <vector>
-
-namespace Varnel {
-class Interface_DataHookPlugin;
-}
 
 namespace testsupport {
 
-// Loads the built plug-in library as the host does (dlopen, VNSdkGetObjectPtr), hands it data files, releases
+// Loads the built plug-in library as the host does (VNSdkGetObjectPtr), hands it data files, releases
 // the printer and unloads it. Use inside a ScratchDir: the report goes below the working directory.
 class PluginHost {
  public:
@@ -26,8 +23,7 @@ class PluginHost {
   void Unload();
 
  private:
-  void* library = nullptr;
-  Varnel::Interface_DataHookPlugin* plugin = nullptr;
+  std::unique_ptr<hostkit::PluginLibrary> library;
 };
 
 // Path of a file under testdata/.

@@ -1,6 +1,6 @@
 // Every input under testdata/fuzz-regressions once broke a fuzz target (or is kept as a hard case): each goes
 // through both parsers and the reader again and must give a defined outcome.
-#include "fuzz/parsereporttally.h"
+#include "hostkit/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/murowpredicate.h"
 #include "tabulon/src/rowrecord.h"
@@ -41,21 +41,13 @@ wxString W(const std::string& path) { return wxString(path.c_str(), wxConvFile);
 
 // A parser either failed (and said why, and has no rows) or succeeded (and said so) and hands out at most the
 // rows it counted.
-void ExpectDefinedParse(MUInterfaceExperimentDataFileInputReader* parser, const ParseReportTally& sink) {
+void ExpectDefinedParse(MUInterfaceExperimentDataFileInputReader* parser, const hostkit::ParseReportTally& sink) {
   ASSERT_NE(parser, nullptr);
-  if (sink.failures > 0) {
-    EXPECT_TRUE(parser->HasFailed());
-  }
-  if (!parser->HasFailed()) {
-    EXPECT_TRUE(sink.received > 0 && sink.failures == 0);
-  }
+  EXPECT_TRUE(sink.AgreesWith(parser->HasFailed())) << sink.received << " reports, " << sink.failures << " failing";
   unsigned read = 0;
   parser->SetNextRowIndex(0);
   while (std::unique_ptr<RowRecord> row = parser->ReadNextRow(true)) ++read;
-  EXPECT_LE(read, parser->GetDataRowCount());
-  if (parser->HasFailed()) {
-    EXPECT_EQ(read, 0u);
-  }
+  EXPECT_TRUE(hostkit::DefinedRows(parser->HasFailed(), read, parser->GetDataRowCount())) << read << " rows read";
   const ColumnPropertyQueue columns = parser->ReleaseColumnProperties();
   for (const auto& column : columns) EXPECT_NE(column, nullptr);
 }
@@ -93,7 +85,7 @@ TEST_F(FuzzRegressions, TextParserGivesADefinedOutcome) {
     const std::string path = Copy(name, "input P01.txt");
     for (DataFileParserKind kind :
          {DataFileParser_TextWithHeader, DataFileParser_TextWithoutHeader, DataFileParser_TextWithHeaderToo}) {
-      ParseReportTally sink;
+      hostkit::ParseReportTally sink;
       std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser = CreateDataFileParser(W(path), kind, &sink);
       ExpectDefinedParse(parser.get(), sink);
     }
@@ -106,7 +98,7 @@ TEST_F(FuzzRegressions, InMemoryParserGivesADefinedOutcome) {
     const std::string path = Copy(name, "input P01.txt");
     wxFile file(W(path));
     ASSERT_TRUE(file.IsOpened());
-    ParseReportTally sink;
+    hostkit::ParseReportTally sink;
     std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser =
         CreateDataFileParser(W(path), DataFileParser_InMemoryWithHeader, &sink, &file);
     EXPECT_EQ(file.Tell(), 0);
@@ -120,7 +112,7 @@ TEST_F(FuzzRegressions, ReaderLoadsSortsAndQueriesOrRefuses) {
     const std::string first = Copy(name, "first P01.txt");
     const std::string second = Copy(name, "second P02.txt");
 
-    ParseReportTally sink;
+    hostkit::ParseReportTally sink;
     std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser =
         CreateDataFileParser(W(first), DataFileParser_TextWithHeader, &sink);
     ASSERT_NE(parser, nullptr);

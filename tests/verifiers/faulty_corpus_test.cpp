@@ -4,10 +4,11 @@
 //   failure<TAB>name<TAB>subject<TAB>reporting line<TAB>message
 //   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
 // with a backslash, a TAB and a line end written as \\, \t and \n.
+#include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
-#include "verifiers/framework/hostnames.h"
+#include "hostkit/hostpose.h"
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -117,13 +118,12 @@ class FaultyCorpus : public ::testing::TestWithParam<FaultyCase> {};
 TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
   const FaultyCase& c = GetParam();
   ASSERT_EQ(c.problem, "") << c.file;
-  setenv(Varnel::kHostNameOverrideVariable, "plain-workstation", 1);
+  const hostkit::PosingAs posing(testsupport::HostNameOf(testsupport::Machine::Plain));
   testsupport::ScratchDir scratch;
   testsupport::PluginHost host;
   host.PerformPostProcessing(testsupport::TestData("faulty/" + c.file));
   const std::string reportPath = host.ReleaseTestPrinter();
   const testsupport::Report report = testsupport::ReadReport(reportPath);
-  unsetenv(Varnel::kHostNameOverrideVariable);
   const Diagnosed diagnosed =
       ReadDiagnostics(reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt", c.suite);
 

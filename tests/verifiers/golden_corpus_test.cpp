@@ -1,14 +1,13 @@
 // Every golden data file, run through the plug-in as the host runs it, reaches its verifier and passes.
+#include "hostkit/stimareafile.h"
 #include "tests/support/files.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -24,31 +23,14 @@ std::vector<std::string> GoldenFiles() {
   return names;
 }
 
-// The stimulus areas the host hands over with a golden file, kept beside it as "<name without .txt>.stimareas":
-// one area a line, x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName. Null when there is no such file.
+// The stimulus areas the host hands over with a golden file, kept beside it as "<name without .txt>.stimareas".
+// Null when there is no such file.
 std::unique_ptr<Varnel::StimAreaList> StimAreasBeside(const std::string& goldenFile) {
   const fs::path path = fs::path(testsupport::TestData("golden/" + goldenFile)).replace_extension(".stimareas");
-  std::ifstream in(path);
-  if (!in) return nullptr;
+  if (!fs::exists(path)) return nullptr;
   auto areas = std::make_unique<Varnel::StimAreaList>();
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    std::istringstream fields(line);
-    std::string x, y, width, height, responseId, areaName;
-    std::getline(fields, x, '\t');
-    std::getline(fields, y, '\t');
-    std::getline(fields, width, '\t');
-    std::getline(fields, height, '\t');
-    std::getline(fields, responseId, '\t');
-    std::getline(fields, areaName);
-    Varnel::StimAreaData area;
-    area.rect = wxRect(std::stoi(x), std::stoi(y), std::stoi(width), std::stoi(height));
-    area.responseId = std::stoi(responseId);
-    area.areaName = wxString::FromUTF8(areaName);
-    areas->push_back(area);
-  }
+  std::string error;
+  EXPECT_TRUE(hostkit::ReadStimAreaFile(path.string(), *areas, error)) << error;
   return areas;
 }
 

@@ -1,12 +1,12 @@
 // The checks verifiers share: duration windows with their host gating, whole-column comparison, stim areas.
 #include "tests/support/datafile.h"
+#include "hostkit/hostpose.h"
 #include "tests/support/recordingprinter.h"
 #include "tests/support/scratchdir.h"
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/stimareachecks.h"
 #include "verifiers/framework/wholecolumncomparison.h"
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,13 +34,6 @@ class CheckRunner : public TestCaseWithFullColumnStringComp_T<CheckRunner> {
 // Compares nothing of its own: the default column name and the default (empty) list.
 struct DefaultChecks : TestCaseWithFullColumnStringComp_T<DefaultChecks> {
   static constexpr char kExperimentFileName[] = "checks.vn5";
-};
-
-// Poses as another machine for the lifetime of the object.
-class HostName {
- public:
-  explicit HostName(const char* name) { setenv(kHostNameOverrideVariable, name, 1); }
-  ~HostName() { unsetenv(kHostNameOverrideVariable); }
 };
 
 class SharedChecks : public ::testing::Test {
@@ -99,22 +92,22 @@ TEST_F(SharedChecks, BuildFarmSkipsGeneralWindowsAndHostWindowsApplyOnlyThere) {
   };
   const std::vector<std::string> columns = {"Cumulative\nTime"};
   {
-    HostName farm(("ci-" + kBuildFarmHost.Upper() + "-07").ToStdString().c_str());
+    hostkit::PosingAs farm(("ci-" + kBuildFarmHost.Upper() + "-07").ToStdString());
     EXPECT_EQ(Run(columns, {{"350"}}, windows), Entries{"pass Experiment_duration_checks.vn5"});
   }
   {
-    HostName ordinary("some-desk");
+    hostkit::PosingAs ordinary("some-desk");
     EXPECT_EQ(Run(columns, {{"150"}}, windows), Entries{"pass Experiment_duration_checks.vn5"});
   }
   {
-    HostName rigA(kHostNameA.Lower().ToStdString().c_str());
+    hostkit::PosingAs rigA(kHostNameA.Lower().ToStdString());
     EXPECT_EQ(Run(columns, {{"170"}}, windows),
               (Entries{"pass Experiment_duration_checks.vn5", DurationFailure("Experiment", 150, 160, 170)}));
   }
 }
 
 TEST(IsRunningOnHost, MatchesAFragmentAnywhereIgnoringCase) {
-  HostName host("LAB-dh-Buildfarm-3.example");
+  hostkit::PosingAs host("LAB-dh-Buildfarm-3.example");
   EXPECT_TRUE(IsRunningOnHost("dh-buildfarm"));
   EXPECT_TRUE(IsRunningOnHost("FARM"));
   EXPECT_FALSE(IsRunningOnHost("lab-rig"));

@@ -1,15 +1,15 @@
 #include "tools/datahook-runner/runner.h"
+#include "hostkit/pluginlibrary.h"
+#include "hostkit/stimareafile.h"
+#include "hostkit/utf8text.h"
 #include "tools/datahook-runner/diagnosticsfile.h"
 #include "tools/datahook-runner/exitstatus.h"
 #include "tools/datahook-runner/hostcalls.h"
-#include "tools/datahook-runner/pluginlibrary.h"
 #include "tools/datahook-runner/reportownership.h"
 #include "tools/datahook-runner/reportreader.h"
 #include "tools/datahook-runner/runneroptions.h"
 #include "tools/datahook-runner/runpaths.h"
-#include "tools/datahook-runner/stimareafile.h"
 #include "tools/datahook-runner/summaryprinter.h"
-#include "tools/datahook-runner/utf8text.h"
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -21,6 +21,9 @@ namespace datahookrunner {
 namespace {
 
 namespace fs = std::filesystem;
+using hostkit::DecodeUtf8;
+using hostkit::PluginLibrary;
+using hostkit::ReadStimAreaFile;
 
 constexpr std::size_t kFilesBeforeProgress = 5;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <wx/dynlib.h>
 
-namespace datahookrunner {
+namespace hostkit {
 
 // A loaded plug-in library and the object its factory returned. The object belongs to the library, so it
 // is only valid until the library is closed.
@@ -29,4 +29,4 @@ class PluginLibrary {
   Varnel::Interface_DataHookPlugin* plugin;
 };
 
-}  // namespace datahookrunner
+}  // namespace hostkit

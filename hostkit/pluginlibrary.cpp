@@ -1,14 +1,14 @@
-#include "tools/datahook-runner/pluginlibrary.h"
+#include "hostkit/pluginlibrary.h"
 #include "sdk/vnsdkbase.h"
 #include <exception>
 #include <wx/log.h>
 
-namespace datahookrunner {
+namespace hostkit {
 
 namespace {
 
 // The toolkit tells why a library could not be loaded or unloaded only through its log; while active, this
-// keeps the last error, so that it becomes part of the runner's own message, and passes anything else on.
+// keeps the last error, so that it becomes part of the caller's message, and passes anything else on.
 class LogCapture : public wxLog {
  public:
   LogCapture() : previous(wxLog::GetActiveTarget()) { wxLog::SetActiveTarget(this); }
@@ -41,7 +41,7 @@ VNSdkGetObjectPtrFunction FindFactory(const wxDynamicLibrary& library, std::stri
   return reinterpret_cast<VNSdkGetObjectPtrFunction>(library.GetSymbol("VNSdkGetObjectPtr"));
 }
 
-// The host trusts the object to be a data-hook plug-in; the runner checks, so that a wrong library gives a
+// The host trusts the object to be a data-hook plug-in; the kit checks, so that a wrong library gives a
 // message instead of a crash.
 Varnel::Interface_DataHookPlugin* AskForPlugin(VNSdkGetObjectPtrFunction factory, std::string& error) {
   VarnelSDK::VNSdkBase* object = nullptr;
@@ -100,4 +100,4 @@ bool PluginLibrary::Close(std::string& error) {
   return false;
 }
 
-}  // namespace datahookrunner
+}  // namespace hostkit

@@ -1,6 +1,6 @@
-#include "tools/datahook-runner/utf8text.h"
+#include "hostkit/utf8text.h"
 
-namespace datahookrunner {
+namespace hostkit {
 
 bool DecodeUtf8(const std::string& bytes, wxString& text) {
   if (bytes.find('\0') != std::string::npos) return false;
@@ -8,4 +8,4 @@ bool DecodeUtf8(const std::string& bytes, wxString& text) {
   return bytes.empty() || !text.empty();
 }
 
-}  // namespace datahookrunner
+}  // namespace hostkit

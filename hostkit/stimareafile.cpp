@@ -1,12 +1,12 @@
-#include "tools/datahook-runner/stimareafile.h"
+#include "hostkit/stimareafile.h"
 #include "tabulon/src/mudatafilebytes.h"
-#include "tools/datahook-runner/utf8text.h"
+#include "hostkit/utf8text.h"
 #include <array>
 #include <charconv>
 #include <cstring>
 #include <utility>
 
-namespace datahookrunner {
+namespace hostkit {
 
 namespace {
 
@@ -101,9 +101,8 @@ bool ParseStimAreaLine(const std::string& line, Varnel::StimAreaData& area, std:
   return true;
 }
 
-bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std::string& error) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
+bool ParseStimAreaText(const std::string& bytes, const std::string& name, Varnel::StimAreaList& areas,
+                       std::string& error) {
   std::size_t start = 0;
   for (unsigned long number = 1; start < bytes.size(); ++number) {
     std::size_t end = bytes.find('\n', start);
@@ -116,7 +115,7 @@ bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std:
     Varnel::StimAreaData area;
     std::string problem;
     if (!ParseStimAreaLine(line, area, problem)) {
-      error.assign(path)
+      error.assign(name)
           .append(":")
           .append(std::to_string(number))
           .append(": malformed stimulus area (")
@@ -130,4 +129,9 @@ bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std:
   return true;
 }
 
-}  // namespace datahookrunner
+bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std::string& error) {
+  std::string bytes;
+  return ReadWholeFile(path, bytes, error) && ParseStimAreaText(bytes, path, areas, error);
+}
+
+}  // namespace hostkit

@@ -2,7 +2,7 @@
 #include "sdk/stimareadata.h"
 #include <string>
 
-namespace datahookrunner {
+namespace hostkit {
 
 // A stimulus-area file is read like a data file (a regular file, opened without blocking) and may be this large.
 constexpr unsigned long long kMaximumStimAreaFileSize = 16ULL << 20;
@@ -12,7 +12,11 @@ constexpr unsigned long long kMaximumStimAreaFileSize = 16ULL << 20;
 // (as given) and, for a bad line, its number.
 bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std::string& error);
 
+// The same for the file's content; name stands for the file in the message.
+bool ParseStimAreaText(const std::string& bytes, const std::string& name, Varnel::StimAreaList& areas,
+                       std::string& error);
+
 // Parses one line without its line end. On failure, problem says what is wrong with it.
 bool ParseStimAreaLine(const std::string& line, Varnel::StimAreaData& area, std::string& problem);
 
-}  // namespace datahookrunner
+}  // namespace hostkit
