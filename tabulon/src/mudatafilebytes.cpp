@@ -58,8 +58,9 @@ MUDataFileBytes ReadOpen(HANDLE file, unsigned long long limit) {
 }  // namespace
 
 MUDataFileBytes MUReadDataFileBytes(const wxString& path, unsigned long long limit) {
+  // Backup semantics let a directory open too, so that it is refused as not a regular file, as elsewhere.
   const HANDLE file = CreateFileW(path.wc_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return Failed(Failure::CannotOpen, static_cast<int>(GetLastError()));
   MUDataFileBytes result = ReadOpen(file, limit);
   CloseHandle(file);
