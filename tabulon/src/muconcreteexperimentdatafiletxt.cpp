@@ -1,6 +1,7 @@
 #include "tabulon/src/muconcreteexperimentdatafiletxt.h"
 #include "tabulon/src/celltext.h"
 #include "tabulon/src/mudatafilebytes.h"
+#include <utility>
 #include <wx/intl.h>
 #include <wx/log.h>
 
@@ -27,7 +28,7 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
     FailToOpen({_("No data file name was given.")});
     return false;
   }
-  const MUDataFileBytes read = MUReadDataFileBytes(fileName, kMaximumFileSize);
+  MUDataFileBytes read = MUReadDataFileBytes(fileName, kMaximumFileSize);
   switch (read.failure) {
     case MUDataFileBytes::Failure::None:
       break;
@@ -51,7 +52,7 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
   }
   // CR LF, LF and CR all end a line. Bytes that do not decode make a file without lines, as they make an empty
   // text file for the toolkit.
-  lines.Decode(read.bytes.data(), read.bytes.size(), MUDecodedLines::LineEnds::Any);
+  lines.Decode(std::move(read.bytes), MUDecodedLines::LineEnds::Any);
   return true;
 }
 

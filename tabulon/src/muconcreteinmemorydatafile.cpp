@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 #include <wx/file.h>
+#include <utility>
 #include <wx/intl.h>
 #include <wx/log.h>
 
@@ -42,8 +43,8 @@ bool PopulateLinesCollection(wxFile& file, MUDecodedLines& lines) {
   }
   if (readable) {
     // The lines are cut at "\r\n" when the text has one, otherwise at "\n".
-    readable =
-        lines.Decode(bytes.data(), bytes.size(), MUDecodedLines::LineEnds::OneSeparator) || IsByteOrderMarkOnly(bytes);
+    const bool markOnly = IsByteOrderMarkOnly(bytes);
+    readable = lines.Decode(std::move(bytes), MUDecodedLines::LineEnds::OneSeparator) || markOnly;
   }
   if (!readable) {
     wxLogger(wxLOG_Error, kSourceFile, __LINE__, "`anonymous-namespace'::PopulateLinesCollection", wxLOG_COMPONENT)

@@ -1,5 +1,8 @@
 #include "tabulon/src/mudecodedlines.h"
 #include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <type_traits>
 #include <wx/convauto.h>
 
 namespace {
@@ -44,29 +47,56 @@ wchar_t* AppendCodePoint(wchar_t* out, std::uint32_t code) {
   return out;
 }
 
-// The text of bytes that are well-formed UTF-8 without NUL, or false. A first byte that is not plain ASCII might
-// begin a byte-order mark, so such bytes are left to the converter as well.
-bool DecodeWellFormedUtf8(const unsigned char* bytes, std::size_t size, std::wstring& text) {
+// Whether the bytes are well-formed UTF-8 without NUL. A first byte that is not plain ASCII might begin a
+// byte-order mark, so such bytes are left to the converter as well.
+bool IsPlainUtf8(const unsigned char* bytes, std::size_t size) {
   if (size == 0 || bytes[0] == 0 || bytes[0] >= 0x80) return false;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  constexpr std::uint64_t kLowBits = 0x0101010101010101u;
+  for (std::size_t i = 0; i < size;) {
+    // Eight ASCII bytes without NUL at a time: no high bit set, and no byte that is zero.
+    if (size - i >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, bytes + i, 8);
+      if ((word & kHighBits) == 0 && ((word - kLowBits) & ~word & kHighBits) == 0) {
+        i += 8;
+        continue;
+      }
+    }
+    const unsigned char byte = bytes[i];
+    if (byte == 0) return false;
+    if (byte < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = WellFormedSequenceLength(bytes + i, size - i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+// The text of bytes already known to be plain UTF-8, in place of what `text` held.
+void DecodePlainUtf8(const unsigned char* bytes, std::size_t size, std::wstring& text) {
   text.resize(size);  // every byte yields at most one character
   wchar_t* out = &text[0];
   for (std::size_t i = 0; i < size;) {
     const unsigned char byte = bytes[i];
-    if (byte >= 0x01 && byte < 0x80) {
+    if (byte < 0x80) {
       *out++ = static_cast<wchar_t>(byte);
       ++i;
       continue;
     }
-    const std::size_t length = byte == 0 ? 0 : WellFormedSequenceLength(bytes + i, size - i);
-    if (length == 0) return false;
+    const std::size_t length = WellFormedSequenceLength(bytes + i, size - i);
     std::uint32_t code = byte & (0xFF >> (length + 1));
     for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (bytes[i + k] & 0x3F);
     out = AppendCodePoint(out, code);
     i += length;
   }
   text.resize(static_cast<std::size_t>(out - text.data()));
-  return true;
 }
+
+const unsigned char* Unsigned(const char* bytes) { return reinterpret_cast<const unsigned char*>(bytes); }
 
 }  // namespace
 
@@ -75,7 +105,10 @@ namespace tabulon {
 bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& text) {
   text.clear();
   if (size == 0) return true;
-  if (DecodeWellFormedUtf8(reinterpret_cast<const unsigned char*>(bytes), size, text)) return true;
+  if (IsPlainUtf8(Unsigned(bytes), size)) {
+    DecodePlainUtf8(Unsigned(bytes), size, text);
+    return true;
+  }
   const wxString decoded(bytes, wxConvAuto(), size);
   text = decoded.ToStdWstring();
   return !text.empty();
@@ -83,40 +116,62 @@ bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& te
 
 }  // namespace tabulon
 
-bool MUDecodedLines::Decode(const char* bytes, std::size_t size, LineEnds lineEnds) {
+bool MUDecodedLines::Decode(std::string bytes, LineEnds lineEnds) {
   lines.clear();
-  if (!tabulon::DecodeAsConverterDoes(bytes, size, text)) return false;
-  if (lineEnds == LineEnds::Any) {
-    SplitAtAnyLineEnd();
-  } else {
-    SplitAtOneSeparator();
+  text.clear();
+  utf8.clear();
+  linesInUtf8 = IsPlainUtf8(Unsigned(bytes.data()), bytes.size());
+  if (linesInUtf8) {
+    // Line ends are ASCII, and an ASCII byte never sits inside a longer UTF-8 sequence: the bytes split as the
+    // text would.
+    utf8 = std::move(bytes);
+    Split(utf8.data(), utf8.size(), lineEnds);
+    return true;
   }
+  if (!tabulon::DecodeAsConverterDoes(bytes.data(), bytes.size(), text)) return false;
+  Split(text.data(), text.size(), lineEnds);
   return true;
 }
 
-void MUDecodedLines::SplitAtAnyLineEnd() {
-  const wchar_t* const begin = text.data();
-  const wchar_t* const end = begin + text.size();
-  const wchar_t* start = begin;
-  for (const wchar_t* p = begin; p < end; ++p) {
-    // One comparison rules out nearly every character: both line ends are below 14.
-    if (static_cast<std::uint32_t>(*p) > L'\r' || (*p != L'\r' && *p != L'\n')) continue;
-    lines.push_back({static_cast<std::size_t>(start - begin), static_cast<std::size_t>(p - start)});
-    if (*p == L'\r' && p + 1 < end && p[1] == L'\n') ++p;
-    start = p + 1;
-  }
-  if (start < end) lines.push_back({static_cast<std::size_t>(start - begin), static_cast<std::size_t>(end - start)});
+MULineView MUDecodedLines::Line(std::size_t index) const {
+  const Span& span = lines[index];
+  if (!linesInUtf8) return {text.data() + span.start, span.length};
+  DecodePlainUtf8(Unsigned(utf8.data()) + span.start, span.length, lineText);
+  return {lineText.data(), lineText.size()};
 }
 
-void MUDecodedLines::SplitAtOneSeparator() {
-  const std::wstring separator = text.find(L"\r\n") != std::wstring::npos ? L"\r\n" : L"\n";
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find(separator, start);
-    if (end == std::wstring::npos) {
-      lines.push_back({start, text.size() - start});
-      break;
+template <typename Char>
+void MUDecodedLines::Split(const Char* chars, std::size_t size, LineEnds lineEnds) {
+  const Char* const begin = chars;
+  const Char* const end = begin + size;
+  const auto add = [&](const Char* first, const Char* last) {
+    lines.push_back({static_cast<std::size_t>(first - begin), static_cast<std::size_t>(last - first)});
+  };
+  if (lineEnds == LineEnds::OneSeparator) {
+    const std::basic_string_view<Char> all(chars, size);
+    const Char crlf[] = {Char('\r'), Char('\n')};
+    const std::basic_string_view<Char> separator = all.find(std::basic_string_view<Char>(crlf, 2)) != all.npos
+                                                       ? std::basic_string_view<Char>(crlf, 2)
+                                                       : std::basic_string_view<Char>(crlf + 1, 1);
+    for (std::size_t start = 0; start < size;) {
+      const std::size_t found = all.find(separator, start);
+      if (found == all.npos) {
+        add(begin + start, end);
+        break;
+      }
+      add(begin + start, begin + found);
+      start = found + separator.size();
     }
-    lines.push_back({start, end - start});
-    start = end + separator.size();
+    return;
   }
+  const Char* start = begin;
+  for (const Char* p = begin; p < end; ++p) {
+    // Both line ends are below 14: one comparison rules out nearly every character.
+    const auto code = static_cast<std::make_unsigned_t<Char>>(*p);
+    if (code > '\r' || (code != '\r' && code != '\n')) continue;
+    add(start, p);
+    if (code == '\r' && p + 1 < end && p[1] == Char('\n')) ++p;
+    start = p + 1;
+  }
+  if (start < end) add(start, end);
 }

@@ -4,7 +4,7 @@
 #include <vector>
 #include <wx/string.h>
 
-// One line of a decoded text, pointing into the text that holds it.
+// One line of a decoded text.
 struct MULineView {
   const wxChar* chars = nullptr;
   std::size_t length = 0;
@@ -12,7 +12,9 @@ struct MULineView {
   wxString ToString() const { return wxString(chars, length); }
 };
 
-// A data file's bytes decoded once into one text, and the lines of that text as spans of it: no copy per line.
+// A data file's bytes decoded as the toolkit's automatic converter does, and split into lines without a copy per
+// line. Bytes that are well-formed UTF-8 (nearly every data file) stay as they are and each line is decoded when
+// it is asked for, so that a load never holds the whole file as wide characters; other bytes are decoded once.
 class MUDecodedLines {
  public:
   enum class LineEnds {
@@ -22,23 +24,28 @@ class MUDecodedLines {
     OneSeparator,
   };
 
-  // Decodes the bytes as the toolkit's automatic converter does (byte-order marks, UTF-16 and UTF-32, UTF-8 and
-  // its fall-back 8-bit encoding when the bytes are not UTF-8) and splits the text. False, leaving no lines,
-  // when the converter cannot make a text of bytes that are not empty (a byte-order mark alone is one such).
-  bool Decode(const char* bytes, std::size_t size, LineEnds lineEnds);
+  // Takes the bytes, decodes them as the toolkit's automatic converter does (byte-order marks, UTF-16 and UTF-32,
+  // UTF-8 and its fall-back 8-bit encoding when the bytes are not UTF-8) and splits the text. False, leaving no
+  // lines, when the converter cannot make a text of bytes that are not empty (a byte-order mark alone is one such).
+  bool Decode(std::string bytes, LineEnds lineEnds);
 
   std::size_t LineCount() const { return lines.size(); }
-  MULineView Line(std::size_t index) const { return {text.data() + lines[index].start, lines[index].length}; }
+  // The line's text; it stays valid until the next call of Line or Decode.
+  MULineView Line(std::size_t index) const;
 
  private:
   struct Span {
     std::size_t start;
     std::size_t length;
   };
-  void SplitAtAnyLineEnd();
-  void SplitAtOneSeparator();
+  template <typename Char>
+  void Split(const Char* text, std::size_t size, LineEnds lineEnds);
 
+  // Either the UTF-8 bytes (lines decoded one at a time into lineText) or the whole decoded text.
+  std::string utf8;
   std::wstring text;
+  bool linesInUtf8 = false;
+  mutable std::wstring lineText;
   std::vector<Span> lines;
 };
 

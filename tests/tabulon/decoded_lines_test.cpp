@@ -3,7 +3,7 @@
 #include "tabulon/src/mudecodedlines.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
-#include <cstring>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -49,6 +49,19 @@ TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
     const wxString expected(bytes.data(), wxConvAuto(), bytes.size());
     EXPECT_EQ(wxString(text), expected) << bytes;
     EXPECT_EQ(decoded, bytes.empty() || !expected.empty()) << bytes;
+
+    // Split into lines, the same text comes out line by line, whether it is kept as bytes or decoded at once.
+    const std::string twoLines = bytes + "\n" + bytes;
+    const wxString whole(twoLines.data(), wxConvAuto(), twoLines.size());
+    std::vector<wxString> expectedLines;
+    for (std::size_t start = 0; start < whole.length();) {
+      const std::size_t end = std::min(whole.find(wxS('\n'), start), whole.length());
+      expectedLines.push_back(whole.Mid(start, end - start));
+      start = end + 1;
+    }
+    MUDecodedLines lines;
+    EXPECT_EQ(lines.Decode(twoLines, MUDecodedLines::LineEnds::Any), !whole.empty()) << bytes;
+    EXPECT_EQ(LinesOf(lines), expectedLines) << bytes;
   }
 }
 
@@ -78,21 +91,21 @@ TEST(DecodedLines, SplitsLinesAsTheToolkitsTextFilesOrAtOneSeparator) {
     for (std::size_t i = 0; i < textFile.GetLineCount(); ++i) asTextFile.push_back(textFile.GetLine(i));
 
     MUDecodedLines any;
-    ASSERT_TRUE(any.Decode(split.text, std::strlen(split.text), MUDecodedLines::LineEnds::Any));
+    ASSERT_TRUE(any.Decode(split.text, MUDecodedLines::LineEnds::Any));
     EXPECT_EQ(LinesOf(any), asTextFile) << split.text;
     MUDecodedLines one;
-    ASSERT_TRUE(one.Decode(split.text, std::strlen(split.text), MUDecodedLines::LineEnds::OneSeparator));
+    ASSERT_TRUE(one.Decode(split.text, MUDecodedLines::LineEnds::OneSeparator));
     EXPECT_EQ(LinesOf(one), std::vector<wxString>(split.oneSeparator.begin(), split.oneSeparator.end())) << split.text;
   }
 }
 
 TEST(DecodedLines, BytesTheConverterCannotDecodeLeaveNoLines) {
   MUDecodedLines decoded;
-  ASSERT_TRUE(decoded.Decode("a\nb", 3, MUDecodedLines::LineEnds::Any));
+  ASSERT_TRUE(decoded.Decode("a\nb", MUDecodedLines::LineEnds::Any));
   EXPECT_FALSE(
       decoded.Decode("\xFF\xFE"
                      "a",
-                     3, MUDecodedLines::LineEnds::Any));
+                     MUDecodedLines::LineEnds::Any));
   EXPECT_EQ(decoded.LineCount(), 0u);
 }
 
