@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <unistd.h>
 
@@ -17,13 +18,20 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+      if (run.error_occurred) continue;
+      // With repetitions, each figure is the median of the repetitions: one slow repetition on a shared machine
+      // does not move it.
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type != Run::RT_Iteration && !median) continue;
+      const std::string name = run.run_name.str();
+      if (!median && medianNames.count(name) != 0) continue;
+      if (median) medianNames.insert(name);
       const auto peak = run.counters.find(kPeakMebibytesCounter);
       const auto perFile = run.counters.find(kMillisecondsPerFileCounter);
       if (peak != run.counters.end() && perFile != run.counters.end()) {
-        longRuns[run.benchmark_name()] = {perFile->second.value, peak->second.value};
+        longRuns[name] = {perFile->second.value, peak->second.value};
       } else {
-        milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        milliseconds[name] = run.GetAdjustedRealTime();
       }
     }
   }
@@ -47,6 +55,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
  private:
   std::map<std::string, double> milliseconds;
   std::map<std::string, std::pair<double, double>> longRuns;  // milliseconds per file, peak MiB
+  std::set<std::string> medianNames;
 };
 
 }  // namespace
