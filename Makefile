@@ -7,7 +7,7 @@ RUN_DIR     := $(BUILD_DIR)/run
 WERROR      ?= OFF
 CMAKE_FLAGS := -G Ninja -DDH_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps configure build run run-faulty test test-sanitize test-windows fuzz fuzz-smoke bench format \
+.PHONY: all deps configure build run run-faulty test test-sanitize test-windows fuzz fuzz-smoke bench mutants format \
         format-check lint clean
 
 all: build
@@ -66,6 +66,13 @@ test-windows: build
 BENCH_REPETITIONS ?= 5
 bench: build
 	@$(BUILD_DIR)/bin/tabulon_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
+
+# Planted faults against the whole test suite: each sampled mutant is built and tested on its own, so this
+# takes long (about half a minute a mutant) and is not part of CI. MUTANTS sets the sample, MUTANT_SEED fixes it.
+MUTANTS     ?= 200
+MUTANT_SEED ?= 20261207
+mutants: deps
+	@scripts/mutants.py --mutants $(MUTANTS) --seed $(MUTANT_SEED) --jobs $(JOBS)
 
 # House style: format rewrites the tracked sources, format-check fails on any file it would change.
 SOURCES = $(shell git ls-files '*.cpp' '*.h')

@@ -1,0 +1,275 @@
+#!/usr/bin/env python3
+"""Measures how many planted faults the tests catch.
+
+usage: scripts/mutants.py [--mutants N] [--seed S] [--build-dir DIR] [--jobs J] [--list] [--kill-matrix FILE]
+
+Finds every place in the product code where a small fault can be planted (a comparison turned, && and ||
+swapped, a boolean flipped, +1 and -1 swapped, a negation dropped), outside comments, strings and preprocessor
+lines. A seeded sample of N of them is planted one at a time: the file is changed, the build directory rebuilt
+incrementally and the test suite run until its first failure. A mutant is killed when a test fails (or the suite
+times out), survives when every test passes, and is left out of the score when it does not compile. Every file is
+put back as it was, whatever happens. The same seed on the same product code gives the same sample.
+
+The build directory is kept between runs (in memory when /dev/shm exists: the tests write and flush many small
+files). --list prints the sample without building anything. --kill-matrix runs the whole suite for every mutant
+and writes, for each, every test that failed: the tests that alone kill a mutant are the ones a diet must keep.
+"""
+import argparse
+import hashlib
+import os
+import random
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+PRODUCT_DIRS = ["plugin", "reporting", "sdk", "tabulon/src", "tools", "verifiers", "hostkit"]
+TEST_TIMEOUT_SECONDS = 120
+
+# Each operator: a pattern over the code (comments and literals blanked) and what the match becomes. Binary
+# operators need a blank on both sides, as the house style writes them: that leaves out template brackets,
+# shifts, arrows and increments.
+OPERATORS = [
+    ("==", re.compile(r"(?<= )==(?= )"), "!="),
+    ("!=", re.compile(r"(?<= )!=(?= )"), "=="),
+    ("<", re.compile(r"(?<= )<(?= )"), "<="),
+    ("<=", re.compile(r"(?<= )<=(?= )"), "<"),
+    (">", re.compile(r"(?<= )>(?= )"), ">="),
+    (">=", re.compile(r"(?<= )>=(?= )"), ">"),
+    ("&&", re.compile(r"(?<= )&&(?= )"), "||"),
+    ("||", re.compile(r"(?<= )\|\|(?= )"), "&&"),
+    ("true", re.compile(r"\btrue\b"), "false"),
+    ("false", re.compile(r"\bfalse\b"), "true"),
+    ("+ 1", re.compile(r"(?<= )\+ 1(?![\w.'])"), "- 1"),
+    ("- 1", re.compile(r"(?<= )- 1(?![\w.'])"), "+ 1"),
+    ("!", re.compile(r"(?<=[(\s])!(?=[\w(*])"), ""),
+]
+
+
+def blank_non_code(text):
+    """The text with comments, string and character literals and preprocessor lines turned into blanks (line
+    breaks kept), so that offsets in the result are offsets in the text."""
+    out = list(text)
+    i, n = 0, len(text)
+    line_start = True
+    while i < n:
+        c = text[i]
+        if line_start and c == "#":
+            # A preprocessor line, with its continuations.
+            j = i
+            while j < n and text[j] != "\n":
+                j += 2 if text[j] == "\\" else 1
+            end = min(j, n)
+        elif text.startswith("//", i):
+            end = text.find("\n", i)
+            end = n if end < 0 else end
+        elif text.startswith("/*", i):
+            end = text.find("*/", i + 2)
+            end = n if end < 0 else end + 2
+        elif c == "R" and text.startswith('R"', i) and (i == 0 or not (text[i - 1].isalnum() or text[i - 1] == "_")):
+            open_paren = text.find("(", i + 2)
+            delimiter = text[i + 2:open_paren]
+            close = text.find(")" + delimiter + '"', open_paren)
+            end = n if close < 0 else close + len(delimiter) + 2
+        elif c in "\"'" and not (c == "'" and i > 0 and text[i - 1].isalnum()):
+            j = i + 1
+            while j < n and text[j] != c and text[j] != "\n":
+                j += 2 if text[j] == "\\" else 1
+            end = min(j + 1, n)
+        else:
+            if c == "\n":
+                line_start = True
+            elif not c.isspace():
+                line_start = False
+            i += 1
+            continue
+        for k in range(i, end):
+            if out[k] != "\n":
+                out[k] = " "
+        i = end
+    return "".join(out)
+
+
+def product_files():
+    for folder in PRODUCT_DIRS:
+        for base, _, names in os.walk(os.path.join(ROOT, folder)):
+            for name in sorted(names):
+                if name.endswith((".cpp", ".h")):
+                    yield os.path.relpath(os.path.join(base, name), ROOT)
+
+
+def mutation_sites():
+    """Every (file, offset, original, replacement) in a fixed order."""
+    sites = []
+    for path in sorted(product_files()):
+        with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+            text = f.read()
+        code = blank_non_code(text)
+        for _, pattern, replacement in OPERATORS:
+            for match in pattern.finditer(code):
+                sites.append((path, match.start(), match.group(0), replacement))
+    sites.sort()
+    return sites
+
+
+def line_of(text, offset):
+    return text.count("\n", 0, offset) + 1
+
+
+def describe(path, offset, original, replacement):
+    with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+        text = f.read()
+    line_no = line_of(text, offset)
+    line_start = text.rfind("\n", 0, offset) + 1
+    line_end = text.find("\n", offset)
+    line = text[line_start:line_end if line_end >= 0 else len(text)]
+    column = offset - line_start
+    mutated = line[:column] + replacement + line[column + len(original):]
+    return f"{path}:{line_no}", line.strip(), mutated.strip()
+
+
+def default_build_dir():
+    digest = hashlib.sha1(ROOT.encode()).hexdigest()[:8]
+    base = "/dev/shm" if os.path.isdir("/dev/shm") and os.access("/dev/shm", os.W_OK) else ROOT
+    return os.path.join(base, f"dh-mutants-{digest}")
+
+
+def run(command, cwd, timeout=None):
+    """Exit status of the command (its output discarded); None when it ran out of time."""
+    process = subprocess.Popen(command, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
+    try:
+        return process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return None
+    finally:
+        # Whatever ends the wait (time out, interruption), nothing of the command outlives it.
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+
+
+def configure(build_dir, jobs):
+    command = ["cmake", "-S", ROOT, "-B", build_dir, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
+               "-DDH_WERROR=OFF"]
+    if shutil.which("ccache"):
+        command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+    if shutil.which("ld.lld"):
+        command += ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld", "-DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld"]
+    if run(command, ROOT) != 0:
+        sys.exit("mutants: cmake could not configure " + build_dir)
+    if run(["cmake", "--build", build_dir, "-j", str(jobs)], ROOT) != 0:
+        sys.exit("mutants: the unchanged code does not build in " + build_dir)
+
+
+def failing_tests(build_dir, jobs, whole_suite=False):
+    """The names of the tests that failed (empty when all passed), or None when the suite ran out of time. Stops
+    at the first failure unless the whole suite is asked for."""
+    command = ["ctest", "--test-dir", build_dir, "-j", str(jobs), "--timeout", str(TEST_TIMEOUT_SECONDS)]
+    if not whole_suite:
+        command.append("--stop-on-failure")
+    try:
+        result = subprocess.run(command, cwd=ROOT, capture_output=True, text=True, errors="replace",
+                                timeout=TEST_TIMEOUT_SECONDS * 10, start_new_session=True)
+    except subprocess.TimeoutExpired:
+        return None
+    failed = re.findall(r"^\s*\d+ - (\S+) \(", result.stdout.split("The following tests FAILED:")[-1], re.M)
+    if result.returncode != 0 and not failed:
+        failed = ["(the suite failed without naming a test)"]
+    return failed
+
+
+class PlantedMutant:
+    """The file changed on entry and put back on exit, also when the run is interrupted."""
+
+    def __init__(self, path, offset, original, replacement):
+        self.full = os.path.join(ROOT, path)
+        self.offset, self.original, self.replacement = offset, original, replacement
+
+    def __enter__(self):
+        with open(self.full, encoding="utf-8") as f:
+            self.text = f.read()
+        assert self.text[self.offset:self.offset + len(self.original)] == self.original
+        mutated = self.text[:self.offset] + self.replacement + self.text[self.offset + len(self.original):]
+        self.previous_handler = signal.signal(signal.SIGTERM, signal.default_int_handler)
+        with open(self.full, "w", encoding="utf-8") as f:
+            f.write(mutated)
+        return self
+
+    def __exit__(self, *_):
+        with open(self.full, "w", encoding="utf-8") as f:
+            f.write(self.text)
+        signal.signal(signal.SIGTERM, self.previous_handler)
+        return False
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--mutants", type=int, default=200)
+    parser.add_argument("--seed", type=int, default=20261207)
+    parser.add_argument("--build-dir", default=default_build_dir())
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--list", action="store_true")
+    parser.add_argument("--kill-matrix", metavar="FILE",
+                        help="run the whole suite for every mutant and write each one's failing tests to FILE")
+    args = parser.parse_args()
+    matrix = open(args.kill_matrix, "w", encoding="utf-8") if args.kill_matrix else None
+
+    sites = mutation_sites()
+    sample = random.Random(args.seed).sample(sites, min(args.mutants, len(sites)))
+    print(f"{len(sites)} places to plant a fault in the product code; {len(sample)} sampled with seed {args.seed}")
+    if args.list:
+        for site in sample:
+            where, before, after = describe(*site)
+            print(f"  {where}: {before}  ->  {after}")
+        return 0
+
+    if subprocess.run(["git", "diff", "--quiet", "--"] + PRODUCT_DIRS, cwd=ROOT).returncode != 0:
+        print("mutants: note: the product code has uncommitted changes; they are measured as they are")
+    print(f"building the unchanged code in {args.build_dir}")
+    configure(args.build_dir, args.jobs)
+    if failing_tests(args.build_dir, args.jobs) != []:
+        sys.exit("mutants: the tests do not pass on the unchanged code")
+
+    killed, survived, not_compiled = 0, [], 0
+    started = time.time()
+    for number, site in enumerate(sample, 1):
+        where, before, after = describe(*site)
+        with PlantedMutant(*site):
+            built = run(["cmake", "--build", args.build_dir, "-j", str(args.jobs)], ROOT) == 0
+            outcome, killers = "not compiled", []
+            if built:
+                killers = failing_tests(args.build_dir, args.jobs, whole_suite=matrix is not None)
+                outcome = "killed (timeout)" if killers is None else "killed" if killers else "survived"
+        if matrix is not None and built:
+            failed = "(timeout)" if killers is None else " ".join(killers) or "(survived)"
+            matrix.write(f"{where}\t{before}\t{after}\t{failed}\n")
+            matrix.flush()
+        if outcome == "not compiled":
+            not_compiled += 1
+        elif outcome == "survived":
+            survived.append((where, before, after))
+        else:
+            killed += 1
+        by = f"  [{killers[0]}{' ...' if len(killers) > 1 else ''}]" if killers else ""
+        print(f"[{number}/{len(sample)}] {outcome:16} {where}: {before}  ->  {after}{by}", flush=True)
+
+    scored = killed + len(survived)
+    print(f"\n{killed} killed, {len(survived)} survived, {not_compiled} did not compile "
+          f"({time.time() - started:.0f} s)")
+    if survived:
+        print("survivors:")
+        for where, before, after in survived:
+            print(f"  {where}: {before}  ->  {after}")
+    print(f"score: {killed}/{scored} = {100.0 * killed / scored:.1f}%" if scored else "score: no mutant compiled")
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main())
+    except KeyboardInterrupt:
+        sys.exit("mutants: interrupted; every file is as it was")
