@@ -65,7 +65,15 @@ def main():
         control = hint + bytes([len(areas)]) + areas
         write(os.path.join(output, "plugin_fuzzer"), name, with_trailer(body, control + rng.randbytes(24)))
         count += 1
-    print(f"seed corpora from {count} data files in {output}")
+    # Raw inputs kept for one target go to that target as they are.
+    regressions = os.path.join(ROOT, "testdata/fuzz-regressions")
+    for target in PLAIN_TARGETS + ["reader_fuzzer", "plugin_fuzzer"]:
+        folder = os.path.join(regressions, target)
+        for name in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
+            with open(os.path.join(folder, name), "rb") as f:
+                write(os.path.join(output, target), name, f.read())
+            count += 1
+    print(f"seed corpora from {count} data files and kept inputs in {output}")
 
 
 if __name__ == "__main__":

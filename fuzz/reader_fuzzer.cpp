@@ -99,8 +99,8 @@ std::string DeriveSecondFile(const std::string& body, int how) {
 // mode whose answer changes from call to call says its results must not be cached.
 class FuzzPredicate : public MURowPredicate {
  public:
-  FuzzPredicate(int mode, wxString column, wxString needle, double threshold, std::uint32_t mask)
-      : mode(mode), column(std::move(column)), needle(std::move(needle)), threshold(threshold), mask(mask) {}
+  FuzzPredicate(int testMode, wxString columnName, wxString text, double limit, std::uint32_t bits)
+      : mode(testMode), column(std::move(columnName)), needle(std::move(text)), threshold(limit), mask(bits) {}
 
   int Test(const RowRecord& record) const override {
     ++calls;
@@ -141,8 +141,8 @@ class FuzzPredicate : public MURowPredicate {
 // A view that looks at the table while it is told about a change, and may leave while being told.
 class FuzzView : public MUInterfaceFileObserver {
  public:
-  FuzzView(MUExperimentTextReaderMultiFile& reader, bool leaveWhenTold)
-      : reader(reader), leaveWhenTold(leaveWhenTold) {}
+  FuzzView(MUExperimentTextReaderMultiFile& watched, bool leaveOnNotice)
+      : reader(watched), leaveWhenTold(leaveOnNotice) {}
 
   void OnTableChanged(int shownRowCount, int shownColumnCount, int allRowCount, int firstChangedRow,
                       int firstChangedColumn) override {
@@ -163,7 +163,7 @@ class FuzzView : public MUInterfaceFileObserver {
 
 class Session {
  public:
-  Session(FuzzedDataProvider& control, const std::string& body) : control(control), body(body) {}
+  Session(FuzzedDataProvider& provider, const std::string& fileBody) : control(provider), body(fileBody) {}
 
   void Run() {
     const std::string& dir = fuzzsupport::WorkDir();

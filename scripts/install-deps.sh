@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ make libwxgtk3.2-dev googletest libgtest-dev libgmock-dev
           libbenchmark-dev libxml2-utils libxml2-dev python3 valgrind
-          clang-format clang-tidy)
+          clang-format clang-tidy libclang-rt-14-dev)
+# libclang-rt-14-dev above holds the fuzzers' input splitter, which the tests' replay of fuzz inputs needs too.
 if [ "${WITH_FUZZ:-0}" = 1 ]; then
-  packages+=(clang libclang-rt-14-dev)
+  packages+=(clang)
 fi
 # The Windows cross-build and its test run under Wine.
 if [ "${WITH_WINDOWS:-0}" = 1 ]; then
