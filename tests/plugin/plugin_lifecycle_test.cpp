@@ -74,13 +74,6 @@ TEST_F(PluginLifecycle, SecondReleaseInARowWritesNothing) {
   EXPECT_FALSE(testsupport::FileExists(kReport));
 }
 
-TEST_F(PluginLifecycle, ReservedOperationsKeepTheirAnswers) {
-  EXPECT_EQ(Plugin().SdkReservedQuery(), -7654);
-  Plugin().SdkReservedNotify(1, 2);
-  EXPECT_EQ(Plugin().SdkReservedQuery(), -7654);
-  EXPECT_TRUE(Plugin().Init());
-}
-
 TEST_F(PluginLifecycle, EveryReportedOutcomeLandsInTheReport) {
   Plugin().ReleaseTestPrinter();
   for (int i = 0; i < 5; ++i) Plugin().OnHostAssertionFailure("x");

@@ -136,10 +136,4 @@ TEST_F(PrinterFormat, NonAsciiTextIsWrittenAsUtf8) {
   EXPECT_NE(report.find(Passed("test001caf\xC3\xA9_\xE2\x82\xAC")), std::string::npos);
 }
 
-TEST(MakeTestLocation, JoinsPrefixFileAndLine) {
-  EXPECT_EQ(Varnel::MakeTestLocation("a.vn5", 7), "Whichever/File/Focuses/On/Verifying/a.vn5:7");
-  EXPECT_EQ(Varnel::MakeTestLocation("DataHookOutputTestingPlugin", 182),
-            "Whichever/File/Focuses/On/Verifying/DataHookOutputTestingPlugin:182");
-}
-
 }  // namespace

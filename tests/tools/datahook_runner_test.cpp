@@ -64,16 +64,6 @@ TEST(DatahookRunner, DataFilesInOrderThenHostAssertionsShowingTheirFirstLine) {
   EXPECT_NE(ReadFile(report).find("first.cpp:10\nsecond line"), std::string::npos);
 }
 
-TEST(DatahookRunner, HelpExplainsOptionsAreaLinesAndExitStatus) {
-  testsupport::ScratchDir scratch;
-  const auto run = RunRunner({"--help", "--no-such-option"});
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  for (const char* part : {"--plugin PATH", "--workdir DIR", "--stim-areas FILE", "--host-assert TEXT", "DATAFILE",
-                           "x  y  width  height  responseId  areaName", "  2  "}) {
-    EXPECT_NE(run.out.find(part), std::string::npos) << part;
-  }
-}
-
 struct StopCase {
   const char* label;
   std::vector<std::string> arguments;
@@ -101,16 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         StopCase{"UnknownOption", {"--verbose", "a.txt"}, "unknown option '--verbose'"},
         StopCase{"MissingValue", {"a.txt", "--workdir"}, "option --workdir needs a value"},
-        StopCase{"EmptyValue", {"--plugin="}, "option --plugin needs a non-empty value"},
         StopCase{"RepeatedOption", {"--workdir", "a", "--workdir", "b"}, "--workdir given more than once"},
-        StopCase{"EmptyDataFile", {""}, "an empty data file path"},
         StopCase{"DataFileNotUtf8", {"bad\xff.txt"}, "data file path is not valid UTF-8"},
-        StopCase{"MissingStimAreaFile", {"--stim-areas", "absent"}, "cannot read stimulus-area file 'absent'"},
         StopCase{"MissingPlugin",
                  {"--plugin", "/nonexistent/p.so"},
                  "cannot load plug-in '/nonexistent/p.so': Failed to load shared library '/nonexistent/p.so': "
                  "/nonexistent/p.so: cannot open shared object file"},
-        StopCase{"PluginNoLibrary", {"--plugin", "fake.so"}, "invalid ELF header", "fake.so", std::string(200, 'x')},
         StopCase{"PluginWithoutFactory",
                  {"--plugin", runnertest::ToolPath("libVNPlugInCommon.so")},
                  "the plug-in does not export VNSdkGetObjectPtr"},
@@ -181,12 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DatahookRunnerStimAreas,
     testing::Values(
         StimAreaCase{"TooFewFields", kGoodLine + "1\t2\t3\t4\t5\n", 2, "fewer than 6 tab-separated fields"},
-        StimAreaCase{"BlanksInsteadOfTabs", "1 2 3 4 5 name\n", 1, "fewer than 6 tab-separated fields"},
         StimAreaCase{"EmptyLinesCount", "\n" + kGoodLine + "\r\n\n1\t2\t3\t4\tfive\tn\n", 5,
                      "responseId is not an integer: 'five'"},
         StimAreaCase{"TrailingText", "10px\t2\t3\t4\t5\tn\n", 1, "x is not an integer: '10px'"},
-        StimAreaCase{"EmptyNumber", "1\t\t3\t4\t5\tn\n", 1, "y is not an integer: ''"},
-        StimAreaCase{"Blank", "1\t2\t3\t 4\t5\tn\n", 1, "height is not an integer: ' 4'"},
         StimAreaCase{"TooLarge", "1\t2\t3\t4\t2147483648\tn\n", 1, "responseId is not an integer: '2147483648'"},
         StimAreaCase{"Negative", kGoodLine + "1\t2\t-3\t4\t5\tn\n", 2, "width and height must not be negative"},
         StimAreaCase{"NameNotUtf8", "1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}),

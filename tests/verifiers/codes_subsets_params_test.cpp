@@ -116,13 +116,4 @@ TEST(CodesSubsetsAndParams, EveryParameterCellIsChecked) {
   }
 }
 
-// On host A the general window and the host's wider one both apply.
-TEST(CodesSubsetsAndParams, HostAAddsItsExperimentWindowToTheGeneralOne) {
-  DataTable table = DataTable::Golden(kExcluded);
-  table.SetRunTime(150);
-  table.SetExpansionTime(5000);
-  EXPECT_EQ(Durations(RunTables(kExcluded, {table}, Machine::HostA)),
-            (Entries{"-Experiment 40..80 150", "+Experiment", "+Expansion"}));
-}
-
 }  // namespace

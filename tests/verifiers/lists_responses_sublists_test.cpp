@@ -10,7 +10,6 @@ using namespace testsupport;
 using Entries = std::vector<std::string>;
 
 const char kLists[] = "2013-09-27_list_access_pair_unpair_cross.vn5";
-const char kSublistExp[] = "one_sublist_exp_randomization.vn5";
 const char kSubsets[] = "2012-12-20_test_reset_the_subset.vn5";
 
 TEST(ListItemNames, TrialNamesEndAtTheFirstCommaAndEventsWithoutItemHaveNoSuffix) {
@@ -65,15 +64,6 @@ TEST(ListsThroughThePlugin, CoinFlipVisitsBeyondTheLastRowFail) {
                      "pass Variety_of_Right_and_Left", "FAIL Random_codes_that_propagate_from_evt_to_trl"}));
   EXPECT_EQ(Verdicts(RunTables(kSubsets, {elevenFlips}), {"Random_codes"}),
             Entries{"pass Random_codes_that_propagate_from_evt_to_trl"});
-}
-
-// On host A the sublist verifier keeps its general windows and adds narrower ones for both times.
-TEST(SublistDurations, HostAChecksItsOwnWindowsBesideTheGeneralOnes) {
-  DataTable table = DataTable::Golden(kSublistExp);
-  table.SetRunTime(501);
-  table.SetExpansionTime(199);
-  EXPECT_EQ(Durations(RunTables(kSublistExp, {table}, Machine::HostA)),
-            (Entries{"+Experiment", "-Experiment 410..500 501", "+Expansion", "-Expansion 200..300 199"}));
 }
 
 }  // namespace

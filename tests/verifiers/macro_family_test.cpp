@@ -83,13 +83,4 @@ TEST(MacroFamily, SharedTestNamesReportUnderTheVerifiedExperiment) {
   }
 }
 
-// On host A both the general window and the host's wider one apply.
-TEST(MacroFamily, HostAAddsItsExperimentWindowToTheGeneralOne) {
-  DataTable table{{"Event\nName", "Cumulative\nTime", "Expansion Time(ms): 0"},
-                  {{"event 1", "1", ""}, {"event 2", "", ""}}};
-  table.SetRunTime(4051);
-  EXPECT_EQ(Durations(RunTables(Experiment("expr_time_since_exp"), {table}, Machine::HostA)),
-            (Entries{"-Experiment 4000..4050 4051", "+Expansion", "+Experiment"}));
-}
-
 }  // namespace

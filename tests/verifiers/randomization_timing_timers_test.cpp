@@ -13,7 +13,6 @@ const char kBlocks[] = "2013-01_assorted_new_block_options.vn5";
 const char kRandom[] = "2011-06-17_test_all_randomization_for_case_983.vn4";
 const char kIsi[] = "2015-10-29_test_long_isi.vn5";
 const char kSync[] = "2014-06-16_sync_trials.vn5";
-const char kAudio[] = "2011-09-21_basic_audio_format_4.5.2_tests.vn4";
 const char kTimers[] = "2014-07-24_timer_parameters.vn5";
 const char kFeedback[] = "2011-07-19_runs_unattended_for_regression_test_FEEDBACK_TRIAL_VAR_TIMES_case_2405.vn4";
 const std::string kEvent = "Event\nName", kTime = "Cumulative\nTime";
@@ -223,15 +222,6 @@ TEST(FeedbackTimeLimit, CorrectIsShownAtLeast5999MillisecondsAfterTheRowBefore) 
     table.Cell(2, kTime) = shownAt;
     EXPECT_EQ(Short(RunTables(kFeedback, {table}), {"Variable_time"}), Entries{outcome}) << shownAt;
   }
-}
-
-// On host A the audio verifier keeps its general windows and adds an experiment and an expansion window.
-TEST(AudioDurations, HostAChecksItsOwnWindowsBesideTheGeneralOnes) {
-  DataTable table = DataTable::Golden(kAudio);
-  table.SetRunTime(26500);
-  table.SetExpansionTime(450);
-  EXPECT_EQ(Durations(RunTables(kAudio, {table}, Machine::HostA)),
-            (Entries{"+Experiment", "-Experiment 22300..26000 26500", "-Expansion 5..40 450", "+Expansion"}));
 }
 
 }  // namespace

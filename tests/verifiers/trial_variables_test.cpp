@@ -118,12 +118,4 @@ TEST(TrialVariables, InvisibleLevelsAndMissingColumns) {
             Entries{"Test_didnt_randomly_break_and_all_trials_were_presented"});
 }
 
-// On host B the general window and the host's own later one both apply, bounds included.
-TEST(TrialVariables, HostBAddsItsExperimentWindowToTheGeneralOne) {
-  DataTable table = DataTable::Golden(kImportV4);
-  table.SetRunTime(1300);
-  EXPECT_EQ(Durations(RunTables(kImportV4, {table}, Machine::HostB)),
-            (Entries{"-Experiment 710..1200 1300", "+Experiment", "+Expansion"}));
-}
-
 }  // namespace
