@@ -83,7 +83,7 @@ format-check:
 	@clang-format --dry-run --Werror $(SOURCES)
 
 # clang-tidy over the product code (.clang-tidy), with the compile commands of the build.
-LINT_PATHS ?= $(CURDIR)/(plugin|reporting|sdk|tabulon|verifiers|hostkit|tools)/
+LINT_PATHS ?= $(CURDIR)/(plugin|reporting|sdk|tabulon|verifiers|tools)/
 lint: configure
 	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '$(LINT_PATHS)' > $(BUILD_DIR)/lint.log 2>&1 \
 	  || { grep -E -A3 'warning:|error:' $(BUILD_DIR)/lint.log; echo "lint failed: $(BUILD_DIR)/lint.log"; exit 1; }

@@ -1,6 +1,6 @@
 // The in-memory parser over any bytes, read from an open file object whose position it must leave as it was.
 #include "fuzz/fuzzsupport.h"
-#include "hostkit/parsereporttally.h"
+#include "tools/hostkit/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/rowrecord.h"
 #include <memory>

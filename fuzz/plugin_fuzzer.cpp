@@ -1,7 +1,7 @@
 // The whole road: the plug-in's own code, linked in with every registered verifier, gets the input as the data
 // file of one registered experiment after another, as the host hands it over after a run.
 #include "fuzz/fuzzsupport.h"
-#include "hostkit/stimareafile.h"
+#include "tools/hostkit/stimareafile.h"
 #include "plugin/datahookoutputtestingplugin.h"
 #include "verifiers/framework/verifierregistry.h"
 #include "sdk/stimareadata.h"

@@ -1,6 +1,6 @@
 // The text parser over any bytes written as a data file: with header (kinds 0 and 2) and without (kind 1).
 #include "fuzz/fuzzsupport.h"
-#include "hostkit/parsereporttally.h"
+#include "tools/hostkit/parsereporttally.h"
 #include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
 #include "tabulon/src/rowrecord.h"
 #include <memory>

@@ -1,5 +1,5 @@
 #include "tests/support/goldenvariant.h"
-#include "hostkit/hostpose.h"
+#include "tools/hostkit/hostpose.h"
 #include "tests/support/datafile.h"
 #include "tests/support/files.h"
 #include "tests/support/pluginhost.h"

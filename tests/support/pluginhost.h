@@ -1,5 +1,5 @@
 #pragma once
-#include "hostkit/pluginlibrary.h"
+#include "tools/hostkit/pluginlibrary.h"
 #include "sdk/stimareadata.h"
 #include <memory>
 #include <string>

@@ -8,7 +8,7 @@
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
-#include "hostkit/hostpose.h"
+#include "tools/hostkit/hostpose.h"
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>

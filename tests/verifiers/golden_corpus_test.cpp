@@ -1,5 +1,5 @@
 // Every golden data file, run through the plug-in as the host runs it, reaches its verifier and passes.
-#include "hostkit/stimareafile.h"
+#include "tools/hostkit/stimareafile.h"
 #include "tests/support/files.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"

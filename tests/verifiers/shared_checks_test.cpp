@@ -1,6 +1,6 @@
 // The checks verifiers share: duration windows with their host gating, whole-column comparison, stim areas.
 #include "tests/support/datafile.h"
-#include "hostkit/hostpose.h"
+#include "tools/hostkit/hostpose.h"
 #include "tests/support/recordingprinter.h"
 #include "tests/support/scratchdir.h"
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"

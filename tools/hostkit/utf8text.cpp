@@ -1,4 +1,4 @@
-#include "hostkit/utf8text.h"
+#include "tools/hostkit/utf8text.h"
 
 namespace hostkit {
 

@@ -1,4 +1,4 @@
-#include "hostkit/hostpose.h"
+#include "tools/hostkit/hostpose.h"
 #include "verifiers/framework/hostnames.h"
 #include <wx/utils.h>
 

@@ -1,4 +1,4 @@
-#include "hostkit/pluginlibrary.h"
+#include "tools/hostkit/pluginlibrary.h"
 #include "sdk/vnsdkbase.h"
 #include <exception>
 #include <wx/log.h>
