@@ -8,7 +8,8 @@ swapped, a boolean flipped, +1 and -1 swapped, a negation dropped), outside comm
 lines. A seeded sample of N of them is planted one at a time: the file is changed, the build directory rebuilt
 incrementally and the test suite run until its first failure. A mutant is killed when a test fails (or the suite
 times out), survives when every test passes, and is left out of the score when it does not compile. Every file is
-put back as it was, whatever happens. The same seed on the same product code gives the same sample.
+put back as it was, whatever happens. The same seed gives the same sample as long as the sampled lines are
+unchanged: a site's place in it depends on its file's name, its line's text and the change, not on other code.
 
 The build directory is kept between runs (in memory when /dev/shm exists: the tests write and flush many small
 files). --list prints the sample without building anything. --kill-matrix runs the whole suite for every mutant
@@ -17,7 +18,6 @@ and writes, for each, every test that failed: the tests that alone kill a mutant
 import argparse
 import hashlib
 import os
-import random
 import re
 import shutil
 import signal
@@ -113,6 +113,19 @@ def mutation_sites():
                 sites.append((path, match.start(), match.group(0), replacement))
     sites.sort()
     return sites
+
+
+def sample_rank(site, seed):
+    """A site's place in the seeded sample. It depends on the file's name, the line's text, the column and the
+    change, not on where the file sits or on other lines: moving a file or editing elsewhere keeps the sample."""
+    path, offset, original, replacement = site
+    with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+        text = f.read()
+    line_start = text.rfind("\n", 0, offset) + 1
+    line_end = text.find("\n", offset)
+    line = text[line_start:line_end if line_end >= 0 else len(text)]
+    identity = f"{seed}|{os.path.basename(path)}|{line.strip()}|{offset - line_start}|{original}|{replacement}"
+    return hashlib.sha1(identity.encode("utf-8")).hexdigest()
 
 
 def line_of(text, offset):
@@ -219,7 +232,7 @@ def main():
     matrix = open(args.kill_matrix, "w", encoding="utf-8") if args.kill_matrix else None
 
     sites = mutation_sites()
-    sample = random.Random(args.seed).sample(sites, min(args.mutants, len(sites)))
+    sample = sorted(sorted(sites, key=lambda site: sample_rank(site, args.seed))[:args.mutants])
     print(f"{len(sites)} places to plant a fault in the product code; {len(sample)} sampled with seed {args.seed}")
     if args.list:
         for site in sample:
