@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
-#include <type_traits>
 #include <wx/convauto.h>
 
 namespace {
@@ -98,6 +97,10 @@ void DecodePlainUtf8(const unsigned char* bytes, std::size_t size, std::wstring&
 
 const unsigned char* Unsigned(const char* bytes) { return reinterpret_cast<const unsigned char*>(bytes); }
 
+// A line's code unit as an unsigned number, so that one comparison rules out everything above '\r'.
+std::uint32_t CodeUnit(char c) { return static_cast<unsigned char>(c); }
+std::uint32_t CodeUnit(wchar_t c) { return static_cast<std::uint32_t>(c); }
+
 }  // namespace
 
 namespace tabulon {
@@ -167,7 +170,7 @@ void MUDecodedLines::Split(const Char* chars, std::size_t size, LineEnds lineEnd
   const Char* start = begin;
   for (const Char* p = begin; p < end; ++p) {
     // Both line ends are below 14: one comparison rules out nearly every character.
-    const auto code = static_cast<std::make_unsigned_t<Char>>(*p);
+    const std::uint32_t code = CodeUnit(*p);
     if (code > '\r' || (code != '\r' && code != '\n')) continue;
     add(start, p);
     if (code == '\r' && p + 1 < end && p[1] == Char('\n')) ++p;
