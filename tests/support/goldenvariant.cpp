@@ -52,25 +52,6 @@ size_t DataTable::ColumnIndex(const std::string& column) const {
 
 std::string& DataTable::Cell(int row, const std::string& column) { return rows.at(row).at(ColumnIndex(column)); }
 
-void DataTable::DropColumn(const std::string& column) {
-  const size_t index = ColumnIndex(column);
-  columns.erase(columns.begin() + index);
-  for (auto& row : rows) row.erase(row.begin() + index);
-}
-
-void DataTable::MoveColumn(const std::string& column, int to) {
-  const size_t from = ColumnIndex(column);
-  auto move = [&](std::vector<std::string>& cells) {
-    std::string cell = cells.at(from);
-    cells.erase(cells.begin() + from);
-    cells.insert(cells.begin() + to, cell);
-  };
-  move(columns);
-  for (auto& row : rows) move(row);
-}
-
-void DataTable::SetRunTime(int ms) { Cell(static_cast<int>(rows.size()) - 1, "Cumulative\nTime") = std::to_string(ms); }
-
 void DataTable::SetExpansionTime(int ms) {
   const std::string prefix = "Expansion Time(ms): ";
   for (std::string& column : columns) {
@@ -109,22 +90,6 @@ std::vector<std::string> Short(const std::vector<Outcome>& outcomes, const std::
     entries.push_back(outcome.failed ? "FAIL " + outcome.name + ": " + outcome.message : "pass " + outcome.name);
   }
   return entries;
-}
-
-std::vector<std::string> Verdicts(const std::vector<Outcome>& outcomes, const std::vector<std::string>& prefixes) {
-  std::vector<std::string> entries;
-  for (const Outcome& outcome : outcomes) {
-    if (StartsWithOneOf(outcome.name, prefixes)) entries.push_back((outcome.failed ? "FAIL " : "pass ") + outcome.name);
-  }
-  return entries;
-}
-
-std::vector<std::string> FailedNames(const std::vector<Outcome>& outcomes) {
-  std::vector<std::string> names;
-  for (const Outcome& outcome : outcomes) {
-    if (outcome.failed) names.push_back(outcome.name);
-  }
-  return names;
 }
 
 std::vector<std::string> Durations(const std::vector<Outcome>& outcomes) {

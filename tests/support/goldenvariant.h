@@ -19,10 +19,6 @@ struct DataTable {
   static DataTable Golden(const std::string& experiment);
 
   std::string& Cell(int row, const std::string& column);
-  void DropColumn(const std::string& column);
-  void MoveColumn(const std::string& column, int to);
-  // The run's length: the cumulative time of the last row.
-  void SetRunTime(int ms);
   // The expansion time, which the host writes into a column heading.
   void SetExpansionTime(int ms);
   // Writes the table as the experiment's data file into the directory; returns its path.
@@ -43,12 +39,6 @@ std::vector<Outcome> RunTables(const std::string& experiment, const std::vector<
 // Outcomes in short, of the tests whose names begin with one of the prefixes (all of them when there is none):
 // "pass NAME", or "FAIL NAME: MESSAGE".
 std::vector<std::string> Short(const std::vector<Outcome>& outcomes, const std::vector<std::string>& prefixes = {});
-
-// The same without the messages: "pass NAME" or "FAIL NAME".
-std::vector<std::string> Verdicts(const std::vector<Outcome>& outcomes, const std::vector<std::string>& prefixes = {});
-
-// The names of the failed outcomes, in order.
-std::vector<std::string> FailedNames(const std::vector<Outcome>& outcomes);
 
 // The duration outcomes in short: "+Experiment" for a pass, "-Expansion 35..70 71" for a failure (window, value).
 std::vector<std::string> Durations(const std::vector<Outcome>& outcomes);

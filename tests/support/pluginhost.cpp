@@ -1,5 +1,7 @@
 #include "tests/support/pluginhost.h"
 #include "sdk/interface_datahookplugin.h"
+#include "tools/hostkit/stimareafile.h"
+#include <filesystem>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -19,6 +21,15 @@ void PluginHost::Unload() { library.reset(); }
 
 void PluginHost::PerformPostProcessing(const std::string& dataFilePath, const Varnel::StimAreaList* stimAreas) {
   library->Plugin().PerformPostProcessing(wxString::FromUTF8(dataFilePath), stimAreas);
+}
+
+void PluginHost::PerformPostProcessingWithAreasBeside(const std::string& dataFilePath) {
+  const std::filesystem::path areaFile = std::filesystem::path(dataFilePath).replace_extension(".stimareas");
+  if (!std::filesystem::exists(areaFile)) return PerformPostProcessing(dataFilePath);
+  Varnel::StimAreaList areas;
+  std::string error;
+  if (!hostkit::ReadStimAreaFile(areaFile.string(), areas, error)) throw std::runtime_error(error);
+  PerformPostProcessing(dataFilePath, &areas);
 }
 
 void PluginHost::OnHostAssertionFailure(const std::string& text) {

@@ -16,6 +16,8 @@ class PluginHost {
   PluginHost& operator=(const PluginHost&) = delete;
 
   void PerformPostProcessing(const std::string& dataFilePath, const Varnel::StimAreaList* stimAreas = nullptr);
+  // The same with the stimulus areas kept beside the data file X.txt as X.stimareas, when there is such a file.
+  void PerformPostProcessingWithAreasBeside(const std::string& dataFilePath);
   void OnHostAssertionFailure(const std::string& text);
   // Releases the printer, which writes the report, and returns the report's path.
   std::string ReleaseTestPrinter();

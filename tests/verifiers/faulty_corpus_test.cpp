@@ -3,7 +3,8 @@
 //   suite<TAB>experiment file name (the suite the failures belong to)
 //   failure<TAB>name<TAB>subject<TAB>reporting line<TAB>message
 //   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
-// with a backslash, a TAB and a line end written as \\, \t and \n.
+// with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
+// areas the host hands over with it. scripts/write-expected.py writes a first draft of an expectation file.
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
@@ -121,7 +122,8 @@ TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
   const hostkit::PosingAs posing(testsupport::HostNameOf(testsupport::Machine::Plain));
   testsupport::ScratchDir scratch;
   testsupport::PluginHost host;
-  host.PerformPostProcessing(testsupport::TestData("faulty/" + c.file));
+  const std::string dataFile = testsupport::TestData("faulty/" + c.file);
+  host.PerformPostProcessingWithAreasBeside(dataFile);
   const std::string reportPath = host.ReleaseTestPrinter();
   const testsupport::Report report = testsupport::ReadReport(reportPath);
   const Diagnosed diagnosed =
@@ -138,7 +140,7 @@ TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
     EXPECT_EQ(failures[i], c.failures[i]) << Describe(failures[i]) << "\nexpected\n" << Describe(c.failures[i]);
   }
   EXPECT_EQ(report.failures, static_cast<int>(c.failures.size())) << "no failure outside the verifier's suite";
-  EXPECT_EQ(diagnosed.dataFile, testsupport::TestData("faulty/" + c.file));
+  EXPECT_EQ(diagnosed.dataFile, dataFile);
   EXPECT_EQ(diagnosed.findings, c.findings) << "what the diagnostics say was found behind each failure";
 }
 

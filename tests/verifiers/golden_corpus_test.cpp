@@ -1,5 +1,4 @@
 // Every golden data file, run through the plug-in as the host runs it, reaches its verifier and passes.
-#include "tools/hostkit/stimareafile.h"
 #include "tests/support/files.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
@@ -7,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -23,24 +21,12 @@ std::vector<std::string> GoldenFiles() {
   return names;
 }
 
-// The stimulus areas the host hands over with a golden file, kept beside it as "<name without .txt>.stimareas".
-// Null when there is no such file.
-std::unique_ptr<Varnel::StimAreaList> StimAreasBeside(const std::string& goldenFile) {
-  const fs::path path = fs::path(testsupport::TestData("golden/" + goldenFile)).replace_extension(".stimareas");
-  if (!fs::exists(path)) return nullptr;
-  auto areas = std::make_unique<Varnel::StimAreaList>();
-  std::string error;
-  EXPECT_TRUE(hostkit::ReadStimAreaFile(path.string(), *areas, error)) << error;
-  return areas;
-}
-
 class GoldenCorpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenCorpus, ReachesItsVerifierAndPassesEveryCheck) {
   testsupport::ScratchDir scratch;
   testsupport::PluginHost host;
-  const std::unique_ptr<Varnel::StimAreaList> stimAreas = StimAreasBeside(GetParam());
-  host.PerformPostProcessing(testsupport::TestData("golden/" + GetParam()), stimAreas.get());
+  host.PerformPostProcessingWithAreasBeside(testsupport::TestData("golden/" + GetParam()));
   const std::string reportPath = host.ReleaseTestPrinter();
   const testsupport::Report report = testsupport::ReadReport(reportPath);
 
