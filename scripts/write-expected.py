@@ -64,7 +64,8 @@ def expectation(report, diagnostics):
         # The printer puts a blank line and a space in front of the text and a blank line after it.
         location, _, message = failure.text[len("\n\n "):-len("\n\n")].partition("\n")
         name = re.sub(r"^test\d+", "", case.get("name"))
-        fields = ["failure", name, failure.get("message"), location.rsplit(":", 1)[1], message]
+        where, _, line = location.rpartition("/")[2].rpartition(":")
+        fields = ["failure", name, failure.get("message"), line if where == suite else where + ":" + line, message]
         lines.append("\t".join(escape(field) for field in fields))
         lines += ["found\t" + escape(text) for text in found]
     if len(findings) != len(failures):

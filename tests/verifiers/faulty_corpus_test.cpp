@@ -1,12 +1,13 @@
 // The faulty corpus: every data file under testdata/faulty/ has beside it "<name without .txt>.expected", the
 // failures the plug-in must report for it, in report order, and nothing else. One line a fact, tab-separated:
 //   suite<TAB>experiment file name (the suite the failures belong to)
-//   failure<TAB>name<TAB>subject<TAB>reporting line<TAB>message
+//   failure<TAB>name<TAB>subject<TAB>reporting line (FILE:LINE when not the suite's own)<TAB>message
 //   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
 // with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
 // areas the host hands over with it. scripts/write-expected.py writes a first draft of an expectation file.
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
+#include "tests/support/files.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
 #include "tools/hostkit/hostpose.h"
@@ -66,8 +67,10 @@ FaultyCase ReadExpectation(const fs::path& dataFile) {
     const std::vector<std::string> f = Fields(line);
     if (f.size() == 2 && f[0] == "suite" && c.suite.empty()) {
       c.suite = f[1];
-    } else if (f.size() == 5 && f[0] == "failure" && !c.suite.empty() && IsWholeNumber(f[3])) {
-      const std::string location = "Whichever/File/Focuses/On/Verifying/" + c.suite + ":" + f[3];
+    } else if (f.size() == 5 && f[0] == "failure" && !c.suite.empty() &&
+               IsWholeNumber(f[3].substr(f[3].find(':') + 1))) {
+      const std::string where = IsWholeNumber(f[3]) ? c.suite + ":" + f[3] : f[3];
+      const std::string location = "Whichever/File/Focuses/On/Verifying/" + where;
       c.failures.push_back(Outcome{c.suite, f[1], true, f[2], location, f[4]});
       c.findings.emplace_back();
     } else if (f.size() == 2 && f[0] == "found" && !c.failures.empty()) {
@@ -142,6 +145,7 @@ TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
   EXPECT_EQ(report.failures, static_cast<int>(c.failures.size())) << "no failure outside the verifier's suite";
   EXPECT_EQ(diagnosed.dataFile, dataFile);
   EXPECT_EQ(diagnosed.findings, c.findings) << "what the diagnostics say was found behind each failure";
+  EXPECT_EQ(testsupport::SchemaErrors(reportPath), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFile, FaultyCorpus, ::testing::ValuesIn(LoadCorpus()),
