@@ -1,4 +1,5 @@
-// The text parser: header lines, size limit, open failures, headings, cells, encodings and line ends.
+// The text parser: header lines, size limit, open failures, unique names, cells and sort keys, encodings and
+// line ends. The layout of small files through both parsers is the data-file corpus's (testdata/tabulon/).
 #include "tabulon/src/celltext.h"
 #include "tabulon/src/columnnames.h"
 #include "tabulon/src/mumakeuniquename.h"
@@ -36,16 +37,6 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
   return info.param.name;
 }
 
-const char* const kNoExperiment =
-    "Input file is missing an experiment name.  The second line of the file should contain the title of the "
-    "experiment.";
-const char* const kNoDate =
-    "Input file is missing information about the time the experiment was run.  The third line of the file should "
-    "contain this information.";
-const char* const kTooShort =
-    "This file does not appear long enough to be a valid datafile.  There should be 6 lines of header information "
-    "followed by one or more rows of data.";
-
 struct FailureCase {
   const char* name;
   std::string bytes;
@@ -71,14 +62,6 @@ TEST_P(ParserFailures, ReportOneBatchAndGiveNoRows) {
 INSTANTIATE_TEST_SUITE_P(
     Layout, ParserFailures,
     ::testing::Values(
-        FailureCase{"Empty", "", 6, kNoExperiment}, FailureCase{"OneLine", "P1\n", 6, kNoExperiment},
-        FailureCase{"TwoLines", "P1\nExp\n", 6, kNoDate}, FailureCase{"ThreeLines", "P1\nExp\nDate\n", 6, kTooShort},
-        FailureCase{"FourLines", "P1\nExp\nDate\nx\n", 6, kTooShort},
-        FailureCase{"FiveLines", "P1\nExp\nDate\nx\nBlock\n", 6, kTooShort},
-        FailureCase{"SixLines", "P1\nExp\nDate\nx\nBlock\nName\n", 6, kTooShort},
-        FailureCase{"NoHeadings", HeaderBlock("", "") + "1\n", 6,
-                    "This file does not appear to have any column headings.  There should be column titles "
-                    "populated from row 4 to row 5 of the file."},
         // Their '#'-suffixed names would need billions of characters: the file is refused instead.
         FailureCase{"TooManyEqualHeadings", HeaderBlock(Repeat("\tA", 200000), "") + "1\n", 6,
                     "This file has more columns than can be read."},
@@ -194,61 +177,6 @@ TEST(ParserHeader, WithoutHeaderEveryLineIsARowUnderTheStandardColumns) {
   EXPECT_EQ(parsed->rows[0]->CellText(MarkerKey_FileName), "raw.txt");
 }
 
-struct HeadingCase {
-  const char* name;
-  const char* row5;
-  const char* row6;
-  std::vector<std::string> expectedNames;
-};
-
-class Headings : public ::testing::TestWithParam<HeadingCase> {};
-
-TEST_P(Headings, GiveTheseColumnNames) {
-  testsupport::ScratchDir dir;
-  auto parsed = ParseBytes(dir.File("h.txt"), HeaderBlock(GetParam().row5, GetParam().row6) + "x\n");
-  ASSERT_FALSE(parsed->parser->HasFailed());
-  EXPECT_EQ(ColumnNames(parsed->columns), WxList(GetParam().expectedNames));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows5And6, Headings,
-    ::testing::Values(
-        HeadingCase{"TwoLineTitles", "Block\tTrial", "Name\tName", {"Block\nName", "Trial\nName"}},
-        HeadingCase{"EmptySecondSegment", "Block\tKey", "Name\t", {"Block\nName", "Key"}},
-        HeadingCase{"EmptyMiddleSegment", "Block\tKey\tTrial", "Name\t\tName", {"Block\nName", "Key", "Trial\nName"}},
-        HeadingCase{"OnlyInSecondRow", "Block", "Name\tExtra", {"Block\nName", "Extra"}},
-        HeadingCase{"SurroundingBlanksTrimmed", " Block ", "Name ", {"Block \nName"}},
-        HeadingCase{
-            "Duplicates", "Trial\tTrial\tTrial", "Name\tName\tName", {"Trial\nName", "Trial\nName#", "Trial\nName##"}},
-        HeadingCase{"DuplicatesIgnoringCase", "Trial\ttrial", "Name\tname", {"Trial\nName", "trial\nname#"}},
-        HeadingCase{"EmptyHeadingsAreDuplicatesToo", "\t\tC", "\t\t", {"", "#", "C"}}),
-    CaseName<HeadingCase>);
-
-struct FlagCase {
-  const char* row5;
-  const char* row6;
-  std::uint32_t flags, kind;  // of the last column
-};
-
-class FlagsAndKinds : public ::testing::TestWithParam<FlagCase> {};
-
-TEST_P(FlagsAndKinds, FollowTheUntrimmedName) {
-  testsupport::ScratchDir dir;
-  auto parsed = ParseBytes(dir.File("k.txt"), HeaderBlock(GetParam().row5, GetParam().row6) + "1\n");
-  ASSERT_FALSE(parsed->columns.empty());
-  EXPECT_EQ(parsed->columns.back()->flags, GetParam().flags);
-  EXPECT_EQ(parsed->columns.back()->kind, GetParam().kind);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    StandardAndMarkerNames, FlagsAndKinds,
-    ::testing::Values(FlagCase{"Reaction", "Time", 0, 1}, FlagCase{"reaction", "time", 0, 2},
-                      FlagCase{"Reaction ", "Time", 0, 2}, FlagCase{"ISI Durations", "(Trial Variable)", 1, 1},
-                      FlagCase{"Font Color", "(Trial Variable)", 1, 2}, FlagCase{"EXPDT_EXPDT_EXPDT_", "", 0, 3},
-                      FlagCase{"SFSFSF1", "", 0, 2}, FlagCase{"Whatever", "Else", 0, 2},
-                      // Only in row 6: the kind is decided on "\t\n" + the name, so no known name matches.
-                      FlagCase{"A", "B\tEXPDT_EXPDT_EXPDT_", 2, 2}, FlagCase{"A", "B\t(Trial Variable)", 3, 2}));
-
 struct UniqueCase {
   const char* base;
   std::vector<std::string> names;
@@ -331,56 +259,15 @@ TEST(ParserCells, SplitMatchesTheToolkitTokenizer) {
   }
 }
 
-TEST(ParserCells, MissingAndExtraCells) {
+// A missing cell is empty with keys 0; an empty cell between TABs has the key of six spaces.
+TEST(ParserCells, MissingAndEmptyCellsHaveTheirOwnSortKeys) {
   testsupport::ScratchDir dir;
-  auto parsed = ParseBytes(dir.File("c.txt"), HeaderBlock("A\tB", "a\tb") + "1\n1\t\t\x01x\n\n3\t4\ty\tz\n");
-  ASSERT_EQ(parsed->rows.size(), 4u);
-  EXPECT_EQ(ColumnNames(parsed->columns), WxList({"A\na", "B\nb", "[Missing\nCol Name]", "[Missing\nCol Name]#"}));
-  // A missing cell is empty with keys 0; an empty cell between TABs has the key of six spaces.
-  EXPECT_EQ(parsed->rows[0]->CellText("B\nb"), "");
+  auto parsed = ParseBytes(dir.File("c.txt"), HeaderBlock("A\tB\tC", "a\tb\tc") + "1\n1\t\tx\n");
+  ASSERT_EQ(parsed->rows.size(), 2u);
   EXPECT_EQ(parsed->rows[0]->SortKey("B\nb", 0), 0.0);
   EXPECT_TRUE(parsed->rows[0]->IsCoveredBySortKeys("B\nb"));
   EXPECT_EQ(parsed->rows[1]->SortKey("B\nb", 0), SortKeyOfSix(""));
-  EXPECT_EQ(parsed->rows[1]->CellText("[Missing\nCol Name]"), "^Ax");
-  EXPECT_EQ(parsed->rows[2]->CellText("A\na"), "");
-  EXPECT_EQ(parsed->rows[3]->CellText("[Missing\nCol Name]"), "y");
-  EXPECT_EQ(parsed->rows[3]->CellText("[Missing\nCol Name]#"), "z");
 }
-
-struct PrintableCase {
-  std::wstring raw;
-  std::wstring shown;
-};
-
-class Printable : public ::testing::TestWithParam<PrintableCase> {};
-
-TEST_P(Printable, RewritesControlCharacters) {
-  EXPECT_EQ(MakeCellTextPrintable(wxString(GetParam().raw)).ToStdWstring(), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(Characters, Printable,
-                         ::testing::Values(PrintableCase{L"plain text", L"plain text"}, PrintableCase{L"\x01", L"^A"},
-                                           PrintableCase{L"a\x1f"
-                                                         L"b",
-                                                         L"a^_b"},
-                                           PrintableCase{L"\x1b", L"^["},
-                                           PrintableCase{L"\x1b"
-                                                         L"A",
-                                                         L"0x1B 0x41"},
-                                           PrintableCase{L"\x1b"
-                                                         L"_x",
-                                                         L"0x1B 0x5fx"},
-                                           PrintableCase{L"\x1b"
-                                                         L"@",
-                                                         L"0x1B 0x40"},
-                                           PrintableCase{L"\x1b"
-                                                         L"a",
-                                                         L"^[a"},
-                                           PrintableCase{L"\x1b\x1b"
-                                                         L"A",
-                                                         L"^[0x1B 0x41"},
-                                           PrintableCase{L"\x7f", L"^?"}, PrintableCase{L"\x80", L"0x80"},
-                                           PrintableCase{L"x\x9f", L"x0x9f"}, PrintableCase{L"\xa0\xe9", L"\xa0\xe9"}));
 
 // Ordering, not the formula: a later character weighs less than an earlier one; only its low 8 bits count.
 TEST(ParserCells, SortKeysCoverEighteenCharactersInThreeParts) {

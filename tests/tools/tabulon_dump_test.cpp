@@ -1,7 +1,13 @@
-// tabulon-dump end to end: the output lines for a good file through either parser, failing files, usage errors.
+// tabulon-dump end to end: the data-file corpus through either parser, a missing file, usage errors.
 #include "tests/support/files.h"
+#include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -21,56 +27,60 @@ DumpRun Dump(std::vector<std::string> arguments) {
   return dump;
 }
 
-class TabulonDump : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testsupport::WriteFile(good,
-                           "  Ann Lee \nStroop\n1/2/2024 3:04:05 PM\n\nBlock\tTrial\tFont Color\tNote\n"
-                           "Name\tName\t(Trial Variable)\t\nB1\tT1\tred\tback\\slash\nB1\tT2\tblue\n");
+// The data-file corpus under testdata/tabulon/: beside each X.txt, X.dump holds what tabulon-dump prints for it
+// through the text parser, then "--in-memory" and what it prints through the in-memory parser, each followed by
+// its exit status. The folder in the file's path reads "testdata/tabulon/". DH_WRITE_EXPECTED=1 writes the X.dump
+// files from this build instead of comparing (then read the diff).
+std::string DumpThroughBothParsers(const std::string& file) {
+  std::string both;
+  for (const std::vector<std::string>& options : {std::vector<std::string>{}, {"--in-memory"}}) {
+    std::vector<std::string> arguments = options;
+    arguments.push_back(file);
+    const DumpRun run = Dump(arguments);
+    both += options.empty() ? "" : "--in-memory\n";
+    for (const std::string& line : run.lines) both += line + "\n";
+    both += "exit\t" + std::to_string(run.status) + "\n";
   }
-  testsupport::ScratchDir dir;
-  std::string good = dir.File("good file.txt");
-};
-
-TEST_F(TabulonDump, PrintsTheWholeTableThroughEitherParser) {
-  std::vector<std::string> expected = {
-      "report\t0\tSuccess",
-      "status\tok",
-      "header\tPNPNPN_PNPNPN_01zx\tAnn Lee",
-      "header\tFFFFF1\t" + good,
-      "header\tSFSFSF1\tgood file.txt",
-      "header\tEXPEXPEXPEXPEXP\tStroop",
-      "header\tEXPDT_EXPDT_EXPDT_\t1/2/2024 3:04:05 PM",
-      "rows\t2",
-      "columns\t4",
-      "column\t0\tBlock\\nName\t0\t2",
-      "column\t1\tTrial\\nName\t0\t2",
-      "column\t2\tFont Color\\n(Trial Variable)\t1\t2",
-      "column\t3\tNote\t0\t2",
-      "row\t0\tB1\tT1\tred\tback\\\\slash",
-      "row\t1\tB1\tT2\tblue\t",
-  };
-  const DumpRun text = Dump({good});
-  EXPECT_EQ(text.status, 0);
-  EXPECT_EQ(text.lines, expected);
-  // The in-memory parser sets neither flags nor kinds.
-  expected[9] = "column\t0\tBlock\\nName\t0\t0";
-  expected[10] = "column\t1\tTrial\\nName\t0\t0";
-  expected[11] = "column\t2\tFont Color\\n(Trial Variable)\t0\t0";
-  expected[12] = "column\t3\tNote\t0\t0";
-  const DumpRun inMemory = Dump({"--in-memory", good});
-  EXPECT_EQ(inMemory.status, 0);
-  EXPECT_EQ(inMemory.lines, expected);
+  const std::string folder = testsupport::TestData("tabulon/");
+  for (std::size_t at; (at = both.find(folder)) != std::string::npos;)
+    both.replace(at, folder.size(), "testdata/tabulon/");
+  return both;
 }
 
-TEST_F(TabulonDump, FailingFilesShowTheirReports) {
-  testsupport::WriteFile(good, "P\nE\nD\n\nA\nB\n");
-  const DumpRun tooShort = Dump({good});
-  EXPECT_EQ(tooShort.status, 1);
-  EXPECT_EQ(tooShort.lines, (std::vector<std::string>{"report\t6\tThis file does not appear long enough to be a valid "
-                                                      "datafile.  There should be 6 lines of header information "
-                                                      "followed by one or more rows of data.",
-                                                      "status\tfailed"}));
+std::vector<std::string> CorpusFiles() {
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(testsupport::TestData("tabulon"))) {
+    if (entry.path().extension() == ".txt") files.push_back(entry.path().filename().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+class TabulonCorpus : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(TabulonCorpus, DumpsAsKeptBesideIt) {
+  testsupport::ScratchDir scratch;  // the child's output files go here
+  const std::string file = testsupport::TestData("tabulon/" + GetParam());
+  const std::string expectedPath = file.substr(0, file.size() - 4) + ".dump";
+  const std::string actual = DumpThroughBothParsers(file);
+  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
+    std::ofstream(expectedPath, std::ios::binary) << actual;
+    GTEST_SKIP() << "wrote " << expectedPath;
+  }
+  EXPECT_EQ(actual, testsupport::ReadFile(expectedPath));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus, ::testing::ValuesIn(CorpusFiles()),
+                         [](const ::testing::TestParamInfo<std::string>& generated) {
+                           std::string name = generated.param.substr(0, generated.param.size() - 4);
+                           for (char& c : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           }
+                           return name;
+                         });
+
+TEST(TabulonDump, AMissingFileShowsItsReport) {
+  testsupport::ScratchDir dir;
   for (auto arguments : std::vector<std::vector<std::string>>{{}, {"--in-memory"}}) {
     arguments.push_back(dir.File("missing.txt"));
     const DumpRun missing = Dump(arguments);
@@ -81,7 +91,8 @@ TEST_F(TabulonDump, FailingFilesShowTheirReports) {
   }
 }
 
-TEST_F(TabulonDump, UsageErrorsAndHelp) {
+TEST(TabulonDump, UsageErrorsAndHelp) {
+  const std::string good = testsupport::TestData("tabulon/dump example.txt");
   for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"--bogus", good}, {good, good}}) {
     const DumpRun run = Dump(arguments);
     EXPECT_EQ(run.status, 2);
