@@ -183,31 +183,6 @@ TEST(StimAreas, WildcardsMatchAnythingAndNamesAreExact) {
   EXPECT_FALSE(StimAreaMatches(actual, Area(1, 2, 3, 9, 5, "\t\t\t")));
 }
 
-TEST(StimAreas, CountThenOrder) {
-  const StimAreaList two = {Area(0, 0, 1, 1, 1, "a"), Area(0, 0, 1, 1, 2, "b")};
-  const StimAreaList three = {Area(0, 0, 1, 1, 1, "a"), Area(0, 0, 1, 1, 2, "b"), Area(0, 0, 1, 1, 3, "c")};
-  const StimAreaList swapped = {two[1], two[0]};
-  struct Case {
-    StimAreaList actual, expected;
-    std::string outcome;
-  } cases[] = {
-      {three, two,
-       "FAIL Correct_quantity_of_stim_areas | Too many data stim areas. More than expected. | L | No extra info."},
-      {two, three,
-       "FAIL Correct_quantity_of_stim_areas | Too few stim areas. Fewer than expected. | L | No extra info."},
-      {swapped, two,
-       "FAIL StimArea_vector_is_complete_and_in_order | Unexpected info in the vector of stim areas. | "
-       "L | Stim area problem in the 0_th position in the stim area sequence."},
-      {two, two, "pass StimArea_vector_is_complete_and_in_order"},
-      {{}, {}, "pass StimArea_vector_is_complete_and_in_order"},
-  };
-  for (const Case& c : cases) {
-    RecordingPrinter printer;
-    VerifyStimAreas(c.actual, c.expected, &printer, "L");
-    EXPECT_EQ(printer.entries, Entries{c.outcome});
-  }
-}
-
 TEST(StimAreas, DumpWritesOneLinePerArea) {
   ::testing::internal::CaptureStderr();
   DumpStimAreas({Area(10, -20, 300, 40, 7, "bye now")});
