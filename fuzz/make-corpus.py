@@ -26,7 +26,7 @@ def data_files():
             continue
         for name in sorted(os.listdir(path)):
             full = os.path.join(path, name)
-            if os.path.isfile(full) and not name.startswith("README") and not name.endswith((".stimareas", ".expected")):
+            if os.path.isfile(full) and not name.startswith("README") and not name.endswith((".stimareas", ".expected", ".host")):
                 yield name, full
 
 

@@ -3,8 +3,8 @@
 
 usage: scripts/write-expected.py BUILD_DIR FILE.txt...
 
-Each file goes through its own run of the stand-in host (BUILD_DIR/bin/datahook-runner), posing as an ordinary
-machine, with X.stimareas when it is there. The failures of the experiment's suite and what the diagnostics say
+Each file goes through its own run of the stand-in host (BUILD_DIR/bin/datahook-runner), posing as the machine
+X.host names (an ordinary machine when there is none), with X.stimareas when it is there. The failures of the experiment's suite and what the diagnostics say
 was found behind each are written in the form the faulty-corpus test reads (see its header). Read what it wrote
 before you commit it: the file states what the plug-in must report, not merely what it reports today.
 """
@@ -28,7 +28,9 @@ def run(runner, data_file):
         areas = data_file[: -len(".txt")] + ".stimareas"
         if os.path.exists(areas):
             command += ["--stim-areas", areas]
-        env = dict(os.environ, DH_AUTOMATEDTESTING_TEST_HOST_NAME=ORDINARY_HOST)
+        host = data_file[: -len(".txt")] + ".host"
+        host_name = open(host, encoding="utf-8").read().strip() if os.path.exists(host) else ORDINARY_HOST
+        env = dict(os.environ, DH_AUTOMATEDTESTING_TEST_HOST_NAME=host_name)
         done = subprocess.run(command + [os.path.abspath(data_file)], env=env, capture_output=True, text=True)
         if done.returncode not in (0, 1):
             sys.exit("%s: the runner failed (%d):\n%s" % (data_file, done.returncode, done.stderr))

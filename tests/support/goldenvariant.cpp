@@ -21,13 +21,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
-bool StartsWithOneOf(const std::string& name, const std::vector<std::string>& prefixes) {
-  for (const std::string& prefix : prefixes) {
-    if (name.rfind(prefix, 0) == 0) return true;
-  }
-  return prefixes.empty();
-}
-
 }  // namespace
 
 DataTable DataTable::Golden(const std::string& experiment) {
@@ -71,25 +64,6 @@ Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine, 
   PluginHost plugin;
   for (const std::string& path : paths) plugin.PerformPostProcessing(path, stimAreas);
   return ReadReport(plugin.ReleaseTestPrinter());
-}
-
-std::vector<Outcome> RunTables(const std::string& experiment, const std::vector<DataTable>& tables, Machine machine,
-                               const Varnel::StimAreaList* stimAreas) {
-  hostkit::PosingAs posing(HostNameOf(machine));
-  ScratchDir scratch;
-  PluginHost plugin;
-  // One path for all: the plug-in has read each file before the next is written.
-  for (const DataTable& table : tables) plugin.PerformPostProcessing(table.WriteAs(experiment, scratch), stimAreas);
-  return ReadReport(plugin.ReleaseTestPrinter()).OfSuite(experiment);
-}
-
-std::vector<std::string> Short(const std::vector<Outcome>& outcomes, const std::vector<std::string>& prefixes) {
-  std::vector<std::string> entries;
-  for (const Outcome& outcome : outcomes) {
-    if (!StartsWithOneOf(outcome.name, prefixes)) continue;
-    entries.push_back(outcome.failed ? "FAIL " + outcome.name + ": " + outcome.message : "pass " + outcome.name);
-  }
-  return entries;
 }
 
 std::vector<std::string> Durations(const std::vector<Outcome>& outcomes) {

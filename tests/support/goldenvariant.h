@@ -32,14 +32,6 @@ struct DataTable {
 Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine = Machine::Plain,
                         const Varnel::StimAreaList* stimAreas = nullptr);
 
-// Runs the tables, one after the other, as data files of the experiment; returns the outcomes of its suite.
-std::vector<Outcome> RunTables(const std::string& experiment, const std::vector<DataTable>& tables,
-                               Machine machine = Machine::Plain, const Varnel::StimAreaList* stimAreas = nullptr);
-
-// Outcomes in short, of the tests whose names begin with one of the prefixes (all of them when there is none):
-// "pass NAME", or "FAIL NAME: MESSAGE".
-std::vector<std::string> Short(const std::vector<Outcome>& outcomes, const std::vector<std::string>& prefixes = {});
-
 // The duration outcomes in short: "+Experiment" for a pass, "-Expansion 35..70 71" for a failure (window, value).
 std::vector<std::string> Durations(const std::vector<Outcome>& outcomes);
 

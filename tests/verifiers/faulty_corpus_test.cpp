@@ -4,7 +4,8 @@
 //   failure<TAB>name<TAB>subject<TAB>reporting line (FILE:LINE when not the suite's own)<TAB>message
 //   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
 // with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
-// areas the host hands over with it. scripts/write-expected.py writes a first draft of an expectation file.
+// areas the host hands over with it; X.host names the machine to pose as (an ordinary one when there is none).
+// scripts/write-expected.py writes a first draft of an expectation file.
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/files.h"
@@ -122,10 +123,13 @@ class FaultyCorpus : public ::testing::TestWithParam<FaultyCase> {};
 TEST_P(FaultyCorpus, ReportsExactlyTheExpectedFailures) {
   const FaultyCase& c = GetParam();
   ASSERT_EQ(c.problem, "") << c.file;
-  const hostkit::PosingAs posing(testsupport::HostNameOf(testsupport::Machine::Plain));
+  const std::string dataFile = testsupport::TestData("faulty/" + c.file);
+  const std::string hostFile = dataFile.substr(0, dataFile.size() - 4) + ".host";
+  std::string hostName = testsupport::FileExists(hostFile) ? testsupport::ReadFile(hostFile) : "";
+  hostName = hostName.substr(0, hostName.find('\n'));
+  const hostkit::PosingAs posing(hostName.empty() ? testsupport::HostNameOf(testsupport::Machine::Plain) : hostName);
   testsupport::ScratchDir scratch;
   testsupport::PluginHost host;
-  const std::string dataFile = testsupport::TestData("faulty/" + c.file);
   host.PerformPostProcessingWithAreasBeside(dataFile);
   const std::string reportPath = host.ReleaseTestPrinter();
   const testsupport::Report report = testsupport::ReadReport(reportPath);

@@ -1,6 +1,7 @@
-// The macro and when-to-present verifiers of case 2668 share test names: run in one host session, each keeps its
-// failures in its own experiment's suite.
+// Several data files in one host session, which no single faulty data file can show: verifiers that share test
+// names keep their failures in their own suites, and numbering that goes on across runs.
 #include "tests/support/goldenvariant.h"
+#include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
 #include <gtest/gtest.h>
 
@@ -42,6 +43,17 @@ TEST(MacroFamily, SharedTestNamesReportUnderTheVerifiedExperiment) {
     }
     EXPECT_EQ(locations, Entries{"Whichever/File/Focuses/On/Verifying/" + experiment + ":" + std::to_string(line)});
   }
+}
+
+// The sync-trial verifier numbers its time-stamp checks on across the runs of one process.
+TEST(SyncTimeStamps, NumberingGoesOnAcrossRunsOfOneProcess) {
+  const std::string golden = TestData("golden/2014-06-16_sync_trials.vn5 P01.txt");
+  Entries checks;
+  for (const Outcome& outcome : RunThroughPlugin({golden, golden}).OfSuite("2014-06-16_sync_trials.vn5")) {
+    if (outcome.name.rfind("CHECK_TIMESTAMP_", 0) == 0) checks.push_back(Describe(outcome));
+  }
+  ASSERT_EQ(checks.size(), 50u);
+  for (int i = 0; i < 50; ++i) EXPECT_EQ(checks[i], "pass CHECK_TIMESTAMP_" + std::to_string(i + 1));
 }
 
 }  // namespace
