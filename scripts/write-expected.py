@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Writes X.expected beside each faulty data file X.txt from what the plug-in reports for it now.
+"""Writes X.expected beside each data file X.txt of the corpora from what the plug-in reports for it now.
 
 usage: scripts/write-expected.py BUILD_DIR FILE.txt...
 
 Each file goes through its own run of the stand-in host (BUILD_DIR/bin/datahook-runner), posing as the machine
-X.host names (an ordinary machine when there is none), with X.stimareas when it is there. The failures of the experiment's suite and what the diagnostics say
-was found behind each are written in the form the faulty-corpus test reads (see its header). Read what it wrote
+X.host names (an ordinary machine when there is none), with X.stimareas when it is there. The outcomes of the
+experiment's suite and what the diagnostics say was found behind each failure are written in the form the corpus
+test reads (see its header). Read what it wrote
 before you commit it: the file states what the plug-in must report, not merely what it reports today.
 """
 import os
@@ -60,18 +61,22 @@ def expectation(report, diagnostics):
     suite = re.sub(r"_pid_\d+$", "", suites[0].get("name"))
     lines = ["suite\t" + escape(suite)]
     findings = findings_by_failure(diagnostics, suite)
-    failures = [case for case in suites[0] if case.find("failure") is not None]
-    for case, found in zip(failures, findings):
+    failures = 0
+    for case in suites[0]:
+        name = re.sub(r"^test\d+", "", case.get("name"))
         failure = case.find("failure")
+        if failure is None:
+            lines.append("pass\t" + escape(name))
+            continue
         # The printer puts a blank line and a space in front of the text and a blank line after it.
         location, _, message = failure.text[len("\n\n "):-len("\n\n")].partition("\n")
-        name = re.sub(r"^test\d+", "", case.get("name"))
         where, _, line = location.rpartition("/")[2].rpartition(":")
         fields = ["failure", name, failure.get("message"), line if where == suite else where + ":" + line, message]
         lines.append("\t".join(escape(field) for field in fields))
-        lines += ["found\t" + escape(text) for text in found]
-    if len(findings) != len(failures):
-        sys.exit("the diagnostics list %d failures, the report %d" % (len(findings), len(failures)))
+        lines += ["found\t" + escape(text) for text in (findings[failures] if failures < len(findings) else [])]
+        failures += 1
+    if len(findings) != failures:
+        sys.exit("the diagnostics list %d failures, the report %d" % (len(findings), failures))
     return "\n".join(lines) + "\n"
 
 

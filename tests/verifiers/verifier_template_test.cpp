@@ -1,5 +1,6 @@
-// What every verification does around a verifier's own checks: suite, reader, timing records, and the
-// expect-empty path.
+// What every verification does around a verifier's own checks that the corpora cannot show: the context a
+// verifier is handed, a verifier that forgets its notifier, repeated runs, the expansion time's heading. What the
+// 68 verifiers report around their checks (timing records, unreadable and empty files) is the corpora's.
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "tests/support/datafile.h"
 #include "tests/support/files.h"
@@ -28,13 +29,6 @@ class OrdinaryVerifier : public IndividualTestCase_T<OrdinaryVerifier, false> {
   using IndividualTestCaseBase::GetExpansionTimeMs;
   int runs = 0;
   VerificationContext lastContext;
-};
-
-class ExpectsEmptyFile : public IndividualTestCase_T<ExpectsEmptyFile, true> {
- public:
-  static constexpr char kExperimentFileName[] = "expects_empty.vn4";
-  void RunChecks(VerificationContext) override { ReportPass("own_check"); }
-  void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* reportTo) override { reportTo->ReportPass("told_unreadable"); }
 };
 
 // Declares an unreadable file as expected but forgets to say what to report then.
@@ -69,54 +63,6 @@ TEST_F(VerifierTemplate, ReadableFileGivesSuitePassChecksThenTimingRecords) {
   EXPECT_EQ(verifier.lastContext.printer, &printer);
   ASSERT_TRUE(verifier.lastContext.reader);
   EXPECT_EQ(verifier.lastContext.reader->GetRowCount(), 2);
-}
-
-TEST_F(VerifierTemplate, MissingTimingColumnsAreReportedAsFailures) {
-  OrdinaryVerifier verifier;
-  verifier.VerifyDatafile(DataFile({"Event\nName"}, {{"e1"}}), nullptr, &printer);
-  ASSERT_EQ(printer.entries.size(), 5u);
-  EXPECT_EQ(printer.entries[3],
-            "FAIL __TIMING__TRACKING__UNAVAILABLE__ordinary.vn5 | Please add the Cumulative Time column to the "
-            "output. | " +
-                kLocation +
-                "ordinary.vn5:343 | We cannot monitor run-time duration without having the "
-                "Cum Time column available.");
-  EXPECT_EQ(printer.entries[4],
-            "FAIL __EXPANSION__TRACKING__UNAVAILABLE__ordinary.vn5 | Someting broke, there's no expansion time "
-            "column. | " +
-                kLocation +
-                "ordinary.vn5:369 | We cannot monitor run-time duration without having the "
-                "expansion time column available.");
-}
-
-TEST_F(VerifierTemplate, UnreadableFileGivesOnlyTheOpenAndParseFailure) {
-  OrdinaryVerifier verifier;
-  verifier.VerifyDatafile(scratch.File("ordinary.vn5 missing run.txt"), nullptr, &printer);
-  EXPECT_EQ(printer.entries,
-            (Entries{"suite ordinary.vn5", "pass VerifyDatafile_was_called_for_ordinary.vn5",
-                     "FAIL open_and_parse_ordinary.vn5 missing run | this datafile was not open-able/parse-able | " +
-                         kLocation +
-                         "CommonTestHelperLogic_GetReaderOrElseLogAnError:49 | unable to construct a "
-                         "MUExperimentTextReaderMultiFile for this datafile"}));
-  EXPECT_EQ(verifier.runs, 0);
-}
-
-TEST_F(VerifierTemplate, ExpectEmptyVerifierIsToldInsteadOfAFailure) {
-  ExpectsEmptyFile verifier;
-  const std::string empty = scratch.File("expects_empty.vn4 P01.txt");
-  testsupport::WriteFile(empty, "");
-  verifier.VerifyDatafile(empty, nullptr, &printer);
-  EXPECT_EQ(printer.entries, (Entries{"suite expects_empty.vn4", "pass VerifyDatafile_was_called_for_expects_empty.vn4",
-                                      "pass told_unreadable"}));
-}
-
-TEST_F(VerifierTemplate, ExpectEmptyVerifierWithAReadableFileRunsItsChecks) {
-  ExpectsEmptyFile verifier;
-  verifier.VerifyDatafile(DataFile({"Event\nName", "Cumulative\nTime"}, {{"e", "5"}}, "expects_empty.vn4 P01.txt"),
-                          nullptr, &printer);
-  ASSERT_EQ(printer.entries.size(), 5u);
-  EXPECT_EQ(printer.entries[2], "pass own_check");
-  EXPECT_EQ(printer.entries[3], "pass __TIMING__TRACKING__expects_empty.vn4__5_ms");
 }
 
 TEST_F(VerifierTemplate, ForgottenNotifierIsReported) {
@@ -169,9 +115,9 @@ TEST(VerifierRegistration, EachVerifierClassRegistersItsOneInstanceUnderItsName)
   ASSERT_NE(ordinary, registry.end());
   EXPECT_EQ(ordinary->second.name, "ordinary.vn5");
   EXPECT_NE(dynamic_cast<OrdinaryVerifier*>(ordinary->second.verifier), nullptr);
-  const auto expectsEmpty = registry.find("EXPECTS_EMPTY.VN4");
-  ASSERT_NE(expectsEmpty, registry.end());
-  EXPECT_NE(dynamic_cast<ExpectsEmptyFile*>(expectsEmpty->second.verifier), nullptr);
+  const auto forgetful = registry.find("FORGETFUL.VN4");
+  ASSERT_NE(forgetful, registry.end());
+  EXPECT_NE(dynamic_cast<ForgetsTheNotifier*>(forgetful->second.verifier), nullptr);
 }
 
 }  // namespace
