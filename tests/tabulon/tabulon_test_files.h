@@ -53,15 +53,6 @@ inline std::string HeaderBlock(const std::string& headings1, const std::string& 
   return "P-17\nMy Experiment\n2012-03-09 10:11:12\nunused\n" + headings1 + "\n" + headings2 + "\n";
 }
 
-inline std::string Utf16(const std::string& utf8, bool bigEndian) {
-  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (wxUniChar ch : W(utf8)) {
-    const char high = static_cast<char>((ch.GetValue() >> 8) & 0xFF), low = static_cast<char>(ch.GetValue() & 0xFF);
-    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return bytes;
-}
-
 struct Parsed {
   std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser;
   CollectingSink sink;
