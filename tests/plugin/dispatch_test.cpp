@@ -82,26 +82,6 @@ TEST_F(Dispatch, DataFileReachesItsVerifierWhateverTheCaseAndSuffix) {
   EXPECT_EQ(report.find("locating_verifier_for_"), std::string::npos);
 }
 
-TEST_F(Dispatch, StimulusAreasArePassedOnUntouched) {
-  StimAreaList areas(3);
-  ThePlugin().PerformPostProcessing("a.vn5.txt", &areas);
-  EXPECT_EQ(lowerCase.lastAreas, &areas);
-}
-
-TEST_F(Dispatch, UnknownExperimentIsReportedUnderItsOwnName) {
-  ThePlugin().PerformPostProcessing("/somewhere/Other Experiment.txt", nullptr);
-  const std::string report = ReportAfterRelease();
-  EXPECT_NE(report.find("        <testcase name=\"test003locating_verifier_for_Other Experiment\" status=\"run\" "
-                        "time=\"999\" >\n        <failure message=\"no logic was found to test this datafile. one "
-                        "cause could be DUPLICATE NAMES of datafiles\" type=\"\">\n\n <![CDATA[Whichever/File/"
-                        "Focuses/On/Verifying/DataHookOutputTestingPlugin:162\nwe should have found something "
-                        "mapped by name. it should have registered via DataHookOutputTestingPlugin::"
-                        "RegisterOneSingleVerifier]]>"),
-            std::string::npos)
-      << report;
-  EXPECT_NE(report.find("test002DataHookOutputTestingPlugin_PerformPostProcessing_was_called"), std::string::npos);
-}
-
 TEST_F(Dispatch, FirstRegistrationOfANameWinsIgnoringCase) {
   upperCaseDuplicate.paths.clear();
   lowerCase.paths.clear();
@@ -115,15 +95,6 @@ TEST_F(Dispatch, NameWithABlankCanNeverBeReached) {
   ThePlugin().PerformPostProcessing("has blank.vn5.txt", nullptr);
   EXPECT_TRUE(withBlank.paths.empty());
   EXPECT_NE(ReportAfterRelease().find("locating_verifier_for_has blank.vn5"), std::string::npos);
-}
-
-TEST_F(Dispatch, OutcomesBeforeAnyVerifierLandInTheDefaultSuite) {
-  ThePlugin().PerformPostProcessing("/nowhere/unknown.txt", nullptr);
-  const std::string report = ReportAfterRelease();
-  const size_t suite = report.find("<testsuite name=\"DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_");
-  ASSERT_NE(suite, std::string::npos);
-  EXPECT_GT(report.find("locating_verifier_for_unknown"), suite);
-  EXPECT_NE(report.find("tests=\"3\" failures=\"1\""), std::string::npos);
 }
 
 }  // namespace
