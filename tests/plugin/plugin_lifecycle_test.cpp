@@ -18,12 +18,6 @@ const std::string kReport = "./scons-out/opt/tests/auto_experiment_tests/FakeUni
 
 Interface_DataHookPlugin& Plugin() { return *static_cast<Interface_DataHookPlugin*>(VNSdkGetObjectPtr()); }
 
-size_t Count(const std::string& text, const std::string& part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
 // Each test starts in a fresh directory with the printer that the library created at load time.
 class PluginLifecycle : public ::testing::Test {
  protected:
@@ -36,14 +30,6 @@ TEST_F(PluginLifecycle, FactoryAlwaysReturnsTheSameObject) {
   Plugin().ReleaseTestPrinter();
   EXPECT_EQ(VNSdkGetObjectPtr(), first);
   EXPECT_EQ(&Varnel::ThePlugin(), first);
-}
-
-TEST_F(PluginLifecycle, PrinterExistsFromLoadWithTheDummyPass) {
-  Plugin().ReleaseTestPrinter();  // the load-time printer was made in the test runner's own directory
-  Plugin().OnHostAssertionFailure("x");
-  Plugin().ReleaseTestPrinter();
-  const std::string report = testsupport::ReadFile(kReport);
-  EXPECT_NE(report.find("name=\"test001SingleDummyPassingTest\""), std::string::npos);
 }
 
 TEST_F(PluginLifecycle, HostAssertionsAreNumberedAcrossReleasedPrinters) {
@@ -72,16 +58,6 @@ TEST_F(PluginLifecycle, SecondReleaseInARowWritesNothing) {
   std::remove(kReport.c_str());
   Plugin().ReleaseTestPrinter();
   EXPECT_FALSE(testsupport::FileExists(kReport));
-}
-
-TEST_F(PluginLifecycle, EveryReportedOutcomeLandsInTheReport) {
-  Plugin().ReleaseTestPrinter();
-  for (int i = 0; i < 5; ++i) Plugin().OnHostAssertionFailure("x");
-  Plugin().ReleaseTestPrinter();
-  const std::string report = testsupport::ReadFile(kReport);
-  EXPECT_EQ(Count(report, "<testcase "), 6u);
-  EXPECT_NE(report.find("tests=\"6\" failures=\"5\""), std::string::npos);
-  EXPECT_EQ(testsupport::SchemaErrors(kReport), "");
 }
 
 }  // namespace

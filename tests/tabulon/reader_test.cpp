@@ -78,19 +78,6 @@ TEST_F(ReaderLoad, FailedAddLeavesTheTableAsItWas) {
   EXPECT_EQ(sink.batches[1][0].code, ParseReport_OpenFailed);
 }
 
-TEST_F(ReaderLoad, AnOpenFileIsReadThroughTheInMemoryParser) {
-  wxFile file(W(path)), notOpen;
-  MUExperimentTextReaderMultiFile inMemory, text;
-  ASSERT_TRUE(inMemory.AddSelectedFile(wxFileName(W(path)), false, &file));
-  ASSERT_TRUE(text.AddSelectedFile(wxFileName(W(path)), false, &notOpen));
-  EXPECT_EQ(inMemory.GetRowCount(), 3);
-  EXPECT_EQ(inMemory.GetCellText(1, 2), "Target");
-  // That parser leaves flags unset, which tells it apart from the text parser.
-  EXPECT_FALSE(inMemory.IsTrialVariableColumn("Font Color\n(Trial Variable)"));
-  EXPECT_TRUE(text.IsTrialVariableColumn("Font Color\n(Trial Variable)"));
-  EXPECT_EQ(file.Tell(), 0);
-}
-
 TEST_F(ReaderLoad, OpenDataFileGivesALoadedTableOrNothing) {
   wxFile file(W(path));
   for (wxFile* open : {static_cast<wxFile*>(nullptr), &file}) {
@@ -101,6 +88,7 @@ TEST_F(ReaderLoad, OpenDataFileGivesALoadedTableOrNothing) {
     // Only the text parser sets column flags: the open file went through the in-memory one.
     EXPECT_EQ(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"), open == nullptr);
   }
+  EXPECT_EQ(file.Tell(), 0);
   EXPECT_EQ(OpenDataFile(wxFileName(W(dir.File("missing.txt")))), nullptr);
 }
 

@@ -77,16 +77,6 @@ TEST_F(VerifierTemplate, ForgottenNotifierIsReported) {
   EXPECT_EQ(printer.entries.size(), 3u);
 }
 
-TEST_F(VerifierTemplate, TwoRunsGiveTwoCompleteSuites) {
-  OrdinaryVerifier verifier;
-  const std::string path = DataFile({"Event\nName", "Cumulative\nTime"}, {{"e", "9"}});
-  verifier.VerifyDatafile(path, nullptr, &printer);
-  const Entries first = printer.entries;
-  verifier.VerifyDatafile(path, nullptr, &printer);
-  EXPECT_EQ(Entries(printer.entries.begin() + first.size(), printer.entries.end()), first);
-  EXPECT_EQ(verifier.runs, 2);
-}
-
 TEST_F(VerifierTemplate, ExpansionTimeComesFromTheHeading) {
   struct Case {
     std::string heading;
