@@ -78,13 +78,6 @@ TEST_F(SharedChecks, RunTimeThatIsNoWholeNumberCountsAsMinus999) {
   EXPECT_EQ(RunTime("99999999999", 0, 5000), Entries{DurationFailure("Experiment", 0, 5000, -999)});
 }
 
-TEST_F(SharedChecks, ExpansionDurationReadsTheHeadingAndIsSilentWithoutIt) {
-  auto expansion = [](CheckRunner& r, VerificationContext&) { r.CheckExpansionDuration(20, 40, true); };
-  EXPECT_EQ(Run({"Expansion Time(ms): 30"}, {{""}}, expansion), Entries{"pass Expansion_duration_checks.vn5"});
-  EXPECT_EQ(Run({"Expansion Time(ms): 41"}, {{""}}, expansion), Entries{DurationFailure("Expansion", 20, 40, 41)});
-  EXPECT_EQ(Run({"Event\nName"}, {{""}}, expansion), Entries{});
-}
-
 TEST(IsRunningOnHost, MatchesAFragmentAnywhereIgnoringCase) {
   hostkit::PosingAs host("LAB-dh-Buildfarm-3.example");
   EXPECT_TRUE(IsRunningOnHost("dh-buildfarm"));

@@ -1,6 +1,6 @@
 // What every verification does around a verifier's own checks that the corpora cannot show: the context a
-// verifier is handed, a verifier that forgets its notifier, repeated runs, the expansion time's heading. What the
-// 68 verifiers report around their checks (timing records, unreadable and empty files) is the corpora's.
+// verifier is handed and a verifier that forgets its notifier. What the 68 verifiers report around their checks
+// (timing records, the expansion time's heading, unreadable and empty files) is the corpora's.
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "tests/support/datafile.h"
 #include "tests/support/files.h"
@@ -26,7 +26,6 @@ class OrdinaryVerifier : public IndividualTestCase_T<OrdinaryVerifier, false> {
     lastContext = context;
     ReportPass("own_check");
   }
-  using IndividualTestCaseBase::GetExpansionTimeMs;
   int runs = 0;
   VerificationContext lastContext;
 };
@@ -75,26 +74,6 @@ TEST_F(VerifierTemplate, ForgottenNotifierIsReported) {
                 "forgetful.vn4:327 | You set EXPECT_EMPTY_DATAFILE to true, "
                 "which means you MUST override OnNotifyUnableToReadDatafile.");
   EXPECT_EQ(printer.entries.size(), 3u);
-}
-
-TEST_F(VerifierTemplate, ExpansionTimeComesFromTheHeading) {
-  struct Case {
-    std::string heading;
-    int expected;
-  } cases[] = {
-      {"Expansion Time(ms): 57", 57},
-      {"Expansion Time(ms):    8", 8},
-      {"Expansion Time(ms): -4", -4},
-      {"Expansion Time(ms): ", -123},
-      {"Expansion Time(ms): 5x", -123},
-      {"Expansion time(ms): 57", -123},
-      {"Other", -123},
-  };
-  for (const Case& c : cases) {
-    OrdinaryVerifier verifier;
-    verifier.VerifyDatafile(DataFile({"Event\nName", c.heading}, {{"e", ""}}), nullptr, &printer);
-    EXPECT_EQ(verifier.GetExpansionTimeMs(), c.expected) << c.heading;
-  }
 }
 
 // Deriving from the template is all a verifier class does to be found: its one instance is registered under
