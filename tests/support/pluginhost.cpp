@@ -1,5 +1,7 @@
 #include "tests/support/pluginhost.h"
 #include "sdk/interface_datahookplugin.h"
+#include "tests/support/scratchdir.h"
+#include "tools/hostkit/hostpose.h"
 #include "tools/hostkit/stimareafile.h"
 #include <filesystem>
 #include <stdexcept>
@@ -39,6 +41,14 @@ void PluginHost::OnHostAssertionFailure(const std::string& text) {
 std::string PluginHost::ReleaseTestPrinter() {
   library->Plugin().ReleaseTestPrinter();
   return ReportPath();
+}
+
+Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine) {
+  hostkit::PosingAs posing(HostNameOf(machine));
+  ScratchDir scratch;
+  PluginHost plugin;
+  for (const std::string& path : paths) plugin.PerformPostProcessing(path);
+  return ReadReport(plugin.ReleaseTestPrinter());
 }
 
 std::string TestData(const std::string& relativePath) { return DH_SOURCE_DIR "/testdata/" + relativePath; }

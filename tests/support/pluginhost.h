@@ -1,8 +1,11 @@
 #pragma once
 #include "tools/hostkit/pluginlibrary.h"
 #include "sdk/stimareadata.h"
+#include "tests/support/hostpose.h"
+#include "tests/support/report.h"
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -27,6 +30,10 @@ class PluginHost {
  private:
   std::unique_ptr<hostkit::PluginLibrary> library;
 };
+
+// Hands the data files, one after the other, to one loaded plug-in while posing as the machine, in a scratch
+// directory; returns the report.
+Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine = Machine::Plain);
 
 // Path of a file under testdata/.
 std::string TestData(const std::string& relativePath);

@@ -1,6 +1,6 @@
 // Several data files in one host session, which no single faulty data file can show: verifiers that share test
 // names keep their failures in their own suites, and numbering that goes on across runs.
-#include "tests/support/goldenvariant.h"
+#include "tests/support/datafile.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
 #include <gtest/gtest.h>
@@ -12,12 +12,6 @@ using Entries = std::vector<std::string>;
 
 std::string Experiment(const std::string& suffix) {
   return "2012_3_9_tessel_2668_" + suffix + (suffix == "wtr_logic_op_precedence" ? ".vn6" : ".vn4");
-}
-
-DataTable EventRows(const Entries& events) {
-  DataTable table{{"Event\nName"}, {}};
-  for (const std::string& event : events) table.rows.push_back({event});
-  return table;
 }
 
 const std::string kGreaterOrEqual = "The_greater_or_equal_to_operator_works";
@@ -32,7 +26,8 @@ TEST(MacroFamily, SharedTestNamesReportUnderTheVerifiedExperiment) {
   ScratchDir files;
   std::vector<std::string> paths;
   for (const auto& sharer : sharers) {
-    paths.push_back(EventRows({"event 2", "event 2", "event 2", "event 2"}).WriteAs(Experiment(sharer.first), files));
+    paths.push_back(files.File(Experiment(sharer.first) + " P01.txt"));
+    WriteDataFile(paths.back(), {"Event\nName"}, {{"event 2"}, {"event 2"}, {"event 2"}, {"event 2"}});
   }
   const Report report = RunThroughPlugin(paths);
   for (const auto& [suffix, line] : sharers) {
