@@ -14,31 +14,21 @@ namespace {
 using namespace Varnel;
 
 // Begins its suite and reports a pass, as a verifier does, then one of its checks throws.
-template <typename Throw>
 class ThrowingVerifier : public Interface_SpecificIndividualTestVerifier {
  public:
-  explicit ThrowingVerifier(const char* suiteName) : name(suiteName) {}
+  ThrowingVerifier(const char* suiteName, void (*check)()) : name(suiteName), throwingCheck(check) {}
   void VerifyDatafile(const wxString&, const StimAreaList*, FakeJUnitPrinter* printer) override {
     printer->BeginSuite(name);
     printer->ReportPass("before_the_throw");
-    Throw()();
+    throwingCheck();
   }
   const char* name;
+  void (*throwingCheck)();
 };
 
-struct ThrowRuntimeError {
-  void operator()() const { throw std::runtime_error("a check threw"); }
-};
-struct ThrowBadAlloc {
-  void operator()() const { throw std::bad_alloc(); }
-};
-struct ThrowInteger {
-  void operator()() const { throw 7; }
-};
-
-ThrowingVerifier<ThrowRuntimeError> throwsRuntimeError("throws_runtime_error.vn5");
-ThrowingVerifier<ThrowBadAlloc> throwsBadAlloc("throws_bad_alloc.vn5");
-ThrowingVerifier<ThrowInteger> throwsInteger("throws_integer.vn5");
+ThrowingVerifier throwsRuntimeError("throws_runtime_error.vn5", [] { throw std::runtime_error("a check threw"); });
+ThrowingVerifier throwsBadAlloc("throws_bad_alloc.vn5", [] { throw std::bad_alloc(); });
+ThrowingVerifier throwsInteger("throws_integer.vn5", [] { throw 7; });
 
 const bool registered = [] {
   DataHookOutputTestingPlugin::RegisterOneSingleVerifier({throwsRuntimeError.name, &throwsRuntimeError});

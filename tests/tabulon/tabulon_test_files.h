@@ -75,12 +75,6 @@ inline std::unique_ptr<Parsed> ParseBytes(const std::string& path, const std::st
   return result;
 }
 
-inline std::vector<wxString> ColumnNames(const tabulon::ColumnPropertyQueue& columns) {
-  std::vector<wxString> names;
-  for (const auto& column : columns) names.push_back(column->name);
-  return names;
-}
-
 inline std::shared_ptr<MUExperimentTextReaderMultiFile> LoadReader(const std::string& path) {
   auto reader = std::make_shared<MUExperimentTextReaderMultiFile>();
   reader->AddSelectedFile(wxFileName(W(path)), false);
