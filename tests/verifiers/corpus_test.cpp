@@ -7,10 +7,10 @@
 //   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
 // with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
 // areas the host hands over with it; X.host names the machine to pose as (an ordinary one when there is none).
-// scripts/write-expected.py writes a first draft of an expectation file.
+// DH_WRITE_EXPECTED=1 writes the expectation files from this build instead of comparing (then read the diff).
+#include "tests/support/files.h"
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
-#include "tests/support/files.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
 #include "tools/hostkit/hostpose.h"
@@ -19,115 +19,73 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
 using testsupport::Outcome;
 
-struct CorpusCase {
-  std::string file;  // under testdata/, with its folder
-  std::string suite;
-  std::vector<Outcome> outcomes;
-  std::vector<std::vector<std::string>> findings;  // per failure
-  std::string problem;                             // why the expectation file could not be read; empty when it could
-};
-
-void PrintTo(const CorpusCase& corpusCase, std::ostream* out) { *out << corpusCase.file; }
-
-std::string Unescape(const std::string& text) {
-  std::string plain;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      plain += text[i];
-      continue;
-    }
-    const char next = text[++i];
-    plain += next == 't' ? '\t' : next == 'n' ? '\n' : next;
-  }
-  return plain;
+std::string Escaped(const std::string& text) {
+  std::string escaped;
+  for (char c : text) escaped += c == '\\' ? "\\\\" : c == '\t' ? "\\t" : c == '\n' ? "\\n" : std::string(1, c);
+  return escaped;
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::istringstream in(line);
-  for (std::string field; std::getline(in, field, '\t');) fields.push_back(Unescape(field));
-  return fields;
-}
-
-bool IsWholeNumber(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-CorpusCase ReadExpectation(const std::string& folder, const fs::path& dataFile) {
-  CorpusCase c{folder + "/" + dataFile.filename().string(), "", {}, {}, ""};
-  std::ifstream in(fs::path(dataFile).replace_extension(".expected"));
-  if (!in) return c.problem = "no expectation file beside it", c;
-  int lineNumber = 0;
-  for (std::string line; std::getline(in, line);) {
-    ++lineNumber;
-    const std::vector<std::string> f = Fields(line);
-    if (f.size() == 2 && f[0] == "suite" && c.suite.empty()) {
-      c.suite = f[1];
-    } else if (f.size() == 2 && f[0] == "pass" && !c.suite.empty()) {
-      c.outcomes.push_back(Outcome{c.suite, f[1], false, "", "", ""});
-    } else if (f.size() == 5 && f[0] == "failure" && !c.suite.empty() &&
-               IsWholeNumber(f[3].substr(f[3].find(':') + 1))) {
-      const std::string where = IsWholeNumber(f[3]) ? c.suite + ":" + f[3] : f[3];
-      c.outcomes.push_back(Outcome{c.suite, f[1], true, f[2], "Whichever/File/Focuses/On/Verifying/" + where, f[4]});
-      c.findings.emplace_back();
-    } else if (f.size() == 2 && f[0] == "found" && !c.outcomes.empty() && c.outcomes.back().failed) {
-      c.findings.back().push_back(f[1]);
-    } else {
-      return c.problem = "expectation line " + std::to_string(lineNumber) + " cannot be read", c;
-    }
-  }
-  if (c.suite.empty()) c.problem = "the expectation file names no suite";
-  return c;
-}
-
-// What the diagnostics file says about the suite: its data file and, per failure, the found texts.
-struct Diagnosed {
-  std::string dataFile;
+// What the diagnostics file says was found behind each failure of the suite, and the suite's data file.
+std::vector<std::vector<std::string>> Findings(const std::string& path, const std::string& suite,
+                                               std::string& dataFile) {
   std::vector<std::vector<std::string>> findings;
-};
-
-Diagnosed ReadDiagnostics(const std::string& path, const std::string& suite) {
-  Diagnosed diagnosed;
   std::ifstream in(path);
   bool inSuite = false;
   for (std::string line; std::getline(in, line);) {
     if (line.rfind("suite: ", 0) == 0) inSuite = line == "suite: " + suite;
     if (!inSuite) continue;
-    if (line.rfind("  data file: ", 0) == 0) diagnosed.dataFile = line.substr(13);
-    if (line.rfind("  failure: ", 0) == 0) diagnosed.findings.emplace_back();
-    if (line.rfind("    found: ", 0) == 0 && !diagnosed.findings.empty()) {
-      diagnosed.findings.back().push_back(line.substr(11));
-    }
+    if (line.rfind("  data file: ", 0) == 0) dataFile = line.substr(13);
+    if (line.rfind("  failure: ", 0) == 0) findings.emplace_back();
+    if (line.rfind("    found: ", 0) == 0 && !findings.empty()) findings.back().push_back(line.substr(11));
   }
-  return diagnosed;
+  return findings;
 }
 
-std::vector<CorpusCase> LoadCorpus(const std::string& folder) {
-  std::vector<fs::path> files;
+// The suite's outcomes and findings in the expectation file's form.
+std::string Expectation(const std::string& suite, const std::vector<Outcome>& outcomes,
+                        const std::vector<std::vector<std::string>>& findings) {
+  const std::string locationPrefix = "Whichever/File/Focuses/On/Verifying/";
+  std::string text = "suite\t" + Escaped(suite) + "\n";
+  std::size_t failures = 0;
+  for (const Outcome& outcome : outcomes) {
+    if (!outcome.failed) {
+      text += "pass\t" + Escaped(outcome.name) + "\n";
+      continue;
+    }
+    std::string where = outcome.location;
+    if (where.rfind(locationPrefix, 0) == 0) where.erase(0, locationPrefix.size());
+    if (where.rfind(suite + ":", 0) == 0) where.erase(0, suite.size() + 1);
+    text += "failure\t" + Escaped(outcome.name) + "\t" + Escaped(outcome.subject) + "\t" + Escaped(where) + "\t" +
+            Escaped(outcome.message) + "\n";
+    for (const std::string& found : failures < findings.size() ? findings[failures] : std::vector<std::string>()) {
+      text += "found\t" + Escaped(found) + "\n";
+    }
+    ++failures;
+  }
+  return text;
+}
+
+std::vector<std::string> CorpusFiles(const std::string& folder) {
+  std::vector<std::string> files;
   for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
-    if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
+    if (entry.path().extension() == ".txt") files.push_back(folder + "/" + entry.path().filename().string());
   }
   std::sort(files.begin(), files.end());
-  std::vector<CorpusCase> cases;
-  for (const fs::path& file : files) cases.push_back(ReadExpectation(folder, file));
-  return cases;
+  return files;
 }
 
-class Corpus : public ::testing::TestWithParam<CorpusCase> {};
+class Corpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
-  const CorpusCase& c = GetParam();
-  ASSERT_EQ(c.problem, "") << c.file;
-  const std::string dataFile = testsupport::TestData(c.file);
-  const std::string hostFile = dataFile.substr(0, dataFile.size() - 4) + ".host";
-  std::string hostName = testsupport::FileExists(hostFile) ? testsupport::ReadFile(hostFile) : "";
+  const std::string dataFile = testsupport::TestData(GetParam());
+  const std::string stem = dataFile.substr(0, dataFile.size() - 4);
+  std::string hostName = testsupport::FileExists(stem + ".host") ? testsupport::ReadFile(stem + ".host") : "";
   hostName = hostName.substr(0, hostName.find('\n'));
   const hostkit::PosingAs posing(hostName.empty() ? testsupport::HostNameOf(testsupport::Machine::Plain) : hostName);
   testsupport::ScratchDir scratch;
@@ -135,31 +93,34 @@ TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
   host.PerformPostProcessingWithAreasBeside(dataFile);
   const std::string reportPath = host.ReleaseTestPrinter();
   const testsupport::Report report = testsupport::ReadReport(reportPath);
-  const Diagnosed diagnosed =
-      ReadDiagnostics(reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt", c.suite);
-
-  const std::vector<Outcome> outcomes = report.OfSuite(c.suite);
-  std::string actualList;
-  for (const Outcome& outcome : outcomes) actualList += Describe(outcome) + "\n";
-  ASSERT_EQ(outcomes.size(), c.outcomes.size()) << c.file << " reported:\n" << actualList;
-  for (std::size_t i = 0; i < outcomes.size(); ++i) {
-    EXPECT_EQ(outcomes[i], c.outcomes[i]) << Describe(outcomes[i]) << "\nexpected\n" << Describe(c.outcomes[i]);
+  ASSERT_FALSE(report.outcomes.empty());
+  const std::string suite = report.outcomes.back().suite;
+  std::string diagnosedDataFile;
+  const auto findings =
+      Findings(reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt", suite, diagnosedDataFile);
+  const std::vector<Outcome> outcomes = report.OfSuite(suite);
+  const std::string actual = Expectation(suite, outcomes, findings);
+  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
+    std::ofstream(stem + ".expected", std::ios::binary) << actual;
+    GTEST_SKIP() << "wrote " << stem << ".expected";
   }
-  EXPECT_EQ(report.failures, static_cast<int>(c.findings.size())) << "no failure outside the verifier's suite";
-  EXPECT_TRUE(c.file.rfind("golden/", 0) != 0 || c.findings.empty()) << "a golden file passes every check";
-  EXPECT_EQ(diagnosed.dataFile, dataFile);
-  EXPECT_EQ(diagnosed.findings, c.findings) << "what the diagnostics say was found behind each failure";
+  EXPECT_EQ(actual, testsupport::ReadFile(stem + ".expected"));
+  const auto failed = std::count_if(outcomes.begin(), outcomes.end(), [](const Outcome& o) { return o.failed; });
+  EXPECT_EQ(findings.size(), static_cast<std::size_t>(failed)) << "the diagnostics name every failure";
+  EXPECT_EQ(report.failures, failed) << "no failure outside the verifier's suite";
+  EXPECT_TRUE(GetParam().rfind("golden/", 0) != 0 || failed == 0) << "a golden file passes every check";
+  EXPECT_EQ(diagnosedDataFile, dataFile);
   EXPECT_EQ(testsupport::SchemaErrors(reportPath), "");
 }
 
-std::string CaseName(const ::testing::TestParamInfo<CorpusCase>& generated) {
-  std::string name = generated.param.file.substr(generated.param.file.find('/') + 1);
+std::string CaseName(const ::testing::TestParamInfo<std::string>& generated) {
+  std::string name = generated.param.substr(generated.param.find('/') + 1);
   std::replace_if(
       name.begin(), name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, Corpus, ::testing::ValuesIn(LoadCorpus("golden")), CaseName);
-INSTANTIATE_TEST_SUITE_P(Faulty, Corpus, ::testing::ValuesIn(LoadCorpus("faulty")), CaseName);
+INSTANTIATE_TEST_SUITE_P(Golden, Corpus, ::testing::ValuesIn(CorpusFiles("golden")), CaseName);
+INSTANTIATE_TEST_SUITE_P(Faulty, Corpus, ::testing::ValuesIn(CorpusFiles("faulty")), CaseName);
 
 }  // namespace

@@ -1,11 +1,9 @@
 // The checks verifiers share: duration windows at their bounds, whole-column comparison, stim areas. Which
 // windows apply on which machine is the durations-by-machine test's.
 #include "tests/support/datafile.h"
-#include "tools/hostkit/hostpose.h"
 #include "tests/support/recordingprinter.h"
 #include "tests/support/scratchdir.h"
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/stimareachecks.h"
 #include "verifiers/framework/wholecolumncomparison.h"
 #include <gtest/gtest.h>
@@ -76,13 +74,6 @@ TEST_F(SharedChecks, RunTimeThatIsNoWholeNumberCountsAsMinus999) {
   EXPECT_EQ(RunTime("27.5", 0, 5000), Entries{DurationFailure("Experiment", 0, 5000, -999)});
   EXPECT_EQ(RunTime("", 0, 5000), Entries{DurationFailure("Experiment", 0, 5000, -999)});
   EXPECT_EQ(RunTime("99999999999", 0, 5000), Entries{DurationFailure("Experiment", 0, 5000, -999)});
-}
-
-TEST(IsRunningOnHost, MatchesAFragmentAnywhereIgnoringCase) {
-  hostkit::PosingAs host("LAB-dh-Buildfarm-3.example");
-  EXPECT_TRUE(IsRunningOnHost("dh-buildfarm"));
-  EXPECT_TRUE(IsRunningOnHost("FARM"));
-  EXPECT_FALSE(IsRunningOnHost("lab-rig"));
 }
 
 const std::string kQuantityTooMany =
