@@ -19,19 +19,6 @@ std::size_t CountOf(const std::string& text, const std::string& part) {
   return count;
 }
 
-TEST(RunGoldenScript, EmptyOrMissingFolder) {
-  testsupport::ScratchDir scratch;
-  std::filesystem::create_directories(scratch.File("run"));
-  WriteFile(scratch.File("run/left-over"), "from an earlier run\n");
-  EXPECT_EQ(RunScript("absent").exitCode, 2);
-  std::filesystem::create_directories(scratch.File("data"));
-  const auto run = RunScript("data");
-  EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("no data files in data"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("total: suites 1, tests 1, failures 0\n"), std::string::npos) << run.out;
-  EXPECT_FALSE(testsupport::FileExists(scratch.File("run/left-over")));
-}
-
 TEST(RunGoldenScript, OneRunnerForTheFolderInOrderEachFileWithTheAreasBesideIt) {
   testsupport::ScratchDir scratch;
   std::filesystem::create_directories(scratch.File("data/folder"));
