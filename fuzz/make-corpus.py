@@ -15,7 +15,7 @@ import shutil
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-SOURCES = ["testdata/golden", "testdata/faulty", "testdata/fuzz-regressions"]
+SOURCES = ["testdata/golden", "testdata/faulty", "testdata/tabulon", "testdata/fuzz-regressions"]
 PLAIN_TARGETS = ["text_parser_fuzzer", "inmemory_parser_fuzzer"]
 
 
@@ -26,7 +26,8 @@ def data_files():
             continue
         for name in sorted(os.listdir(path)):
             full = os.path.join(path, name)
-            if os.path.isfile(full) and not name.startswith("README") and not name.endswith((".stimareas", ".expected", ".host")):
+            beside = (".stimareas", ".expected", ".host", ".dump")  # what the tests keep beside a data file
+            if os.path.isfile(full) and not name.startswith("README") and not name.endswith(beside):
                 yield name, full
 
 
