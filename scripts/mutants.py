@@ -2,6 +2,7 @@
 """Measures how many planted faults the tests catch.
 
 usage: scripts/mutants.py [--mutants N] [--seed S] [--build-dir DIR] [--jobs J] [--list] [--kill-matrix FILE]
+                          [--only FILE]
 
 Finds every place in the product code where a small fault can be planted (a comparison turned, && and ||
 swapped, a boolean flipped, +1 and -1 swapped, a negation dropped), outside comments, strings and preprocessor
@@ -14,6 +15,7 @@ unchanged: a site's place in it depends on its file's name, its line's text and 
 The build directory is kept between runs (in memory when /dev/shm exists: the tests write and flush many small
 files). --list prints the sample without building anything. --kill-matrix runs the whole suite for every mutant
 and writes, for each, every test that failed: the tests that alone kill a mutant are the ones a diet must keep.
+--only FILE plants just the sampled mutants FILE lists as --list prints them, such as an earlier run's survivors.
 """
 import argparse
 import hashlib
@@ -228,12 +230,20 @@ def main():
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--kill-matrix", metavar="FILE",
                         help="run the whole suite for every mutant and write each one's failing tests to FILE")
+    parser.add_argument("--only", metavar="FILE",
+                        help="plant only the sampled mutants listed in FILE, one per line as --list prints them "
+                             "(the survivors of an earlier run, say, once tests were added)")
     args = parser.parse_args()
     matrix = open(args.kill_matrix, "w", encoding="utf-8") if args.kill_matrix else None
 
     sites = mutation_sites()
     sample = sorted(sorted(sites, key=lambda site: sample_rank(site, args.seed))[:args.mutants])
     print(f"{len(sites)} places to plant a fault in the product code; {len(sample)} sampled with seed {args.seed}")
+    if args.only:
+        with open(args.only, encoding="utf-8") as listed:
+            wanted = {line.strip() for line in listed if line.strip()}
+        sample = [site for site in sample if "%s: %s  ->  %s" % describe(*site) in wanted]
+        print(f"{len(sample)} of them listed in {args.only}")
     if args.list:
         for site in sample:
             where, before, after = describe(*site)

@@ -90,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DatahookRunnerStops,
     testing::Values(
         StopCase{"UnknownOption", {"--verbose", "a.txt"}, "unknown option '--verbose'"},
+        StopCase{"EmptyDataFilePath", {"a.txt", ""}, "an empty data file path was given"},
         StopCase{"DataFileNotUtf8", {"bad\xff.txt"}, "data file path is not valid UTF-8"},
         StopCase{"MissingPlugin",
                  {"--plugin", "/nonexistent/p.so"},
@@ -217,6 +218,14 @@ TEST(DatahookRunnerStimAreas, OnlyARegularFileWithinTheLimitIsRead) {
     EXPECT_EQ(run.exitCode, 2) << c.path << run.err;
     EXPECT_NE(run.err.find("cannot read stimulus-area file '" + c.path + "': " + c.says), std::string::npos) << run.err;
   }
+}
+
+// A long run tells its progress, one line a data file, on standard error.
+TEST(DatahookRunnerCalls, ProgressOfMoreThanFiveFilesGoesToStandardError) {
+  testsupport::ScratchDir scratch;
+  const auto run = RunRunner({"--plugin", kRecording, "1.txt", "2.txt", "3.txt", "4.txt", "5.txt", "6.txt"});
+  EXPECT_NE(run.err.find("[1/6] " + scratch.File("1.txt") + "\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[6/6] " + scratch.File("6.txt") + "\n"), std::string::npos) << run.err;
 }
 
 TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheContents) {
