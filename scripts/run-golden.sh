@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the stand-in host over every data file of a folder and prints what the plug-in reported. X.stimareas,
-# X.expected and X.host beside X.txt are not data files: the areas X is run with, and the failures X must show
+# X.expected and X.host beside X.txt are not data files: the areas X is run with, and the outcomes X must show
 # posing as the machine X.host names (for the tests).
 # Usage: run-golden.sh BUILD_DIR DATA_DIR RUN_DIR
 #   BUILD_DIR  the build tree holding bin/datahook-runner and the plug-in (.exe and .dll for Windows)
