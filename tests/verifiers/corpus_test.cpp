@@ -7,13 +7,18 @@
 //   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
 // with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
 // areas the host hands over with it; X.host names the machine to pose as (an ordinary one when there is none).
-// DH_WRITE_EXPECTED=1 writes the expectation files from this build instead of comparing (then read the diff).
+// The cases are registered from the folders each time the test program starts, so a file added after the build
+// is tested by the next run. DH_WRITE_EXPECTED=DIR writes the expectation files from this build into DIR/golden
+// and DIR/faulty instead of comparing (scripts/write-expected.py, behind make expected, copies them over).
+#include "tests/verifiers/corpuscases.h"
+#include "tests/support/catalogue.h"
 #include "tests/support/files.h"
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
 #include "tools/hostkit/hostpose.h"
+#include "verifiers/framework/verifierregistry.h"
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -71,20 +76,39 @@ std::string Expectation(const std::string& suite, const std::vector<Outcome>& ou
   return text;
 }
 
-std::vector<std::string> CorpusFiles(const std::string& folder) {
-  std::vector<std::string> files;
-  for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
-    if (entry.path().extension() == ".txt") files.push_back(folder + "/" + entry.path().filename().string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
+std::string Joined(const std::vector<std::string>& texts) {
+  std::string joined;
+  for (const std::string& text : texts) joined += (joined.empty() ? "" : "; ") + text;
+  return joined;
 }
 
-class Corpus : public ::testing::TestWithParam<std::string> {};
+bool InCatalogue(const std::string& dataFile) {
+  static const std::vector<testsupport::CatalogueEntry> catalogue =
+      testsupport::ReadCatalogue(testsupport::TestData("catalogue.tsv"));
+  const wxString key = Varnel::RegistryKeyForDataFile(wxString::FromUTF8(dataFile));
+  return std::any_of(catalogue.begin(), catalogue.end(), [&](const testsupport::CatalogueEntry& entry) {
+    return wxString::FromUTF8(entry.experimentFile).Upper() == key;
+  });
+}
 
-TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
-  const std::string dataFile = testsupport::TestData(GetParam());
+}  // namespace
+
+namespace corpus {
+
+std::string WriteDirectory() {
+  const char* directory = std::getenv("DH_WRITE_EXPECTED");
+  return directory == nullptr ? "" : directory;
+}
+
+void CheckDataFile(const std::string& dataFile, const std::string& folder, const std::string& writeDirectory) {
+  const bool golden = folder == "golden";
   const std::string stem = dataFile.substr(0, dataFile.size() - 4);
+  const std::string expectationFile = stem + ".expected";
+  ASSERT_TRUE(!writeDirectory.empty() || testsupport::FileExists(expectationFile))
+      << "no expectation beside " << dataFile << " (make expected writes it)";
+  const std::string refusal = writeDirectory.empty() ? "" : ": refused to write its expectation";
+  ASSERT_TRUE(!golden || InCatalogue(dataFile))
+      << "the golden file " << dataFile << " names no experiment of testdata/catalogue.tsv" << refusal;
   std::string hostName = testsupport::FileExists(stem + ".host") ? testsupport::ReadFile(stem + ".host") : "";
   hostName = hostName.substr(0, hostName.find('\n'));
   const hostkit::PosingAs posing(hostName.empty() ? testsupport::HostNameOf(testsupport::Machine::Plain) : hostName);
@@ -92,35 +116,75 @@ TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
   testsupport::PluginHost host;
   host.PerformPostProcessingWithAreasBeside(dataFile);
   const std::string reportPath = host.ReleaseTestPrinter();
+  const std::string diagnosticsPath = reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt";
   const testsupport::Report report = testsupport::ReadReport(reportPath);
   ASSERT_FALSE(report.outcomes.empty());
   const std::string suite = report.outcomes.back().suite;
   std::string diagnosedDataFile;
-  const auto findings =
-      Findings(reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt", suite, diagnosedDataFile);
+  const auto findings = Findings(diagnosticsPath, suite, diagnosedDataFile);
   const std::vector<Outcome> outcomes = report.OfSuite(suite);
-  const std::string actual = Expectation(suite, outcomes, findings);
-  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
-    std::ofstream(stem + ".expected", std::ios::binary) << actual;
-    GTEST_SKIP() << "wrote " << stem << ".expected";
-  }
-  EXPECT_EQ(actual, testsupport::ReadFile(stem + ".expected"));
+  const auto missed = std::find_if(outcomes.begin(), outcomes.end(), [](const Outcome& outcome) {
+    return outcome.name.rfind("locating_verifier_for_", 0) == 0;
+  });
+  ASSERT_TRUE(missed == outcomes.end()) << dataFile << " reaches no verifier ("
+                                        << Joined(findings.empty() ? std::vector<std::string>() : findings.back())
+                                        << ")" << refusal;
   const auto failed = std::count_if(outcomes.begin(), outcomes.end(), [](const Outcome& o) { return o.failed; });
+  const std::string actual = Expectation(suite, outcomes, findings);
+  if (!writeDirectory.empty()) {
+    ASSERT_TRUE(!golden || failed == 0) << "refused to write the expectation of " << dataFile
+                                        << ": a golden file passes every check, and this one fails " << failed << ":\n"
+                                        << actual;
+    const std::string written = writeDirectory + "/" + folder + "/" + fs::path(expectationFile).filename().string();
+    fs::create_directories(fs::path(written).parent_path());
+    testsupport::WriteFile(written, actual);
+  } else {
+    EXPECT_EQ(actual, testsupport::ReadFile(expectationFile)) << "outcomes of " << dataFile;
+  }
   EXPECT_EQ(findings.size(), static_cast<std::size_t>(failed)) << "the diagnostics name every failure";
   EXPECT_EQ(report.failures, failed) << "no failure outside the verifier's suite";
-  EXPECT_TRUE(GetParam().rfind("golden/", 0) != 0 || failed == 0) << "a golden file passes every check";
+  EXPECT_TRUE(!golden || failed == 0) << "a golden file passes every check";
   EXPECT_EQ(diagnosedDataFile, dataFile);
   EXPECT_EQ(testsupport::SchemaErrors(reportPath), "");
 }
 
-std::string CaseName(const ::testing::TestParamInfo<std::string>& generated) {
-  std::string name = generated.param.substr(generated.param.find('/') + 1);
+std::vector<std::string> DataFiles(const std::string& folder) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
+    if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+namespace {
+
+class CorpusCase : public ::testing::Test {
+ public:
+  CorpusCase(std::string dataFile, std::string folder) : dataFile(std::move(dataFile)), folder(std::move(folder)) {}
+  void TestBody() override { CheckDataFile(dataFile, folder, WriteDirectory()); }
+
+ private:
+  const std::string dataFile;
+  const std::string folder;
+};
+
+std::string CaseName(const std::string& dataFile) {
+  std::string name = fs::path(dataFile).stem().string();
   std::replace_if(
       name.begin(), name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, Corpus, ::testing::ValuesIn(CorpusFiles("golden")), CaseName);
-INSTANTIATE_TEST_SUITE_P(Faulty, Corpus, ::testing::ValuesIn(CorpusFiles("faulty")), CaseName);
-
 }  // namespace
+
+void RegisterCorpusCases() {
+  for (const auto& [folder, suite] : {std::pair{"golden", "GoldenCorpus"}, std::pair{"faulty", "FaultyCorpus"}}) {
+    for (const std::string& dataFile : DataFiles(folder)) {
+      ::testing::RegisterTest(suite, CaseName(dataFile).c_str(), nullptr, nullptr, __FILE__, __LINE__,
+                              [=]() -> ::testing::Test* { return new CorpusCase(dataFile, folder); });
+    }
+  }
+}
+
+}  // namespace corpus
