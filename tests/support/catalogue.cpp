@@ -22,9 +22,8 @@ std::vector<CatalogueEntry> ReadCatalogue(const std::string& path) {
 }
 
 std::vector<VerifierClaim> ClaimsInSources(const std::string& folder) {
-  static const std::regex declaration(R"(\bclass\s+(\w+)[^;{]*\{|\bkExperimentFileName\[\]\s*=\s*"([^"]*)") ");
-      std::vector<VerifierClaim>
-          claims;
+  static const std::regex declaration(R"re(\bclass\s+(\w+)[^;{]*\{|\bkExperimentFileName\[\]\s*=\s*"([^"]*)")re");
+  std::vector<VerifierClaim> claims;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
     if (entry.path().extension() != ".cpp") continue;
     const std::string text = ReadFile(entry.path().string());

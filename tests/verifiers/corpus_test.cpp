@@ -161,7 +161,7 @@ namespace {
 
 class CorpusCase : public ::testing::Test {
  public:
-  CorpusCase(std::string dataFile, std::string folder) : dataFile(std::move(dataFile)), folder(std::move(folder)) {}
+  CorpusCase(std::string file, std::string corpusFolder) : dataFile(std::move(file)), folder(std::move(corpusFolder)) {}
   void TestBody() override { CheckDataFile(dataFile, folder, WriteDirectory()); }
 
  private:

@@ -3,8 +3,6 @@
 // test is what notices, naming both classes and their files.
 #include "tests/support/catalogue.h"
 #include "tests/support/pluginhost.h"
-#include "tests/support/scratchdir.h"
-#include "tests/support/files.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,20 +20,6 @@ TEST(VerifierClaims, ProblemsNameTheClassesAndFilesInvolved) {
       "no class claims \"c.vn5\" (catalogued for Unclaimed)"};
   EXPECT_EQ(ClaimProblems(claims, catalogue), expected);
   EXPECT_TRUE(ClaimProblems({claims[0], claims[2]}, {{"First", "a.vn5"}, {"Second", "B.vn5"}}).empty());
-}
-
-TEST(VerifierClaims, SourcesDeclareEachClassWithItsExperiment) {
-  ScratchDir scratch;
-  WriteFile(scratch.File("one.cpp"),
-            "class Helper {};\nclass First : public Base<First> {\n"
-            "  static constexpr char kExperimentFileName[] =\n      \"a.vn5\";\n};\n");
-  WriteFile(scratch.File("two.cpp"),
-            "class Second\n    : public Base<Second, false> {\n"
-            "  static constexpr char kExperimentFileName[] = \"b.vn5\";\n};\n");
-  const std::vector<VerifierClaim> claims = ClaimsInSources(scratch.Path());
-  ASSERT_EQ(claims.size(), 2u);
-  EXPECT_EQ(claims[0].verifierClass + " " + claims[0].experimentFile, "First a.vn5");
-  EXPECT_EQ(claims[1].verifierClass + " " + claims[1].experimentFile, "Second b.vn5");
 }
 
 TEST(VerifierClaims, EveryVerifierClassClaimsItsCatalogueName) {
