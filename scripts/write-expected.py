@@ -52,6 +52,8 @@ def main():
                              env=dict(os.environ, DH_WRITE_EXPECTED=written_root), stdout=subprocess.PIPE,
                              stderr=subprocess.STDOUT, universal_newlines=True)
         written, changed = copy_changed(written_root)
+    if run.returncode == 0 and written == 0:
+        sys.exit("write-expected: no case matched %r" % args.only)
     if run.returncode != 0:
         print(run.stdout, end="")
     print("wrote %d, changed %d, unchanged %d" % (written, len(changed), written - len(changed)))

@@ -40,7 +40,7 @@ scripts/datafile.py "testdata/faulty/$experiment events swapped.txt" --title sca
 scripts/write-expected.py --build build --only "$faulty_case" >writer.out || { cat writer.out; fail "writing the faulty file's"; }
 grep -qx 'wrote 1, changed 1, unchanged 0' writer.out || { cat writer.out; fail "the faulty file's expectation"; }
 grep -q '^failure	Event_order	' "testdata/faulty/$experiment events swapped.expected" || fail "the swap went unseen"
-(cd build && ctest -N | grep -q "$faulty_case") || fail "ctest does not list the file added after the build"
+(cd build && ctest -N >listed.out) && grep -q "$faulty_case" build/listed.out || fail "ctest does not list the file added after the build"
 (cd build && ctest -R "^$faulty_case\$" --output-on-failure >ctest.out) || { cat build/ctest.out; fail "the added file's case"; }
 
 sed 's/class TestScaffoldedExperiment /class TestCopiedExperiment /; s/"2026-12-07_scaffolded/"2026-12-07_Scaffolded/' \
