@@ -1,15 +1,9 @@
 // The data-file corpora: every data file X.txt under testdata/golden/ and testdata/faulty/ has beside it
-// X.expected, every outcome the plug-in must report for it in its experiment's suite, in report order, and
-// nothing else; a golden file's outcomes are passes only. One line a fact, tab-separated:
-//   suite<TAB>experiment file name (the suite the outcomes belong to)
-//   pass<TAB>name
-//   failure<TAB>name<TAB>subject<TAB>reporting line (FILE:LINE when not the suite's own)<TAB>message
-//   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
-// with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
-// areas the host hands over with it; X.host names the machine to pose as (an ordinary one when there is none).
-// The cases are registered from the folders each time the test program starts, so a file added after the build
-// is tested by the next run. DH_WRITE_EXPECTED=DIR writes the expectation files from this build into DIR/golden
-// and DIR/faulty instead of comparing (scripts/write-expected.py, behind make expected, copies them over).
+// X.expected, every outcome the plug-in must report for it in its experiment's suite, in report order, and nothing
+// else (the format is README's, "Adding a verifier"); a golden file's outcomes are passes only. The cases are
+// registered from the folders each time the program starts, so a file added after the build is tested by the next
+// run. DH_WRITE_EXPECTED=DIR writes the expectations into DIR/golden and DIR/faulty instead of comparing
+// (scripts/write-expected.py, behind make expected, copies them over).
 #include "tests/verifiers/corpuscases.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/files.h"
@@ -23,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -186,5 +181,53 @@ void RegisterCorpusCases() {
     }
   }
 }
+
+namespace {
+
+TEST(CorpusFolders, EveryFileBelongsToADataFile) {
+  for (const std::string folder : {"golden", "faulty"}) {
+    for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
+      fs::path dataFile = entry.path();
+      EXPECT_TRUE(fs::exists(dataFile.replace_extension(".txt"))) << entry.path() << " belongs to no data file";
+    }
+  }
+}
+
+TEST(ExpectationWriter, RefusesGoldenFilesThatFailOrReachNoVerifier) {
+  const std::string loopGuard = "2012_3_16_tessel_2670_loop_guard_block_level.vn6 P01.txt";
+  const std::string oneEventTooMany =
+      testsupport::ReadFile(testsupport::TestData("golden/" + loopGuard)) + "b1\tt1\tevent 1\t3400\t\n";
+  struct Case {
+    std::string file, text, folder;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"no_such_experiment.vn5 P01.txt", oneEventTooMany, "golden", true},
+      {"no_such_experiment.vn5 P01.txt", oneEventTooMany, "faulty", true},
+      {loopGuard, oneEventTooMany, "golden", true},
+      {loopGuard, oneEventTooMany, "faulty", false},
+      {loopGuard, testsupport::ReadFile(testsupport::TestData("golden/" + loopGuard)), "golden", false}};
+  const testsupport::ScratchDir scratch;
+  for (const Case& c : cases) {
+    fs::remove_all(scratch.File("out"));
+    testsupport::WriteFile(scratch.File(c.file), c.text);
+    ::testing::TestPartResultArray failures;
+    {
+      const ::testing::ScopedFakeTestPartResultReporter capture(
+          ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+      CheckDataFile(scratch.File(c.file), c.folder, scratch.File("out"));
+    }
+    const std::string written = scratch.File("out/" + c.folder + "/" + fs::path(c.file).stem().string() + ".expected");
+    EXPECT_EQ(fs::exists(written), !c.refused) << c.file << " in " << c.folder;
+    EXPECT_EQ(failures.size() > 0, c.refused) << c.file << " in " << c.folder;
+    for (int i = 0; i < failures.size(); ++i) {
+      const std::string message = failures.GetTestPartResult(i).message();
+      EXPECT_TRUE(message.find("refused") != std::string::npos || message.find("closest") != std::string::npos)
+          << message;
+    }
+  }
+}
+
+}  // namespace
 
 }  // namespace corpus
