@@ -14,6 +14,7 @@ import re
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.dont_write_bytecode = True  # no __pycache__ in the tree
 sys.path.insert(0, os.path.join(ROOT, "scripts"))
 from datafile import write_datafile  # noqa: E402
 
