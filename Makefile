@@ -7,7 +7,7 @@ RUN_DIR     := $(BUILD_DIR)/run
 WERROR      ?= OFF
 CMAKE_FLAGS := -G Ninja -DDH_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps configure build run run-faulty test test-sanitize test-windows fuzz fuzz-smoke bench mutants format \
+.PHONY: all deps configure build run run-faulty test expected new-verifier test-sanitize test-windows fuzz fuzz-smoke bench mutants format \
         format-check lint clean
 
 all: build
@@ -31,6 +31,16 @@ run-faulty: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The corpus expectations from this build, written through a temporary folder; refuses a golden file that fails
+# or reaches no verifier. ONLY='GoldenCorpus.x*' limits it to some cases.
+expected: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target verifier_tests
+	@scripts/write-expected.py --build $(BUILD_DIR) $(if $(ONLY),--only '$(ONLY)')
+
+# A new verifier with its catalogue line and a golden data file: make new-verifier CLASS=... EXPERIMENT=... FAMILY=...
+new-verifier:
+	@scripts/new-verifier.py --class '$(CLASS)' --experiment '$(EXPERIMENT)' --family '$(FAMILY)'
 
 # libFuzzer targets (clang++), in a build directory of their own; each runs FUZZ_SECONDS, one per core at a time.
 FUZZ_DIR     ?= build-fuzz

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the stand-in host over every data file of a folder and prints what the plug-in reported. X.stimareas,
-# X.expected and X.host beside X.txt are not data files: the areas X is run with, and the outcomes X must show
-# posing as the machine X.host names (for the tests).
+# X.expected, X.durations and X.host beside X.txt are not data files: the areas X is run with, and the outcomes
+# X must show posing as the machine X.host names and on each machine (for the tests).
 # Usage: run-golden.sh BUILD_DIR DATA_DIR RUN_DIR
 #   BUILD_DIR  the build tree holding bin/datahook-runner and the plug-in (.exe and .dll for Windows)
 #   DATA_DIR   the data files, taken in sorted order; X.stimareas beside X.txt holds X's stimulus areas
@@ -36,7 +36,7 @@ rm -rf -- "$run_dir" && mkdir -p -- "$run_dir" || exit 2
 data_files=()
 while IFS= read -r -d '' file; do
   data_files+=("$file")
-done < <(find "$data_dir" -mindepth 1 -maxdepth 1 -type f ! -name '.*' ! -name '*.stimareas' ! -name '*.expected' ! -name '*.host' -print0 | LC_ALL=C sort -z)
+done < <(find "$data_dir" -mindepth 1 -maxdepth 1 -type f ! -name '.*' ! -name '*.stimareas' ! -name '*.expected' ! -name '*.durations' ! -name '*.host' -print0 | LC_ALL=C sort -z)
 
 if [ ${#data_files[@]} -eq 0 ]; then
   echo "no data files in $data_dir; running the plug-in without any, to show the report it starts with"

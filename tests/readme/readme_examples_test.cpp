@@ -1,5 +1,5 @@
-// The README's examples are real: its data file, run through the built tools, gives exactly the output, report
-// and verifier source the README shows.
+// The README's examples are real: its data file, written by the command it shows and run through the built tools,
+// gives exactly the output, report and verifier source the README shows.
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <array>
@@ -78,6 +78,17 @@ TEST_F(ReadmeExamples, RunnerSummaryAndReportAreTheOnesShown) {
   ASSERT_NE(report, std::string::npos);
   const std::string reportPath = summary.substr(report + 18, summary.find('\n', report) - report - 18);
   EXPECT_EQ(WithoutProcessIds(testsupport::ReadFile(scratch.File(reportPath))), blocks["report"]);
+}
+
+// The command shown, run from the tree's root, writes the example data file.
+TEST_F(ReadmeExamples, DataFileCommandWritesTheExampleDataFile) {
+  const std::string prompt = "$ scripts/datafile.py \"" + kDataFile + "\" ";
+  ASSERT_EQ(blocks["datafile-command"].rfind(prompt, 0), 0u);
+  const std::string written = scratch.File("written.txt");
+  const std::string command =
+      DH_SOURCE_DIR "/scripts/datafile.py \"" + written + "\" " + blocks["datafile-command"].substr(prompt.size());
+  EXPECT_EQ(Output(command + " 2>&1"), "");
+  EXPECT_EQ(testsupport::ReadFile(written), blocks["datafile"]);
 }
 
 TEST_F(ReadmeExamples, VerifierWalkThroughIsTheRealSource) {

@@ -1,23 +1,23 @@
 // The data-file corpora: every data file X.txt under testdata/golden/ and testdata/faulty/ has beside it
-// X.expected, every outcome the plug-in must report for it in its experiment's suite, in report order, and
-// nothing else; a golden file's outcomes are passes only. One line a fact, tab-separated:
-//   suite<TAB>experiment file name (the suite the outcomes belong to)
-//   pass<TAB>name
-//   failure<TAB>name<TAB>subject<TAB>reporting line (FILE:LINE when not the suite's own)<TAB>message
-//   found<TAB>text (what the diagnostics file says was found behind the failure above; one line per finding)
-// with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
-// areas the host hands over with it; X.host names the machine to pose as (an ordinary one when there is none).
-// DH_WRITE_EXPECTED=1 writes the expectation files from this build instead of comparing (then read the diff).
+// X.expected, every outcome the plug-in must report for it in its experiment's suite, in report order, and nothing
+// else (the format is README's, "Adding a verifier"); a golden file's outcomes are passes only. The cases are
+// registered from the folders each time the program starts, so a file added after the build is tested by the next
+// run. DH_WRITE_EXPECTED=DIR writes the expectations into DIR/golden and DIR/faulty instead of comparing
+// (scripts/write-expected.py, behind make expected, copies them over).
+#include "tests/verifiers/corpuscases.h"
+#include "tests/support/catalogue.h"
 #include "tests/support/files.h"
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
 #include "tools/hostkit/hostpose.h"
+#include "verifiers/framework/verifierregistry.h"
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,20 +71,39 @@ std::string Expectation(const std::string& suite, const std::vector<Outcome>& ou
   return text;
 }
 
-std::vector<std::string> CorpusFiles(const std::string& folder) {
-  std::vector<std::string> files;
-  for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
-    if (entry.path().extension() == ".txt") files.push_back(folder + "/" + entry.path().filename().string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
+std::string Joined(const std::vector<std::string>& texts) {
+  std::string joined;
+  for (const std::string& text : texts) joined += (joined.empty() ? "" : "; ") + text;
+  return joined;
 }
 
-class Corpus : public ::testing::TestWithParam<std::string> {};
+bool InCatalogue(const std::string& dataFile) {
+  static const std::vector<testsupport::CatalogueEntry> catalogue =
+      testsupport::ReadCatalogue(testsupport::TestData("catalogue.tsv"));
+  const wxString key = Varnel::RegistryKeyForDataFile(wxString::FromUTF8(dataFile));
+  return std::any_of(catalogue.begin(), catalogue.end(), [&](const testsupport::CatalogueEntry& entry) {
+    return wxString::FromUTF8(entry.experimentFile).Upper() == key;
+  });
+}
 
-TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
-  const std::string dataFile = testsupport::TestData(GetParam());
+}  // namespace
+
+namespace corpus {
+
+std::string WriteDirectory() {
+  const char* directory = std::getenv("DH_WRITE_EXPECTED");
+  return directory == nullptr ? "" : directory;
+}
+
+void CheckDataFile(const std::string& dataFile, const std::string& folder, const std::string& writeDirectory) {
+  const bool golden = folder == "golden";
   const std::string stem = dataFile.substr(0, dataFile.size() - 4);
+  const std::string expectationFile = stem + ".expected";
+  ASSERT_TRUE(!writeDirectory.empty() || testsupport::FileExists(expectationFile))
+      << "no expectation beside " << dataFile << " (make expected writes it)";
+  const std::string refusal = writeDirectory.empty() ? "" : ": refused to write its expectation";
+  ASSERT_TRUE(!golden || InCatalogue(dataFile))
+      << "the golden file " << dataFile << " names no experiment of testdata/catalogue.tsv" << refusal;
   std::string hostName = testsupport::FileExists(stem + ".host") ? testsupport::ReadFile(stem + ".host") : "";
   hostName = hostName.substr(0, hostName.find('\n'));
   const hostkit::PosingAs posing(hostName.empty() ? testsupport::HostNameOf(testsupport::Machine::Plain) : hostName);
@@ -92,35 +111,123 @@ TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
   testsupport::PluginHost host;
   host.PerformPostProcessingWithAreasBeside(dataFile);
   const std::string reportPath = host.ReleaseTestPrinter();
+  const std::string diagnosticsPath = reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt";
   const testsupport::Report report = testsupport::ReadReport(reportPath);
   ASSERT_FALSE(report.outcomes.empty());
   const std::string suite = report.outcomes.back().suite;
   std::string diagnosedDataFile;
-  const auto findings =
-      Findings(reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt", suite, diagnosedDataFile);
+  const auto findings = Findings(diagnosticsPath, suite, diagnosedDataFile);
   const std::vector<Outcome> outcomes = report.OfSuite(suite);
-  const std::string actual = Expectation(suite, outcomes, findings);
-  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
-    std::ofstream(stem + ".expected", std::ios::binary) << actual;
-    GTEST_SKIP() << "wrote " << stem << ".expected";
-  }
-  EXPECT_EQ(actual, testsupport::ReadFile(stem + ".expected"));
+  const auto missed = std::find_if(outcomes.begin(), outcomes.end(), [](const Outcome& outcome) {
+    return outcome.name.rfind("locating_verifier_for_", 0) == 0;
+  });
+  ASSERT_TRUE(missed == outcomes.end()) << dataFile << " reaches no verifier ("
+                                        << Joined(findings.empty() ? std::vector<std::string>() : findings.back())
+                                        << ")" << refusal;
   const auto failed = std::count_if(outcomes.begin(), outcomes.end(), [](const Outcome& o) { return o.failed; });
+  const std::string actual = Expectation(suite, outcomes, findings);
+  if (!writeDirectory.empty()) {
+    ASSERT_TRUE(!golden || failed == 0) << "refused to write the expectation of " << dataFile
+                                        << ": a golden file passes every check, and this one fails " << failed << ":\n"
+                                        << actual;
+    const std::string written = writeDirectory + "/" + folder + "/" + fs::path(expectationFile).filename().string();
+    fs::create_directories(fs::path(written).parent_path());
+    testsupport::WriteFile(written, actual);
+  } else {
+    EXPECT_EQ(actual, testsupport::ReadFile(expectationFile)) << "outcomes of " << dataFile;
+  }
   EXPECT_EQ(findings.size(), static_cast<std::size_t>(failed)) << "the diagnostics name every failure";
   EXPECT_EQ(report.failures, failed) << "no failure outside the verifier's suite";
-  EXPECT_TRUE(GetParam().rfind("golden/", 0) != 0 || failed == 0) << "a golden file passes every check";
+  EXPECT_TRUE(!golden || failed == 0) << "a golden file passes every check";
   EXPECT_EQ(diagnosedDataFile, dataFile);
   EXPECT_EQ(testsupport::SchemaErrors(reportPath), "");
 }
 
-std::string CaseName(const ::testing::TestParamInfo<std::string>& generated) {
-  std::string name = generated.param.substr(generated.param.find('/') + 1);
+std::vector<std::string> DataFiles(const std::string& folder) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
+    if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+namespace {
+
+class CorpusCase : public ::testing::Test {
+ public:
+  CorpusCase(std::string file, std::string corpusFolder) : dataFile(std::move(file)), folder(std::move(corpusFolder)) {}
+  void TestBody() override { CheckDataFile(dataFile, folder, WriteDirectory()); }
+
+ private:
+  const std::string dataFile;
+  const std::string folder;
+};
+
+std::string CaseName(const std::string& dataFile) {
+  std::string name = fs::path(dataFile).stem().string();
   std::replace_if(
       name.begin(), name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, Corpus, ::testing::ValuesIn(CorpusFiles("golden")), CaseName);
-INSTANTIATE_TEST_SUITE_P(Faulty, Corpus, ::testing::ValuesIn(CorpusFiles("faulty")), CaseName);
+}  // namespace
+
+void RegisterCorpusCases() {
+  for (const auto& [folder, suite] : {std::pair{"golden", "GoldenCorpus"}, std::pair{"faulty", "FaultyCorpus"}}) {
+    for (const std::string& dataFile : DataFiles(folder)) {
+      ::testing::RegisterTest(suite, CaseName(dataFile).c_str(), nullptr, nullptr, __FILE__, __LINE__,
+                              [=]() -> ::testing::Test* { return new CorpusCase(dataFile, folder); });
+    }
+  }
+}
+
+namespace {
+
+TEST(CorpusFolders, EveryFileBelongsToADataFile) {
+  for (const std::string folder : {"golden", "faulty"}) {
+    for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
+      fs::path dataFile = entry.path();
+      EXPECT_TRUE(fs::exists(dataFile.replace_extension(".txt"))) << entry.path() << " belongs to no data file";
+    }
+  }
+}
+
+TEST(ExpectationWriter, RefusesGoldenFilesThatFailOrReachNoVerifier) {
+  const std::string loopGuard = "2012_3_16_tessel_2670_loop_guard_block_level.vn6 P01.txt";
+  const std::string oneEventTooMany =
+      testsupport::ReadFile(testsupport::TestData("golden/" + loopGuard)) + "b1\tt1\tevent 1\t3400\t\n";
+  struct Case {
+    std::string file, text, folder;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"no_such_experiment.vn5 P01.txt", oneEventTooMany, "golden", true},
+      {"no_such_experiment.vn5 P01.txt", oneEventTooMany, "faulty", true},
+      {loopGuard, oneEventTooMany, "golden", true},
+      {loopGuard, oneEventTooMany, "faulty", false},
+      {loopGuard, testsupport::ReadFile(testsupport::TestData("golden/" + loopGuard)), "golden", false}};
+  const testsupport::ScratchDir scratch;
+  for (const Case& c : cases) {
+    fs::remove_all(scratch.File("out"));
+    testsupport::WriteFile(scratch.File(c.file), c.text);
+    ::testing::TestPartResultArray failures;
+    {
+      const ::testing::ScopedFakeTestPartResultReporter capture(
+          ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+      CheckDataFile(scratch.File(c.file), c.folder, scratch.File("out"));
+    }
+    const std::string written = scratch.File("out/" + c.folder + "/" + fs::path(c.file).stem().string() + ".expected");
+    EXPECT_EQ(fs::exists(written), !c.refused) << c.file << " in " << c.folder;
+    EXPECT_EQ(failures.size() > 0, c.refused) << c.file << " in " << c.folder;
+    for (int i = 0; i < failures.size(); ++i) {
+      const std::string message = failures.GetTestPartResult(i).message();
+      EXPECT_TRUE(message.find("refused") != std::string::npos || message.find("closest") != std::string::npos)
+          << message;
+    }
+  }
+}
 
 }  // namespace
+
+}  // namespace corpus

@@ -1,12 +1,15 @@
-// Every golden file run as each configured machine poses it (build farm, host A, host B), once as written and
-// once with run and expansion time 0, gives the duration outcomes kept in
-// testdata/golden/durations-by-machine.expected: which windows each verifier checks on which machine, and their
-// bounds (at time 0 every window fails and names them). A skip flag or a window that changes shows here.
-// DH_WRITE_EXPECTED=1 writes the file from this build instead of comparing (then read the diff).
+// Every golden file X.txt run as each configured machine poses it (build farm, host A, host B), once as written
+// and once with run and expansion time 0, gives the duration outcomes kept beside it in X.durations: which windows
+// its verifier checks on which machine, and their bounds (at time 0 every window fails and names them). A skip
+// flag or a window that changes shows here. One line per machine: its name, then "+Experiment" for a pass or
+// "-Expansion 35..70 71" for a failure (window, value), TAB-separated. DH_WRITE_EXPECTED=DIR writes the files
+// into DIR/golden instead of comparing.
 #include "tests/support/files.h"
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
+#include "tests/verifiers/corpuscases.h"
+#include "verifiers/framework/verifierregistry.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -19,21 +22,6 @@
 namespace {
 
 using namespace testsupport;
-
-const std::string kExpected = TestData("golden/durations-by-machine.expected");
-
-std::vector<std::string> GoldenExperiments() {
-  const std::string suffix = " P01.txt";
-  std::vector<std::string> experiments;
-  for (const auto& entry : std::filesystem::directory_iterator(TestData("golden"))) {
-    const std::string name = entry.path().filename().string();
-    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
-      experiments.push_back(name.substr(0, name.size() - suffix.size()));
-    }
-  }
-  std::sort(experiments.begin(), experiments.end());
-  return experiments;
-}
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts(1);
@@ -97,39 +85,54 @@ std::vector<std::string> Durations(const std::vector<Outcome>& outcomes) {
   return durations;
 }
 
-// One line per experiment and machine: the durations of the file as written, then of the file at time 0.
-std::string DurationsOnEveryMachine() {
-  const std::vector<std::string> experiments = GoldenExperiments();
+// The suite of a golden file: the suite whose name is the file's registry key, ignoring case.
+std::string SuiteOf(const std::string& dataFile, const Report& report) {
+  const wxString key = Varnel::RegistryKeyForDataFile(wxString::FromUTF8(dataFile));
+  for (const Outcome& outcome : report.outcomes) {
+    if (wxString::FromUTF8(outcome.suite).Upper() == key) return outcome.suite;
+  }
+  return "";
+}
+
+// For each golden file, one line per machine: the durations of the file as written, then of the file at time 0.
+std::vector<std::string> DurationsOnEveryMachine(const std::vector<std::string>& goldenFiles) {
   ScratchDir atZero;
   std::vector<std::string> paths;
-  for (const std::string& experiment : experiments) {
-    paths.push_back(TestData("golden/" + experiment + " P01.txt"));
-    paths.push_back(atZero.File(experiment + " P01.txt"));
-    WriteFile(paths.back(), AtTimeZero(ReadFile(paths[paths.size() - 2])));
+  for (const std::string& file : goldenFiles) {
+    paths.push_back(file);
+    paths.push_back(atZero.File(std::filesystem::path(file).filename().string()));
+    WriteFile(paths.back(), AtTimeZero(ReadFile(file)));
   }
-  std::ostringstream lines;
+  std::vector<std::string> lines(goldenFiles.size());
   const std::pair<Machine, const char*> machines[] = {
       {Machine::BuildFarm, "build farm"}, {Machine::HostA, "host A"}, {Machine::HostB, "host B"}};
   for (const auto& [machine, machineName] : machines) {
     const Report report = RunThroughPlugin(paths, machine);
-    for (const std::string& experiment : experiments) {
-      lines << experiment << '\t' << machineName;
-      for (const std::string& duration : Durations(report.OfSuite(experiment))) lines << '\t' << duration;
-      lines << '\n';
+    for (std::size_t i = 0; i < goldenFiles.size(); ++i) {
+      lines[i] += machineName;
+      for (const std::string& duration : Durations(report.OfSuite(SuiteOf(goldenFiles[i], report)))) {
+        lines[i] += '\t' + duration;
+      }
+      lines[i] += '\n';
     }
   }
-  return lines.str();
+  return lines;
 }
 
-TEST(DurationsByMachine, EveryGoldenFileGivesTheOutcomesKeptBesideTheCorpus) {
-  const std::string actual = DurationsOnEveryMachine();
-  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
-    std::ofstream(kExpected, std::ios::binary) << actual;
-    GTEST_SKIP() << "wrote " << kExpected;
-  }
-  const std::vector<std::string> expected = Split(ReadFile(kExpected), '\n'), got = Split(actual, '\n');
-  for (size_t i = 0; i < std::max(expected.size(), got.size()); ++i) {
-    EXPECT_EQ(i < got.size() ? got[i] : "", i < expected.size() ? expected[i] : "") << "line " << i + 1;
+TEST(DurationsByMachine, EveryGoldenFileGivesTheOutcomesKeptBesideIt) {
+  const std::vector<std::string> goldenFiles = corpus::DataFiles("golden");
+  const std::vector<std::string> actual = DurationsOnEveryMachine(goldenFiles);
+  const std::string writeDirectory = corpus::WriteDirectory();
+  for (std::size_t i = 0; i < goldenFiles.size(); ++i) {
+    const std::filesystem::path kept = std::filesystem::path(goldenFiles[i]).replace_extension(".durations");
+    if (!writeDirectory.empty()) {
+      std::filesystem::create_directories(writeDirectory + "/golden");
+      WriteFile(writeDirectory + "/golden/" + kept.filename().string(), actual[i]);
+    } else if (!FileExists(kept.string())) {
+      ADD_FAILURE() << "no durations beside " << goldenFiles[i] << " (make expected writes them)";
+    } else {
+      EXPECT_EQ(actual[i], ReadFile(kept.string())) << "durations of " << goldenFiles[i];
+    }
   }
 }
 

@@ -1,5 +1,5 @@
 // What every verification does around a verifier's own checks that the corpora cannot show: the context a
-// verifier is handed and a verifier that forgets its notifier. What the 68 verifiers report around their checks
+// verifier is handed and a verifier that forgets its notifier. What the catalogued verifiers report around their checks
 // (timing records, the expansion time's heading, unreadable and empty files) is the corpora's.
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
 #include "tests/support/datafile.h"

@@ -1,0 +1,9 @@
+// The corpus cases are read from the data folders at start-up, not when the program is built.
+#include "tests/verifiers/corpuscases.h"
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  corpus::RegisterCorpusCases();
+  return RUN_ALL_TESTS();
+}
