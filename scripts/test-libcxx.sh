@@ -27,7 +27,7 @@ cmake --build "$libcxx_build" -j "$jobs"
 # with libc++. (libxml2 has a C interface; the C++ libraries behind it may load libstdc++ on their own.)
 mixed=0
 for binary in "$libcxx_build"/bin/*; do
-  [ -f "$binary" ] && [ -x "$binary" ] || continue
+  if [ ! -f "$binary" ] || [ ! -x "$binary" ]; then continue; fi
   needed=$(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
   toolkit=$(ldd "$binary" | grep 'libwx_base' || true)
   if grep -q '^libstdc++' <<<"$needed" || ! grep -q '^libc++\.so' <<<"$needed" ||
@@ -49,9 +49,9 @@ trap 'rm -rf "$scratch"' EXIT
 # Both builds' runners over one corpus; the reports must match once the process ids are set aside.
 without_pids() { sed -E 's/_pid_[0-9]+/_pid_N/g' "$@"; }
 compare_corpus() {
-  local name=$1 expected_status=$2 build status reports=()
+  local name=$1 expected_status=$2 build status run found reports=()
   for build in "$gxx_build" "$libcxx_build"; do
-    local run=$scratch/$name-$(basename "$build")
+    run=$scratch/$name-$(basename "$build")
     status=0
     scripts/run-golden.sh "$build" "testdata/$name" "$run" >"$run.out" 2>&1 || status=$?
     if [ "$status" -ne "$expected_status" ]; then
@@ -59,8 +59,11 @@ compare_corpus() {
       tail -n 20 "$run.out" >&2
       exit 1
     fi
-    local found=("$run"/scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_*.xml)
-    [ ${#found[@]} -eq 1 ] && [ -f "${found[0]}" ] || { echo "FAIL: expected one report in $run" >&2; exit 1; }
+    found=("$run"/scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_*.xml)
+    if [ ${#found[@]} -ne 1 ] || [ ! -f "${found[0]}" ]; then
+      echo "FAIL: expected one report in $run" >&2
+      exit 1
+    fi
     reports+=("${found[0]}")
   done
   if ! cmp -s <(without_pids "${reports[0]}") <(without_pids "${reports[1]}"); then
