@@ -7,7 +7,8 @@ RUN_DIR     := $(BUILD_DIR)/run
 WERROR      ?= OFF
 CMAKE_FLAGS := -G Ninja -DDH_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps configure build run run-faulty test expected new-verifier test-sanitize test-windows fuzz fuzz-smoke bench mutants format \
+.PHONY: all deps configure build run run-faulty test expected new-verifier test-sanitize test-windows test-libcxx fuzz \
+        fuzz-smoke bench mutants format \
         format-check lint clean
 
 all: build
@@ -72,6 +73,13 @@ WINDOWS_DIR ?= build-windows
 test-windows: build
 	@scripts/test-windows.sh $(BUILD_DIR) $(WINDOWS_DIR)
 
+# The whole suite built with clang and libc++ (the toolkit and the test libraries built with them once into a
+# cache outside the repository), warnings as errors; the corpora's reports and the dumps compared with the g++
+# build's.
+LIBCXX_DIR ?= build-libcxx
+test-libcxx: build
+	@JOBS=$(JOBS) scripts/test-libcxx.sh $(BUILD_DIR) $(LIBCXX_DIR)
+
 # Each benchmark is repeated and its median compared, so that one slow repetition does not decide a ratio.
 BENCH_REPETITIONS ?= 5
 bench: build
@@ -100,4 +108,4 @@ lint: configure
 	@echo "lint: clean"
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(LIBCXX_DIR)

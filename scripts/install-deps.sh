@@ -14,6 +14,11 @@ fi
 if [ "${WITH_WINDOWS:-0}" = 1 ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64 wine dpkg-dev xz-utils)
 fi
+# The build with clang and libc++ (the macOS toolchain's pair); the toolkit, GoogleTest and Google Benchmark are
+# built from their source packages with it.
+if [ "${WITH_LIBCXX:-0}" = 1 ]; then
+  packages+=(clang libc++-dev libc++abi-dev dpkg-dev xz-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
