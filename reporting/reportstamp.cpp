@@ -2,9 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
-#include <mutex>
 #include <random>
-#include <wx/utils.h>
 
 namespace Varnel {
 
@@ -82,16 +80,8 @@ bool IsInstanceToken(const std::string& text) {
   return text.size() == kTokenLength && text.find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
-std::string ProcessInstanceToken() {
-  // A forked child is another instance: it gets a token of its own.
-  static std::mutex guard;
-  static unsigned long owner = 0;
-  static std::string token;
-  const std::lock_guard<std::mutex> lock(guard);
-  if (token.empty() || owner != wxGetProcessId()) {
-    token = NewInstanceToken();
-    owner = wxGetProcessId();
-  }
+const std::string& ProcessInstanceToken() {
+  static const std::string token = NewInstanceToken();
   return token;
 }
 

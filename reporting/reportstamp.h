@@ -25,8 +25,8 @@ struct ContentDigest {
 // A fresh token of 16 lowercase hex digits: random, different for every call and process.
 std::string NewInstanceToken();
 bool IsInstanceToken(const std::string& text);
-// This process's own token, made on first use (and again in a forked child).
-std::string ProcessInstanceToken();
+// This process's own token, made on first use. (A forked child keeps it; its process id differs.)
+const std::string& ProcessInstanceToken();
 
 // The stamp's lines, in this order at the head of the diagnostics file.
 struct DiagnosticsStamp {

@@ -1,7 +1,6 @@
 // The diagnostics beside the report: they leave the report's bytes alone, say what was found for every failure,
 // and stay bounded whatever the data file held.
 #include "reporting/findingsrecordingprinter.h"
-#include "reporting/reportfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <filesystem>
@@ -9,7 +8,6 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
-#include <wx/utils.h>
 
 namespace {
 
@@ -73,29 +71,6 @@ TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound
                                           "    data file: (none)\n"
                                           "    found: this check has nothing to show beyond its message\n");
   EXPECT_FALSE(testsupport::FileExists(kDir + "Plain_" + kPid + ".diagnostics.txt")) << "only the recording one";
-}
-
-// The host's instance token is repeated when it has the token's shape, never otherwise: the stamp stays one
-// line each; a report that was not written is stamped so.
-TEST(Findings, TheStampRepeatsOnlyAWellFormedHostTokenAndTellsAnUnwrittenReport) {
-  testsupport::ScratchDir scratch;
-  for (const char* token : {"00112233445566aa", "0011\nsuite: forged"}) {
-    wxSetEnv(Varnel::kHostInstanceVariable, token);
-    { FindingsRecordingPrinter recording(NewReportPrinter("Stamped")); }
-    const std::string lines = Diagnostics("Stamped");
-    EXPECT_EQ(lines.find("\nhost instance: ") != std::string::npos, token[4] != '\n') << lines;
-    EXPECT_EQ(lines.find("forged"), std::string::npos) << lines;
-  }
-  wxUnsetEnv(Varnel::kHostInstanceVariable);
-  {
-    FindingsRecordingPrinter recording(NewReportPrinter("Stamped"));
-    // The report's temporary file cannot be made: the report is not written.
-    std::filesystem::create_directories(Varnel::TemporaryPathFor(kDir + "Stamped_" + kPid + ".xml").utf8_string() +
-                                        "/in-the-way");
-    ::testing::internal::CaptureStderr();
-  }
-  ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(Diagnostics("Stamped").find("\nreport: not written\n"), std::string::npos) << Diagnostics("Stamped");
 }
 
 // Diagnostics that cannot be written (a directory stands in their place) cost neither the report nor the host.

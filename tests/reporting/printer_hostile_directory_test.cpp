@@ -85,27 +85,25 @@ TEST_F(HostileDirectory, FailedFinalWriteLeavesNoEarlierReportUnderThisRunsName)
 
 // Only the printer's own names are cleaned up: those of processes no longer running and this instance's own.
 TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNothingElse) {
-  const pid_t gone = fork();
-  ASSERT_GE(gone, 0);
-  if (gone == 0) _exit(0);
-  waitpid(gone, nullptr, 0);
-  const std::string goneId = std::to_string(gone);
-  const std::string goneReport = kDir + "FakeUnitTestsDataHookExperimentRunning_" + goneId + ".xml";
-  const std::vector<std::string> leftovers = {
-      goneReport + ".partial",
-      goneReport + ".0123456789abcdef.partial",
-      kDir + "special_flag_file_" + goneId + ".dat.0123456789abcdef.partial",
-      kDir + "FakeUnitTestsDataHookExperimentRunning_" + goneId + ".diagnostics.txt.partial",
-      kReport + ".partial",
-      Temporary(kReport)};
-  const std::vector<std::string> kept = {
-      // Another instance of this process id (another container) or a process still running may be writing.
-      kReport + ".0123456789abcdef.partial",
-      kDir + "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(getppid()) + ".xml.partial",
-      // Not the printer's names at all.
-      kDir + "upload_99999.tar.partial", kDir + "other-tool-run4000000.partial", goneReport + ".bak.partial",
-      goneReport + ".0123456789ABCDEF.partial", kDir + "special_flag_file_" + goneId + ".txt.partial",
-      kDir + "FakeUnitTestsDataHookExperimentRunning_+" + goneId + ".xml.partial", kDir + goneId + ".xml.partial"};
+  const pid_t goneId = fork();
+  ASSERT_GE(goneId, 0);
+  if (goneId == 0) _exit(0);
+  waitpid(goneId, nullptr, 0);
+  const std::string gone = kDir + "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(goneId) + ".xml";
+  const std::string goneFlag = kDir + "special_flag_file_" + std::to_string(goneId);
+  const std::string token = ".0123456789abcdef.partial";
+  const std::vector<std::string> leftovers = {gone + ".partial", gone + token, goneFlag + ".dat" + token,
+                                              kReport + ".partial", Temporary(kReport)};
+  // Another instance of this process id (another container) or a process still running may be writing; the
+  // rest are not the printer's names at all.
+  const std::vector<std::string> kept = {kReport + token,
+                                         kDir + "special_flag_file_" + std::to_string(getppid()) + ".dat.partial",
+                                         kDir + "upload_99999.tar.partial",
+                                         kDir + "other-tool-run4000000.partial",
+                                         gone + ".bak.partial",
+                                         gone + ".0123456789ABCDEF.partial",
+                                         goneFlag + ".txt.partial",
+                                         goneFlag + "x.dat.partial"};
   for (const auto& paths : {leftovers, kept}) {
     for (const std::string& path : paths) WriteFile(path, "<testsuites");
   }

@@ -34,14 +34,9 @@ std::string ReportPathOf(pid_t pid) {
 
 // Whether a temporary file of the report ("<report>.<instance>.partial") is there.
 bool TemporaryOfReportExists(const std::string& report) {
-  const std::filesystem::path path(report);
-  const std::string prefix = path.filename().string() + ".";
-  for (const auto& entry : std::filesystem::directory_iterator(path.parent_path())) {
-    const std::string name = entry.path().filename().string();
-    if (name.rfind(prefix, 0) == 0 && name.size() > prefix.size() + 8 &&
-        name.compare(name.size() - 8, 8, ".partial") == 0) {
-      return true;
-    }
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(report).parent_path())) {
+    const std::string name = entry.path().string();
+    if (name.rfind(report + ".", 0) == 0 && name.size() > 8 && name.substr(name.size() - 8) == ".partial") return true;
   }
   return false;
 }

@@ -4,8 +4,7 @@
 // with every "@PID@" replaced by its process id, so that a test can hand the runner any report it needs.
 // Beside it goes the diagnostics file, stamped as the plug-in stamps it, then the file RECORDING_PLUGIN_DIAGNOSTICS
 // names. RECORDING_PLUGIN_STAMP spoils the stamp as another process would: "absent" writes no diagnostics,
-// "foreign" names another host instance, "altered" gives the digest of other bytes, "unwritten" says that no
-// report was written.
+// "foreign" names another host instance, "altered" gives the digest of other bytes.
 #include "reporting/reportstamp.h"
 #include "sdk/interface_datahookplugin.h"
 #include <cstdlib>
@@ -38,7 +37,6 @@ void WriteDiagnostics(const std::string& path, const std::string& report) {
   stamp.report->Add(report.data(), report.size());
   if (spoil == "foreign") stamp.hostInstance = "fedcba9876543210";
   if (spoil == "altered") stamp.report->Add("x", 1);
-  if (spoil == "unwritten") stamp.report.reset();
   std::ofstream(path, std::ios::binary) << stamp.Lines() << NamedFileContents("RECORDING_PLUGIN_DIAGNOSTICS");
 }
 
