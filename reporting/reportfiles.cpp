@@ -1,5 +1,6 @@
 #include "reporting/reportfiles.h"
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -51,9 +52,9 @@ bool ParseTemporaryName(const wxString& fileName, const std::vector<ProcessFileN
   for (const ProcessFileName& name : names) {
     wxString digits;
     if (!stem.StartsWith(name.prefix, &digits) || !digits.EndsWith(name.suffix, &digits)) continue;
-    // Ten digits at most: every process id fits, and the number is read whole.
+    // Ten digits at most, and no more than a process id can be: the number is read whole and asked about as is.
     if (digits.empty() || digits.length() > 10 || !std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
-    if (digits.ToULong(&processId)) return true;
+    if (digits.ToULong(&processId) && processId <= static_cast<unsigned long>(INT_MAX)) return true;
   }
   return false;
 }

@@ -2,7 +2,6 @@
 #include <cctype>
 #include <cstring>
 #include <wx/ffile.h>
-#include <wx/log.h>
 
 namespace datahookrunner {
 
