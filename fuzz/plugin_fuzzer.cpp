@@ -3,6 +3,7 @@
 #include "fuzz/fuzzsupport.h"
 #include "tools/hostkit/stimareafile.h"
 #include "plugin/datahookoutputtestingplugin.h"
+#include "reporting/reportfiles.h"
 #include "verifiers/framework/verifierregistry.h"
 #include "sdk/stimareadata.h"
 #include <fuzzer/FuzzedDataProvider.h>
@@ -111,7 +112,7 @@ void PutDataFile(FuzzedDataProvider& control, const std::string& path, const fuz
       FUZZ_CHECK(::mkdir(path.c_str(), 0700) == 0);
       return;
     case 31:
-      ::symlink(OutsidePath().c_str(), (ReportPath() + ".partial").c_str());
+      ::symlink(OutsidePath().c_str(), Varnel::TemporaryPathFor(wxString::FromUTF8(ReportPath())).utf8_str().data());
       break;
     default:
       break;

@@ -1,4 +1,5 @@
 #include "reporting/concretefakejunitprinter.h"
+#include "reporting/processid.h"
 #include "reporting/reportfiles.h"
 #include "reporting/xmltext.h"
 #include <algorithm>
@@ -48,7 +49,7 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& name, const w
     : renameAtStart(renameWhenStarting),
       outputDirectory(wxString("./scons-out/opt/tests/") + outputSubdirectory + wxFileName::GetPathSeparator()) {
   flagFileExisted = AnyFileStartsWith(outputDirectory, kFlagFilePrefix);
-  processId = static_cast<std::uint32_t>(wxGetProcessId());
+  processId = CurrentProcessId();
   processIdText = std::to_string(processId);
   runName = name;
   reportPathBytes = ReportFilePath().utf8_str().data();
@@ -59,7 +60,9 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& name, const w
     std::optional<wxLogNull> quiet;
     if (!suppressNotices) quiet.emplace();
     EnsureDirectoryExists(outputDirectory);
-    RemoveLeftoverTemporaries(outputDirectory, processId);
+    RemoveLeftoverTemporaries(outputDirectory,
+                              {{runName + "_", ".xml"}, {runName + "_", kDiagnosticsSuffix}, {kFlagFilePrefix, ".dat"}},
+                              processId);
     WriteFileAtomically(FlagFilePath(), LineEnd());
     if (renameAtStart || !flagFileExisted) {
       MoveWithoutOverwriting(outputDirectory + runName + ".xml", ReportFilePath());
@@ -198,7 +201,9 @@ bool ConcreteFakeJUnitPrinter::WriteReport() {
   writer.Append(DocumentHeader());
   for (const std::string& line : documentLines) writer.Append(line);
   writer.Append(kDocumentFooter + LineEnd());
-  return writer.Commit();
+  if (!writer.Commit()) return false;
+  if (writtenDigest != nullptr) *writtenDigest = writer.Digest();
+  return true;
 }
 
 // The file under this run's name is removed rather than moved back: it is either the previous run's report,

@@ -1,6 +1,8 @@
 #pragma once
 #include "reporting/fakejunitprinter.h"
+#include "reporting/reportstamp.h"
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 #include <wx/string.h>
@@ -9,6 +11,8 @@ namespace Varnel {
 
 // The suite a new printer opens before anyone names one.
 inline const char kDefaultInitialSuiteName[] = "DefaultInitialTestSuite_ConcreteFakeJUnitPrinter";
+// The diagnostics file beside the report: the report's name with this in place of ".xml".
+inline const char kDiagnosticsSuffix[] = ".diagnostics.txt";
 
 // Collects outcomes in memory and writes them as one JUnit-style XML report when it is destroyed.
 // The report replaces whatever an earlier printer of the same run name and process wrote. A report is only
@@ -29,6 +33,9 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
 
   // For a caller that lost an outcome it meant to report: the report is withheld.
   void MarkOutcomeLost() noexcept { outcomeLost = true; }
+
+  // Once the report is written whole, *digest gets the size and hash of its bytes; it stays as it is otherwise.
+  void TellWrittenReportTo(std::optional<ContentDigest>* digest) noexcept { writtenDigest = digest; }
 
   // Where the report goes: the output directory, the run name, "_", the process id and ".xml".
   wxString ReportFilePath() const;
@@ -66,6 +73,7 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   // Made at construction, so that a report that cannot be written can still be removed and named when
   // memory has run out.
   std::string reportPathBytes;
+  std::optional<ContentDigest>* writtenDigest = nullptr;
 };
 
 }  // namespace Varnel

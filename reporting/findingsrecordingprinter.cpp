@@ -4,11 +4,16 @@
 #include <exception>
 #include <string>
 #include <vector>
+#include <wx/utils.h>
 
 namespace Varnel {
 
 FindingsRecordingPrinter::FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter)
     : report(std::move(reportPrinter)) {
+  report->TellWrittenReportTo(&writtenReport);
+  wxString host;
+  // Only a well-formed token is repeated: the stamp must stay one line of a known shape.
+  if (wxGetEnv(kHostInstanceVariable, &host) && IsInstanceToken(host.utf8_string())) hostInstance = host.utf8_string();
   findings.BeginSuite(kDefaultInitialSuiteName);
 }
 
@@ -32,6 +37,7 @@ FindingsRecordingPrinter::~FindingsRecordingPrinter() {
 
 void FindingsRecordingPrinter::WriteDiagnostics(const wxString& path) const {
   AtomicFileWriter writer(path);
+  writer.Append(DiagnosticsStamp{ProcessInstanceToken(), hostInstance, writtenReport}.Lines());
   findings.ForEachLine([&writer](const std::string& line) {
     writer.Append(line);
     writer.Append("\n");
@@ -42,7 +48,7 @@ void FindingsRecordingPrinter::WriteDiagnostics(const wxString& path) const {
 wxString FindingsRecordingPrinter::DiagnosticsFilePath() const {
   wxString path = report->ReportFilePath();
   if (path.EndsWith(".xml")) path.RemoveLast(4);
-  return path + ".diagnostics.txt";
+  return path + kDiagnosticsSuffix;
 }
 
 void FindingsRecordingPrinter::BeginSuite(const wxString& suiteName) {

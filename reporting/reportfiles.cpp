@@ -1,4 +1,6 @@
 #include "reporting/reportfiles.h"
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -7,7 +9,6 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/process.h>
-#include <wx/wxcrt.h>
 
 namespace Varnel {
 
@@ -34,12 +35,41 @@ bool RenameReplacing(const wxString& from, const wxString& to) {
   return !error;
 }
 
-// The process id in a temporary file's name: "<name>_<pid>.xml.partial" or "<name><pid>.dat.partial".
-bool ProcessIdOfTemporary(const wxString& path, unsigned long& processId) {
-  const wxString stem = wxFileName(path.Left(path.length() - wxStrlen(kTemporarySuffix))).GetName();
-  std::size_t start = stem.length();
-  while (start > 0 && wxIsdigit(stem[start - 1])) --start;
-  return start < stem.length() && stem.Mid(start).ToULong(&processId);
+bool IsDigit(wxUniChar ch) { return ch >= '0' && ch <= '9'; }
+
+// The process id of a temporary file of one of the names, and the instance token its name carries (empty for
+// "<name>.partial"); false when the file name is none of them.
+bool ParseTemporaryName(const wxString& fileName, const std::vector<ProcessFileName>& names, unsigned long& processId,
+                        std::string& token) {
+  wxString stem;
+  if (!fileName.EndsWith(kTemporarySuffix, &stem)) return false;
+  token.clear();
+  const int dot = stem.Find('.', true);
+  if (dot != wxNOT_FOUND && IsInstanceToken(stem.Mid(dot + 1).utf8_string())) {
+    token = stem.Mid(dot + 1).utf8_string();
+    stem.Truncate(dot);
+  }
+  for (const ProcessFileName& name : names) {
+    wxString digits;
+    if (!stem.StartsWith(name.prefix, &digits) || !digits.EndsWith(name.suffix, &digits)) continue;
+    // Ten digits at most, and no more than a process id can be: the number is read whole and asked about as is.
+    if (digits.empty() || digits.length() > 10 || !std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
+    if (digits.ToULong(&processId) && processId <= static_cast<unsigned long>(INT_MAX)) return true;
+  }
+  return false;
+}
+
+// Whether any part of the relative directory path is a link: a clean-up through it would reach another folder.
+bool ReachedThroughLink(const wxString& directory) {
+  std::filesystem::path walked;
+  for (const std::filesystem::path& part : std::filesystem::u8path(directory.utf8_string())) {
+    if (part.empty() || part == ".") continue;
+    walked /= part;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(walked, error);
+    if (error || std::filesystem::is_symlink(status)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -57,8 +87,13 @@ bool AnyFileStartsWith(const wxString& directory, const wxString& prefix) {
   return !wxFindFirstFile(directory + prefix + "*", wxFILE).empty();
 }
 
-void RemoveLeftoverTemporaries(const wxString& directory, unsigned long ownProcessId) {
-  if (!wxFileName::DirExists(directory)) return;
+wxString TemporaryPathFor(const wxString& path) {
+  return path + "." + wxString::FromUTF8(ProcessInstanceToken()) + kTemporarySuffix;
+}
+
+void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<ProcessFileName>& names,
+                               unsigned long ownProcessId) {
+  if (!wxFileName::DirExists(directory) || ReachedThroughLink(directory)) return;
   wxLogNull quiet;
   std::vector<wxString> found;
   for (wxString path = wxFindFirstFile(directory + "*" + kTemporarySuffix, wxFILE); !path.empty();
@@ -67,9 +102,13 @@ void RemoveLeftoverTemporaries(const wxString& directory, unsigned long ownProce
   }
   for (const wxString& path : found) {
     unsigned long processId = 0;
-    if (!ProcessIdOfTemporary(path, processId)) continue;
-    // Nothing of this process is being written yet; another process's file is left while that process runs.
-    if (processId == ownProcessId || !wxProcess::Exists(static_cast<int>(processId))) wxRemoveFile(path);
+    std::string token;
+    if (!ParseTemporaryName(wxFileName(path).GetFullName(), names, processId, token)) continue;
+    // This instance writes nothing yet; an instance of another process is left while a process of its id runs.
+    const bool ownInstance = processId == ownProcessId && (token.empty() || token == ProcessInstanceToken());
+    if (ownInstance || (processId != ownProcessId && !wxProcess::Exists(static_cast<int>(processId)))) {
+      wxRemoveFile(path);
+    }
   }
 }
 
@@ -79,7 +118,7 @@ void MoveWithoutOverwriting(const wxString& from, const wxString& to) {
   if (!RenameReplacing(from, to)) TellWriteFailure(to, wxSysErrorMsgStr());
 }
 
-AtomicFileWriter::AtomicFileWriter(const wxString& path) : target(path), temporary(path + kTemporarySuffix) {
+AtomicFileWriter::AtomicFileWriter(const wxString& path) : target(path), temporary(TemporaryPathFor(path)) {
   failed = !Open();
 }
 
@@ -102,6 +141,7 @@ bool AtomicFileWriter::Open() {
 void AtomicFileWriter::Append(const std::string& bytes) {
   if (failed) return;
   buffer += bytes;
+  digest.Add(bytes.data(), bytes.size());
   if (buffer.size() >= kWriteChunk) WriteBuffered();
 }
 

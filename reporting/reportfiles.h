@@ -1,5 +1,7 @@
 #pragma once
+#include "reporting/reportstamp.h"
 #include <string>
+#include <vector>
 #include <wx/file.h>
 #include <wx/string.h>
 
@@ -14,14 +16,27 @@ void EnsureDirectoryExists(const wxString& directory);
 // Whether the directory holds a file whose name begins with the prefix.
 bool AnyFileStartsWith(const wxString& directory, const wxString& prefix);
 
-// Removes the temporary files that writers of processes no longer running left in the directory.
-void RemoveLeftoverTemporaries(const wxString& directory, unsigned long ownProcessId);
+// A name the printer writes with a process id in it: prefix, the id in decimal, suffix.
+struct ProcessFileName {
+  wxString prefix;
+  wxString suffix;
+};
+
+// The temporary file a writer of this process instance uses for the path: "<path>.<instance token>.partial".
+wxString TemporaryPathFor(const wxString& path);
+
+// Removes the temporaries of the given names ("<name>.partial" or "<name>.<token>.partial") that writers of
+// processes no longer running left in the directory, and this process instance's own. A temporary of this
+// process id but another instance is left: another process of the same id may be writing it. Nothing else in
+// the directory is touched, and nothing at all when the directory is reached through a link.
+void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<ProcessFileName>& names,
+                               unsigned long ownProcessId);
 
 // Renames from to to unless to already exists or from does not.
 void MoveWithoutOverwriting(const wxString& from, const wxString& to);
 
 // Writes one file so that it is never seen half written, even when the process dies meanwhile: the bytes go
-// to "<path>.partial", created exclusively (a link planted there is removed, never followed), which is flushed
+// to TemporaryPathFor(path), created exclusively (a link planted there is removed, never followed), which is flushed
 // to disk and then renamed over the target (a link at the target is replaced, not followed).
 class AtomicFileWriter {
  public:
@@ -34,6 +49,8 @@ class AtomicFileWriter {
   void Append(const std::string& bytes);
   // Writes what is buffered, flushes, closes and renames; false (after telling why) when any step failed.
   bool Commit();
+  // The bytes appended so far.
+  const ContentDigest& Digest() const { return digest; }
 
  private:
   bool Open();
@@ -44,6 +61,7 @@ class AtomicFileWriter {
   const wxString temporary;
   wxFile file;
   std::string buffer;
+  ContentDigest digest;
   bool failed = false;
   bool committed = false;
 };

@@ -1,6 +1,7 @@
 // The files the printer leaves behind: the flag file, the renamed earlier report, and the report itself, also
 // when the directory is missing or cannot be written.
 #include "reporting/concretefakejunitprinter.h"
+#include "reporting/reportfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <filesystem>
@@ -77,7 +78,7 @@ TEST_F(PrinterFiles, SecondPrinterReplacesTheFirstReport) {
   const std::string report = testsupport::ReadFile(kReport);
   EXPECT_EQ(report.find("first"), std::string::npos);
   EXPECT_NE(report.find("test001second"), std::string::npos);
-  EXPECT_FALSE(testsupport::FileExists(kReport + ".partial"));
+  EXPECT_FALSE(testsupport::FileExists(Varnel::TemporaryPathFor(kReport).utf8_string()));
 }
 
 TEST_F(PrinterFiles, UnwritableDirectoryIsToldOnStandardErrorWithoutCrashing) {

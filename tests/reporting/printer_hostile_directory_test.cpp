@@ -1,6 +1,7 @@
 // Others may write to the report directory: links planted there, leftovers of killed writers and a final
 // write that fails must never make the printer write elsewhere or leave a report that is not its own.
-#include "reporting/concretefakejunitprinter.h"
+#include "reporting/findingsrecordingprinter.h"
+#include "reporting/reportfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <filesystem>
@@ -24,6 +25,9 @@ const std::string kDir = "./scons-out/opt/tests/auto_experiment_tests/";
 const std::string kReport = kDir + "FakeUnitTestsDataHookExperimentRunning_" + kPid + ".xml";
 const std::string kPreviousReport = kDir + "FakeUnitTestsDataHookExperimentRunning.xml";
 const std::string kFlag = kDir + "special_flag_file_" + kPid + ".dat";
+const std::string kDiagnostics = kDir + "FakeUnitTestsDataHookExperimentRunning_" + kPid + ".diagnostics.txt";
+
+std::string Temporary(const std::string& path) { return Varnel::TemporaryPathFor(path).utf8_string(); }
 
 std::unique_ptr<ConcreteFakeJUnitPrinter> NewPrinter() {
   return std::make_unique<ConcreteFakeJUnitPrinter>("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests",
@@ -40,24 +44,26 @@ class HostileDirectory : public ::testing::Test {
 
 TEST_F(HostileDirectory, LinksPlantedAtEveryPathTheWriterTouchesAreNeverFollowed) {
   const std::vector<std::vector<std::string>> plantings = {
-      {kReport + ".partial", kFlag + ".partial"}, {kReport, kFlag}, {kPreviousReport}};
+      {Temporary(kReport), Temporary(kFlag), Temporary(kDiagnostics)},
+      {kReport, kFlag, kDiagnostics},
+      {kPreviousReport}};
   for (const auto& planted : plantings) {
-    // One target exists outside the directory, the other does not: neither may be written or created.
+    // One target exists outside the directory, the others do not: none may be written or created.
     WriteFile(scratch.File("outside.txt"), "untouched");
     for (const std::string& path : planted) {
       fs::create_symlink(scratch.File(path == planted.front() ? "outside.txt" : "created.txt"), path);
     }
     {
-      auto printer = NewPrinter();
-      printer->ReportPass("p");
+      Varnel::FindingsRecordingPrinter printer(NewPrinter());
+      printer.ReportPass("p");
     }
     EXPECT_EQ(ReadFile(scratch.File("outside.txt")), "untouched") << planted.front();
     EXPECT_FALSE(Present(scratch.File("created.txt"))) << planted.front();
-    EXPECT_FALSE(fs::is_symlink(kReport)) << planted.front();
+    for (const std::string& written : {kReport, kFlag, kDiagnostics}) EXPECT_FALSE(fs::is_symlink(written)) << written;
     EXPECT_NE(ReadFile(kReport).find("test001p"), std::string::npos) << planted.front();
+    EXPECT_EQ(ReadFile(kDiagnostics).rfind("instance: ", 0), 0u) << planted.front();
     EXPECT_EQ(ReadFile(kFlag), "\n");
-    EXPECT_FALSE(Present(kReport + ".partial"));
-    EXPECT_FALSE(Present(kFlag + ".partial"));
+    for (const std::string& written : {kReport, kFlag, kDiagnostics}) EXPECT_FALSE(Present(Temporary(written)));
     fs::remove_all(kDir);
     fs::create_directories(kDir);
   }
@@ -69,7 +75,7 @@ TEST_F(HostileDirectory, FailedFinalWriteLeavesNoEarlierReportUnderThisRunsName)
   ASSERT_EQ(ReadFile(kReport), "an earlier run's report") << "moved to this run's name at start";
   printer->ReportFailure("f", "s", "l", "m");
   // A directory with something in it where the temporary file goes: the write fails as on a full disk.
-  fs::create_directories(kReport + ".partial/in-the-way");
+  fs::create_directories(Temporary(kReport) + "/in-the-way");
   ::testing::internal::CaptureStderr();
   printer.reset();
   const std::string errors = ::testing::internal::GetCapturedStderr();
@@ -77,22 +83,41 @@ TEST_F(HostileDirectory, FailedFinalWriteLeavesNoEarlierReportUnderThisRunsName)
   EXPECT_FALSE(Present(kReport));
 }
 
-TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStart) {
-  const pid_t gone = fork();
-  ASSERT_GE(gone, 0);
-  if (gone == 0) _exit(0);
-  waitpid(gone, nullptr, 0);
-  const std::string goneId = std::to_string(gone);
-  const std::string running = std::to_string(getppid());
-  const std::vector<std::string> leftovers = {
-      kDir + "FakeUnitTestsDataHookExperimentRunning_" + goneId + ".xml.partial",
-      kDir + "special_flag_file_" + goneId + ".dat.partial", kReport + ".partial"};
-  const std::string stillWriting = kDir + "FakeUnitTestsDataHookExperimentRunning_" + running + ".xml.partial";
-  for (const std::string& path : leftovers) WriteFile(path, "<testsuites");
-  WriteFile(stillWriting, "<testsuites");
-  auto printer = NewPrinter();
+// Only the printer's own names are cleaned up: those of processes no longer running and this instance's own.
+TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNothingElse) {
+  const pid_t goneId = fork();
+  ASSERT_GE(goneId, 0);
+  if (goneId == 0) _exit(0);
+  waitpid(goneId, nullptr, 0);
+  const std::string gone = kDir + "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(goneId) + ".xml";
+  const std::string goneFlag = kDir + "special_flag_file_" + std::to_string(goneId);
+  const std::string token = ".0123456789abcdef.partial";
+  const std::vector<std::string> leftovers = {gone + ".partial", gone + token, goneFlag + ".dat" + token,
+                                              kReport + ".partial", Temporary(kReport)};
+  // Another instance of this process id (another container) or a process still running may be writing; the
+  // rest are not the printer's names at all.
+  const std::vector<std::string> kept = {kReport + token,
+                                         kDir + "special_flag_file_" + std::to_string(getppid()) + ".dat.partial",
+                                         kDir + "upload_99999.tar.partial",
+                                         kDir + "other-tool-run4000000.partial",
+                                         gone + ".bak.partial",
+                                         gone + ".0123456789ABCDEF.partial",
+                                         goneFlag + ".txt.partial",
+                                         goneFlag + "x.dat.partial"};
+  for (const auto& paths : {leftovers, kept}) {
+    for (const std::string& path : paths) WriteFile(path, "<testsuites");
+  }
+  NewPrinter();
   for (const std::string& path : leftovers) EXPECT_FALSE(Present(path)) << path;
-  EXPECT_TRUE(Present(stillWriting));
+  for (const std::string& path : kept) EXPECT_TRUE(Present(path)) << path;
+
+  // Through a report directory that is a link, another directory is never cleaned up.
+  fs::remove_all(kDir);
+  fs::create_directories(scratch.File("elsewhere"));
+  fs::create_directory_symlink(scratch.File("elsewhere"), kDir.substr(0, kDir.size() - 1));
+  WriteFile(scratch.File("elsewhere/") + leftovers.front().substr(kDir.size()), "<testsuites");
+  NewPrinter();
+  EXPECT_TRUE(Present(leftovers.front()));
 }
 
 }  // namespace

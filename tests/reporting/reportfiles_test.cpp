@@ -20,7 +20,7 @@ TEST(ReportFiles, AnExistingFileIsReplacedWhole) {
   testsupport::WriteFile("r.xml", "an earlier report, longer than the new one\n");
   ASSERT_TRUE(Varnel::WriteFileAtomically("r.xml", "a\nb\xF0\x9F\x98\x80\n"));
   EXPECT_EQ(testsupport::ReadFile("r.xml"), "a\nb\xF0\x9F\x98\x80\n");
-  EXPECT_FALSE(testsupport::FileExists("r.xml.partial"));
+  EXPECT_FALSE(testsupport::FileExists(Varnel::TemporaryPathFor("r.xml").utf8_string()));
 }
 
 TEST(ReportFiles, ATargetThatCannotBeReplacedIsToldAndNoPartialFileStays) {
@@ -30,7 +30,7 @@ TEST(ReportFiles, ATargetThatCannotBeReplacedIsToldAndNoPartialFileStays) {
   EXPECT_FALSE(Varnel::WriteFileAtomically("r.xml", "a\n"));
   const std::string errors = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(errors.find("FakeJUnitPrinter failed to write to the file r.xml"), std::string::npos) << errors;
-  EXPECT_FALSE(testsupport::FileExists("r.xml.partial"));
+  EXPECT_FALSE(testsupport::FileExists(Varnel::TemporaryPathFor("r.xml").utf8_string()));
 }
 
 // Every entry of the report ends with the platform's line end; the line feed inside the header entry stays.

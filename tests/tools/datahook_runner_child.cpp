@@ -1,5 +1,6 @@
 #include "tests/tools/datahook_runner_child.h"
 #include "tests/support/files.h"
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/wait.h>
@@ -25,17 +26,20 @@ std::string TakeFile(const std::string& path) {
 std::string ToolPath(const std::string& name) { return DH_BINARY_DIR "/bin/" + name; }
 
 RunnerResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& environment) {
+  // Files of their own, so that several programs can run at once from several threads.
+  static std::atomic<int> children{0};
+  const std::string files = ".child-" + std::to_string(++children);
   // The shell writes down its process id and then becomes the program, which keeps that id.
-  std::string command = "echo $$ > .child-pid && exec env";
+  std::string command = "echo $$ > " + files + "-pid && exec env";
   for (const std::string& entry : environment) command += " " + ShellQuoted(entry);
   for (const std::string& argument : argv) command += " " + ShellQuoted(argument);
-  command += " < /dev/null > .child-out 2> .child-err";
+  command += " < /dev/null > " + files + "-out 2> " + files + "-err";
   const int status = std::system(command.c_str());
   RunnerResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.pid = std::atoi(TakeFile(".child-pid").c_str());
-  result.out = TakeFile(".child-out");
-  result.err = TakeFile(".child-err");
+  result.pid = std::atoi(TakeFile(files + "-pid").c_str());
+  result.out = TakeFile(files + "-out");
+  result.err = TakeFile(files + "-err");
   return result;
 }
 

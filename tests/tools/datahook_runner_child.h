@@ -16,7 +16,7 @@ struct RunnerResult {
 std::string ToolPath(const std::string& name);  // a program or library built into bin/
 
 // Runs argv (argv[0] is the program's path) in the current directory, with "NAME=value" entries added to its
-// environment and nothing on its standard input.
+// environment and nothing on its standard input. Several may run at once, from several threads.
 RunnerResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& environment = {});
 RunnerResult RunRunner(std::vector<std::string> arguments, const std::vector<std::string>& environment = {});
 

@@ -84,6 +84,8 @@ TEST_P(DatahookRunnerStops, WithStatus2AndAMessage) {
 }
 
 const std::string kRecording = runnertest::ToolPath("recording-datahook-plugin.so");
+const std::string kOwnReport =
+    "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n";
 const std::string kBrokenReport = "<?xml version=\"1.0\"?>\n<testsuites>\n<testsuite name=\"a\">\n</testsuites>\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,19 +114,33 @@ INSTANTIATE_TEST_SUITE_P(
                  "r.xml",
                  kBrokenReport,
                  {"RECORDING_PLUGIN_REPORT=r.xml"}},
-        // A report under this run's name that another process or an earlier run wrote is not summed up.
+        // A report under this run's name that another process wrote is not summed up.
         StopCase{"ReportOfAnotherProcess",
                  {"--plugin", kRecording},
                  "is not this run's: its suite 'S_pid_1' is not named with _pid_",
                  "r.xml",
                  "<testsuites><testsuite name=\"S_pid_1\" tests=\"0\" failures=\"0\"/></testsuites>\n",
                  {"RECORDING_PLUGIN_REPORT=r.xml"}},
-        StopCase{"ReportWrittenBeforeTheRun",
+        // A report this run's plug-in did not write, or not as it stands, is not summed up: the stamp in the
+        // diagnostics beside it must name this run's host instance and the digest of the bytes read.
+        StopCase{"NoDiagnosticsBesideTheReport",
                  {"--plugin", kRecording},
-                 "was not written during this run",
+                 "the plug-in's diagnostics beside it are missing, so it may be another process's",
                  "r.xml",
-                 "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n",
-                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_BACKDATE=1"}},
+                 kOwnReport,
+                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=absent"}},
+        StopCase{"DiagnosticsOfAnotherHostInstance",
+                 {"--plugin", kRecording},
+                 "the diagnostics beside it are not this run's; another process wrote the same report name",
+                 "r.xml",
+                 kOwnReport,
+                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=foreign"}},
+        StopCase{"ReportBytesNotTheOnesWritten",
+                 {"--plugin", kRecording},
+                 "its bytes are not those this run's plug-in wrote; another process wrote the same report name",
+                 "r.xml",
+                 kOwnReport,
+                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=altered"}},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",

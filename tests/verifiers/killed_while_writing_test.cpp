@@ -4,6 +4,7 @@
 #include "tests/support/scratchdir.h"
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -31,10 +32,19 @@ std::string ReportPathOf(pid_t pid) {
   _exit(0);
 }
 
+// Whether a temporary file of the report ("<report>.<instance>.partial") is there.
+bool TemporaryOfReportExists(const std::string& report) {
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(report).parent_path())) {
+    const std::string name = entry.path().string();
+    if (name.rfind(report + ".", 0) == 0 && name.size() > 8 && name.substr(name.size() - 8) == ".partial") return true;
+  }
+  return false;
+}
+
 // Writing has begun once a temporary file appears beside the report, or the report itself changes.
 bool WaitForWriting(const std::string& report, std::chrono::seconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!testsupport::FileExists(report + ".partial") && testsupport::ReadFile(report) == kEarlierReport) {
+  while (!TemporaryOfReportExists(report) && testsupport::ReadFile(report) == kEarlierReport) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::microseconds(100));
   }

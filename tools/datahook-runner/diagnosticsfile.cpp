@@ -35,11 +35,12 @@ void ReadLine(const std::string& line, RunDiagnostics& diagnostics) {
 
 }  // namespace
 
-bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics) {
+bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics, Varnel::DiagnosticsStamp& stamp) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (diagnostics.empty() && stamp.Read(line)) continue;
     ReadLine(line, diagnostics);
   }
   return true;

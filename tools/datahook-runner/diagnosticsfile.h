@@ -1,4 +1,5 @@
 #pragma once
+#include "reporting/reportstamp.h"
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ struct DiagnosedSuite {
 
 using RunDiagnostics = std::vector<DiagnosedSuite>;
 
-// False when the file cannot be opened; lines it does not know are skipped.
-bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics);
+// The stamp comes from the lines before the first suite. False when the file cannot be opened; lines it does
+// not know are skipped.
+bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics, Varnel::DiagnosticsStamp& stamp);
 
 }  // namespace datahookrunner

@@ -1,27 +1,11 @@
 #include "tools/datahook-runner/reportownership.h"
-#include "tools/datahook-runner/runpaths.h"
-#include <fstream>
 
 namespace datahookrunner {
 
-namespace fs = std::filesystem;
+namespace {
 
-bool MarkRunStart(const std::string& reportDirectory, fs::file_time_type& start, std::string& error) {
-  const fs::path probe = fs::path(reportDirectory) / ".datahook-runner-start";
-  std::error_code failure;
-  fs::remove(probe, failure);
-  if (!std::ofstream(probe)) {
-    error = "cannot create '" + probe.string() + "' to take the run's start time";
-    return false;
-  }
-  start = fs::last_write_time(probe, failure);
-  fs::remove(probe);
-  if (failure) error = "cannot take the run's start time: " + failure.message();
-  return !failure;
-}
-
-bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, unsigned long processId,
-                      fs::file_time_type runStart, std::string& error) {
+bool SuitesNamedWithProcessId(const std::string& path, const ReportSummary& summary, unsigned long processId,
+                              std::string& error) {
   const std::string suffix = "_pid_" + std::to_string(processId);
   for (const SuiteSummary& suite : summary.suites) {
     if (suite.name.size() < suffix.size() ||
@@ -39,13 +23,29 @@ bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, uns
     error = "the report " + path + " holds no suite named with " + suffix + ", so it cannot be this run's";
     return false;
   }
-  std::error_code failure;
-  const fs::file_time_type written = fs::last_write_time(NativePath(path), failure);
-  if (failure || written < runStart) {
-    error = "the report " + path + " was not written during this run (an earlier report left under its name)";
-    return false;
-  }
   return true;
+}
+
+const char* StampProblem(const Varnel::DiagnosticsStamp* stamp, const std::string& hostInstance,
+                         const Varnel::ContentDigest& read) {
+  if (stamp == nullptr) return "the plug-in's diagnostics beside it are missing, so it may be another process's";
+  if (stamp->hostInstance != hostInstance) return "the diagnostics beside it are not this run's";
+  if (!stamp->report) return "this run's plug-in did not write it";
+  if (!(*stamp->report == read)) return "its bytes are not those this run's plug-in wrote";
+  return nullptr;
+}
+
+}  // namespace
+
+bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, const Varnel::ContentDigest& read,
+                      unsigned long processId, const Varnel::DiagnosticsStamp* stamp, const std::string& hostInstance,
+                      std::string& error) {
+  if (!SuitesNamedWithProcessId(path, summary, processId, error)) return false;
+  const char* problem = StampProblem(stamp, hostInstance, read);
+  if (problem == nullptr) return true;
+  error = "cannot tell the report " + path + " for this run's: " + problem;
+  if (stamp != nullptr) error.append("; ").append(kAnotherProcessWrote);
+  return false;
 }
 
 }  // namespace datahookrunner

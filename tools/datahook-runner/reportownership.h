@@ -1,18 +1,22 @@
 #pragma once
+#include "reporting/reportstamp.h"
 #include "tools/datahook-runner/reportreader.h"
-#include <filesystem>
 #include <string>
 
 namespace datahookrunner {
 
-// The report directory's clock at the start of the run, read from a file made there and removed at once, so
-// that it compares exactly with the times the file system gives the report.
-bool MarkRunStart(const std::string& reportDirectory, std::filesystem::file_time_type& start, std::string& error);
+// Said whenever the report under this run's name may be another process's: a process of the same id (another
+// container, another process namespace) writes to the same report directory.
+inline constexpr char kAnotherProcessWrote[] =
+    "another process wrote the same report name (a process with the same process id in the same report "
+    "directory; give every host its own working directory)";
 
-// Whether the report is the one the plug-in wrote for this process during this run: every suite is named with
-// the process id and the file was written after the run began. An earlier report moved under this run's name
-// would otherwise be summed up as this run's. False, with error set, when it is not.
-bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, unsigned long processId,
-                      std::filesystem::file_time_type runStart, std::string& error);
+// Whether the report is the one this run's plug-in wrote: every suite is named with the process id, the
+// diagnostics beside it carry this run's host instance token, and the digest they give is that of the bytes
+// read. An earlier report left under this run's name, or one that another process of the same id wrote,
+// would otherwise be summed up as this run's. False, with error set, when it is not or cannot be told.
+bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, const Varnel::ContentDigest& read,
+                      unsigned long processId, const Varnel::DiagnosticsStamp* stamp, const std::string& hostInstance,
+                      std::string& error);
 
 }  // namespace datahookrunner

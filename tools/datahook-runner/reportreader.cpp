@@ -1,5 +1,6 @@
 #include "tools/datahook-runner/reportreader.h"
 #include "tools/datahook-runner/xmlstream.h"
+#include <wx/log.h>
 
 namespace datahookrunner {
 
@@ -120,10 +121,24 @@ unsigned long ReportSummary::TotalFailures() const {
   return total;
 }
 
-bool ReadReportSummary(const std::string& path, ReportSummary& summary, std::string& error) {
+namespace {
+
+// The whole file's digest, read from the start; the file is left at its start again.
+bool DigestOfFile(wxFFile& file, Varnel::ContentDigest& digest) {
+  std::vector<char> chunk(1 << 16);
+  while (!file.Eof()) {
+    const std::size_t got = file.Read(chunk.data(), chunk.size());
+    if (file.Error()) return false;
+    digest.Add(chunk.data(), got);
+    if (got == 0) break;
+  }
+  return file.Seek(0);
+}
+
+bool ReadSummary(const std::string& path, wxFFile& file, ReportSummary& summary, std::string& error) {
   SummaryBuilder builder(summary);
   XmlError xmlError;
-  if (ReadXmlStream(path, builder, xmlError)) return true;
+  if (ReadXmlStream(file, builder, xmlError)) return true;
   if (xmlError.fromHandler) {
     error = xmlError.message;
   } else if (xmlError.line == 0) {
@@ -132,6 +147,21 @@ bool ReadReportSummary(const std::string& path, ReportSummary& summary, std::str
     error = "cannot parse report '" + path + "' (line " + std::to_string(xmlError.line) + "): " + xmlError.message;
   }
   return false;
+}
+
+}  // namespace
+
+bool ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest,
+                       std::string& error) {
+  wxFFile file;
+  {
+    wxLogNull quiet;  // the reason is given below
+    if (!file.Open(wxString::FromUTF8(path), "rb") || !DigestOfFile(file, digest)) {
+      error = "cannot read report '" + path + "'";
+      return false;
+    }
+  }
+  return ReadSummary(path, file, summary, error);
 }
 
 }  // namespace datahookrunner

@@ -1,4 +1,5 @@
 #pragma once
+#include "reporting/reportstamp.h"
 #include <string>
 #include <vector>
 
@@ -31,8 +32,10 @@ struct ReportSummary {
   unsigned long TotalFailures() const;
 };
 
-// Reads a JUnit-style report as it streams from the file. False, with error set, if the file is missing, is not
-// well-formed XML or is not a test report.
-bool ReadReportSummary(const std::string& path, ReportSummary& summary, std::string& error);
+// Reads a JUnit-style report as it streams from the file, and the digest of exactly the bytes summed up: the file
+// is opened once, so a report put in its place meanwhile is neither hashed nor read. False, with error set, if
+// the file is missing, is not well-formed XML or is not a test report.
+bool ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest,
+                       std::string& error);
 
 }  // namespace datahookrunner

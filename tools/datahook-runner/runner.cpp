@@ -1,4 +1,6 @@
 #include "tools/datahook-runner/runner.h"
+#include "reporting/processid.h"
+#include "reporting/reportstamp.h"
 #include "tools/hostkit/pluginlibrary.h"
 #include "tools/hostkit/stimareafile.h"
 #include "tools/hostkit/utf8text.h"
@@ -128,16 +130,14 @@ bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
 }
 
 // The host's working directory must hold the report directory before the plug-in loads, because the
-// plug-in's printer starts using it at load time and does not create it. A report left under this
-// process id belongs to a finished process that happened to have the same id; it would hide a report
-// that was never written.
+// plug-in's printer starts using it at load time. Nothing in it is removed: a report or diagnostics file under
+// this process id may be another process's (one of the same id in another container), and an earlier run's
+// is told from this run's by the diagnostics' stamp.
 bool PrepareWorkDir(const std::string& workDir, std::string& error) {
   std::error_code failure;
   fs::create_directories(NativePath(workDir), failure);
   if (!failure) fs::current_path(NativePath(workDir), failure);
   if (!failure) fs::create_directories(NativePath(ReportDirectory()), failure);
-  if (!failure) fs::remove(NativePath(ReportDirectory() + "/" + ReportFileName(wxGetProcessId())), failure);
-  if (!failure) fs::remove(NativePath(ReportDirectory() + "/" + DiagnosticsFileName(wxGetProcessId())), failure);
   if (failure) error = "cannot prepare work directory '" + workDir + "': " + failure.message();
   return !failure;
 }
@@ -151,18 +151,27 @@ bool RunPlugin(const RunPlan& plan, std::string& error) {
   return true;
 }
 
-int SummariseReport(const std::string& workDir, bool showFindings, fs::file_time_type runStart) {
+int SummariseReport(const std::string& workDir, bool showFindings, const std::string& hostInstance) {
+  const unsigned long processId = Varnel::CurrentProcessId();
   const std::string reportDir = workDir + "/" + ReportDirectory() + "/";
-  const std::string reportPath = reportDir + ReportFileName(wxGetProcessId());
-  if (!fs::exists(NativePath(reportPath))) return CannotRun("the plug-in wrote no report; expected " + reportPath);
-  ReportSummary summary;
-  std::string error;
-  if (!ReadReportSummary(reportPath, summary, error)) return CannotRun(error);
-  if (!CheckReportIsOwn(reportPath, summary, wxGetProcessId(), runStart, error)) return CannotRun(error);
-  PrintCountMismatches(std::cerr, summary);
-  // Without a diagnostics file the summary is the report's alone.
+  const std::string reportPath = reportDir + ReportFileName(processId);
   RunDiagnostics diagnostics;
-  ReadDiagnosticsFile(reportDir + DiagnosticsFileName(wxGetProcessId()), diagnostics);
+  Varnel::DiagnosticsStamp stamp;
+  const bool diagnosed = ReadDiagnosticsFile(reportDir + DiagnosticsFileName(processId), diagnostics, stamp);
+  if (!fs::exists(NativePath(reportPath))) {
+    const bool ownWasWritten = diagnosed && stamp.hostInstance == hostInstance && stamp.report;
+    return CannotRun(
+        "the plug-in wrote no report; expected " + reportPath +
+        (ownWasWritten ? std::string(" (it was written, then removed: ") + kAnotherProcessWrote + ")" : std::string()));
+  }
+  ReportSummary summary;
+  Varnel::ContentDigest read;
+  std::string error;
+  if (!ReadReportSummary(reportPath, summary, read, error)) return CannotRun(error);
+  if (!CheckReportIsOwn(reportPath, summary, read, processId, diagnosed ? &stamp : nullptr, hostInstance, error)) {
+    return CannotRun(error);
+  }
+  PrintCountMismatches(std::cerr, summary);
   FindingsPrinter findings(diagnostics, showFindings);
   PrintSummary(std::cout, summary, reportPath, findings);
   std::cout.flush();
@@ -178,10 +187,12 @@ int Run(const RunnerOptions& options) {
   std::string error;
   if (!MakePlan(options, plan, error)) return UsageError(error);
   if (!PrepareWorkDir(plan.workDir, error)) return CannotRun(error);
-  fs::file_time_type runStart;
-  if (!MarkRunStart(ReportDirectory(), runStart, error)) return CannotRun(error);
+  // The plug-in repeats this token in its diagnostics, beside the digest of the report it wrote: that is how
+  // this run's report is told from another process's of the same id.
+  const std::string hostInstance = Varnel::NewInstanceToken();
+  if (!wxSetEnv(Varnel::kHostInstanceVariable, hostInstance)) return CannotRun("cannot set the host instance token");
   if (!RunPlugin(plan, error)) return CannotRun(error);
-  return SummariseReport(plan.workDir, options.showFindings, runStart);
+  return SummariseReport(plan.workDir, options.showFindings, hostInstance);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <cctype>
 #include <cstring>
 #include <wx/ffile.h>
-#include <wx/log.h>
 
 namespace datahookrunner {
 
@@ -334,15 +333,7 @@ class XmlReader {
 
 }  // namespace
 
-bool ReadXmlStream(const std::string& path, XmlHandler& handler, XmlError& error) {
-  wxFFile file;
-  {
-    wxLogNull quiet;  // the reason is given below
-    if (!file.Open(wxString::FromUTF8(path), "rb")) {
-      error.message = "the file cannot be opened";
-      return false;
-    }
-  }
+bool ReadXmlStream(wxFFile& file, XmlHandler& handler, XmlError& error) {
   ByteSource source(file);
   return XmlReader(source, handler, error).ReadDocument();
 }

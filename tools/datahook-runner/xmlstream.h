@@ -2,6 +2,7 @@
 #include <string>
 #include <utility>
 #include <vector>
+#include <wx/ffile.h>
 
 namespace datahookrunner {
 
@@ -26,9 +27,9 @@ struct XmlError {
   bool fromHandler = false;  // the handler refused the content; the file itself was fine so far
 };
 
-// Reads the XML file at the path (UTF-8) a piece at a time, so that only the open elements and the current
-// text are ever held. Checks what a report needs to be well-formed: one root, matching tags, quoted
-// attributes, known entities. False, with error set, on the first problem or when the file cannot be read.
-bool ReadXmlStream(const std::string& path, XmlHandler& handler, XmlError& error);
+// Reads the open XML file (UTF-8) from where it stands, a piece at a time, so that only the open elements and the
+// current text are ever held. Checks what a report needs to be well-formed: one root, matching tags, quoted attributes,
+// known entities. False, with error set, on the first problem or when the file cannot be read.
+bool ReadXmlStream(wxFFile& file, XmlHandler& handler, XmlError& error);
 
 }  // namespace datahookrunner
