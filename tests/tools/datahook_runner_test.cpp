@@ -125,6 +125,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "r.xml",
                  "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n",
                  {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_BACKDATE=1"}},
+        StopCase{"PluginThrows",
+                 {"--plugin", kRecording, "a.txt"},
+                 "datahook-runner: the plug-in threw an exception: thrown on purpose",
+                 "",
+                 "",
+                 {"RECORDING_PLUGIN_THROW=1"}},
+        StopCase{"ReportWithoutDiagnostics",
+                 {"--plugin", kRecording},
+                 "cannot read the diagnostics file the plug-in writes beside its report: ",
+                 "r.xml",
+                 "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n",
+                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_DIAGNOSTICS=absent.txt"}},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",
@@ -294,6 +306,49 @@ TEST(DatahookRunnerReport, FindingsAndDataFilesComeFromTheDiagnosticsBesideTheRe
       << withFindings.out << withFindings.err;
   const auto withoutFindings = RunRunner({"--no-findings", "--plugin", kRecording}, environment);
   EXPECT_EQ(withoutFindings.out.find(summary(withoutFindings.pid, "")), 0u) << withoutFindings.out;
+}
+
+// Names of any content stay on their one line in the summary and in the diagnostics: nothing in a data file's
+// name can start a line of its own (a forged total: or report:) or keep its failure from its found: lines.
+TEST(DatahookRunnerReport, EveryNameIsOneLineInTheSummaryAndTheDiagnostics) {
+  testsupport::ScratchDir scratch;
+  const struct {
+    std::string name, shown;
+  } names[] = {
+      {"nope\ntotal: suites 1, tests 1, failures 0\nreport: fake.xml",
+       "nope\\x0Atotal: suites 1, tests 1, failures 0\\x0Areport: fake.xml"},
+      {"carriage\rreturn", "carriage\\x0Dreturn"},
+      {"tab\tbed", "tab\\x09bed"},
+      {"next\u0085line", "next\\u0085line"},
+      {"line\u2028separator", "line\\u2028separator"},
+  };
+  std::vector<std::string> arguments;
+  for (const auto& n : names) arguments.push_back(n.name + ".txt");
+  const auto run = RunRunner(arguments);
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  const std::string report = ReportPathIn(scratch.Path(), run.pid);
+  // One total: and one report: line, the last two.
+  const std::string ending = ", failures 5\nreport: " + report + "\n";
+  ASSERT_GT(run.out.size(), ending.size()) << run.err;
+  EXPECT_EQ(run.out.substr(run.out.size() - ending.size()), ending);
+  EXPECT_EQ(run.out.find("\ntotal: "), run.out.rfind("\ntotal: "));
+  EXPECT_EQ(run.out.find("\nreport: "), run.out.rfind("\nreport: "));
+  const std::string diagnostics = ReadFile(report.substr(0, report.size() - 4) + ".diagnostics.txt");
+  for (const std::string& text : {run.out, diagnostics}) {
+    for (const char* raw : {"\r", "\t", "\xC2\x85", "\xE2\x80\xA8"}) EXPECT_EQ(text.find(raw), std::string::npos);
+  }
+  for (const auto& n : names) {
+    EXPECT_NE(run.out.find("locating_verifier_for_" + n.shown + "\n" + kNoVerifier + "    data file: " +
+                           scratch.Path() + "/" + n.shown + ".txt\n    found: looked up the registry key {"),
+              std::string::npos)
+        << n.shown << "\n"
+        << run.out;
+    EXPECT_NE(diagnostics.find("\n  failure: locating_verifier_for_" + n.shown + "\n    data file: " + scratch.Path() +
+                               "/" + n.shown + ".txt\n    found: looked up the registry key {"),
+              std::string::npos)
+        << n.shown << "\n"
+        << diagnostics;
+  }
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     ReadLine(line, diagnostics);
   }
-  return true;
+  // A read that broke off (the stream keeps what it was thrown, out of memory included) is no whole file.
+  return !in.bad();
 }
 
 }  // namespace datahookrunner

@@ -20,7 +20,7 @@ struct DiagnosedSuite {
 
 using RunDiagnostics = std::vector<DiagnosedSuite>;
 
-// False when the file cannot be opened; lines it does not know are skipped.
+// False when the file cannot be opened or read to its end; lines it does not know are skipped.
 bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics);
 
 }  // namespace datahookrunner

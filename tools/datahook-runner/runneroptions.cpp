@@ -124,7 +124,8 @@ In order, the runner
      from the diagnostics file beside the report
      (FakeUnitTestsDataHookExperimentRunning_<pid>.diagnostics.txt) it adds
      each suite's data file and, under each failure, what was found
-     ("found:" lines).
+     ("found:" lines). Every name and text is printed on one line: control
+     characters are written \xNN, C1 controls and U+2028, U+2029 \uNNNN.
 With no DATAFILE the plug-in is only loaded and released, which shows the
 report it starts with.
 
@@ -155,7 +156,8 @@ Exit status:
   0  the report holds no failure
   1  the report holds at least one failure
   2  usage error, malformed stimulus-area file, a plug-in that cannot be
-     loaded, or a report that is missing or cannot be read
+     loaded, a report or diagnostics file that is missing or cannot be
+     read, or a failure of the runner itself (such as running out of memory)
 )";
 }
 

@@ -3,13 +3,16 @@
 // RECORDING_PLUGIN_REPORT set it copies that file as its report instead (none at all if the file is missing),
 // with every "@PID@" replaced by its process id, so that a test can hand the runner any report it needs; with
 // RECORDING_PLUGIN_BACKDATE set as well, the report's time is put an hour back, as if an earlier run wrote it.
-// RECORDING_PLUGIN_DIAGNOSTICS likewise gives the diagnostics file beside it.
+// RECORDING_PLUGIN_DIAGNOSTICS likewise gives the diagnostics file beside it (an empty one when it is not set,
+// none when the file it names is missing). With RECORDING_PLUGIN_THROW set, PerformPostProcessing throws, as a
+// plug-in that breaks the host's rules would.
 #include "sdk/interface_datahookplugin.h"
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -27,6 +30,7 @@ bool CopyNamedFile(const char* variable, const std::string& target) {
 class RecordingPlugin : public Varnel::Interface_DataHookPlugin {
  public:
   void PerformPostProcessing(const wxString& dataFilePath, const Varnel::StimAreaList* stimAreas) override {
+    if (std::getenv("RECORDING_PLUGIN_THROW") != nullptr) throw std::runtime_error("thrown on purpose");
     std::ofstream calls("recorded-calls.txt", std::ios::app);
     calls << "path=" << dataFilePath.utf8_string() << " areas=";
     if (stimAreas == nullptr) calls << "none";
@@ -44,7 +48,9 @@ class RecordingPlugin : public Varnel::Interface_DataHookPlugin {
     const std::string stem =
         "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" + pid;
     const std::string report = stem + ".xml";
-    CopyNamedFile("RECORDING_PLUGIN_DIAGNOSTICS", stem + ".diagnostics.txt");
+    if (!CopyNamedFile("RECORDING_PLUGIN_DIAGNOSTICS", stem + ".diagnostics.txt")) {
+      std::ofstream(stem + ".diagnostics.txt", std::ios::binary);
+    }
     if (const char* source = std::getenv("RECORDING_PLUGIN_REPORT")) {
       std::ifstream in(source, std::ios::binary);
       if (!in) return;
