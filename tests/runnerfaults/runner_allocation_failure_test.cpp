@@ -20,29 +20,21 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
-// Every round writes a report and its diagnostics and flushes both to disk, so the samples are few.
-constexpr long kSamplesOfTheRun = 30;
-constexpr long kSamplesOfTheOutcome = 30;  // the last allocations before the outcome: report, diagnostics, summary
+// Every round writes a report and its diagnostics and flushes both to disk, so the samples are few: over the whole
+// run, densely over its last allocations before the outcome (report, diagnostics, summary), and over the exit.
+constexpr long kSamples = 30;
 constexpr long kOutcomeWindow = 600;
-constexpr long kSamplesOfTheExit = 30;
 
-// The child's standard output, written straight to its file, noting how many allocations came before each write:
-// the last one ends the summary. Allocates nothing itself.
+// The child's standard output, noting how many allocations came before each write: the last one ends the summary.
 class CountingOutput : public std::streambuf {
  public:
   explicit CountingOutput(int descriptor) : fd(descriptor) {}
   long allocationsBeforeLastWrite = 0;
 
  protected:
-  int_type overflow(int_type ch) override {
-    if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
-    const char c = traits_type::to_char_type(ch);
-    return xsputn(&c, 1) == 1 ? ch : traits_type::eof();
-  }
   std::streamsize xsputn(const char* text, std::streamsize count) override {
     allocationsBeforeLastWrite = failingnew::Counted();
     return ::write(fd, text, static_cast<std::size_t>(count)) == count ? count : 0;
@@ -55,27 +47,22 @@ class CountingOutput : public std::streambuf {
 struct Round {
   int status = -1;  // -1 when the child did not exit by itself
   std::string out, err;
-  long outcomeAt = 0;  // allocations before the summary's last line
-  long total = 0;      // allocations until the runner returned
-  long failedAt = 0;   // the allocation that failed, 0 for none
+  long outcomeAt = 0, total = 0;  // allocations before the summary's last write, and until the runner returned
+  long failedAt = 0;              // the allocation that failed, 0 for none; a round's counts stop there
 };
 
-struct Files {
-  std::string out, err, counts;
-};
+int Create(const std::string& path) { return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600); }
 
-[[noreturn]] void RunChild(const Files& files, const std::vector<std::string>& arguments, long failAt,
-                           bool evenInToolkit) {
-  const int out = ::open(files.out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const int err = ::open(files.err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const int counts = ::open(files.counts.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  if (out < 0 || err < 0 || counts < 0 || ::dup2(err, STDERR_FILENO) < 0) std::_Exit(100);
-  CountingOutput output(out);
+[[noreturn]] void RunChild(const testsupport::ScratchDir& scratch, long failAt, bool evenInToolkit) {
+  const int counts = Create(scratch.File("counts"));
+  if (counts < 0 || ::dup2(Create(scratch.File("err")), STDERR_FILENO) < 0) std::_Exit(100);
+  CountingOutput output(Create(scratch.File("out")));
   std::cout.rdbuf(&output);
-  std::vector<const char*> argv{"datahook-runner"};
-  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+  const std::string plugin = DH_BINARY_DIR "/bin/dh-AutomatedTesting.so", workDir = scratch.File("work");
+  const std::string dataFile = testsupport::TestData("golden/2014-12-4_fail_to_present_block.vn5 P01.txt");
+  const char* argv[] = {"datahook-runner", "--plugin", plugin.c_str(), "--workdir", workDir.c_str(), dataFile.c_str()};
   failingnew::Arm(failAt, evenInToolkit);
-  const int status = datahookrunner::RunDataHookRunner(static_cast<int>(argv.size()), argv.data());
+  const int status = datahookrunner::RunDataHookRunner(6, argv);
   char line[96];
   const int length = std::snprintf(line, sizeof line, "%ld %ld %ld", output.allocationsBeforeLastWrite,
                                    failingnew::Counted(), failingnew::FailedAt());
@@ -95,30 +82,25 @@ std::string WithoutPid(std::string text, pid_t pid) {
 }
 
 Round RunRound(const testsupport::ScratchDir& scratch, long failAt, bool evenInToolkit = false) {
-  const Files files{scratch.File("round.out"), scratch.File("round.err"), scratch.File("round.counts")};
-  const std::vector<std::string> arguments = {
-      "--plugin", DH_BINARY_DIR "/bin/dh-AutomatedTesting.so", "--workdir", scratch.File("work"),
-      testsupport::TestData("golden/2014-12-4_fail_to_present_block.vn5 P01.txt")};
   // A fresh work directory every round: the files of earlier rounds would change the count of allocations.
   std::filesystem::remove_all(scratch.File("work"));
   std::fflush(nullptr);
   const pid_t child = ::fork();
-  if (child == 0) RunChild(files, arguments, failAt, evenInToolkit);
+  if (child == 0) RunChild(scratch, failAt, evenInToolkit);
   int status = 0;
   Round round;
   if (child < 0 || ::waitpid(child, &status, 0) != child) return round;
   if (WIFEXITED(status)) round.status = WEXITSTATUS(status);
-  round.out = WithoutPid(testsupport::ReadFile(files.out), child);
-  round.err = testsupport::ReadFile(files.err);
-  std::sscanf(testsupport::ReadFile(files.counts).c_str(), "%ld %ld %ld", &round.outcomeAt, &round.total,
+  round.out = WithoutPid(testsupport::ReadFile(scratch.File("out")), child);
+  round.err = testsupport::ReadFile(scratch.File("err"));
+  std::sscanf(testsupport::ReadFile(scratch.File("counts")).c_str(), "%ld %ld %ld", &round.outcomeAt, &round.total,
               &round.failedAt);
   return round;
 }
 
 // count allocations from first on, sampled evenly.
-void AddSpread(std::set<long>& chosen, long first, long count, long samples) {
-  const long step = std::max(1L, count / samples);
-  for (long k = first; k < first + count; k += step) chosen.insert(k);
+void AddSpread(std::set<long>& chosen, long first, long count) {
+  for (long k = first; k < first + count; k += std::max(1L, count / kSamples)) chosen.insert(k);
 }
 
 TEST(RunnerAllocationFailure, BeforeTheOutcomeIsToldNeverAPassAndNeverBlamedOnThePlugin) {
@@ -127,8 +109,8 @@ TEST(RunnerAllocationFailure, BeforeTheOutcomeIsToldNeverAPassAndNeverBlamedOnTh
   ASSERT_EQ(clean.status, 0) << clean.err;
   ASSERT_GT(clean.outcomeAt, kOutcomeWindow);
   std::set<long> chosen;
-  AddSpread(chosen, 1, clean.outcomeAt, kSamplesOfTheRun);
-  AddSpread(chosen, clean.outcomeAt - kOutcomeWindow + 1, kOutcomeWindow, kSamplesOfTheOutcome);
+  AddSpread(chosen, 1, clean.outcomeAt);
+  AddSpread(chosen, clean.outcomeAt - kOutcomeWindow + 1, kOutcomeWindow);
   std::size_t before = 0, diagnosticsLost = 0;
   for (long failAt : chosen) {
     const Round round = RunRound(scratch, failAt);
@@ -140,15 +122,15 @@ TEST(RunnerAllocationFailure, BeforeTheOutcomeIsToldNeverAPassAndNeverBlamedOnTh
       ++diagnosticsLost;
       EXPECT_EQ(round.status, 2) << trace;
     }
-    // Failed after the whole summary was out (the counts of a round stop at its failure): the outcome stands.
+    // Failed after the whole summary was out: the outcome stands.
     if (round.failedAt == 0 || round.out == clean.out) {
       EXPECT_EQ(round.status, 0) << trace;
       EXPECT_EQ(round.out, clean.out) << trace;
       continue;
     }
     ++before;
+    // Never a pass; 2 says why; 1 comes from a report that holds the fault.
     EXPECT_NE(round.status, 0) << trace;
-    // 2 says why; 1 comes from a report that holds the fault.
     EXPECT_TRUE(round.status != 2 || round.err.find("datahook-runner: ") != std::string::npos) << trace;
     EXPECT_TRUE(round.status != 1 || round.out.find(", failures 0\nreport: ") == std::string::npos) << trace;
   }
@@ -161,10 +143,10 @@ TEST(RunnerAllocationFailure, AfterTheOutcomeIsToldNothingAbortsOrChangesIt) {
   testsupport::ScratchDir scratch;
   const Round clean = RunRound(scratch, 0);
   ASSERT_EQ(clean.status, 0) << clean.err;
-  // The toolkit's clean-up allocates after the summary; the exit's static destructors may too.
+  // The toolkit's clean-up allocates after the summary, and the exit's static destructors may.
   ASSERT_GT(clean.total, clean.outcomeAt);
   std::set<long> chosen;
-  AddSpread(chosen, clean.outcomeAt + 1, clean.total - clean.outcomeAt + 10, kSamplesOfTheExit);
+  AddSpread(chosen, clean.outcomeAt + 1, clean.total - clean.outcomeAt + 10);
   for (long failAt : chosen) {
     const Round round = RunRound(scratch, failAt, true);
     EXPECT_EQ(round.status, 0) << "allocation " << failAt << "\n" << round.err;
