@@ -1,4 +1,5 @@
 #include "reporting/reportfiles.h"
+#include "reporting/onelinetext.h"
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -17,11 +18,11 @@ const char kTemporarySuffix[] = ".partial";
 // Large enough that a report goes out in few writes, small enough to cost nothing next to the report.
 constexpr std::size_t kWriteChunk = 1 << 16;
 
+// One line, whatever the names hold.
 void TellWriteFailure(const wxString& path, const wxString& reason) {
-  const wxString workingDir = wxGetCwd();
+  const std::string workingDir = OneLineText(wxGetCwd().utf8_string());
   std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s (relative to the working directory %s)\n",
-               static_cast<const char*>(path.utf8_str()), static_cast<const char*>(reason.utf8_str()),
-               static_cast<const char*>(workingDir.utf8_str()));
+               OneLineText(path.utf8_string()).c_str(), OneLineText(reason.utf8_string()).c_str(), workingDir.c_str());
 }
 
 // The standard rename replaces an existing target in one step everywhere (MoveFileEx with replace-existing on
