@@ -68,7 +68,7 @@ std::atomic<bool> outcomeTold{false};
 
 [[noreturn]] void StopWithKnownStatus() {
   std::fputs(outcomeTold.load() ? "datahook-runner: warning: the clean-up at exit failed; the outcome above stands\n"
-                                : "datahook-runner: the runner itself failed and stopped without an outcome\n",
+                                : "datahook-runner: stopped by a failure nothing could handle, before any outcome\n",
              stderr);
   std::_Exit(statusAtExit.load());
 }
