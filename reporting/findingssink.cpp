@@ -1,4 +1,5 @@
 #include "reporting/findingssink.h"
+#include "reporting/onelinetext.h"
 
 namespace Varnel {
 
@@ -10,30 +11,11 @@ std::string ShownPath(const std::string& path) { return path.empty() ? std::stri
 
 }  // namespace
 
-wxString BoundedLine(const wxString& text, std::size_t maxLength) {
-  wxString line;
-  std::size_t shown = 0;
-  for (auto it = text.begin(); it != text.end(); ++it) {
-    if (shown >= maxLength) {
-      const std::size_t rest = text.length() - shown;
-      return line + wxString::Format(" [cut: %lu more characters]", static_cast<unsigned long>(rest));
-    }
-    const wxUniChar ch = *it;
-    if (ch.GetValue() < 0x20 || ch.GetValue() == 0x7f) {
-      line += wxString::Format("\\x%02X", static_cast<unsigned>(ch.GetValue()));
-    } else {
-      line += ch;
-    }
-    ++shown;
-  }
-  return line;
+std::string BoundedLine(const wxString& text, std::size_t maxLength) {
+  if (text.length() <= maxLength) return OneLineText(text.utf8_string());
+  return OneLineText(text.Left(maxLength).utf8_string()) + " [cut: " + std::to_string(text.length() - maxLength) +
+         " more characters]";
 }
-
-namespace {
-
-std::string StoredLine(const wxString& text) { return BoundedLine(text).utf8_string(); }
-
-}  // namespace
 
 void FindingsSink::BeginSuite(const wxString& suiteName) {
   failureOpen = false;
@@ -41,11 +23,11 @@ void FindingsSink::BeginSuite(const wxString& suiteName) {
     ++linesCut;
     return;
   }
-  suites.push_back(Suite{StoredLine(suiteName), currentDataFile, {}});
+  suites.push_back(Suite{BoundedLine(suiteName), currentDataFile, {}});
   storedLines += 2;
 }
 
-void FindingsSink::BeginDataFile(const wxString& path) { currentDataFile = StoredLine(path); }
+void FindingsSink::BeginDataFile(const wxString& path) { currentDataFile = BoundedLine(path); }
 
 void FindingsSink::RecordFailure(const wxString& testName) {
   failureOpen = false;
@@ -54,7 +36,7 @@ void FindingsSink::RecordFailure(const wxString& testName) {
     ++linesCut;
     return;
   }
-  suites.back().failures.push_back(Failure{StoredLine(testName), currentDataFile, {}, 0});
+  suites.back().failures.push_back(Failure{BoundedLine(testName), currentDataFile, {}, 0});
   storedLines += 3;
   failureOpen = true;
 }
@@ -66,7 +48,7 @@ void FindingsSink::AddFinding(const wxString& text) {
     ++failure.findingsCut;
     return;
   }
-  failure.findings.push_back(StoredLine(text));
+  failure.findings.push_back(BoundedLine(text));
   ++storedLines;
 }
 

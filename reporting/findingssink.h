@@ -9,7 +9,7 @@ namespace Varnel {
 
 // What the checks found behind their failures, kept beside the report: every suite with its data file, every
 // failure with its findings. Texts come from data files of any content, so each is cut to a bounded length
-// (with a visible mark) and its control characters are shown as escapes; the whole is bounded too.
+// (with a visible mark) and written on one line (OneLineText); the whole is bounded too.
 class FindingsSink {
  public:
   static constexpr std::size_t kMaxTextLength = 400;
@@ -52,8 +52,8 @@ class FindingsSink {
   bool failureOpen = false;
 };
 
-// A text as one bounded line: control characters become "\xNN" and a text longer than the limit is cut,
-// ending in a mark that tells how much was left out.
-wxString BoundedLine(const wxString& text, std::size_t maxLength = FindingsSink::kMaxTextLength);
+// A text as one bounded line in UTF-8: escaped as OneLineText does, and a text longer than the limit (in
+// characters) cut, ending in a mark that tells how much was left out.
+std::string BoundedLine(const wxString& text, std::size_t maxLength = FindingsSink::kMaxTextLength);
 
 }  // namespace Varnel

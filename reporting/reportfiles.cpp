@@ -9,6 +9,7 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/process.h>
+#include "reporting/onelinetext.h"
 
 namespace Varnel {
 
@@ -18,18 +19,17 @@ const char kTemporarySuffix[] = ".partial";
 // Large enough that a report goes out in few writes, small enough to cost nothing next to the report.
 constexpr std::size_t kWriteChunk = 1 << 16;
 
+// One line, whatever the names hold.
 void TellWriteFailure(const wxString& path, const wxString& reason) {
-  const wxString workingDir = wxGetCwd();
+  const std::string workingDir = OneLineText(wxGetCwd().utf8_string());
   std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s (relative to the working directory %s)\n",
-               static_cast<const char*>(path.utf8_str()), static_cast<const char*>(reason.utf8_str()),
-               static_cast<const char*>(workingDir.utf8_str()));
+               OneLineText(path.utf8_string()).c_str(), OneLineText(reason.utf8_string()).c_str(), workingDir.c_str());
 }
 
 // The standard rename replaces an existing target in one step everywhere (MoveFileEx with replace-existing on
 // Windows) and never follows a link at the target; the toolkit's falls back to copying onto the target, which
 // would follow a planted link and can be seen half done.
-bool RenameReplacing(const wxString& from, const wxString& to) {
-  std::error_code error;
+bool RenameReplacing(const wxString& from, const wxString& to, std::error_code& error) {
   std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()),
                           error);
   return !error;
@@ -70,6 +70,19 @@ bool ReachedThroughLink(const wxString& directory) {
     if (error || std::filesystem::is_symlink(status)) return true;
   }
   return false;
+}
+
+// The reason of a failed call, from the error code it left; other calls since may have changed errno.
+wxString Reason(int errorCode) {
+  if (errorCode == 0) return "the system gave no reason";
+  return wxString::FromUTF8(std::generic_category().message(errorCode));
+}
+
+// The file's directory as the system names it. A name the system cannot take gives an empty one, but then the
+// file cannot be created either, so its directory is never flushed.
+std::string NativeDirectoryOf(const wxString& path) {
+  const wxCharBuffer name = wxFileName(path).GetPath().fn_str();
+  return name.data() == nullptr ? std::string() : std::string(name.data());
 }
 
 }  // namespace
@@ -115,10 +128,12 @@ void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<Proc
 void MoveWithoutOverwriting(const wxString& from, const wxString& to) {
   if (!wxFileName::FileExists(from) || wxFileName::FileExists(to)) return;
   wxLogNull quiet;
-  if (!RenameReplacing(from, to)) TellWriteFailure(to, wxSysErrorMsgStr());
+  std::error_code error;
+  if (!RenameReplacing(from, to, error)) TellWriteFailure(to, wxString::FromUTF8(error.message()));
 }
 
-AtomicFileWriter::AtomicFileWriter(const wxString& path) : target(path), temporary(TemporaryPathFor(path)) {
+AtomicFileWriter::AtomicFileWriter(const wxString& path)
+    : target(path), temporary(TemporaryPathFor(path)), targetDirectory(NativeDirectoryOf(path)) {
   failed = !Open();
 }
 
@@ -135,7 +150,7 @@ bool AtomicFileWriter::Open() {
   // Whatever holds the name, a leftover or a planted link, is removed and not written through.
   wxRemoveFile(temporary);
   if (file.Create(temporary, false)) return true;
-  return Fail("cannot create the temporary file: ");
+  return Fail("cannot create the temporary file: ", Reason(file.GetLastError()));
 }
 
 void AtomicFileWriter::Append(const std::string& bytes) {
@@ -148,7 +163,13 @@ void AtomicFileWriter::Append(const std::string& bytes) {
 bool AtomicFileWriter::WriteBuffered() {
   if (failed) return false;
   wxLogNull quiet;
-  if (file.Write(buffer.data(), buffer.size()) != buffer.size()) return Fail("cannot write: ");
+  // A write may take fewer bytes than offered without an error (a file-size limit reached midway); the next
+  // one then fails and tells why.
+  for (std::size_t written = 0; written < buffer.size();) {
+    const std::size_t taken = file.Write(buffer.data() + written, buffer.size() - written);
+    if (taken == 0) return Fail("cannot write: ", Reason(file.GetLastError()));
+    written += taken;
+  }
   buffer.clear();
   return true;
 }
@@ -158,22 +179,22 @@ bool AtomicFileWriter::Commit() {
   wxLogNull quiet;
   // Flushed before the rename and the directory after it: a power loss then leaves the earlier file or
   // the whole new one, never an empty one.
-  if (!file.Flush()) return Fail("cannot flush: ");
-  if (!file.Close()) return Fail("cannot close: ");
-  if (!RenameReplacing(temporary, target)) {
-    Fail("cannot replace the file: ");
+  if (!file.Flush()) return Fail("cannot flush: ", Reason(file.GetLastError()));
+  if (!file.Close()) return Fail("cannot close: ", Reason(file.GetLastError()));
+  std::error_code renameError;
+  if (!RenameReplacing(temporary, target, renameError)) {
+    Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
     wxRemoveFile(temporary);
     return false;
   }
   committed = true;
-  if (!SyncDirectory(wxFileName(target).GetPath())) TellWriteFailure(target, "cannot flush its directory");
+  if (!SyncDirectory(targetDirectory)) TellWriteFailure(target, "cannot flush its directory");
   return true;
 }
 
-bool AtomicFileWriter::Fail(const char* what) {
-  const wxString reason = wxString(what) + wxSysErrorMsgStr();
+bool AtomicFileWriter::Fail(const char* what, const wxString& reason) {
   failed = true;
-  TellWriteFailure(target, reason);
+  TellWriteFailure(target, wxString(what) + reason);
   return false;
 }
 

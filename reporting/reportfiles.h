@@ -55,10 +55,13 @@ class AtomicFileWriter {
  private:
   bool Open();
   bool WriteBuffered();
-  bool Fail(const char* what);
+  // Tells the failure with the reason taken from the failing call itself.
+  bool Fail(const char* what, const wxString& reason);
 
   const wxString target;
   const wxString temporary;
+  // Found before anything is written: once the file is in place, nothing that can fail for want of memory is left.
+  const std::string targetDirectory;
   wxFile file;
   std::string buffer;
   ContentDigest digest;
@@ -69,7 +72,8 @@ class AtomicFileWriter {
 // Writes the bytes to the path through an AtomicFileWriter.
 bool WriteFileAtomically(const wxString& path, const std::string& bytes);
 
-// Flushes the directory's entries to disk where the platform can; true where it cannot.
-bool SyncDirectory(const wxString& directory);
+// Flushes the entries of the directory (in the system's own encoding, empty for the current one) to disk where the
+// platform can; true where it cannot. Allocates nothing.
+bool SyncDirectory(const std::string& directory);
 
 }  // namespace Varnel

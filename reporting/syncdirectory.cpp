@@ -8,10 +8,9 @@
 namespace Varnel {
 
 // The toolkit can flush files only, not directories; POSIX systems can, others record renames without it.
-bool SyncDirectory(const wxString& directory) {
+bool SyncDirectory(const std::string& directory) {
 #ifdef __UNIX__
-  const int fd = ::open(directory.empty() ? "." : static_cast<const char*>(directory.fn_str()),
-                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
   const bool synced = ::fsync(fd) == 0;
   ::close(fd);

@@ -12,8 +12,10 @@ namespace {
 
 bool armed = false;
 bool failed = false;
+long failedAt = 0;
 long counted = 0;
 long failAtCount = 0;
+bool failInToolkit = false;
 
 // Where the toolkit's code lies, found once; nothing here allocates, since operator new asks.
 struct CodeRange {
@@ -48,20 +50,23 @@ bool ToolkitOnTheStack() {
 
 bool ShouldFail() {
   if (!armed || failed || ++counted < failAtCount || failAtCount == 0) return false;
-  if (ToolkitOnTheStack()) return false;
+  if (!failInToolkit && ToolkitOnTheStack()) return false;
   failed = true;
+  failedAt = counted;
   return true;
 }
 
 }  // namespace
 
-void Arm(long failAt) {
+void Arm(long failAt, bool evenInToolkit) {
   if (toolkitRanges == 0) dl_iterate_phdr(CollectToolkitCode, nullptr);
   void* warmUp[1];
   backtrace(warmUp, 1);  // its first call loads the unwinder, which allocates
   counted = 0;
   failed = false;
+  failedAt = 0;
   failAtCount = failAt;
+  failInToolkit = evenInToolkit;
   armed = true;
 }
 
@@ -73,6 +78,8 @@ long Disarm() {
 }
 
 bool Failed() { return failed; }
+
+long FailedAt() { return failedAt; }
 
 }  // namespace failingnew
 

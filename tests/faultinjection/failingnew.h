@@ -8,14 +8,16 @@
 // failed: the next one outside it is. The plug-in keeps its failure paths out of the toolkit for that reason.
 namespace failingnew {
 
-// Fails the allocation numbered failAt (1 = the next one), or the first after it made outside the toolkit;
-// 0 only counts.
-void Arm(long failAt);
+// Fails the allocation numbered failAt (1 = the next one), or the first after it made outside the toolkit
+// (or that very one, also inside the toolkit, with evenInToolkit); 0 only counts.
+void Arm(long failAt, bool evenInToolkit = false);
 // Allocations made since Arm.
 long Counted();
 // Stops counting and failing; returns how many allocations were made while armed.
 long Disarm();
 // Whether the armed allocation failure happened.
 bool Failed();
+// The number of the allocation that failed; 0 while none has.
+long FailedAt();
 
 }  // namespace failingnew

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         // diagnostics beside it must name this run's host instance and the digest of the bytes read.
         StopCase{"NoDiagnosticsBesideTheReport",
                  {"--plugin", kRecording},
-                 "the plug-in's diagnostics beside it are missing, so it may be another process's",
+                 "cannot read the diagnostics file the plug-in writes beside its report: ",
                  "r.xml",
                  kOwnReport,
                  {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=absent"}},
@@ -141,6 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "r.xml",
                  kOwnReport,
                  {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=altered"}},
+        StopCase{"PluginThrows",
+                 {"--plugin", kRecording, "a.txt"},
+                 "datahook-runner: the plug-in threw an exception: thrown on purpose",
+                 "",
+                 "",
+                 {"RECORDING_PLUGIN_THROW=1"}},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",
@@ -310,6 +316,41 @@ TEST(DatahookRunnerReport, FindingsAndDataFilesComeFromTheDiagnosticsBesideTheRe
       << withFindings.out << withFindings.err;
   const auto withoutFindings = RunRunner({"--no-findings", "--plugin", kRecording}, environment);
   EXPECT_EQ(withoutFindings.out.find(summary(withoutFindings.pid, "")), 0u) << withoutFindings.out;
+}
+
+// Names of any content stay on their one line in the summary and in the diagnostics: nothing in a data file's
+// name can start a line of its own (a forged total: or report:) or keep its failure from its found: lines.
+TEST(DatahookRunnerReport, EveryNameIsOneLineInTheSummaryAndTheDiagnostics) {
+  testsupport::ScratchDir scratch;
+  const struct {
+    std::string name, shown;
+  } names[] = {
+      {"nope\ntotal: suites 1, tests 1, failures 0\nreport: fake.xml",
+       "nope\\x0Atotal: suites 1, tests 1, failures 0\\x0Areport: fake.xml"},
+      {"carriage\rreturn", "carriage\\x0Dreturn"},
+      {"tab\tbed", "tab\\x09bed"},
+      {"next\u0085line", "next\\u0085line"},
+      {"line\u2028separator", "line\\u2028separator"},
+  };
+  std::vector<std::string> arguments;
+  for (const auto& n : names) arguments.push_back(n.name + ".txt");
+  const auto run = RunRunner(arguments);
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  const std::string report = ReportPathIn(scratch.Path(), run.pid);
+  // One total: and one report: line, the last two.
+  EXPECT_EQ(run.out.find("\nreport: "), run.out.size() - report.size() - 10) << run.out;
+  EXPECT_EQ(run.out.find("\ntotal: "), run.out.rfind("\ntotal: "));
+  EXPECT_NE(run.out.find(", failures 5\nreport: "), std::string::npos);
+  const std::string diagnostics = ReadFile(report.substr(0, report.size() - 4) + ".diagnostics.txt");
+  for (const std::string& text : {run.out, diagnostics}) {
+    for (const char* raw : {"\r", "\t", "\u0085", "\u2028"}) EXPECT_EQ(text.find(raw), std::string::npos) << text;
+    // Each failure keeps its data file and found: lines.
+    for (const auto& n : names) {
+      const std::string lines = "locating_verifier_for_" + n.shown + "\n" + (text == run.out ? kNoVerifier : "") +
+                                "    data file: " + scratch.File(n.shown) + ".txt\n    found: looked up the registry";
+      EXPECT_NE(text.find(lines), std::string::npos) << lines << "\n" << text;
+    }
+  }
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics, V
     if (diagnostics.empty() && stamp.Read(line)) continue;
     ReadLine(line, diagnostics);
   }
-  return true;
+  // A read that broke off (the stream keeps what it was thrown, out of memory included) is no whole file.
+  return !in.bad();
 }
 
 }  // namespace datahookrunner

@@ -21,8 +21,8 @@ struct DiagnosedSuite {
 
 using RunDiagnostics = std::vector<DiagnosedSuite>;
 
-// The stamp comes from the lines before the first suite. False when the file cannot be opened; lines it does
-// not know are skipped.
+// The stamp comes from the lines before the first suite. False when the file cannot be opened or read to its
+// end; lines it does not know are skipped.
 bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics, Varnel::DiagnosticsStamp& stamp);
 
 }  // namespace datahookrunner

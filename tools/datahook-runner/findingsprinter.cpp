@@ -1,4 +1,6 @@
 #include "tools/datahook-runner/findingsprinter.h"
+#include "reporting/findingssink.h"
+#include "reporting/onelinetext.h"
 
 namespace datahookrunner {
 
@@ -12,19 +14,27 @@ bool AllDigits(const std::string& text, std::size_t from, std::size_t to) {
   return true;
 }
 
-// The report names a suite "<name>_pid_<process id>".
-bool IsReportSuiteOf(const std::string& reportName, const std::string& name) {
-  const std::string stem = name + "_pid_";
-  return reportName.compare(0, stem.size(), stem) == 0 && AllDigits(reportName, stem.size(), reportName.size());
+// The diagnostics hold every name as BoundedLine made it.
+bool IsStoredNameOf(const std::string& reportText, std::size_t from, std::size_t to, const std::string& stored) {
+  return Varnel::BoundedLine(wxString::FromUTF8(reportText.substr(from, to - from))) == stored;
 }
 
-// The report numbers every test: "test<number><name>".
+// The report names a suite "<name>_pid_<process id>".
+bool IsReportSuiteOf(const std::string& reportName, const std::string& name) {
+  const std::size_t marker = reportName.rfind("_pid_");
+  return marker != std::string::npos && AllDigits(reportName, marker + 5, reportName.size()) &&
+         IsStoredNameOf(reportName, 0, marker, name);
+}
+
+// The report numbers every test: "test<number><name>"; a name may itself begin with digits.
 bool IsReportTestOf(const std::string& reportName, const std::string& name) {
   const std::string prefix = "test";
-  if (reportName.size() < prefix.size() + name.size()) return false;
-  const std::size_t nameStart = reportName.size() - name.size();
-  return reportName.compare(0, prefix.size(), prefix) == 0 && reportName.compare(nameStart, name.size(), name) == 0 &&
-         AllDigits(reportName, prefix.size(), nameStart);
+  if (reportName.compare(0, prefix.size(), prefix) != 0) return false;
+  for (std::size_t nameStart = prefix.size() + 1;
+       nameStart <= reportName.size() && AllDigits(reportName, prefix.size(), nameStart); ++nameStart) {
+    if (IsStoredNameOf(reportName, nameStart, reportName.size(), name)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -37,7 +47,7 @@ void FindingsPrinter::PrintSuiteDataFile(std::ostream& out, const std::string& r
   nextFailure = 0;
   if (nextSuite >= diagnostics.size() || !IsReportSuiteOf(reportSuiteName, diagnostics[nextSuite].name)) return;
   suite = &diagnostics[nextSuite++];
-  out << "  data file: " << suite->dataFile << "\n";
+  out << "  data file: " << Varnel::OneLineText(suite->dataFile) << "\n";
 }
 
 void FindingsPrinter::PrintFindings(std::ostream& out, const std::string& reportTestName) {
@@ -46,8 +56,8 @@ void FindingsPrinter::PrintFindings(std::ostream& out, const std::string& report
   if (!IsReportTestOf(reportTestName, failure.testName)) return;
   ++nextFailure;
   if (!showFindings) return;
-  if (failure.dataFile != suite->dataFile) out << "    data file: " << failure.dataFile << "\n";
-  for (const std::string& finding : failure.findings) out << "    found: " << finding << "\n";
+  if (failure.dataFile != suite->dataFile) out << "    data file: " << Varnel::OneLineText(failure.dataFile) << "\n";
+  for (const std::string& finding : failure.findings) out << "    found: " << Varnel::OneLineText(finding) << "\n";
 }
 
 }  // namespace datahookrunner

@@ -18,7 +18,8 @@ struct HostSession {
 };
 
 // Makes the calls the host makes: post-processing per data file, then the assertion failures, then the
-// release of the printer, which writes the report. False, with error set, if the plug-in throws.
+// release of the printer, which writes the report. False, with error set, if the plug-in throws; the runner's own
+// failures (out of memory) propagate as exceptions.
 bool PerformHostCalls(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session, std::string& error);
 
 }  // namespace datahookrunner

@@ -26,25 +26,24 @@ bool SuitesNamedWithProcessId(const std::string& path, const ReportSummary& summ
   return true;
 }
 
-const char* StampProblem(const Varnel::DiagnosticsStamp* stamp, const std::string& hostInstance,
+const char* StampProblem(const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance,
                          const Varnel::ContentDigest& read) {
-  if (stamp == nullptr) return "the plug-in's diagnostics beside it are missing, so it may be another process's";
-  if (stamp->hostInstance != hostInstance) return "the diagnostics beside it are not this run's";
-  if (!stamp->report) return "this run's plug-in did not write it";
-  if (!(*stamp->report == read)) return "its bytes are not those this run's plug-in wrote";
+  if (stamp.hostInstance != hostInstance) return "the diagnostics beside it are not this run's";
+  if (!stamp.report) return "this run's plug-in did not write it";
+  if (!(*stamp.report == read)) return "its bytes are not those this run's plug-in wrote";
   return nullptr;
 }
 
 }  // namespace
 
 bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, const Varnel::ContentDigest& read,
-                      unsigned long processId, const Varnel::DiagnosticsStamp* stamp, const std::string& hostInstance,
+                      unsigned long processId, const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance,
                       std::string& error) {
   if (!SuitesNamedWithProcessId(path, summary, processId, error)) return false;
   const char* problem = StampProblem(stamp, hostInstance, read);
   if (problem == nullptr) return true;
-  error = "cannot tell the report " + path + " for this run's: " + problem;
-  if (stamp != nullptr) error.append("; ").append(kAnotherProcessWrote);
+  error.assign("cannot tell the report ").append(path).append(" for this run's: ").append(problem);
+  error.append("; ").append(kAnotherProcessWrote);
   return false;
 }
 

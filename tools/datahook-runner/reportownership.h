@@ -16,7 +16,7 @@ inline constexpr char kAnotherProcessWrote[] =
 // read. An earlier report left under this run's name, or one that another process of the same id wrote,
 // would otherwise be summed up as this run's. False, with error set, when it is not or cannot be told.
 bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, const Varnel::ContentDigest& read,
-                      unsigned long processId, const Varnel::DiagnosticsStamp* stamp, const std::string& hostInstance,
+                      unsigned long processId, const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance,
                       std::string& error);
 
 }  // namespace datahookrunner

@@ -1,4 +1,5 @@
 #include "tools/datahook-runner/runner.h"
+#include "reporting/onelinetext.h"
 #include "reporting/processid.h"
 #include "reporting/reportstamp.h"
 #include "tools/hostkit/pluginlibrary.h"
@@ -12,9 +13,14 @@
 #include "tools/datahook-runner/runneroptions.h"
 #include "tools/datahook-runner/runpaths.h"
 #include "tools/datahook-runner/summaryprinter.h"
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <wx/init.h>
 #include <wx/utils.h>
 
@@ -36,14 +42,45 @@ struct RunPlan {
   HostSession session;
 };
 
+// Messages name paths and texts of any content, shown on one line each.
 int CannotRun(const std::string& message) {
-  std::cerr << "datahook-runner: " << message << std::endl;
+  std::cerr << "datahook-runner: " << Varnel::OneLineText(message) << std::endl;
   return kCannotRun;
 }
 
 int UsageError(const std::string& message) {
-  std::cerr << "datahook-runner: " << message << "\nTry 'datahook-runner --help' for more information." << std::endl;
+  std::cerr << "datahook-runner: " << Varnel::OneLineText(message)
+            << "\nTry 'datahook-runner --help' for more information." << std::endl;
   return kCannotRun;
+}
+
+// The runner's own failure (the plug-in's are caught around each call into it). Told without allocating,
+// since running out of memory is the likeliest cause.
+int RunnerFailed(const char* what) {
+  std::fputs("datahook-runner: the runner itself failed: ", stderr);
+  std::fputs(what, stderr);
+  std::fputs("\n", stderr);
+  return kCannotRun;
+}
+
+// What the process ends with should anything call std::terminate: before the outcome is told, "could not run";
+// after it, the outcome itself.
+std::atomic<int> statusAtExit{kCannotRun};
+std::atomic<bool> outcomeTold{false};
+
+[[noreturn]] void StopWithKnownStatus() {
+  std::fputs(outcomeTold.load() ? "datahook-runner: warning: the clean-up at exit failed; the outcome above stands\n"
+                                : "datahook-runner: stopped by a failure nothing could handle, before any outcome\n",
+             stderr);
+  std::_Exit(statusAtExit.load());
+}
+
+// Once the outcome is told, nothing that follows (the toolkit's clean-up, the exit) may turn it into an abort.
+void KeepStatusThroughExit(int status) {
+  std::cout.flush();
+  std::cerr.flush();
+  statusAtExit.store(status);
+  outcomeTold.store(true);
 }
 
 bool DecodeArguments(const std::vector<std::string>& arguments, const char* what, std::vector<wxString>& decoded,
@@ -164,11 +201,16 @@ int SummariseReport(const std::string& workDir, bool showFindings, const std::st
         "the plug-in wrote no report; expected " + reportPath +
         (ownWasWritten ? std::string(" (it was written, then removed: ") + kAnotherProcessWrote + ")" : std::string()));
   }
+  // The plug-in writes its diagnostics after the report: without them the run lost part of its outcome.
+  if (!diagnosed) {
+    return CannotRun("cannot read the diagnostics file the plug-in writes beside its report: " + reportDir +
+                     DiagnosticsFileName(processId));
+  }
   ReportSummary summary;
   Varnel::ContentDigest read;
   std::string error;
   if (!ReadReportSummary(reportPath, summary, read, error)) return CannotRun(error);
-  if (!CheckReportIsOwn(reportPath, summary, read, processId, diagnosed ? &stamp : nullptr, hostInstance, error)) {
+  if (!CheckReportIsOwn(reportPath, summary, read, processId, stamp, hostInstance, error)) {
     return CannotRun(error);
   }
   PrintCountMismatches(std::cerr, summary);
@@ -178,11 +220,7 @@ int SummariseReport(const std::string& workDir, bool showFindings, const std::st
   return summary.TotalFailures() == 0 ? kNoFailures : kFailuresReported;
 }
 
-int Run(const RunnerOptions& options) {
-  // The host is a toolkit application, so the plug-in may rely on the toolkit being initialised for as
-  // long as it is loaded; the runner itself needs it to find its own directory.
-  wxInitializer toolkit;
-  if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
+int RunWithToolkit(const RunnerOptions& options) {
   RunPlan plan;
   std::string error;
   if (!MakePlan(options, plan, error)) return UsageError(error);
@@ -195,19 +233,34 @@ int Run(const RunnerOptions& options) {
   return SummariseReport(plan.workDir, options.showFindings, hostInstance);
 }
 
+int Run(const RunnerOptions& options) {
+  // The host is a toolkit application, so the plug-in may rely on the toolkit being initialised for as
+  // long as it is loaded; the runner itself needs it to find its own directory.
+  std::set_terminate(StopWithKnownStatus);
+  wxInitializer toolkit;
+  if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
+  const int status = RunWithToolkit(options);
+  KeepStatusThroughExit(status);
+  return status;
+}
+
 }  // namespace
 
 int RunDataHookRunner(int argc, const char* const* argv) {
-  const ParsedArguments parsed = ParseArguments(argc, argv);
-  if (!parsed.error.empty()) return UsageError(parsed.error);
-  if (parsed.options.showHelp) {
-    std::cout << UsageText();
-    return kNoFailures;
-  }
   try {
+    const ParsedArguments parsed = ParseArguments(argc, argv);
+    if (!parsed.error.empty()) return UsageError(parsed.error);
+    if (parsed.options.showHelp) {
+      std::cout << UsageText();
+      return kNoFailures;
+    }
     return Run(parsed.options);
+  } catch (const std::bad_alloc&) {
+    return RunnerFailed("out of memory");
   } catch (const std::exception& exception) {
-    return CannotRun(exception.what());
+    return RunnerFailed(exception.what());
+  } catch (...) {
+    return RunnerFailed("unknown exception");
   }
 }
 

@@ -124,9 +124,11 @@ In order, the runner
      from the diagnostics file beside the report
      (FakeUnitTestsDataHookExperimentRunning_<pid>.diagnostics.txt) it adds
      each suite's data file and, under each failure, what was found
-     ("found:" lines). The report is summed up only when the stamp at the
-     head of the diagnostics names this run and the digest of the bytes read:
-     a process of the same id sharing the directory may have written it.
+     ("found:" lines). Every name and text is printed on one line: control
+     characters are written \xNN, C1 controls and U+2028, U+2029 \uNNNN.
+     The report is summed up only when the stamp at the head of the
+     diagnostics names this run and the digest of the bytes read: a process
+     of the same id sharing the directory may have written it.
 With no DATAFILE the plug-in is only loaded and released, which shows the
 report it starts with.
 
@@ -157,8 +159,10 @@ Exit status:
   0  the report holds no failure
   1  the report holds at least one failure
   2  usage error, malformed stimulus-area file, a plug-in that cannot be
-     loaded, or a report that is missing, cannot be read or is not this
-     run's own (another process wrote the same report name)
+     loaded, a report or diagnostics file that is missing or cannot be
+     read, a report that is not this run's own (another process wrote the
+     same report name), or a failure of the runner itself (such as running
+     out of memory)
 )";
 }
 

@@ -1,18 +1,22 @@
 #include "tools/datahook-runner/summaryprinter.h"
+#include "reporting/onelinetext.h"
+
+using Varnel::OneLineText;
 
 namespace datahookrunner {
 
 namespace {
 
 void PrintFailure(std::ostream& out, const FailureSummary& failure, FindingsPrinter& findings) {
-  out << "  FAILED " << failure.testName << "\n"
-      << "    subject: " << failure.subject << "\n"
-      << "    message: " << failure.firstMessageLine << "\n";
+  out << "  FAILED " << OneLineText(failure.testName) << "\n"
+      << "    subject: " << OneLineText(failure.subject) << "\n"
+      << "    message: " << OneLineText(failure.firstMessageLine) << "\n";
   findings.PrintFindings(out, failure.testName);
 }
 
 void PrintSuite(std::ostream& out, const SuiteSummary& suite, FindingsPrinter& findings) {
-  out << "suite " << suite.name << ": tests " << suite.tests << ", failures " << suite.failures.size() << "\n";
+  out << "suite " << OneLineText(suite.name) << ": tests " << suite.tests << ", failures " << suite.failures.size()
+      << "\n";
   findings.PrintSuiteDataFile(out, suite.name);
   for (const FailureSummary& failure : suite.failures) PrintFailure(out, failure, findings);
 }
@@ -20,8 +24,8 @@ void PrintSuite(std::ostream& out, const SuiteSummary& suite, FindingsPrinter& f
 void CompareCount(std::ostream& out, const std::string& where, const char* what, const std::string& declared,
                   unsigned long counted) {
   if (declared == std::to_string(counted)) return;
-  out << "datahook-runner: warning: " << where << " declares " << what << "=\"" << declared << "\" but holds "
-      << counted << "\n";
+  out << "datahook-runner: warning: " << where << " declares " << what << "=\"" << OneLineText(declared)
+      << "\" but holds " << counted << "\n";
 }
 
 }  // namespace
@@ -31,12 +35,12 @@ void PrintSummary(std::ostream& out, const ReportSummary& summary, const std::st
   for (const SuiteSummary& suite : summary.suites) PrintSuite(out, suite, findings);
   out << "total: suites " << summary.suites.size() << ", tests " << summary.TotalTests() << ", failures "
       << summary.TotalFailures() << "\n"
-      << "report: " << reportPath << "\n";
+      << "report: " << OneLineText(reportPath) << "\n";
 }
 
 void PrintCountMismatches(std::ostream& out, const ReportSummary& summary) {
   for (const SuiteSummary& suite : summary.suites) {
-    const std::string where = "suite '" + suite.name + "'";
+    const std::string where = "suite '" + OneLineText(suite.name) + "'";
     CompareCount(out, where, "tests", suite.declaredTests, suite.tests);
     CompareCount(out, where, "failures", suite.declaredFailures, suite.failures.size());
   }

@@ -4,12 +4,14 @@
 // with every "@PID@" replaced by its process id, so that a test can hand the runner any report it needs.
 // Beside it goes the diagnostics file, stamped as the plug-in stamps it, then the file RECORDING_PLUGIN_DIAGNOSTICS
 // names. RECORDING_PLUGIN_STAMP spoils the stamp as another process would: "absent" writes no diagnostics,
-// "foreign" names another host instance, "altered" gives the digest of other bytes.
+// "foreign" names another host instance, "altered" gives the digest of other bytes. With RECORDING_PLUGIN_THROW
+// set, PerformPostProcessing throws, as a plug-in that breaks the host's rules would.
 #include "reporting/reportstamp.h"
 #include "sdk/interface_datahookplugin.h"
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -43,6 +45,7 @@ void WriteDiagnostics(const std::string& path, const std::string& report) {
 class RecordingPlugin : public Varnel::Interface_DataHookPlugin {
  public:
   void PerformPostProcessing(const wxString& dataFilePath, const Varnel::StimAreaList* stimAreas) override {
+    if (std::getenv("RECORDING_PLUGIN_THROW") != nullptr) throw std::runtime_error("thrown on purpose");
     std::ofstream calls("recorded-calls.txt", std::ios::app);
     calls << "path=" << dataFilePath.utf8_string() << " areas=";
     if (stimAreas == nullptr) calls << "none";
