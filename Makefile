@@ -62,6 +62,12 @@ WINDOWS_DIR ?= build-windows
 test-windows: build
 	@scripts/test-windows.sh $(BUILD_DIR) $(WINDOWS_DIR)
 
+# Versioned archives of the install tree in dist/: .tar.gz for Linux, and .zip when the Windows build is configured.
+DIST_DIR ?= dist
+.PHONY: package
+package: build
+	@JOBS=$(JOBS) scripts/package.sh $(BUILD_DIR) $(WINDOWS_DIR) $(DIST_DIR)
+
 # Each benchmark is repeated and its median compared, so that one slow repetition does not decide a ratio.
 BENCH_REPETITIONS ?= 5
 bench: build

@@ -32,6 +32,8 @@ FindingsRecordingPrinter::~FindingsRecordingPrinter() {
 
 void FindingsRecordingPrinter::WriteDiagnostics(const wxString& path) const {
   AtomicFileWriter writer(path);
+  // Which build wrote it, for whoever reads diagnostics from machines that run different ones.
+  writer.Append("version: dh-AutomatedTesting " DH_VERSION "\n");
   findings.ForEachLine([&writer](const std::string& line) {
     writer.Append(line);
     writer.Append("\n");

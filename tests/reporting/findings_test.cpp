@@ -52,20 +52,21 @@ TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound
   }
   EXPECT_EQ(testsupport::ReadFile(kDir + "Recording_" + kPid + ".xml"),
             testsupport::ReadFile(kDir + "Plain_" + kPid + ".xml"));
-  EXPECT_EQ(Diagnostics("Recording"),
-            "suite: DefaultInitialTestSuite_ConcreteFakeJUnitPrinter\n"
-            "  data file: (none)\n"
-            "suite: x.vn4\n"
-            "  data file: /data/x.vn4 one.txt\n"
-            "  failure: Correct_quantity_of_data_cells\n"
-            "    data file: /data/x.vn4 one.txt\n"
-            "    found: found 12 data rows, expected 10\n"
-            "  failure: Quiet_check\n"
-            "    data file: /data/x.vn4 one.txt\n"
-            "    found: this check has nothing to show beyond its message\n"
-            "  failure: TestingPluginDH_AssertionFailure_00001\n"
-            "    data file: (none)\n"
-            "    found: this check has nothing to show beyond its message\n");
+  EXPECT_EQ(Diagnostics("Recording"), "version: dh-AutomatedTesting " DH_VERSION
+                                      "\n"
+                                      "suite: DefaultInitialTestSuite_ConcreteFakeJUnitPrinter\n"
+                                      "  data file: (none)\n"
+                                      "suite: x.vn4\n"
+                                      "  data file: /data/x.vn4 one.txt\n"
+                                      "  failure: Correct_quantity_of_data_cells\n"
+                                      "    data file: /data/x.vn4 one.txt\n"
+                                      "    found: found 12 data rows, expected 10\n"
+                                      "  failure: Quiet_check\n"
+                                      "    data file: /data/x.vn4 one.txt\n"
+                                      "    found: this check has nothing to show beyond its message\n"
+                                      "  failure: TestingPluginDH_AssertionFailure_00001\n"
+                                      "    data file: (none)\n"
+                                      "    found: this check has nothing to show beyond its message\n");
   EXPECT_FALSE(testsupport::FileExists(kDir + "Plain_" + kPid + ".diagnostics.txt")) << "only the recording one";
 }
 
