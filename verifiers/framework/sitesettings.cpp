@@ -21,7 +21,7 @@ const char kHostNameBVariable[] = "DH_AUTOMATEDTESTING_HOST_NAME_B";
 namespace {
 
 // A settings file is a few lines; anything larger is not one.
-constexpr unsigned long long kMaxFileBytes = 64 * 1024;
+constexpr unsigned long long kMaxFileBytes = 64ULL * 1024;
 constexpr std::size_t kMaxHostNameLength = 253;
 
 struct SettingKey {
@@ -148,7 +148,7 @@ SiteSettings ReadBesideOwnLibrary() {
   std::vector<std::string> problems;
   const wxString folder = FolderOfOwnLibrary();
   if (folder.empty()) problems.push_back("cannot tell the plug-in library's folder; no site settings file is read");
-  const SiteSettings settings = ReadSiteSettings(folder, problems);
+  SiteSettings settings = ReadSiteSettings(folder, problems);
   for (const std::string& problem : problems) std::fprintf(stderr, "dh-AutomatedTesting: %s\n", problem.c_str());
   return settings;
 }
