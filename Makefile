@@ -80,6 +80,12 @@ LIBCXX_DIR ?= build-libcxx
 test-libcxx: build
 	@JOBS=$(JOBS) scripts/test-libcxx.sh $(BUILD_DIR) $(LIBCXX_DIR)
 
+# Versioned archives of the install tree in dist/: .tar.gz for Linux, and .zip when the Windows build is configured.
+DIST_DIR ?= dist
+.PHONY: package
+package: build
+	@JOBS=$(JOBS) scripts/package.sh $(BUILD_DIR) $(WINDOWS_DIR) $(DIST_DIR)
+
 # Each benchmark is repeated and its median compared, so that one slow repetition does not decide a ratio.
 BENCH_REPETITIONS ?= 5
 bench: build

@@ -37,6 +37,8 @@ FindingsRecordingPrinter::~FindingsRecordingPrinter() {
 
 void FindingsRecordingPrinter::WriteDiagnostics(const wxString& path) const {
   AtomicFileWriter writer(path);
+  // Which build wrote it, for whoever reads diagnostics from machines that run different ones.
+  writer.Append("version: dh-AutomatedTesting " DH_VERSION "\n");
   writer.Append(DiagnosticsStamp{ProcessInstanceToken(), hostInstance, writtenReport}.Lines());
   findings.ForEachLine([&writer](const std::string& line) {
     writer.Append(line);

@@ -8,8 +8,9 @@ namespace Varnel {
 // The printer the plug-in hands out: every outcome goes unchanged to the report printer, while the failures
 // and what was found behind them go to a findings sink. When it is destroyed the report is written first and
 // then, beside it, the diagnostics file of the same run name and process ("<report name>.diagnostics.txt"),
-// so that the diagnostics can never cost a report. The diagnostics begin with the stamp that ties them to this
-// process instance, to the host's instance token and to the bytes of the report just written.
+// so that the diagnostics can never cost a report. The file's first line is "version: dh-AutomatedTesting "
+// and the version of the build; then comes the stamp that ties the file to this process instance, to the host's
+// instance token and to the bytes of the report just written.
 class FindingsRecordingPrinter : public FakeJUnitPrinter {
  public:
   explicit FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter);

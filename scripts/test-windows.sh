@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds the SDK substitute, the plug-in and the tools for Windows with MinGW-w64 and runs them under
 # Wine: the golden corpus must pass, and both corpora must give the same reports as the Linux build
-# (apart from the process id and the line ends), a data file whose name holds characters outside ASCII and
+# (apart from the process id and the line ends), the zip of `make package` must run the golden corpus once
+# unpacked elsewhere and read the site settings beside its plug-in, a data file whose name holds characters outside ASCII and
 # outside the BMP must reach its verifier, and the unit tests that need nothing Linux-only must pass.
 # Usage: test-windows.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
@@ -61,6 +62,34 @@ grep -q "^total: suites $((experiments + 1)), tests [0-9]*, failures 0$" "$scrat
 echo "ok: golden corpus under Wine: $(grep '^total:' "$scratch/windows-golden.out")"
 compare_corpus faulty 1
 echo "ok: faulty corpus under Wine: $(grep '^total:' "$scratch/windows-faulty.out"), the same as on Linux"
+
+# The zip of `make package`, unpacked elsewhere, runs the golden corpus on its own: every DLL it needs is in it.
+scripts/package.sh "$linux_build" "$windows_build" "$scratch/dist" >/dev/null
+zips=("$scratch"/dist/*.zip)
+python3 -m zipfile -e "${zips[0]}" "$scratch/unzipped"
+unpacked=$scratch/unzipped/$(basename "${zips[0]}" .zip)
+chmod +x "$unpacked"/bin/*.exe  # the extractor keeps no Unix modes; run-golden.sh wants the runner executable
+status=0
+DH_RUNNER_LAUNCHER=wine scripts/run-golden.sh "$unpacked" testdata/golden "$scratch/zip-golden" 2>&1 | tr -d '\r' \
+  >"$scratch/zip-golden.out" || status=$?
+if [ "$status" -ne 0 ] || ! grep -q "^total: suites 69, tests [0-9]*, failures 0$" "$scratch/zip-golden.out"; then
+  tail -n 20 "$scratch/zip-golden.out" >&2
+  echo "FAIL: the golden corpus did not pass from the unpacked $(basename "${zips[0]}") under Wine" >&2
+  exit 1
+fi
+echo "ok: golden corpus from the unpacked $(basename "${zips[0]}") under Wine: $(grep '^total:' "$scratch/zip-golden.out")"
+
+# Site settings beside the unpacked plug-in DLL: naming host A puts its window (exceeded here) in force.
+printf 'host_name_a = site-pc\r\n' >"$unpacked/plugins/dh-AutomatedTesting.ini"
+status=0
+DH_AUTOMATEDTESTING_TEST_HOST_NAME=site-pc-1 wine "$unpacked/bin/datahook-runner.exe" --workdir "$scratch/site" \
+  "testdata/golden/2011-08-11_tessel_1618_NumberMemorytest.vn4 P01.txt" 2>&1 | tr -d '\r' >"$scratch/site.out" || status=$?
+if [ "$status" -ne 1 ] || ! grep -q '^site names: .*host A "site-pc" (dh-AutomatedTesting.ini)' "$scratch/site.out"; then
+  cat "$scratch/site.out" >&2
+  echo "FAIL: the site settings beside the plug-in DLL were not in force under Wine" >&2
+  exit 1
+fi
+echo "ok: the site settings beside the plug-in DLL name host A under Wine"
 
 # A name with a character outside ASCII and one outside the BMP; the name's first word picks the verifier.
 golden_files=(testdata/golden/*.txt)

@@ -3,6 +3,7 @@
 #include "reporting/findingsrecordingprinter.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -56,7 +57,7 @@ TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound
   const std::string report = testsupport::ReadFile(kDir + "Recording_" + kPid + ".xml");
   Varnel::DiagnosticsStamp stamp{Varnel::ProcessInstanceToken(), "", Varnel::ContentDigest()};
   stamp.report->Add(report.data(), report.size());
-  EXPECT_EQ(Diagnostics("Recording"), stamp.Lines() +
+  EXPECT_EQ(Diagnostics("Recording"), "version: dh-AutomatedTesting " DH_VERSION "\n" + stamp.Lines() +
                                           "suite: DefaultInitialTestSuite_ConcreteFakeJUnitPrinter\n"
                                           "  data file: (none)\n"
                                           "suite: x.vn4\n"

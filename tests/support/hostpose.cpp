@@ -6,11 +6,11 @@ namespace testsupport {
 std::string HostNameOf(Machine machine) {
   switch (machine) {
     case Machine::HostA:
-      return "lab-" + Varnel::kHostNameA.Upper().ToStdString() + "-2";
+      return "lab-" + Varnel::kDefaultHostNameA.Upper().ToStdString() + "-2";
     case Machine::HostB:
-      return Varnel::kHostNameB.ToStdString() + ".site";
+      return Varnel::kDefaultHostNameB.ToStdString() + ".site";
     case Machine::BuildFarm:
-      return "ci-" + Varnel::kBuildFarmHost.Upper().ToStdString() + "-07";
+      return "ci-" + Varnel::kDefaultBuildFarmHost.Upper().ToStdString() + "-07";
     case Machine::Plain:
       break;
   }

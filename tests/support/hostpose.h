@@ -7,7 +7,7 @@ namespace testsupport {
 // own, and the build farm.
 enum class Machine { Plain, HostA, HostB, BuildFarm };
 
-// A host name of that kind: the configured fragment inside a longer name, in other case where that is possible.
+// A host name of that kind: the compiled-in fragment inside a longer name, in other case where that is possible.
 std::string HostNameOf(Machine machine);
 
 }  // namespace testsupport

@@ -12,6 +12,7 @@
 #include "tools/datahook-runner/reportreader.h"
 #include "tools/datahook-runner/runneroptions.h"
 #include "tools/datahook-runner/runpaths.h"
+#include "tools/datahook-runner/sitenames.h"
 #include "tools/datahook-runner/summaryprinter.h"
 #include <atomic>
 #include <cstdio>
@@ -102,13 +103,18 @@ std::vector<std::string> AbsoluteDataFiles(const RunnerOptions& options, const s
   return paths;
 }
 
+// The plug-in built beside the runner, else the one of the installed tree, where the plug-ins sit in a folder of
+// their own beside the tools' folder.
 bool DefaultPluginPath(std::string& path, std::string& error) {
   const std::string directory = DirectoryOfRunner();
   if (directory.empty()) {
     error = "cannot find the runner's own directory to look for the plug-in; give --plugin";
     return false;
   }
-  path = Utf8Path(NativePath(directory) / DH_PLUGIN_FILE_NAME);
+  const fs::path beside = NativePath(directory) / DH_PLUGIN_FILE_NAME;
+  const fs::path installed = NativePath(directory).parent_path() / "plugins" / DH_PLUGIN_FILE_NAME;
+  std::error_code notThere;
+  path = Utf8Path(!fs::exists(beside, notThere) && fs::exists(installed, notThere) ? installed : beside);
   return true;
 }
 
@@ -230,7 +236,9 @@ int RunWithToolkit(const RunnerOptions& options) {
   const std::string hostInstance = Varnel::NewInstanceToken();
   if (!wxSetEnv(Varnel::kHostInstanceVariable, hostInstance)) return CannotRun("cannot set the host instance token");
   if (!RunPlugin(plan, error)) return CannotRun(error);
-  return SummariseReport(plan.workDir, options.showFindings, hostInstance);
+  const int status = SummariseReport(plan.workDir, options.showFindings, hostInstance);
+  if (status != kCannotRun) PrintSiteNamesInForce(std::cout, Utf8Path(NativePath(plan.pluginPath).parent_path()));
+  return status;
 }
 
 int Run(const RunnerOptions& options) {
@@ -252,6 +260,10 @@ int RunDataHookRunner(int argc, const char* const* argv) {
     if (!parsed.error.empty()) return UsageError(parsed.error);
     if (parsed.options.showHelp) {
       std::cout << UsageText();
+      return kNoFailures;
+    }
+    if (parsed.options.showVersion) {
+      std::cout << "datahook-runner (dh-AutomatedTesting) " DH_VERSION "\n";
       return kNoFailures;
     }
     return Run(parsed.options);

@@ -11,7 +11,9 @@ class ArgumentScanner {
   ArgumentScanner(int count, const char* const* arguments) : argc(count), argv(arguments) {}
 
   ParsedArguments Scan() {
-    while (index < argc && result.error.empty() && !result.options.showHelp) ScanOne(argv[index++]);
+    while (index < argc && result.error.empty() && !result.options.showHelp && !result.options.showVersion) {
+      ScanOne(argv[index++]);
+    }
     return result;
   }
 
@@ -23,6 +25,8 @@ class ArgumentScanner {
       onlyDataFiles = true;
     } else if (argument == "--help" || argument == "-h") {
       result.options.showHelp = true;
+    } else if (argument == "--version") {
+      result.options.showVersion = true;
     } else if (argument == "--stim-areas-beside") {
       result.options.stimAreasBeside = true;
     } else if (argument == "--no-findings") {
@@ -86,7 +90,7 @@ class ArgumentScanner {
 };
 
 void RejectEmptyDataFiles(ParsedArguments& parsed) {
-  if (!parsed.error.empty() || parsed.options.showHelp) return;
+  if (!parsed.error.empty() || parsed.options.showHelp || parsed.options.showVersion) return;
   for (const std::string& dataFile : parsed.options.dataFiles) {
     if (dataFile.empty()) parsed.error = "an empty data file path was given";
   }
@@ -128,13 +132,16 @@ In order, the runner
      characters are written \xNN, C1 controls and U+2028, U+2029 \uNNNN.
      The report is summed up only when the stamp at the head of the
      diagnostics names this run and the digest of the bytes read: a process
-     of the same id sharing the directory may have written it.
+     of the same id sharing the directory may have written it. When the site
+     settings beside the plug-in or the environment name other machines than
+     the compiled-in ones, a last line says which names are in force.
 With no DATAFILE the plug-in is only loaded and released, which shows the
 report it starts with.
 
 Options:
   --plugin PATH       the plug-in library to load (default: dh-AutomatedTesting.so,
-                      .dll on Windows, in the directory of the datahook-runner executable)
+                      .dll on Windows, in the directory of the datahook-runner executable,
+                      or, in an installed tree, in ../plugins from there)
   --workdir DIR       the host's working directory, where the report ends up
                       (default: the current directory; created when missing)
   --stim-areas FILE   stimulus areas handed over with every data file; one area
@@ -152,6 +159,7 @@ Options:
   --no-findings       leave out the "found:" lines
   --                  everything after this is a DATAFILE
   -h, --help          show this text
+  --version           show the version
 Options also take their value as --option=VALUE. Arguments must be UTF-8.
 When more than 5 data files are given, progress goes to standard error.
 

@@ -14,6 +14,7 @@ struct RunnerOptions {
   std::vector<std::string> hostAssertions;
   std::vector<std::string> dataFiles;
   bool showHelp = false;
+  bool showVersion = false;
 };
 
 struct ParsedArguments {

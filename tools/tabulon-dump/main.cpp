@@ -42,6 +42,7 @@ const char* const kUsage =
     "\n"
     "  --in-memory   hand the reader an open file, so that it reads through the in-memory parser\n"
     "  --help        show this text\n"
+    "  --version     show the version\n"
     "\n"
     "Exit status: 0 loaded, 1 the file could not be loaded, 2 usage error.\n";
 
@@ -56,6 +57,7 @@ class CollectingSink : public ParseReportSink {
 struct Options {
   bool inMemory = false;
   bool help = false;
+  bool version = false;
   std::string file;
 };
 
@@ -66,6 +68,8 @@ std::unique_ptr<Options> ParseArguments(int argc, char** argv) {
     const char* argument = argv[i];
     if (std::strcmp(argument, "--help") == 0) {
       options->help = true;
+    } else if (std::strcmp(argument, "--version") == 0) {
+      options->version = true;
     } else if (std::strcmp(argument, "--in-memory") == 0) {
       options->inMemory = true;
     } else if ((argument[0] == '-' && argument[1] != '\0') || !options->file.empty()) {
@@ -74,7 +78,7 @@ std::unique_ptr<Options> ParseArguments(int argc, char** argv) {
       options->file = argument;
     }
   }
-  if (!options->help && options->file.empty()) return nullptr;
+  if (!options->help && !options->version && options->file.empty()) return nullptr;
   return options;
 }
 
@@ -135,6 +139,10 @@ int RunTabulonDump(int argc, char** argv) {
   }
   if (options->help) {
     std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (options->version) {
+    std::fputs("tabulon-dump (dh-AutomatedTesting) " DH_VERSION "\n", stdout);
     return 0;
   }
 

@@ -47,12 +47,12 @@ void IndividualTestCaseBase::CheckExpansionDuration(int min, int max, bool skipO
   CheckDuration(min, max, kExpansionMarker, true, skipOnBuildFarm);
 }
 
-void IndividualTestCaseBase::CheckExperimentDurationOnHost(const wxString& hostFragment, int min, int max) {
-  if (IsRunningOnHost(hostFragment)) CheckExperimentDuration(min, max, false);
+void IndividualTestCaseBase::CheckExperimentDurationOnHost(SiteMachine machine, int min, int max) {
+  if (IsRunningOnHost(machine)) CheckExperimentDuration(min, max, false);
 }
 
-void IndividualTestCaseBase::CheckExpansionDurationOnHost(const wxString& hostFragment, int min, int max) {
-  if (IsRunningOnHost(hostFragment)) CheckExpansionDuration(min, max, false);
+void IndividualTestCaseBase::CheckExpansionDurationOnHost(SiteMachine machine, int min, int max) {
+  if (IsRunningOnHost(machine)) CheckExpansionDuration(min, max, false);
 }
 
 }  // namespace Varnel

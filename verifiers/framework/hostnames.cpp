@@ -1,4 +1,5 @@
 #include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/sitesettings.h"
 #include <wx/utils.h>
 
 namespace Varnel {
@@ -16,5 +17,7 @@ wxString MachineHostName() {
 bool IsRunningOnHost(const wxString& hostFragment) {
   return MachineHostName().Upper().Matches("*" + hostFragment.Upper() + "*");
 }
+
+bool IsRunningOnHost(SiteMachine machine) { return IsRunningOnHost(SiteSettingsInForce().Of(machine).value); }
 
 }  // namespace Varnel

@@ -3,17 +3,27 @@
 
 namespace Varnel {
 
-// Parts of the names of the site's machines on which some duration windows apply or are skipped. A machine
-// matches when its host name contains the fragment, ignoring case. Inline, so that they are ready before any
-// static object of a file that includes this header is built from them.
-inline const wxString kBuildFarmHost = "dh-buildfarm";
-inline const wxString kHostNameA = "dh-lab-rig-a";
-inline const wxString kHostNameB = "dh-lab-rig-b";
+// The site's machines on which some duration windows apply or are skipped; verifiers name them by these
+// constants, and the site settings (sitesettings.h) say which host names they go by.
+enum class SiteMachine { BuildFarm, HostA, HostB };
+inline constexpr SiteMachine kBuildFarmHost = SiteMachine::BuildFarm;
+inline constexpr SiteMachine kHostNameA = SiteMachine::HostA;
+inline constexpr SiteMachine kHostNameB = SiteMachine::HostB;
+
+// The compiled-in parts of their host names, in force unless the site settings name others. A machine matches
+// when its host name contains the part, ignoring case. Inline, so that they are ready before any static object
+// of a file that includes this header is built from them.
+inline const wxString kDefaultBuildFarmHost = "dh-buildfarm";
+inline const wxString kDefaultHostNameA = "dh-lab-rig-a";
+inline const wxString kDefaultHostNameB = "dh-lab-rig-b";
 
 // The environment variable through which tests pose as another machine; nothing else sets it.
 extern const char kHostNameOverrideVariable[];
 
 // Whether this machine's host name contains the fragment, ignoring case.
 bool IsRunningOnHost(const wxString& hostFragment);
+// The same with the name in force for the site's machine; the first call reads the site settings, so it may
+// throw std::bad_alloc.
+bool IsRunningOnHost(SiteMachine machine);
 
 }  // namespace Varnel

@@ -1,4 +1,5 @@
 #pragma once
+#include "verifiers/framework/hostnames.h"
 #include "verifiers/framework/verificationcontext.h"
 #include "verifiers/framework/verifierinterface.h"
 #include "verifiers/framework/verifierregistry.h"
@@ -47,8 +48,8 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   void CheckDuration(int min, int max, const wxString& marker, bool isExpansion, bool skipOnBuildFarm);
   void CheckExperimentDuration(int min, int max, bool skipOnBuildFarm);
   void CheckExpansionDuration(int min, int max, bool skipOnBuildFarm);
-  void CheckExperimentDurationOnHost(const wxString& hostFragment, int min, int max);
-  void CheckExpansionDurationOnHost(const wxString& hostFragment, int min, int max);
+  void CheckExperimentDurationOnHost(SiteMachine machine, int min, int max);
+  void CheckExpansionDurationOnHost(SiteMachine machine, int min, int max);
 
   // Outcome reporting for the verifier's own checks; the location is this verifier's name and the site's line.
   void ReportPass(const wxString& testName);

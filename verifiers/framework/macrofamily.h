@@ -51,9 +51,9 @@ struct DurationWindow {
   int max;
 };
 
-// A window for the run's duration that applies only on machines whose host name contains the fragment.
+// A window for the run's duration that applies only on that machine of the site.
 struct HostDurationWindow {
-  wxString hostFragment;
+  SiteMachine machine;
   DurationWindow window;
 };
 
@@ -112,7 +112,7 @@ class MacroFamilyVerifier_T : public Base {
     if (windows.experiment) this->CheckExperimentDuration(windows.experiment->min, windows.experiment->max, true);
     if (windows.expansion) this->CheckExpansionDuration(windows.expansion->min, windows.expansion->max, true);
     for (const HostDurationWindow& onHost : windows.experimentOnHost) {
-      this->CheckExperimentDurationOnHost(onHost.hostFragment, onHost.window.min, onHost.window.max);
+      this->CheckExperimentDurationOnHost(onHost.machine, onHost.window.min, onHost.window.max);
     }
   }
 };

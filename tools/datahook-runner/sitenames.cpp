@@ -1,0 +1,28 @@
+#include "tools/datahook-runner/sitenames.h"
+#include "verifiers/framework/sitesettings.h"
+#include <vector>
+
+namespace datahookrunner {
+
+namespace {
+
+std::string Shown(const Varnel::SiteSetting& setting, const char* variable) {
+  const char* source = setting.source == Varnel::SettingSource::File          ? Varnel::kSiteSettingsFileName
+                       : setting.source == Varnel::SettingSource::Environment ? variable
+                                                                              : "compiled in";
+  return "\"" + setting.value.utf8_string() + "\" (" + source + ")";
+}
+
+}  // namespace
+
+void PrintSiteNamesInForce(std::ostream& out, const std::string& pluginFolder) {
+  std::vector<std::string> problemsToldByThePlugin;
+  const Varnel::SiteSettings settings =
+      Varnel::ReadSiteSettings(wxString::FromUTF8(pluginFolder), problemsToldByThePlugin);
+  if (settings.MachineNamesAreDefaults()) return;
+  out << "site names: build farm " << Shown(settings.buildFarmHost, Varnel::kBuildFarmHostVariable) << ", host A "
+      << Shown(settings.hostNameA, Varnel::kHostNameAVariable) << ", host B "
+      << Shown(settings.hostNameB, Varnel::kHostNameBVariable) << "\n";
+}
+
+}  // namespace datahookrunner
