@@ -61,7 +61,7 @@ TEST_F(HostileDirectory, LinksPlantedAtEveryPathTheWriterTouchesAreNeverFollowed
     EXPECT_FALSE(Present(scratch.File("created.txt"))) << planted.front();
     for (const std::string& written : {kReport, kFlag, kDiagnostics}) EXPECT_FALSE(fs::is_symlink(written)) << written;
     EXPECT_NE(ReadFile(kReport).find("test001p"), std::string::npos) << planted.front();
-    EXPECT_EQ(ReadFile(kDiagnostics).rfind("instance: ", 0), 0u) << planted.front();
+    EXPECT_NE(ReadFile(kDiagnostics).find("\ninstance: "), std::string::npos) << planted.front();
     EXPECT_EQ(ReadFile(kFlag), "\n");
     for (const std::string& written : {kReport, kFlag, kDiagnostics}) EXPECT_FALSE(Present(Temporary(written)));
     fs::remove_all(kDir);

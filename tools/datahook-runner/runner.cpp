@@ -236,8 +236,10 @@ int RunWithToolkit(const RunnerOptions& options) {
   const std::string hostInstance = Varnel::NewInstanceToken();
   if (!wxSetEnv(Varnel::kHostInstanceVariable, hostInstance)) return CannotRun("cannot set the host instance token");
   if (!RunPlugin(plan, error)) return CannotRun(error);
+  // Worked out before the summary, so that nothing which can fail comes after the outcome is told.
+  const std::string siteNames = SiteNamesInForce(Utf8Path(NativePath(plan.pluginPath).parent_path()));
   const int status = SummariseReport(plan.workDir, options.showFindings, hostInstance);
-  if (status != kCannotRun) PrintSiteNamesInForce(std::cout, Utf8Path(NativePath(plan.pluginPath).parent_path()));
+  if (status != kCannotRun) std::cout << siteNames;
   return status;
 }
 

@@ -15,14 +15,14 @@ std::string Shown(const Varnel::SiteSetting& setting, const char* variable) {
 
 }  // namespace
 
-void PrintSiteNamesInForce(std::ostream& out, const std::string& pluginFolder) {
+std::string SiteNamesInForce(const std::string& pluginFolder) {
   std::vector<std::string> problemsToldByThePlugin;
   const Varnel::SiteSettings settings =
       Varnel::ReadSiteSettings(wxString::FromUTF8(pluginFolder), problemsToldByThePlugin);
-  if (settings.MachineNamesAreDefaults()) return;
-  out << "site names: build farm " << Shown(settings.buildFarmHost, Varnel::kBuildFarmHostVariable) << ", host A "
-      << Shown(settings.hostNameA, Varnel::kHostNameAVariable) << ", host B "
-      << Shown(settings.hostNameB, Varnel::kHostNameBVariable) << "\n";
+  if (settings.MachineNamesAreDefaults()) return std::string();
+  return "site names: build farm " + Shown(settings.buildFarmHost, Varnel::kBuildFarmHostVariable) + ", host A " +
+         Shown(settings.hostNameA, Varnel::kHostNameAVariable) + ", host B " +
+         Shown(settings.hostNameB, Varnel::kHostNameBVariable) + "\n";
 }
 
 }  // namespace datahookrunner
