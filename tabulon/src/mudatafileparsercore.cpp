@@ -234,8 +234,7 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadNextRow(bool advance) {
 std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
   auto record = std::make_unique<RowRecord>(layout, static_cast<std::uint32_t>(columnCount));
   // Room for the cells this line has, up to the columns known: a short row after a very wide one stays small.
-  const std::size_t tokens = static_cast<std::size_t>(std::count(line.chars, line.chars + line.length, wxS('\t'))) + 1;
-  record->ReserveCells(std::min(tokens, columnCount));
+  record->ReserveCells(std::min(tabulon::TabSeparatedTokenCount(line), columnCount));
   bool columnBudgetSpent = false;
   ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t index) {
     // A cell beyond the last heading gets a column of its own, named for its missing heading.
