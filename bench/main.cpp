@@ -30,6 +30,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
       const auto perFile = run.counters.find(kMillisecondsPerFileCounter);
       if (peak != run.counters.end() && perFile != run.counters.end()) {
         longRuns[name] = {perFile->second.value, peak->second.value};
+      } else if (peak != run.counters.end()) {
+        peaks[name] = peak->second.value;
       } else {
         milliseconds[name] = run.GetAdjustedRealTime();
       }
@@ -50,11 +52,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const auto& [name, figures] : longRuns) {
       std::printf("%-32s %8.3f ms per file, peak %7.1f MiB\n", name.c_str(), figures.first, figures.second);
     }
+    for (const auto& [name, peak] : peaks) {
+      std::printf("%-32s peak %7.1f MiB (%s 64 MiB)\n", name.c_str(), peak, peak < 64 ? "below" : "NOT below");
+    }
   }
 
  private:
   std::map<std::string, double> milliseconds;
   std::map<std::string, std::pair<double, double>> longRuns;  // milliseconds per file, peak MiB
+  std::map<std::string, double> peaks;                        // peak MiB of one worst-shaped data file
   std::set<std::string> medianNames;
 };
 

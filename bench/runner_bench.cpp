@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdint>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -136,5 +137,48 @@ void RunnerOverManyDataFiles(benchmark::State& state) {
 }
 
 BENCHMARK(RunnerOverManyDataFiles)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// One data file within the size limit, in the shapes that cost the most per byte; the row shows the runner's peak
+// memory for each (arguments: 0 a row of stray cells, 1 100,000 columns, 2 a wide row then short rows, 3 one cell
+// per line). Every shape must stay below 64 MiB.
+std::string WorstShapedDataFile(std::int64_t shape) {
+  constexpr std::size_t kSizeLimit = 1048576;
+  const std::string header = "P01\nloop guard block level\n2026-12-06 10:15:42\nData file version 5\n";
+  std::string text = header + "Event\nName\nevent 1";
+  // Trailing empty cells are dropped, so each stray cell holds a character.
+  if (shape == 0) {
+    while (text.size() + 4 < kSizeLimit) text += "\tx";
+    text += "\n";
+  }
+  if (shape == 1) {
+    text = header;
+    for (int column = 0; column < 100000; ++column) text += (column ? "\t" : "") + std::to_string(column);
+    text += "\n\nevent 1\n";
+  }
+  for (int cell = 0; shape == 2 && cell < 3000; ++cell) text += "\tx";
+  if (shape >= 2) {
+    text += "\n";
+    while (text.size() + 8 < kSizeLimit) text += shape == 2 ? "event 1\n" : "e\n";
+  }
+  return text;
+}
+
+void RunnerOnWorstShapedDataFile(benchmark::State& state) {
+  const fs::path folder = fs::temp_directory_path() / ("dh-shape-bench-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  const fs::path file = folder / "2012_3_16_tessel_2670_loop_guard_block_level.vn6 shape.txt";
+  std::ofstream(file, std::ios::binary) << WorstShapedDataFile(state.range(0));
+  for (auto _ : state) {
+    const ChildOutcome outcome = RunRunner({file.string()}, folder / "run");
+    if (!outcome.ran) {
+      state.SkipWithError("datahook-runner did not complete the run");
+      break;
+    }
+    state.counters[kPeakMebibytesCounter] = static_cast<double>(outcome.peakKiB) / 1024.0;
+  }
+  fs::remove_all(folder);
+}
+
+BENCHMARK(RunnerOnWorstShapedDataFile)->DenseRange(0, 3)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

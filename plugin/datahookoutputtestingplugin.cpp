@@ -111,7 +111,11 @@ DataHookOutputTestingPlugin::DataHookOutputTestingPlugin() {
   impl = created;
 }
 
-DataHookOutputTestingPlugin::~DataHookOutputTestingPlugin() = default;
+DataHookOutputTestingPlugin::~DataHookOutputTestingPlugin() {
+  // The report is written here when the printer is still there; a host thread still inside a call finishes first.
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
+  impl.reset();
+}
 
 int DataHookOutputTestingPlugin::SdkReservedQuery() { return -7654; }
 
@@ -122,6 +126,7 @@ void DataHookOutputTestingPlugin::RegisterOneSingleVerifier(const VerifierRegist
 }
 
 void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFilePath, const StimAreaList* stimAreas) {
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
   WithoutEscapingExceptions(*impl, "PerformPostProcessing", [&] { Dispatch(dataFilePath, stimAreas); });
 }
 
@@ -150,6 +155,7 @@ void DataHookOutputTestingPlugin::Dispatch(const wxString& dataFilePath, const S
 }
 
 bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detailedText) {
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
   WithoutEscapingExceptions(*impl, "OnHostAssertionFailure", [&] {
     FakeJUnitPrinter* printer = impl->GetOrCreatePrinter();
     // The host's assertion failures are about no data file.
@@ -162,6 +168,7 @@ bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detaile
 }
 
 void DataHookOutputTestingPlugin::ReleaseTestPrinter() {
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
   WithoutEscapingExceptions(*impl, "ReleaseTestPrinter", [&] { delete impl->TakePrinter(); });
 }
 

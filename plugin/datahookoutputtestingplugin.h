@@ -3,13 +3,15 @@
 #include "verifiers/framework/verifierregistry.h"
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 namespace Varnel {
 
 class FakeJUnitPrinter;
 
 // The one plug-in object the host gets from VNSdkGetObjectPtr. It owns the test-result printer and routes every
-// finished data file to the verifier registered for its experiment.
+// finished data file to the verifier registered for its experiment. The host's calls are taken one at a time,
+// whichever of the host's threads makes them.
 class DataHookOutputTestingPlugin : public Interface_DataHookPlugin {
  public:
   DataHookOutputTestingPlugin();
@@ -34,6 +36,9 @@ class DataHookOutputTestingPlugin : public Interface_DataHookPlugin {
  private:
   void Dispatch(const wxString& dataFilePath, const StimAreaList* stimAreas);
 
+  // Held by every call of the host and by the destruction at unload. Recursive: a host assertion can fire on the
+  // thread that is inside a verification (the host's own helpers run there), and it must land, not deadlock.
+  std::recursive_mutex hostCalls;
   std::shared_ptr<PrivateImpl> impl;
 };
 

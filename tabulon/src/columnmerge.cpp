@@ -21,9 +21,9 @@ ColumnList::iterator FindByName(ColumnList& columns, ColumnList::iterator from, 
   return columns.end();
 }
 
-void EnterSourceFile(ColumnProperty& column, const wxString& path) {
+void EnterSourceFile(ColumnProperty& column, const SharedPath& path) {
   for (auto& source : column.sourceFiles) {
-    if (source.first == path) {
+    if (*source.first == *path) {
       source.second = 0;
       return;
     }
@@ -31,7 +31,7 @@ void EnterSourceFile(ColumnProperty& column, const wxString& path) {
   column.sourceFiles.emplace_back(path, 0);
 }
 
-void MergeNextTo(ColumnList& columns, ColumnPropertyQueue& incoming, const wxString& path) {
+void MergeNextTo(ColumnList& columns, ColumnPropertyQueue& incoming, const SharedPath& path) {
   ColumnList::iterator insertAt = columns.begin();
   ColumnList::iterator searchFrom = columns.begin();
   for (auto& column : incoming) {
@@ -49,7 +49,7 @@ void MergeNextTo(ColumnList& columns, ColumnPropertyQueue& incoming, const wxStr
   }
 }
 
-void MergeAppending(ColumnList& columns, ColumnPropertyQueue& incoming, const wxString& path) {
+void MergeAppending(ColumnList& columns, ColumnPropertyQueue& incoming, const SharedPath& path) {
   for (auto& column : incoming) {
     if (!column) continue;
     if (ColumnProperty* existing = FindColumn(columns, column->name)) {
@@ -63,10 +63,19 @@ void MergeAppending(ColumnList& columns, ColumnPropertyQueue& incoming, const wx
 }  // namespace
 
 void MergeColumnsInto(ColumnList& columns, ColumnPropertyQueue incoming, const wxString& path, bool insertNextTo) {
+  if (columns.empty()) {
+    // A file's own names are unique, so into an empty list both ways append every column in order; searching
+    // the list for each would take a time that grows with the square of the columns.
+    for (auto& column : incoming) {
+      if (column) columns.push_back(std::move(column));
+    }
+    return;
+  }
+  const SharedPath shared = std::make_shared<const wxString>(path);
   if (insertNextTo) {
-    MergeNextTo(columns, incoming, path);
+    MergeNextTo(columns, incoming, shared);
   } else {
-    MergeAppending(columns, incoming, path);
+    MergeAppending(columns, incoming, shared);
   }
 }
 
@@ -84,7 +93,7 @@ void ApplyColumnVisibility(ColumnList& columns, const std::vector<wxString>& pre
   for (auto& column : columns) {
     bool anyPresent = false;
     for (auto& source : column->sourceFiles) {
-      if (std::find(presentPaths.begin(), presentPaths.end(), source.first) != presentPaths.end()) source.second = 0;
+      if (std::find(presentPaths.begin(), presentPaths.end(), *source.first) != presentPaths.end()) source.second = 0;
       anyPresent = anyPresent || source.second == 0;
     }
     if (anyPresent) column->flags &= ~static_cast<std::uint32_t>(ColumnFlag_NotInPresentFile);

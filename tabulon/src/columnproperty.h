@@ -28,15 +28,20 @@ enum ColumnFlag : std::uint32_t {
   ColumnFlag_AnyHidingBit = 4 | 8 | 16 | 32,  // 60
 };
 
+// A data file's path, shared by all the columns that name it: a file of very many columns holds its path once.
+using SharedPath = std::shared_ptr<const wxString>;
+
 struct ColumnProperty {
-  ColumnProperty(const wxString& columnName, const wxString& sourceFile) : name(columnName) {
-    sourceFiles.emplace_back(sourceFile, 0);
+  ColumnProperty(const wxString& columnName, const wxString& sourceFile)
+      : ColumnProperty(columnName, std::make_shared<const wxString>(sourceFile)) {}
+  ColumnProperty(const wxString& columnName, SharedPath sourceFile) : name(columnName) {
+    sourceFiles.emplace_back(std::move(sourceFile), 0);
   }
 
   wxString name;
   std::uint32_t flags = 0;
   // One entry per data file holding the column; the value is 0 for a file whose rows count as present.
-  std::vector<std::pair<wxString, std::uint16_t>> sourceFiles;
+  std::vector<std::pair<SharedPath, std::uint16_t>> sourceFiles;
   std::uint32_t kind = ColumnKind_Unset;
 };
 

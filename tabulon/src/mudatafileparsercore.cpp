@@ -2,6 +2,7 @@
 #include "tabulon/src/celltext.h"
 #include "tabulon/src/columnnames.h"
 #include "tabulon/src/tabsplit.h"
+#include <algorithm>
 #include <limits>
 #include <new>
 #include <utility>
@@ -37,8 +38,12 @@ using tabulon::StandardColumns;
 namespace {
 
 // Column names of a sane file take a few thousand characters. Only files with thousands of equal headings or
-// stray cells grow their '#'-suffixed names quadratically; they stop here instead of exhausting memory.
-constexpr std::size_t kColumnNameCharacterBudget = std::size_t{16} << 20;
+// stray cells grow their '#'-suffixed names quadratically; they stop here instead of exhausting memory. The reader
+// keeps a few copies of every name (its columns, the row layout, the shown names) and some bookkeeping per column,
+// so each column is charged its name and a share for the bookkeeping: this keeps the columns of any file within the
+// size limit to a few tens of megabytes (at most 65,536 columns, fewer with long names).
+constexpr std::size_t kColumnNameCharacterBudget = std::size_t{2} << 20;
+constexpr std::size_t kBookkeepingCharactersPerColumn = 32;
 
 unsigned ClampToUnsigned(std::size_t value) {
   return value > std::numeric_limits<unsigned>::max() ? std::numeric_limits<unsigned>::max()
@@ -184,13 +189,15 @@ bool MUDataFileParserCore::BuildColumnsFromHeadings() {
 }
 
 bool MUDataFileParserCore::AddColumn(const wxString& name, std::uint32_t flags, std::uint32_t kind) {
-  if (name.length() > kColumnNameCharacterBudget - columnNameCharacters) return false;
+  const std::size_t charge = name.length() + kBookkeepingCharactersPerColumn;
+  if (charge > kColumnNameCharacterBudget - columnNameCharacters) return false;
   if (!layout) layout = std::make_shared<RowRecordLayout>();
   // Names are unique ignoring case, so the layout gives every column a slot of its own, in column order.
   if (layout->ColumnSlot(name) != RowRecordLayout::npos || layout->ColumnCount() != columnCount) return false;
   layout->AddColumn(name);
-  columnNameCharacters += name.length();
-  auto property = std::make_unique<ColumnProperty>(name, filePath);
+  columnNameCharacters += charge;
+  if (!sharedFilePath || *sharedFilePath != filePath) sharedFilePath = std::make_shared<const wxString>(filePath);
+  auto property = std::make_unique<ColumnProperty>(name, sharedFilePath);
   property->flags = flags;
   property->kind = kind;
   columns.push_back(std::move(property));
@@ -226,6 +233,8 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadNextRow(bool advance) {
 
 std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
   auto record = std::make_unique<RowRecord>(layout, static_cast<std::uint32_t>(columnCount));
+  // Room for the cells this line has, up to the columns known: a short row after a very wide one stays small.
+  record->ReserveCells(std::min(tabulon::TabSeparatedTokenCount(line), columnCount));
   bool columnBudgetSpent = false;
   ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t index) {
     // A cell beyond the last heading gets a column of its own, named for its missing heading.

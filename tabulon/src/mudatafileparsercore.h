@@ -91,6 +91,8 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   bool released = false;
 
   tabulon::ColumnPropertyQueue columns;
+  // The path every column of this file names as its source.
+  tabulon::SharedPath sharedFilePath;
   std::size_t columnCount = 0;
   std::size_t columnNameCharacters = 0;
   MUNamesInUse namesInUse;

@@ -206,7 +206,7 @@ bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool
   for (auto& column : columns) {
     bool hasFile = false;
     for (auto& source : column->sourceFiles) {
-      if (source.first != path) continue;
+      if (*source.first != path) continue;
       source.second = selected ? 0 : 1;
       hasFile = true;
     }
@@ -223,8 +223,8 @@ void MUExperimentTextReaderMultiFile::RemoveFileData(const wxString& path) {
   }
   for (auto column = columns.begin(); column != columns.end();) {
     auto& sources = (*column)->sourceFiles;
-    const bool hadFile = std::any_of(sources.begin(), sources.end(), [&](const auto& s) { return s.first == path; });
-    sources.erase(std::remove_if(sources.begin(), sources.end(), [&](const auto& s) { return s.first == path; }),
+    const bool hadFile = std::any_of(sources.begin(), sources.end(), [&](const auto& s) { return *s.first == path; });
+    sources.erase(std::remove_if(sources.begin(), sources.end(), [&](const auto& s) { return *s.first == path; }),
                   sources.end());
     if (hadFile && sources.empty()) {
       column = columns.erase(column);
@@ -274,7 +274,12 @@ void MUExperimentTextReaderMultiFile::SimultaneousFileRequestsSuppressAndUnsuppr
 void MUExperimentTextReaderMultiFile::Refresh() {
   ReSort();
   previousShownColumnNames.swap(shownColumnNames);
-  shownColumnNames = GetColumnNamesWhereBitStringAbsent(ColumnFlag_AnyHidingBit);
+  // The same names the column query gives, taken without entering them in its cache: a file with very many
+  // columns would otherwise hold one more copy of all their names.
+  shownColumnNames.clear();
+  for (const auto& column : columns) {
+    if ((column->flags & ColumnFlag_AnyHidingBit) == 0) shownColumnNames.push_back(column->name);
+  }
   shownColumnContent.assign(shownColumnNames.size(), ColumnContent::Undecided);
   shownRowCount = static_cast<int>(shownRows.size());
   shownColumnCount = static_cast<int>(shownColumnNames.size());

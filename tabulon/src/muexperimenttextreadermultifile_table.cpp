@@ -58,7 +58,7 @@ bool MUExperimentTextReaderMultiFile::SortColumnInSelectedFile() const {
   for (const auto& column : columns) {
     if (column->name != sortColumn) continue;
     for (const auto& source : column->sourceFiles) {
-      if (IsFileSelected(source.first)) return true;
+      if (IsFileSelected(*source.first)) return true;
     }
   }
   return false;

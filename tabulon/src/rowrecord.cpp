@@ -34,7 +34,7 @@ RowRecord::RowRecord(std::shared_ptr<RowRecordLayout> sharedLayout, std::uint32_
     : layout(std::move(sharedLayout)), unfilledUpTo(presentColumns) {
   if (layout && unfilledUpTo > layout->ColumnCount()) unfilledUpTo = layout->ColumnCount();
   if (!layout) unfilledUpTo = 0;
-  cells.reserve(unfilledUpTo);
+  // No room is reserved for the columns: a short row after a wide one holds only the cells it has.
 }
 
 RowRecord::CellRef RowRecord::FindCell(const wxString& column) const {

@@ -73,6 +73,8 @@ class RowRecord {
   void SetCell(const wxString& column, const wxString& text);
   // The parsers' way in: the cell of the layout column in that slot, without a name lookup.
   void SetColumnText(std::uint32_t slot, wxString text);
+  // Makes room for that many cells, so that filling them one by one allocates once.
+  void ReserveCells(std::size_t count) { cells.reserve(count); }
   // The cell of the layout column in that slot, made present, for the parser to write its text in place; null
   // when the layout has no such slot.
   wxString* ColumnTextToFill(std::uint32_t slot);

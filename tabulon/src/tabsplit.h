@@ -1,5 +1,6 @@
 #pragma once
 #include "tabulon/src/mudecodedlines.h"
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <wx/string.h>
@@ -38,6 +39,14 @@ std::size_t ForEachTabSeparatedToken(const wxString& line, OnToken&& onToken) {
 template <typename OnToken>
 std::size_t ForEachTabSeparatedToken(MULineView line, OnToken&& onToken) {
   return ForEachTabSeparatedToken(line.chars, line.length, std::forward<OnToken>(onToken));
+}
+
+// The number of tokens ForEachTabSeparatedToken finds in the line, without visiting them.
+inline std::size_t TabSeparatedTokenCount(MULineView line) {
+  std::size_t end = line.length;
+  while (end > 0 && line.chars[end - 1] == wxS('\t')) --end;
+  if (end == 0) return line.length == 0 ? 0 : 1;
+  return static_cast<std::size_t>(std::count(line.chars, line.chars + end, wxS('\t'))) + 1;
 }
 
 }  // namespace tabulon

@@ -140,7 +140,8 @@ TEST(ParserHeader, ValuesAndFileMarkersReachEveryRow) {
     EXPECT_EQ(last.CellText(MarkerKey_FullPath), W(path));
     EXPECT_EQ(last.CellText(MarkerKey_FileName), "run one.txt");
     ASSERT_EQ(parsed->columns[0]->sourceFiles.size(), 1u);
-    EXPECT_EQ(parsed->columns[0]->sourceFiles[0], std::make_pair(W(path), std::uint16_t{0}));
+    EXPECT_EQ(*parsed->columns[0]->sourceFiles[0].first, W(path));
+    EXPECT_EQ(parsed->columns[0]->sourceFiles[0].second, 0);
   }
 }
 

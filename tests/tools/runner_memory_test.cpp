@@ -1,0 +1,53 @@
+// A data file within the size limit keeps the runner below 64 MiB however many columns it makes: names the reader
+// must invent for stray cells and very many headings stay within the columns' budget.
+#include "tests/support/files.h"
+#include "tests/support/scratchdir.h"
+#include "tests/tools/datahook_runner_child.h"
+#include "tests/tools/peakmemory.h"
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr std::size_t kSizeLimit = 1048576;
+constexpr long kPeakLimitKibibytes = 64 * 1024;
+const std::string kHeader = "P01\nloop guard block level\n2026-12-06 10:15:42\nData file version 5\n";
+
+// The shapes that cost the most per byte: names the reader must invent, many columns, many rows.
+// Trailing empty cells are dropped, so each stray cell holds a character.
+std::string RowOfStrayCells() {
+  std::string text = kHeader + "Event\nName\nevent 1";
+  while (text.size() + 4 < kSizeLimit) text += "\tx";
+  return text + "\n";
+}
+
+std::string HundredThousandColumns() {
+  std::string headings;
+  for (int column = 0; column < 100000; ++column) headings += (column ? "\t" : "") + std::to_string(column);
+  return kHeader + headings + "\n\nevent 1\n";
+}
+
+TEST(RunnerMemory, WorstShapedDataFilesPeakBelowTheLimit) {
+  if (std::getenv("DH_SANITIZED_RUN") != nullptr) GTEST_SKIP() << "the sanitizers' own memory swamps the figure";
+  testsupport::ScratchDir scratch;
+  const struct {
+    const char* shape;
+    std::string bytes;
+  } cases[] = {{"a row of stray cells", RowOfStrayCells()},
+               {"100,000 columns", HundredThousandColumns()},
+               {"the corpus file",
+                testsupport::ReadFile(DH_SOURCE_DIR "/testdata/faulty/2012_3_16_tessel_2670_loop_guard_block_"
+                                                    "level.vn6 a row with far more cells than headings.txt")}};
+  for (const auto& c : cases) {
+    ASSERT_LE(c.bytes.size(), kSizeLimit) << c.shape;
+    const std::string path = scratch.File(std::string("2012_3_16_tessel_2670_loop_guard_block_level.vn6 ") + c.shape);
+    testsupport::WriteFile(path + ".txt", c.bytes);
+    const runnertest::PeakMemory run = runnertest::RunMeasuringPeakMemory(
+        {runnertest::ToolPath("datahook-runner"), "--workdir", scratch.File("run"), path + ".txt"});
+    EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1) << c.shape << ": exit " << run.exitCode;
+    EXPECT_LT(run.peakKibibytes, kPeakLimitKibibytes) << c.shape << ": peak " << run.peakKibibytes << " KiB";
+  }
+}
+
+}  // namespace
