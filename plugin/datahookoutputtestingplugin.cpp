@@ -34,7 +34,8 @@ class DataHookOutputTestingPlugin::PrivateImpl {
   FakeJUnitPrinter* GetOrCreatePrinter() {
     if (printer != nullptr) return printer;
     printer = new FindingsRecordingPrinter(std::make_unique<ConcreteFakeJUnitPrinter>(
-        "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true));
+                                               "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true),
+                                           DashboardJUnitPrinter::ForConfiguredDirectory());
     if (outcomeLostWithoutPrinter) printer->MarkOutcomeLost();
     outcomeLostWithoutPrinter = false;
     printer->ReportPass("SingleDummyPassingTest");

@@ -1,5 +1,6 @@
 #pragma once
 #include "reporting/concretefakejunitprinter.h"
+#include "reporting/dashboardjunitprinter.h"
 #include "reporting/findingssink.h"
 #include <memory>
 
@@ -8,10 +9,12 @@ namespace Varnel {
 // The printer the plug-in hands out: every outcome goes unchanged to the report printer, while the failures
 // and what was found behind them go to a findings sink. When it is destroyed the report is written first and
 // then, beside it, the diagnostics file of the same run name and process ("<report name>.diagnostics.txt"),
-// so that the diagnostics can never cost a report.
+// so that the diagnostics can never cost a report. A dashboard printer, when given, gets every outcome and
+// finding too, first, and writes its own report last.
 class FindingsRecordingPrinter : public FakeJUnitPrinter {
  public:
-  explicit FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter);
+  explicit FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter,
+                                    std::unique_ptr<DashboardJUnitPrinter> dashboardPrinter = nullptr);
   ~FindingsRecordingPrinter() override;
   FindingsRecordingPrinter(const FindingsRecordingPrinter&) = delete;
   FindingsRecordingPrinter& operator=(const FindingsRecordingPrinter&) = delete;
@@ -25,12 +28,16 @@ class FindingsRecordingPrinter : public FakeJUnitPrinter {
 
   wxString DiagnosticsFilePath() const;
   // An outcome was lost: the report printer withholds its report (see ConcreteFakeJUnitPrinter).
-  void MarkOutcomeLost() noexcept { report->MarkOutcomeLost(); }
+  void MarkOutcomeLost() noexcept {
+    report->MarkOutcomeLost();
+    if (dashboard) dashboard->MarkOutcomeLost();
+  }
 
  private:
   void WriteDiagnostics(const wxString& path) const;
 
   std::unique_ptr<ConcreteFakeJUnitPrinter> report;
+  std::unique_ptr<DashboardJUnitPrinter> dashboard;  // null unless the dashboard report is switched on
   FindingsSink findings;
 };
 

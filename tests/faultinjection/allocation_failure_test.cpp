@@ -1,14 +1,16 @@
 // Out of memory anywhere in one verification and its report never gives a green run: whichever allocation
 // fails, the process goes on, and the outcome is a failure in a valid report or no report and a message
-// saying so on standard error.
+// saying so on standard error. The same holds for the dashboard JUnit report when it is switched on.
 #include "plugin/datahookoutputtestingplugin.h"
 #include "tests/faultinjection/failingnew.h"
+#include "tests/support/dashboardreport.h"
 #include "tests/support/files.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/report.h"
 #include "tests/support/scratchdir.h"
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
@@ -21,8 +23,10 @@ using Varnel::ThePlugin;
 // A small data file whose verifier passes every check, so that any failure comes from the fault.
 const char kDataFile[] = "golden/2014-12-4_fail_to_present_block.vn5 P01.txt";
 const char kWriteError[] = "FakeJUnitPrinter failed to write to the file";
-// The diagnostics file is written after the report: losing it leaves the report whole, and says so.
+// The diagnostics file and the dashboard report are written after the report: losing them leaves the report
+// whole, and says so.
 const char kDiagnosticsError[] = "diagnostics";
+const char kDashboardError[] = "dashboard JUnit report";
 // Allocations tried, spread evenly over the host's calls and over the printer's release (which writes the
 // report); each round flushes two files to disk, so the sample is kept small.
 constexpr long kSamplesOfCalls = 40;
@@ -34,11 +38,17 @@ struct Round {
   bool written = false;
   testsupport::Report report;
   std::string errors;
+  // Every dashboard report written meanwhile: a printer that a failed release left behind writes one too.
+  std::vector<testsupport::DashboardReport> dashboards;
 };
+
+// The folder the dashboard report goes to; empty while it is switched off.
+std::string dashboardFolder;
 
 // One host session with the failAt-th allocation failing (0: none).
 Round RunRound(long failAt, const std::function<void()>& calls) {
   std::remove(testsupport::ReportPath().c_str());
+  if (!dashboardFolder.empty()) std::filesystem::remove_all(dashboardFolder);
   Round round;
   ::testing::internal::CaptureStderr();
   failingnew::Arm(failAt);
@@ -49,6 +59,9 @@ Round RunRound(long failAt, const std::function<void()>& calls) {
   round.errors = ::testing::internal::GetCapturedStderr();
   round.written = testsupport::FileExists(testsupport::ReportPath());
   if (round.written) round.report = testsupport::ReadReport(testsupport::ReportPath());
+  for (const std::string& path : testsupport::DashboardReportsIn(dashboardFolder)) {
+    round.dashboards.push_back(testsupport::ReadDashboardReport(path));
+  }
   return round;
 }
 
@@ -72,6 +85,28 @@ bool ShowsTheFault(const testsupport::Report& report, int cleanFailures) {
   });
 }
 
+// Written, the dashboard reports hold every outcome of the clean round or show the fault; else they say so.
+void ExpectDashboardNeverFalselyGreen(const Round& clean, const Round& faulty, long failAt) {
+  if (faulty.dashboards.empty()) {
+    EXPECT_NE(faulty.errors.find(kDashboardError), std::string::npos)
+        << "allocation " << failAt << ": " << faulty.errors;
+    return;
+  }
+  int tests = 0;
+  int failures = 0;
+  bool showsFault = false;
+  for (const testsupport::DashboardReport& dashboard : faulty.dashboards) {
+    tests += dashboard.tests;
+    failures += dashboard.failures;
+    for (const auto& suite : dashboard.suites) {
+      for (const auto& test : suite.cases) showsFault |= test.name.rfind("unexpected_exception_in_", 0) == 0;
+    }
+  }
+  const bool whole = tests == clean.dashboards[0].tests && failures == clean.dashboards[0].failures;
+  EXPECT_TRUE(whole || showsFault || failures > clean.dashboards[0].failures)
+      << "allocation " << failAt << " failed unnoticed in the dashboard report";
+}
+
 void ExpectNeverGreen(const std::function<void()>& calls, int expectedFailures) {
   testsupport::ScratchDir scratch;
   ThePlugin().ReleaseTestPrinter();
@@ -79,6 +114,7 @@ void ExpectNeverGreen(const std::function<void()>& calls, int expectedFailures) 
   ASSERT_TRUE(clean.written) << clean.errors;
   ASSERT_EQ(clean.report.failures, expectedFailures) << clean.errors;
   ASSERT_GT(clean.allocationsInCalls, 0);
+  ASSERT_EQ(clean.dashboards.size(), dashboardFolder.empty() ? 0u : 1u) << clean.errors;
 
   const std::set<long> chosen = AllocationsToFail(clean);
   std::size_t landed = 0;
@@ -87,11 +123,14 @@ void ExpectNeverGreen(const std::function<void()>& calls, int expectedFailures) 
     // A round whose allocations ran out before the chosen one failed nothing: its report is rightly green.
     if (!failingnew::Failed()) continue;
     ++landed;
+    if (!dashboardFolder.empty()) ExpectDashboardNeverFalselyGreen(clean, faulty, failAt);
     if (faulty.written) {
-      const bool onlyDiagnosticsLost = faulty.errors.find(kDiagnosticsError) != std::string::npos &&
-                                       faulty.report.tests == clean.report.tests &&
-                                       faulty.report.failures == clean.report.failures;
-      EXPECT_TRUE(ShowsTheFault(faulty.report, expectedFailures) || onlyDiagnosticsLost)
+      // Losing the diagnostics or the dashboard report, written after it, leaves the report whole, and says so.
+      const bool onlyOtherFileLost = (faulty.errors.find(kDiagnosticsError) != std::string::npos ||
+                                      faulty.errors.find(kDashboardError) != std::string::npos) &&
+                                     faulty.report.tests == clean.report.tests &&
+                                     faulty.report.failures == clean.report.failures;
+      EXPECT_TRUE(ShowsTheFault(faulty.report, expectedFailures) || onlyOtherFileLost)
           << "allocation " << failAt << " failed unnoticed";
     } else {
       EXPECT_NE(faulty.errors.find(kWriteError), std::string::npos) << "allocation " << failAt << ": " << faulty.errors;
@@ -114,6 +153,25 @@ TEST(AllocationFailure, DuringAVerificationAndItsReportNeverGivesAGreenRun) {
 TEST(AllocationFailure, WhileRecordingAHostAssertionNeverLosesIt) {
   const wxString text = "host.cpp(12): assertion failed";
   ExpectNeverGreen([&] { ThePlugin().OnHostAssertionFailure(text); }, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AllocationFailure, WithTheDashboardReportOnNeitherReportIsEverFalselyGreen) {
+  testsupport::ScratchDir scratch;
+  dashboardFolder = scratch.File("dashboards");
+  const testsupport::DashboardSwitchedOn switchedOn(dashboardFolder);
+  const wxString path = wxString::FromUTF8(testsupport::TestData(kDataFile));
+  const Varnel::StimAreaList noAreas;
+  ExpectNeverGreen(
+      [&] {
+        ThePlugin().PerformPostProcessing(path, &noAreas);
+        ThePlugin().OnHostAssertionFailure("host.cpp(12): assertion failed");
+      },
+      1);
+  dashboardFolder.clear();
 }
 
 }  // namespace

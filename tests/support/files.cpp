@@ -24,8 +24,8 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
 
-std::string SchemaErrors(const std::string& reportPath) {
-  const std::string command = "xmllint --noout --schema '" DH_SCHEMA_PATH "' '" + reportPath + "' 2>&1";
+std::string SchemaErrors(const std::string& reportPath, const std::string& schemaPath) {
+  const std::string command = "xmllint --noout --schema '" + schemaPath + "' '" + reportPath + "' 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return "cannot run xmllint";
   std::string output;

@@ -1,5 +1,6 @@
 // The runner end to end, as a process of its own: with the real plug-in for exit codes and summaries, and with
 // a plug-in double for what exactly it hands over and for reports the real plug-in does not write.
+#include "tests/support/dashboardreport.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
@@ -42,6 +43,21 @@ TEST(DatahookRunner, SummaryAndExitStatusFollowTheReport) {
                 "{2772_2_macro_1_reg.vn4}\n"
                 "total: suites 1, tests 3, failures 1\nreport: " +
                 ReportPathIn(scratch.Path(), one.pid) + "\n");
+}
+
+TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
+  testsupport::ScratchDir scratch;
+  const auto run = RunRunner({"--junit-dir", "dashboards", "Other Experiment.txt"});
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  const std::vector<std::string> reports = testsupport::DashboardReportsIn(scratch.File("dashboards"));
+  ASSERT_EQ(reports.size(), 1u) << run.out << run.err;
+  const std::string last = "total: suites 1, tests 3, failures 1\nreport: " + ReportPathIn(scratch.Path(), run.pid) +
+                           "\njunit report: " + reports[0] + "\n";
+  ASSERT_GE(run.out.size(), last.size());
+  EXPECT_EQ(run.out.substr(run.out.size() - last.size()), last);
+  const testsupport::DashboardReport dashboard = testsupport::ReadDashboardReport(reports[0]);
+  EXPECT_EQ(dashboard.tests, 3);
+  EXPECT_EQ(dashboard.failures, 1);
 }
 
 TEST(DatahookRunner, DataFilesInOrderThenHostAssertionsShowingTheirFirstLine) {
@@ -125,6 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "r.xml",
                  "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n",
                  {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_BACKDATE=1"}},
+        StopCase{"NoJunitReport",
+                 {"--plugin", kRecording, "--junit-dir", "dashboards"},
+                 "the plug-in wrote no JUnit report to the --junit-dir folder"},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",

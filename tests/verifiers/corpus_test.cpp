@@ -8,6 +8,9 @@
 // with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
 // areas the host hands over with it; X.host names the machine to pose as (an ordinary one when there is none).
 // DH_WRITE_EXPECTED=1 writes the expectation files from this build instead of comparing (then read the diff).
+// The dashboard report is switched on throughout: the data file's suite there holds the same outcomes, each
+// failure's text its location, message and findings.
+#include "tests/support/dashboardreport.h"
 #include "tests/support/files.h"
 #include "tests/support/hostpose.h"
 #include "tests/support/pluginhost.h"
@@ -19,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -80,6 +84,38 @@ std::vector<std::string> CorpusFiles(const std::string& folder) {
   return files;
 }
 
+// The diagnostics' line for a failure without findings is not a finding.
+const char kNothingMore[] = "this check has nothing to show beyond its message";
+
+void ExpectDashboardSuite(const std::string& folder, const std::string& dataFile, const std::vector<Outcome>& outcomes,
+                          const std::vector<std::vector<std::string>>& findings) {
+  const std::vector<std::string> reports = testsupport::DashboardReportsIn(folder);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(testsupport::SchemaErrors(reports[0], DH_DASHBOARD_SCHEMA_PATH), "");
+  const std::vector<testsupport::DashboardSuite> suites =
+      testsupport::ReadDashboardReport(reports[0]).OfDataFile(dataFile);
+  ASSERT_EQ(suites.size(), 1u);
+  const auto& cases = suites[0].cases;
+  ASSERT_EQ(cases.size(), outcomes.size() + 1) << "the plug-in's own pass, then the verifier's outcomes";
+  std::map<std::string, int> seen;
+  std::size_t failures = 0;
+  for (std::size_t i = 0; i < outcomes.size(); ++i) {
+    const Outcome& outcome = outcomes[i];
+    const int repeat = ++seen[outcome.name];
+    EXPECT_EQ(cases[i + 1].name, outcome.name + (repeat > 1 ? " #" + std::to_string(repeat) : ""));
+    EXPECT_EQ(cases[i + 1].className, outcome.suite);
+    ASSERT_EQ(cases[i + 1].failed, outcome.failed) << outcome.name;
+    if (!outcome.failed) continue;
+    std::string text = outcome.location + "\n" + outcome.message;
+    for (const std::string& found : failures < findings.size() ? findings[failures] : std::vector<std::string>()) {
+      if (found != kNothingMore) text += "\nfound: " + found;
+    }
+    ++failures;
+    EXPECT_EQ(cases[i + 1].subject, outcome.subject);
+    EXPECT_EQ(cases[i + 1].text, text);
+  }
+}
+
 class Corpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
@@ -90,8 +126,12 @@ TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
   const hostkit::PosingAs posing(hostName.empty() ? testsupport::HostNameOf(testsupport::Machine::Plain) : hostName);
   testsupport::ScratchDir scratch;
   testsupport::PluginHost host;
-  host.PerformPostProcessingWithAreasBeside(dataFile);
-  const std::string reportPath = host.ReleaseTestPrinter();
+  std::string reportPath;
+  {
+    const testsupport::DashboardSwitchedOn switchedOn(scratch.File("dashboards"));
+    host.PerformPostProcessingWithAreasBeside(dataFile);
+    reportPath = host.ReleaseTestPrinter();
+  }
   const testsupport::Report report = testsupport::ReadReport(reportPath);
   ASSERT_FALSE(report.outcomes.empty());
   const std::string suite = report.outcomes.back().suite;
@@ -111,6 +151,7 @@ TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
   EXPECT_TRUE(GetParam().rfind("golden/", 0) != 0 || failed == 0) << "a golden file passes every check";
   EXPECT_EQ(diagnosedDataFile, dataFile);
   EXPECT_EQ(testsupport::SchemaErrors(reportPath), "");
+  ExpectDashboardSuite(scratch.File("dashboards"), dataFile, outcomes, findings);
 }
 
 std::string CaseName(const ::testing::TestParamInfo<std::string>& generated) {

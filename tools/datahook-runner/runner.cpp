@@ -5,6 +5,7 @@
 #include "tools/datahook-runner/diagnosticsfile.h"
 #include "tools/datahook-runner/exitstatus.h"
 #include "tools/datahook-runner/hostcalls.h"
+#include "tools/datahook-runner/junitreport.h"
 #include "tools/datahook-runner/reportownership.h"
 #include "tools/datahook-runner/reportreader.h"
 #include "tools/datahook-runner/runneroptions.h"
@@ -31,6 +32,7 @@ constexpr std::size_t kFilesBeforeProgress = 5;
 struct RunPlan {
   std::string pluginPath;
   std::string workDir;
+  std::string junitDir;  // empty: not asked for
   HostSession session;
 };
 
@@ -81,6 +83,7 @@ bool ResolvePaths(const RunnerOptions& options, const std::string& startDir, Run
     plan.pluginPath = AbsoluteFrom(startDir, options.pluginPath);
   }
   plan.workDir = AbsoluteFrom(startDir, options.workDir.empty() ? "." : options.workDir);
+  if (!options.junitDir.empty()) plan.junitDir = AbsoluteFrom(startDir, options.junitDir);
   return true;
 }
 
@@ -180,8 +183,20 @@ int Run(const RunnerOptions& options) {
   if (!PrepareWorkDir(plan.workDir, error)) return CannotRun(error);
   fs::file_time_type runStart;
   if (!MarkRunStart(ReportDirectory(), runStart, error)) return CannotRun(error);
+  if (!plan.junitDir.empty() && !SwitchOnJunitReport(plan.junitDir)) {
+    return CannotRun("cannot set the environment variable for --junit-dir");
+  }
+  const std::set<std::string> junitReportsBefore = JunitReportsOfThisProcess(plan.junitDir);
   if (!RunPlugin(plan, error)) return CannotRun(error);
-  return SummariseReport(plan.workDir, options.showFindings, runStart);
+  std::string junitReport;
+  if (!plan.junitDir.empty() &&
+      !FindNewJunitReport(junitReportsBefore, JunitReportsOfThisProcess(plan.junitDir), junitReport, error)) {
+    return CannotRun(error);
+  }
+  const int status = SummariseReport(plan.workDir, options.showFindings, runStart);
+  if (junitReport.empty() || status == kCannotRun) return status;
+  std::cout << "junit report: " << junitReport << std::endl;
+  return status;
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ class ArgumentScanner {
     const std::size_t equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
     std::string value;
-    if (name != "--plugin" && name != "--workdir" && name != "--stim-areas" && name != "--host-assert") {
+    if (name != "--plugin" && name != "--workdir" && name != "--stim-areas" && name != "--host-assert" &&
+        name != "--junit-dir") {
       Fail("unknown option '" + name + "'");
       return;
     }
@@ -45,9 +46,10 @@ class ArgumentScanner {
       result.options.hostAssertions.push_back(value);
       return;
     }
-    std::string& slot = name == "--plugin"    ? result.options.pluginPath
-                        : name == "--workdir" ? result.options.workDir
-                                              : result.options.stimAreaFile;
+    std::string& slot = name == "--plugin"      ? result.options.pluginPath
+                        : name == "--workdir"   ? result.options.workDir
+                        : name == "--junit-dir" ? result.options.junitDir
+                                                : result.options.stimAreaFile;
     StoreOnce(name, value, slot);
   }
 
@@ -146,6 +148,9 @@ Options:
   --host-assert TEXT  an assertion failure of the host, handed to the plug-in
                       after all data files; may be repeated
   --no-findings       leave out the "found:" lines
+  --junit-dir DIR     also have the plug-in write its conventional JUnit report
+                      for dashboards into DIR (sets DH_AUTOMATEDTESTING_JUNIT_DIR
+                      for the run) and print that file's path after the summary
   --                  everything after this is a DATAFILE
   -h, --help          show this text
 Options also take their value as --option=VALUE. Arguments must be UTF-8.
