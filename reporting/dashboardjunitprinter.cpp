@@ -22,6 +22,7 @@ const char kJunitDirectoryVariable[] = "DH_AUTOMATEDTESTING_JUNIT_DIR";
 const char kPluginSuiteClass[] = "DataHookOutputTestingPlugin";
 const char kHostAssertionSuite[] = "host assertions";
 const char kNoVerifierPrefix[] = "no verifier: ";
+constexpr unsigned long long kMicrosecondsPerSecond = 1000000;
 
 std::string Attribute(const wxString& text) {
   std::string escaped;
@@ -48,11 +49,12 @@ wxString RandomPart() {
   return text;
 }
 
+// Seconds to the microsecond: a check takes a few of them.
 void AppendSeconds(std::string& out, std::int64_t microseconds) {
-  const std::int64_t milliseconds = (microseconds + 500) / 1000;
-  AppendDecimal(out, static_cast<unsigned long long>(milliseconds / 1000));
+  const auto whole = static_cast<unsigned long long>(microseconds < 0 ? 0 : microseconds);
+  AppendDecimal(out, whole / kMicrosecondsPerSecond);
   out += '.';
-  AppendDecimal(out, static_cast<unsigned long long>(milliseconds % 1000), 3);
+  AppendDecimal(out, whole % kMicrosecondsPerSecond, 6);
 }
 
 void AppendProperty(std::string& out, const char* name, const std::string& escapedValue) {
@@ -125,7 +127,7 @@ void DashboardJUnitPrinter::OpenSuite(const wxString& name, const wxString& clas
   suite.name = Attribute(name);
   suite.className = Attribute(className);
   suite.dataFile = dataFile;
-  suite.timestamp = wxDateTime::Now().ToUTC().FormatISOCombined('T').utf8_string() + "Z";
+  suite.timestamp = wxDateTime::Now().Format("%Y-%m-%dT%H:%M:%SZ", wxDateTime::UTC).utf8_string();
   suite.lastOutcome = Clock::now();
   suites.push_back(std::move(suite));
   current = suites.size() - 1;

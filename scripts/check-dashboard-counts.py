@@ -1,6 +1,7 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Reads a run's dashboard JUnit report with a third-party JUnit parser and compares its counts with the
 runner's summary of the same run (both kept by `DH_RUN_JUNIT=1 scripts/run-golden.sh` in RUN_DIR/junit).
+The parser is Debian's python3-junitparser, hence the system's own interpreter.
 usage: check-dashboard-counts.py RUN_DIR"""
 import glob
 import re

@@ -25,6 +25,7 @@ std::string WithoutPid(const std::string& suite) {
 }
 
 std::string WithoutNumber(const std::string& name) {
+  if (name.rfind("test", 0) != 0 || name.size() < 5 || !std::isdigit(static_cast<unsigned char>(name[4]))) return name;
   size_t at = 4;  // "test" then at least three digits
   while (at < name.size() && std::isdigit(static_cast<unsigned char>(name[at]))) ++at;
   return name.substr(at);
@@ -34,6 +35,7 @@ Outcome ReadTestCase(xmlNode* testcase, const std::string& suite) {
   Outcome outcome;
   outcome.suite = suite;
   outcome.name = WithoutNumber(Attribute(testcase, "name"));
+  outcome.className = Attribute(testcase, "classname");
   for (xmlNode* child = testcase->children; child != nullptr; child = child->next) {
     if (!Is(child, "failure")) continue;
     outcome.failed = true;

@@ -55,9 +55,6 @@ TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
                            "\njunit report: " + reports[0] + "\n";
   ASSERT_GE(run.out.size(), last.size());
   EXPECT_EQ(run.out.substr(run.out.size() - last.size()), last);
-  const testsupport::DashboardReport dashboard = testsupport::ReadDashboardReport(reports[0]);
-  EXPECT_EQ(dashboard.tests, 3);
-  EXPECT_EQ(dashboard.failures, 1);
 }
 
 TEST(DatahookRunner, DataFilesInOrderThenHostAssertionsShowingTheirFirstLine) {
@@ -144,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"NoJunitReport",
                  {"--plugin", kRecording, "--junit-dir", "dashboards"},
                  "the plug-in wrote no JUnit report to the --junit-dir folder"},
+        StopCase{"JunitDirIsAFile", {"--junit-dir", "occupied"}, "was not written", "occupied"},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",

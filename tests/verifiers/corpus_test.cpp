@@ -8,8 +8,9 @@
 // with a backslash, a TAB and a line end written as \\, \t and \n. X.stimareas beside X.txt holds the stimulus
 // areas the host hands over with it; X.host names the machine to pose as (an ordinary one when there is none).
 // DH_WRITE_EXPECTED=1 writes the expectation files from this build instead of comparing (then read the diff).
-// The dashboard report is switched on throughout: the data file's suite there holds the same outcomes, each
-// failure's text its location, message and findings.
+// Each file also goes through two more loads of the plug-in, with the dashboard report off and on: the report and
+// the diagnostics are the same bytes, and the dashboard report gives the same identities, one suite for the data
+// file with every outcome, each failure's text its location, message and findings.
 #include "tests/support/dashboardreport.h"
 #include "tests/support/files.h"
 #include "tests/support/hostpose.h"
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -84,35 +86,53 @@ std::vector<std::string> CorpusFiles(const std::string& folder) {
   return files;
 }
 
-// The diagnostics' line for a failure without findings is not a finding.
-const char kNothingMore[] = "this check has nothing to show beyond its message";
+// One load of the plug-in over the data file: the report's and the diagnostics' bytes, the dashboard reports.
+using Load = std::pair<std::string, std::vector<std::string>>;
+Load LoadAndRun(const std::string& dataFile, const std::string& folder) {
+  testsupport::PluginHost host;
+  std::optional<testsupport::DashboardSwitchedOn> switchedOn;
+  if (!folder.empty()) switchedOn.emplace(folder);
+  host.PerformPostProcessingWithAreasBeside(dataFile);
+  const std::string report = host.ReleaseTestPrinter();
+  return {
+      testsupport::ReadFile(report) + testsupport::ReadFile(report.substr(0, report.size() - 4) + ".diagnostics.txt"),
+      testsupport::DashboardReportsIn(folder)};
+}
 
-void ExpectDashboardSuite(const std::string& folder, const std::string& dataFile, const std::vector<Outcome>& outcomes,
-                          const std::vector<std::vector<std::string>>& findings) {
-  const std::vector<std::string> reports = testsupport::DashboardReportsIn(folder);
-  ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(testsupport::SchemaErrors(reports[0], DH_DASHBOARD_SCHEMA_PATH), "");
-  const std::vector<testsupport::DashboardSuite> suites =
-      testsupport::ReadDashboardReport(reports[0]).OfDataFile(dataFile);
-  ASSERT_EQ(suites.size(), 1u);
-  const auto& cases = suites[0].cases;
-  ASSERT_EQ(cases.size(), outcomes.size() + 1) << "the plug-in's own pass, then the verifier's outcomes";
+// A test's identity in a dashboard: classname, suite and name.
+std::vector<std::string> Identities(const testsupport::Report& report) {
+  std::vector<std::string> identities;
+  for (const Outcome& o : report.outcomes) identities.push_back(o.className + "|" + o.suite + "|" + o.name);
+  return identities;
+}
+
+void ExpectDashboardSuite(const Load& off, const Load& on, const Load& again, const std::string& dataFile,
+                          const testsupport::Report& report, const std::vector<std::vector<std::string>>& findings) {
+  EXPECT_TRUE(on.first == off.first) << "the report or the diagnostics changed with the dashboard report on";
+  ASSERT_TRUE(on.second.size() == 1 && again.second.size() == 1);
+  EXPECT_EQ(testsupport::SchemaErrors(on.second[0], DH_DASHBOARD_SCHEMA_PATH), "");
+  const testsupport::Report dashboard = testsupport::ReadReport(on.second[0]);
+  EXPECT_EQ(Identities(dashboard), Identities(testsupport::ReadReport(again.second[0])));
+  EXPECT_TRUE(dashboard.tests == report.tests && dashboard.failures == report.failures);
+  // The first suite's pass, then the data file's suite: the plug-in's own pass and the verifier's outcomes.
+  const std::string experiment = report.outcomes.back().suite;
+  const std::vector<Outcome> outcomes = report.OfSuite(experiment);
+  const std::string suite = experiment + " / " + fs::path(dataFile).filename().string();
+  const std::vector<Outcome> cases = dashboard.OfSuite(suite);
+  ASSERT_TRUE(cases.size() == outcomes.size() + 1 && dashboard.outcomes.size() == cases.size() + 1) << suite;
   std::map<std::string, int> seen;
-  std::size_t failures = 0;
+  auto finding = findings.begin();
+  const std::vector<std::string> none;
   for (std::size_t i = 0; i < outcomes.size(); ++i) {
-    const Outcome& outcome = outcomes[i];
-    const int repeat = ++seen[outcome.name];
-    EXPECT_EQ(cases[i + 1].name, outcome.name + (repeat > 1 ? " #" + std::to_string(repeat) : ""));
-    EXPECT_EQ(cases[i + 1].className, outcome.suite);
-    ASSERT_EQ(cases[i + 1].failed, outcome.failed) << outcome.name;
-    if (!outcome.failed) continue;
-    std::string text = outcome.location + "\n" + outcome.message;
-    for (const std::string& found : failures < findings.size() ? findings[failures] : std::vector<std::string>()) {
-      if (found != kNothingMore) text += "\nfound: " + found;
+    Outcome expected = outcomes[i];
+    const int repeat = ++seen[expected.name];
+    if (repeat > 1) expected.name += " #" + std::to_string(repeat);
+    // The diagnostics' line for a failure without findings is not a finding.
+    for (const std::string& found : expected.failed&& finding != findings.end() ? *finding++ : none) {
+      if (found != "this check has nothing to show beyond its message") expected.message += "\nfound: " + found;
     }
-    ++failures;
-    EXPECT_EQ(cases[i + 1].subject, outcome.subject);
-    EXPECT_EQ(cases[i + 1].text, text);
+    EXPECT_EQ(Describe(cases[i + 1]), Describe(expected));
+    EXPECT_EQ(cases[i + 1].className, experiment);
   }
 }
 
@@ -125,13 +145,9 @@ TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
   hostName = hostName.substr(0, hostName.find('\n'));
   const hostkit::PosingAs posing(hostName.empty() ? testsupport::HostNameOf(testsupport::Machine::Plain) : hostName);
   testsupport::ScratchDir scratch;
-  testsupport::PluginHost host;
-  std::string reportPath;
-  {
-    const testsupport::DashboardSwitchedOn switchedOn(scratch.File("dashboards"));
-    host.PerformPostProcessingWithAreasBeside(dataFile);
-    reportPath = host.ReleaseTestPrinter();
-  }
+  // The last load leaves its report and diagnostics in place.
+  const Load off = LoadAndRun(dataFile, ""), again = LoadAndRun(dataFile, "again"), on = LoadAndRun(dataFile, "on");
+  const std::string reportPath = testsupport::ReportPath();
   const testsupport::Report report = testsupport::ReadReport(reportPath);
   ASSERT_FALSE(report.outcomes.empty());
   const std::string suite = report.outcomes.back().suite;
@@ -151,7 +167,7 @@ TEST_P(Corpus, ReportsExactlyTheExpectedOutcomes) {
   EXPECT_TRUE(GetParam().rfind("golden/", 0) != 0 || failed == 0) << "a golden file passes every check";
   EXPECT_EQ(diagnosedDataFile, dataFile);
   EXPECT_EQ(testsupport::SchemaErrors(reportPath), "");
-  ExpectDashboardSuite(scratch.File("dashboards"), dataFile, outcomes, findings);
+  ExpectDashboardSuite(off, on, again, dataFile, report, findings);
 }
 
 std::string CaseName(const ::testing::TestParamInfo<std::string>& generated) {
