@@ -1,7 +1,9 @@
 #include "tests/support/report.h"
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <wx/utils.h>
 
 namespace testsupport {
 
@@ -35,7 +37,6 @@ Outcome ReadTestCase(xmlNode* testcase, const std::string& suite) {
   Outcome outcome;
   outcome.suite = suite;
   outcome.name = WithoutNumber(Attribute(testcase, "name"));
-  outcome.className = Attribute(testcase, "classname");
   for (xmlNode* child = testcase->children; child != nullptr; child = child->next) {
     if (!Is(child, "failure")) continue;
     outcome.failed = true;
@@ -92,5 +93,20 @@ std::string Describe(const Outcome& outcome) {
   if (!outcome.failed) return "pass " + outcome.name;
   return "FAIL " + outcome.name + " | " + outcome.subject + " | " + outcome.location + " | " + outcome.message;
 }
+
+std::vector<std::string> DashboardReportsIn(const std::string& directory) {
+  std::vector<std::string> reports;
+  std::error_code missing;
+  for (const auto& entry : std::filesystem::directory_iterator(directory, missing)) {
+    if (entry.path().extension() == ".xml") reports.push_back(entry.path().string());
+  }
+  return reports;
+}
+
+DashboardSwitchedOn::DashboardSwitchedOn(const std::string& directory) {
+  wxSetEnv("DH_AUTOMATEDTESTING_JUNIT_DIR", wxString::FromUTF8(directory));
+}
+
+DashboardSwitchedOn::~DashboardSwitchedOn() { wxUnsetEnv("DH_AUTOMATEDTESTING_JUNIT_DIR"); }
 
 }  // namespace testsupport
