@@ -1,6 +1,7 @@
 #include "plugin/datahookoutputtestingplugin.h"
 #include "reporting/findingsrecordingprinter.h"
 #include "reporting/maketestlocation.h"
+#include "verifiers/framework/sitesettings.h"
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -34,7 +35,8 @@ class DataHookOutputTestingPlugin::PrivateImpl {
   FakeJUnitPrinter* GetOrCreatePrinter() {
     if (printer != nullptr) return printer;
     printer = new FindingsRecordingPrinter(std::make_unique<ConcreteFakeJUnitPrinter>(
-        "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true));
+                                               "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true),
+                                           DashboardJUnitPrinter::ForConfiguredDirectory(SiteJunitDir));
     if (outcomeLostWithoutPrinter) printer->MarkOutcomeLost();
     outcomeLostWithoutPrinter = false;
     printer->ReportPass("SingleDummyPassingTest");

@@ -8,8 +8,9 @@
 
 namespace Varnel {
 
-FindingsRecordingPrinter::FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter)
-    : report(std::move(reportPrinter)) {
+FindingsRecordingPrinter::FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter,
+                                                   std::unique_ptr<DashboardJUnitPrinter> dashboardPrinter)
+    : report(std::move(reportPrinter)), dashboard(std::move(dashboardPrinter)) {
   report->TellWrittenReportTo(&writtenReport);
   wxString host;
   // Only a well-formed token is repeated: the stamp must stay one line of a known shape.
@@ -33,6 +34,7 @@ FindingsRecordingPrinter::~FindingsRecordingPrinter() {
   } catch (...) {
     std::fprintf(stderr, "FakeJUnitPrinter could not write its diagnostics\n");
   }
+  dashboard.reset();
 }
 
 void FindingsRecordingPrinter::WriteDiagnostics(const wxString& path) const {
@@ -54,20 +56,31 @@ wxString FindingsRecordingPrinter::DiagnosticsFilePath() const {
 }
 
 void FindingsRecordingPrinter::BeginSuite(const wxString& suiteName) {
+  if (dashboard) dashboard->BeginSuite(suiteName);
   report->BeginSuite(suiteName);
   findings.BeginSuite(suiteName);
 }
 
-void FindingsRecordingPrinter::ReportPass(const wxString& testName) { report->ReportPass(testName); }
+void FindingsRecordingPrinter::ReportPass(const wxString& testName) {
+  if (dashboard) dashboard->ReportPass(testName);
+  report->ReportPass(testName);
+}
 
 void FindingsRecordingPrinter::ReportFailure(const wxString& testName, const wxString& subject,
                                              const wxString& location, const wxString& message) {
+  if (dashboard) dashboard->ReportFailure(testName, subject, location, message);
   report->ReportFailure(testName, subject, location, message);
   findings.RecordFailure(testName);
 }
 
-void FindingsRecordingPrinter::AddFinding(const wxString& text) { findings.AddFinding(text); }
+void FindingsRecordingPrinter::AddFinding(const wxString& text) {
+  if (dashboard) dashboard->AddFinding(text);
+  findings.AddFinding(text);
+}
 
-void FindingsRecordingPrinter::BeginDataFile(const wxString& path) { findings.BeginDataFile(path); }
+void FindingsRecordingPrinter::BeginDataFile(const wxString& path) {
+  if (dashboard) dashboard->BeginDataFile(path);
+  findings.BeginDataFile(path);
+}
 
 }  // namespace Varnel

@@ -1,5 +1,6 @@
 #pragma once
 #include "reporting/concretefakejunitprinter.h"
+#include "reporting/dashboardjunitprinter.h"
 #include "reporting/findingssink.h"
 #include <memory>
 
@@ -11,9 +12,11 @@ namespace Varnel {
 // so that the diagnostics can never cost a report. The file's first line is "version: dh-AutomatedTesting "
 // and the version of the build; then comes the stamp that ties the file to this process instance, to the host's
 // instance token and to the bytes of the report just written.
+// A dashboard printer, when given, gets every outcome and finding too, first, and writes its own report last.
 class FindingsRecordingPrinter : public FakeJUnitPrinter {
  public:
-  explicit FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter);
+  explicit FindingsRecordingPrinter(std::unique_ptr<ConcreteFakeJUnitPrinter> reportPrinter,
+                                    std::unique_ptr<DashboardJUnitPrinter> dashboardPrinter = nullptr);
   ~FindingsRecordingPrinter() override;
   FindingsRecordingPrinter(const FindingsRecordingPrinter&) = delete;
   FindingsRecordingPrinter& operator=(const FindingsRecordingPrinter&) = delete;
@@ -27,12 +30,16 @@ class FindingsRecordingPrinter : public FakeJUnitPrinter {
 
   wxString DiagnosticsFilePath() const;
   // An outcome was lost: the report printer withholds its report (see ConcreteFakeJUnitPrinter).
-  void MarkOutcomeLost() noexcept { report->MarkOutcomeLost(); }
+  void MarkOutcomeLost() noexcept {
+    report->MarkOutcomeLost();
+    if (dashboard) dashboard->MarkOutcomeLost();
+  }
 
  private:
   void WriteDiagnostics(const wxString& path) const;
 
   std::unique_ptr<ConcreteFakeJUnitPrinter> report;
+  std::unique_ptr<DashboardJUnitPrinter> dashboard;  // null unless the dashboard report is switched on
   FindingsSink findings;
   std::string hostInstance;
   std::optional<ContentDigest> writtenReport;

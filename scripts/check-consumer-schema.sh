@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Validates the reports of `make run` and `make run-faulty` against the build farm's JUnit schema.
+# Validates the reports of `make run` and `make run-faulty` against the build farm's JUnit schema, with the
+# dashboard JUnit reports in their junit/ folders when the runs wrote them (DH_RUN_JUNIT=1).
 # usage: check-consumer-schema.sh SCHEMA BUILD_DIR
 # A missing schema is not an error (it lives outside this repository): the check says it skipped.
 set -uo pipefail
@@ -19,4 +20,5 @@ if [ ${#reports[@]} -eq 0 ]; then
   exit 1
 fi
 xmllint --noout --schema "$schema" "${reports[@]}" || { echo "consumer schema: reports do not validate" >&2; exit 1; }
-echo "consumer schema: ${#reports[@]} reports valid against $schema"
+dashboards=$(printf '%s\n' "${reports[@]}" | grep -c '/junit/' || true)
+echo "consumer schema: ${#reports[@]} reports valid against $schema ($dashboards of them dashboard reports)"

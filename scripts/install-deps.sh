@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ make libwxgtk3.2-dev googletest libgtest-dev libgmock-dev
           libbenchmark-dev libxml2-utils libxml2-dev python3 valgrind
-          clang-format clang-tidy libclang-rt-14-dev ccache)
+          clang-format clang-tidy libclang-rt-14-dev ccache python3-junitparser)
+# python3-junitparser reads the dashboard report in CI as a third-party viewer would.
 # libclang-rt-14-dev above holds the fuzzers' input splitter, which the tests' replay of fuzz inputs needs too.
 if [ "${WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang)

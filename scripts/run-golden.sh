@@ -7,7 +7,8 @@
 #   DATA_DIR   the data files, taken in sorted order; X.stimareas beside X.txt holds X's stimulus areas
 #   RUN_DIR    the host's working directory for the runs; emptied first, the reports end up below it
 # All files go through one runner, as the host hands them over one run after another, each with the stimulus
-# areas beside it when it has them.
+# areas beside it when it has them. With DH_RUN_JUNIT=1 the plug-in also writes its dashboard JUnit report into
+# RUN_DIR/junit, where the runner's summary is kept too (summary.txt), for CI to compare them.
 # Exit status: 0 when no run reported a failure, 1 when one did, 2 when a run could not be made at all.
 set -uo pipefail
 
@@ -41,8 +42,15 @@ done < <(find "$data_dir" -mindepth 1 -maxdepth 1 -type f ! -name '.*' ! -name '
 if [ ${#data_files[@]} -eq 0 ]; then
   echo "no data files in $data_dir; running the plug-in without any, to show the report it starts with"
 fi
-"${launcher[@]}" "$runner" --workdir "$run_dir" --stim-areas-beside -- "${data_files[@]}"
-status=$?
+if [ "${DH_RUN_JUNIT:-0}" = 1 ]; then
+  mkdir -p -- "$run_dir/junit" || exit 2
+  "${launcher[@]}" "$runner" --workdir "$run_dir" --junit-dir "$run_dir/junit" --stim-areas-beside -- \
+    "${data_files[@]}" | tee "$run_dir/junit/summary.txt"
+  status=${PIPESTATUS[0]}
+else
+  "${launcher[@]}" "$runner" --workdir "$run_dir" --stim-areas-beside -- "${data_files[@]}"
+  status=$?
+fi
 case $status in
   0) echo "no failures" ;;
   1) echo "failures reported; see the summary above" ;;

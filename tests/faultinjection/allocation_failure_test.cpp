@@ -1,6 +1,6 @@
 // Out of memory anywhere in one verification and its report never gives a green run: whichever allocation
 // fails, the process goes on, and the outcome is a failure in a valid report or no report and a message
-// saying so on standard error.
+// saying so on standard error. The same holds for the dashboard JUnit report when it is switched on.
 #include "plugin/datahookoutputtestingplugin.h"
 #include "tests/faultinjection/failingnew.h"
 #include "tests/support/files.h"
@@ -21,8 +21,9 @@ using Varnel::ThePlugin;
 // A small data file whose verifier passes every check, so that any failure comes from the fault.
 const char kDataFile[] = "golden/2014-12-4_fail_to_present_block.vn5 P01.txt";
 const char kWriteError[] = "FakeJUnitPrinter failed to write to the file";
-// The diagnostics file is written after the report: losing it leaves the report whole, and says so.
+// The diagnostics file and the dashboard report are written after the report: losing them says so.
 const char kDiagnosticsError[] = "diagnostics";
+const char kDashboardError[] = "dashboard JUnit report";
 // Allocations tried, spread evenly over the host's calls and over the printer's release (which writes the
 // report); each round flushes two files to disk, so the sample is kept small.
 constexpr long kSamplesOfCalls = 40;
@@ -34,11 +35,15 @@ struct Round {
   bool written = false;
   testsupport::Report report;
   std::string errors;
+  int dashboardFailures = -1;  // over every dashboard report written meanwhile; -1: none
 };
+
+std::string dashboardFolder;  // every round switches the dashboard report on
 
 // One host session with the failAt-th allocation failing (0: none).
 Round RunRound(long failAt, const std::function<void()>& calls) {
   std::remove(testsupport::ReportPath().c_str());
+  for (const std::string& path : testsupport::DashboardReportsIn(dashboardFolder)) std::remove(path.c_str());
   Round round;
   ::testing::internal::CaptureStderr();
   failingnew::Arm(failAt);
@@ -49,6 +54,9 @@ Round RunRound(long failAt, const std::function<void()>& calls) {
   round.errors = ::testing::internal::GetCapturedStderr();
   round.written = testsupport::FileExists(testsupport::ReportPath());
   if (round.written) round.report = testsupport::ReadReport(testsupport::ReportPath());
+  for (const std::string& path : testsupport::DashboardReportsIn(dashboardFolder)) {
+    round.dashboardFailures = std::max(round.dashboardFailures, 0) + testsupport::ReadReport(path).failures;
+  }
   return round;
 }
 
@@ -74,11 +82,14 @@ bool ShowsTheFault(const testsupport::Report& report, int cleanFailures) {
 
 void ExpectNeverGreen(const std::function<void()>& calls, int expectedFailures) {
   testsupport::ScratchDir scratch;
+  dashboardFolder = scratch.File("dashboards");
+  const testsupport::DashboardSwitchedOn switchedOn(dashboardFolder);
   ThePlugin().ReleaseTestPrinter();
   const Round clean = RunRound(0, calls);
   ASSERT_TRUE(clean.written) << clean.errors;
   ASSERT_EQ(clean.report.failures, expectedFailures) << clean.errors;
   ASSERT_GT(clean.allocationsInCalls, 0);
+  ASSERT_EQ(clean.dashboardFailures, expectedFailures) << clean.errors;
 
   const std::set<long> chosen = AllocationsToFail(clean);
   std::size_t landed = 0;
@@ -87,11 +98,17 @@ void ExpectNeverGreen(const std::function<void()>& calls, int expectedFailures) 
     // A round whose allocations ran out before the chosen one failed nothing: its report is rightly green.
     if (!failingnew::Failed()) continue;
     ++landed;
+    // Written, the dashboard reports hold at least the clean round's failures; withheld, standard error says so.
+    EXPECT_TRUE(faulty.dashboardFailures < 0 ? faulty.errors.find(kDashboardError) != std::string::npos
+                                             : faulty.dashboardFailures >= expectedFailures)
+        << "allocation " << failAt << " failed unnoticed in the dashboard report: " << faulty.errors;
     if (faulty.written) {
-      const bool onlyDiagnosticsLost = faulty.errors.find(kDiagnosticsError) != std::string::npos &&
-                                       faulty.report.tests == clean.report.tests &&
-                                       faulty.report.failures == clean.report.failures;
-      EXPECT_TRUE(ShowsTheFault(faulty.report, expectedFailures) || onlyDiagnosticsLost)
+      // Losing the diagnostics or the dashboard report, written after it, leaves the report whole, and says so.
+      const bool onlyOtherFileLost = (faulty.errors.find(kDiagnosticsError) != std::string::npos ||
+                                      faulty.errors.find(kDashboardError) != std::string::npos) &&
+                                     faulty.report.tests == clean.report.tests &&
+                                     faulty.report.failures == clean.report.failures;
+      EXPECT_TRUE(ShowsTheFault(faulty.report, expectedFailures) || onlyOtherFileLost)
           << "allocation " << failAt << " failed unnoticed";
     } else {
       EXPECT_NE(faulty.errors.find(kWriteError), std::string::npos) << "allocation " << failAt << ": " << faulty.errors;

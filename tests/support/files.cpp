@@ -24,8 +24,9 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
 
-std::string SchemaErrors(const std::string& reportPath) {
-  const std::string command = "xmllint --noout --schema '" DH_SCHEMA_PATH "' '" + reportPath + "' 2>&1";
+std::string SchemaErrors(const std::string& reportPath, Schema schema) {
+  const std::string schemaPath = schema == Schema::kReport ? DH_SCHEMA_PATH : DH_DASHBOARD_SCHEMA_PATH;
+  const std::string command = "xmllint --noout --schema '" + schemaPath + "' '" + reportPath + "' 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return "cannot run xmllint";
   std::string output;

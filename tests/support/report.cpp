@@ -1,7 +1,9 @@
 #include "tests/support/report.h"
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <wx/utils.h>
 
 namespace testsupport {
 
@@ -25,6 +27,7 @@ std::string WithoutPid(const std::string& suite) {
 }
 
 std::string WithoutNumber(const std::string& name) {
+  if (name.rfind("test", 0) != 0 || name.size() < 5 || !std::isdigit(static_cast<unsigned char>(name[4]))) return name;
   size_t at = 4;  // "test" then at least three digits
   while (at < name.size() && std::isdigit(static_cast<unsigned char>(name[at]))) ++at;
   return name.substr(at);
@@ -90,5 +93,20 @@ std::string Describe(const Outcome& outcome) {
   if (!outcome.failed) return "pass " + outcome.name;
   return "FAIL " + outcome.name + " | " + outcome.subject + " | " + outcome.location + " | " + outcome.message;
 }
+
+std::vector<std::string> DashboardReportsIn(const std::string& directory) {
+  std::vector<std::string> reports;
+  std::error_code missing;
+  for (const auto& entry : std::filesystem::directory_iterator(directory, missing)) {
+    if (entry.path().extension() == ".xml") reports.push_back(entry.path().string());
+  }
+  return reports;
+}
+
+DashboardSwitchedOn::DashboardSwitchedOn(const std::string& directory) {
+  wxSetEnv("DH_AUTOMATEDTESTING_JUNIT_DIR", wxString::FromUTF8(directory));
+}
+
+DashboardSwitchedOn::~DashboardSwitchedOn() { wxUnsetEnv("DH_AUTOMATEDTESTING_JUNIT_DIR"); }
 
 }  // namespace testsupport

@@ -4,7 +4,7 @@
 
 namespace testsupport {
 
-// One test case of a report, read back with an XML parser.
+// One test case of a report (or of a dashboard report), read back with an XML parser.
 struct Outcome {
   std::string suite;  // the suite's name without "_pid_" and the process id
   std::string name;   // the test name without its "testNNN" number
@@ -29,5 +29,13 @@ struct Report {
 Report ReadReport(const std::string& path);
 
 std::string Describe(const Outcome& outcome);
+
+// The dashboard reports in the folder (ReadReport reads them too).
+std::vector<std::string> DashboardReportsIn(const std::string& directory);
+// Switches the plug-in's dashboard report on, into the folder, for the lifetime of the object.
+struct DashboardSwitchedOn {
+  explicit DashboardSwitchedOn(const std::string& directory);
+  ~DashboardSwitchedOn();
+};
 
 }  // namespace testsupport

@@ -1,5 +1,6 @@
 // The runner end to end, as a process of its own: with the real plug-in for exit codes and summaries, and with
 // a plug-in double for what exactly it hands over and for reports the real plug-in does not write.
+#include "tests/support/report.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
@@ -42,6 +43,17 @@ TEST(DatahookRunner, SummaryAndExitStatusFollowTheReport) {
                 "{2772_2_macro_1_reg.vn4}\n"
                 "total: suites 1, tests 3, failures 1\nreport: " +
                 ReportPathIn(scratch.Path(), one.pid) + "\n");
+}
+
+TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
+  testsupport::ScratchDir scratch;
+  const auto run = RunRunner({"--junit-dir", "dashboards", "Other Experiment.txt"});
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  const std::vector<std::string> reports = testsupport::DashboardReportsIn(scratch.File("dashboards"));
+  ASSERT_EQ(reports.size(), 1u) << run.out << run.err;
+  EXPECT_NE(run.out.find("failures 1\nreport: " + ReportPathIn(scratch.Path(), run.pid) +
+                         "\njunit report: " + reports[0] + "\n"),
+            std::string::npos);
 }
 
 TEST(DatahookRunner, DataFilesInOrderThenHostAssertionsShowingTheirFirstLine) {
@@ -147,6 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  "",
                  {"RECORDING_PLUGIN_THROW=1"}},
+        StopCase{"NoJunitReport",
+                 {"--plugin", kRecording, "--junit-dir", "dashboards"},
+                 "the plug-in wrote no JUnit report to the --junit-dir folder"},
+        StopCase{"JunitDirIsAFile", {"--junit-dir", "occupied"}, "was not written", "occupied"},
         StopCase{"XmlButNoReport",
                  {"--plugin", kRecording},
                  "not a test report: the root element is <html>",

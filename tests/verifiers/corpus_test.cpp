@@ -3,7 +3,8 @@
 // else (the format is README's, "Adding a verifier"); a golden file's outcomes are passes only. The cases are
 // registered from the folders each time the program starts, so a file added after the build is tested by the next
 // run. DH_WRITE_EXPECTED=DIR writes the expectations into DIR/golden and DIR/faulty instead of comparing
-// (scripts/write-expected.py, behind make expected, copies them over).
+// (scripts/write-expected.py, behind make expected, copies them over). Each file is loaded three times, the
+// dashboard report off, on and on again (ExpectDashboardSuite).
 #include "tests/verifiers/corpuscases.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/files.h"
@@ -19,6 +20,7 @@
 #include <fstream>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -86,6 +88,52 @@ bool InCatalogue(const std::string& dataFile) {
   });
 }
 
+// One load of the plug-in over the data file: the report's and the diagnostics' bytes, the dashboard reports.
+using Load = std::pair<std::string, std::vector<std::string>>;
+Load LoadAndRun(const std::string& dataFile, const std::string& folder) {
+  testsupport::PluginHost host;
+  const testsupport::DashboardSwitchedOn switchedOn(folder);  // an empty folder: off
+  host.PerformPostProcessingWithAreasBeside(dataFile);
+  const std::string report = host.ReleaseTestPrinter();
+  return {
+      testsupport::ReadFile(report) + testsupport::ReadFile(report.substr(0, report.size() - 4) + ".diagnostics.txt"),
+      testsupport::DashboardReportsIn(folder)};
+}
+
+void ExpectDashboardSuite(const Load& off, const Load& on, const Load& again, const std::string& dataFile,
+                          const testsupport::Report& report, const std::vector<std::vector<std::string>>& findings) {
+  EXPECT_TRUE(on.first == off.first) << "the report or the diagnostics changed with the dashboard report on";
+  ASSERT_TRUE(on.second.size() == 1 && again.second.size() == 1);
+  EXPECT_EQ(testsupport::SchemaErrors(on.second[0], testsupport::Schema::kDashboard), "");
+  const testsupport::Report dashboard = testsupport::ReadReport(on.second[0]),
+                            other = testsupport::ReadReport(again.second[0]);
+  const auto identities = [](const testsupport::Report& read) {  // suite and name of every test
+    std::string all;
+    for (const Outcome& o : read.outcomes) all += o.suite + "|" + o.name + "\n";
+    return all;
+  };
+  EXPECT_EQ(identities(dashboard), identities(other));
+  EXPECT_TRUE(dashboard.tests == report.tests && dashboard.failures == report.failures);
+  const std::string experiment = report.outcomes.back().suite;
+  const std::vector<Outcome> outcomes = report.OfSuite(experiment);
+  const std::string suite = experiment + " / " + fs::path(dataFile).filename().string();
+  const std::vector<Outcome> cases = dashboard.OfSuite(suite);
+  ASSERT_TRUE(cases.size() == outcomes.size() + 1 && dashboard.outcomes.size() == cases.size() + 1)
+      << "the first suite's pass, then " << suite << ": the plug-in's own pass and the verifier's outcomes";
+  auto finding = findings.begin();
+  std::map<std::string, int> seen;  // a repeated name within the suite gets " #2", " #3"
+  for (std::size_t i = 0; i < outcomes.size(); ++i) {
+    Outcome expected = outcomes[i];
+    if (++seen[expected.name] > 1) expected.name += " #" + std::to_string(seen[expected.name]);
+    // The diagnostics' line for a failure without findings is not a finding.
+    for (const std::string& found :
+         (expected.failed && finding != findings.end()) ? *finding++ : std::vector<std::string>()) {
+      if (found != "this check has nothing to show beyond its message") expected.message += "\nfound: " + found;
+    }
+    EXPECT_EQ(Describe(cases[i + 1]), Describe(expected));
+  }
+}
+
 }  // namespace
 
 namespace corpus {
@@ -108,9 +156,9 @@ void CheckDataFile(const std::string& dataFile, const std::string& folder, const
   hostName = hostName.substr(0, hostName.find('\n'));
   const hostkit::PosingAs posing(hostName.empty() ? testsupport::HostNameOf(testsupport::Machine::Plain) : hostName);
   testsupport::ScratchDir scratch;
-  testsupport::PluginHost host;
-  host.PerformPostProcessingWithAreasBeside(dataFile);
-  const std::string reportPath = host.ReleaseTestPrinter();
+  // The last load leaves its report and diagnostics in place.
+  const Load off = LoadAndRun(dataFile, ""), again = LoadAndRun(dataFile, "again"), on = LoadAndRun(dataFile, "on");
+  const std::string reportPath = testsupport::ReportPath();
   const std::string diagnosticsPath = reportPath.substr(0, reportPath.size() - 4) + ".diagnostics.txt";
   const testsupport::Report report = testsupport::ReadReport(reportPath);
   ASSERT_FALSE(report.outcomes.empty());
@@ -141,6 +189,7 @@ void CheckDataFile(const std::string& dataFile, const std::string& folder, const
   EXPECT_TRUE(!golden || failed == 0) << "a golden file passes every check";
   EXPECT_EQ(diagnosedDataFile, dataFile);
   EXPECT_EQ(testsupport::SchemaErrors(reportPath), "");
+  ExpectDashboardSuite(off, on, again, dataFile, report, findings);
 }
 
 std::vector<std::string> DataFiles(const std::string& folder) {

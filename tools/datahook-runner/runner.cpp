@@ -8,6 +8,7 @@
 #include "tools/datahook-runner/diagnosticsfile.h"
 #include "tools/datahook-runner/exitstatus.h"
 #include "tools/datahook-runner/hostcalls.h"
+#include "tools/datahook-runner/junitreport.h"
 #include "tools/datahook-runner/reportownership.h"
 #include "tools/datahook-runner/reportreader.h"
 #include "tools/datahook-runner/runneroptions.h"
@@ -22,6 +23,7 @@
 #include <iostream>
 #include <memory>
 #include <new>
+#include <set>
 #include <wx/init.h>
 #include <wx/utils.h>
 
@@ -40,6 +42,7 @@ constexpr std::size_t kFilesBeforeProgress = 5;
 struct RunPlan {
   std::string pluginPath;
   std::string workDir;
+  std::string junitDir;  // empty: not asked for
   HostSession session;
 };
 
@@ -126,6 +129,7 @@ bool ResolvePaths(const RunnerOptions& options, const std::string& startDir, Run
     plan.pluginPath = AbsoluteFrom(startDir, options.pluginPath);
   }
   plan.workDir = AbsoluteFrom(startDir, options.workDir.empty() ? "." : options.workDir);
+  if (!options.junitDir.empty()) plan.junitDir = AbsoluteFrom(startDir, options.junitDir);
   return true;
 }
 
@@ -235,11 +239,21 @@ int RunWithToolkit(const RunnerOptions& options) {
   // this run's report is told from another process's of the same id.
   const std::string hostInstance = Varnel::NewInstanceToken();
   if (!wxSetEnv(Varnel::kHostInstanceVariable, hostInstance)) return CannotRun("cannot set the host instance token");
+  if (!plan.junitDir.empty() && !SwitchOnJunitReport(plan.junitDir)) {
+    return CannotRun("cannot set the environment variable for --junit-dir");
+  }
+  const std::set<std::string> junitReportsBefore = JunitReportsOfThisProcess(plan.junitDir);
   if (!RunPlugin(plan, error)) return CannotRun(error);
+  std::string junitReport;
+  if (!plan.junitDir.empty() &&
+      !FindNewJunitReport(junitReportsBefore, JunitReportsOfThisProcess(plan.junitDir), junitReport, error)) {
+    return CannotRun(error);
+  }
   // Worked out before the summary, so that nothing which can fail comes after the outcome is told.
   const std::string siteNames = SiteNamesInForce(Utf8Path(NativePath(plan.pluginPath).parent_path()));
+  const std::string junitLine = junitReport.empty() ? "" : "junit report: " + Varnel::OneLineText(junitReport) + "\n";
   const int status = SummariseReport(plan.workDir, options.showFindings, hostInstance);
-  if (status != kCannotRun) std::cout << siteNames;
+  if (status != kCannotRun) std::cout << siteNames << junitLine;
   return status;
 }
 

@@ -40,7 +40,8 @@ class ArgumentScanner {
     const std::size_t equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
     std::string value;
-    if (name != "--plugin" && name != "--workdir" && name != "--stim-areas" && name != "--host-assert") {
+    if (name != "--plugin" && name != "--workdir" && name != "--stim-areas" && name != "--host-assert" &&
+        name != "--junit-dir") {
       Fail("unknown option '" + name + "'");
       return;
     }
@@ -49,9 +50,10 @@ class ArgumentScanner {
       result.options.hostAssertions.push_back(value);
       return;
     }
-    std::string& slot = name == "--plugin"    ? result.options.pluginPath
-                        : name == "--workdir" ? result.options.workDir
-                                              : result.options.stimAreaFile;
+    std::string& slot = name == "--plugin"      ? result.options.pluginPath
+                        : name == "--workdir"   ? result.options.workDir
+                        : name == "--junit-dir" ? result.options.junitDir
+                                                : result.options.stimAreaFile;
     StoreOnce(name, value, slot);
   }
 
@@ -157,6 +159,9 @@ Options:
   --host-assert TEXT  an assertion failure of the host, handed to the plug-in
                       after all data files; may be repeated
   --no-findings       leave out the "found:" lines
+  --junit-dir DIR     also have the plug-in write its conventional JUnit report
+                      for dashboards into DIR (sets DH_AUTOMATEDTESTING_JUNIT_DIR
+                      for the run) and print that file's path after the summary
   --                  everything after this is a DATAFILE
   -h, --help          show this text
   --version           show the version
