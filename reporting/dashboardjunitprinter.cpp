@@ -1,10 +1,11 @@
 #include "reporting/dashboardjunitprinter.h"
 #include "reporting/concretefakejunitprinter.h"
 #include "reporting/findingssink.h"
+#include "reporting/processid.h"
 #include "reporting/reportfiles.h"
+#include "reporting/reportstamp.h"
 #include "reporting/xmltext.h"
 #include <cstdio>
-#include <random>
 #include <wx/datetime.h>
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -38,15 +39,6 @@ wxString FileNamePart(const wxString& text) {
     part += plain ? ch : wxUniChar('_');
   }
   return part.empty() ? wxString("unknown") : part;
-}
-
-// Sixteen hex digits, so that two instances with the same host name and process id (containers) still differ.
-wxString RandomPart() {
-  std::random_device device;
-  std::uniform_int_distribution<unsigned long long> digits;
-  char text[17];
-  std::snprintf(text, sizeof text, "%016llx", digits(device));
-  return text;
 }
 
 // Seconds to the microsecond: a check takes a few of them.
@@ -88,10 +80,11 @@ std::unique_ptr<DashboardJUnitPrinter> DashboardJUnitPrinter::ForConfiguredDirec
 DashboardJUnitPrinter::DashboardJUnitPrinter(const wxString& directory) {
   const wxString host = wxGetHostName().empty() ? wxString("unknown") : wxGetHostName();
   hostName = Attribute(host);
-  processId = std::to_string(wxGetProcessId());
-  reportPath =
-      wxFileName(directory, "dh-AutomatedTesting_" + FileNamePart(host) + "_" + processId + "_" + RandomPart() + ".xml")
-          .GetFullPath();
+  processId = std::to_string(CurrentProcessId());
+  // The fresh token keeps two instances with the same host name and process id (containers) apart.
+  reportPath = wxFileName(directory, "dh-AutomatedTesting_" + FileNamePart(host) + "_" + processId + "_" +
+                                         NewInstanceToken() + ".xml")
+                   .GetFullPath();
   OpenSuite(kDefaultInitialSuiteName, kPluginSuiteClass, wxString());
 }
 
