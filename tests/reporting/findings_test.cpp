@@ -1,6 +1,7 @@
 // The diagnostics beside the report: they leave the report's bytes alone, say what was found for every failure,
 // and stay bounded whatever the data file held.
 #include "reporting/findingsrecordingprinter.h"
+#include "tests/reporting/printerfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <algorithm>
@@ -8,21 +9,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-using Varnel::ConcreteFakeJUnitPrinter;
+using namespace printertest;
 using Varnel::FakeJUnitPrinter;
 using Varnel::FindingsRecordingPrinter;
 using Varnel::FindingsSink;
-
-const std::string kDir = "./scons-out/opt/tests/auto_experiment_tests/";
-const std::string kPid = std::to_string(getpid());
-
-std::unique_ptr<ConcreteFakeJUnitPrinter> NewReportPrinter(const char* runName) {
-  return std::make_unique<ConcreteFakeJUnitPrinter>(runName, "auto_experiment_tests", true);
-}
 
 // The same outcomes for every printer, with findings and data files that only the diagnostics may show.
 void Feed(FakeJUnitPrinter& printer) {
@@ -44,11 +37,11 @@ std::string Diagnostics(const char* runName) {
 TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound) {
   testsupport::ScratchDir scratch;
   {
-    auto plain = NewReportPrinter("Plain");
+    auto plain = NewPrinter(true, "Plain");
     Feed(*plain);
   }
   {
-    FindingsRecordingPrinter recording(NewReportPrinter("Recording"));
+    FindingsRecordingPrinter recording(NewPrinter(true, "Recording"));
     Feed(recording);
   }
   EXPECT_EQ(testsupport::ReadFile(kDir + "Recording_" + kPid + ".xml"),
@@ -77,7 +70,7 @@ TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound
 // Diagnostics that cannot be written (a directory stands in their place) cost neither the report nor the host.
 TEST(Findings, UnwritableDiagnosticsLeaveTheReportWritten) {
   testsupport::ScratchDir scratch;
-  auto* recording = new FindingsRecordingPrinter(NewReportPrinter("Blocked"));
+  auto* recording = new FindingsRecordingPrinter(NewPrinter(true, "Blocked"));
   std::filesystem::create_directory(kDir + "Blocked_" + kPid + ".diagnostics.txt");
   Feed(*recording);
   delete recording;

@@ -1,6 +1,6 @@
 // The exact bytes of the report for the shapes of outcome the printer has to handle.
-#include "reporting/concretefakejunitprinter.h"
 #include "reporting/maketestlocation.h"
+#include "tests/reporting/printerfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
@@ -9,23 +9,16 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
+using namespace printertest;
 using Varnel::ConcreteFakeJUnitPrinter;
-
-const std::string kPid = std::to_string(getpid());
-const std::string kReportPath =
-    "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" + kPid + ".xml";
 
 // Runs one printer through its whole life and returns the report it left.
 std::string ReportOf(const std::function<void(ConcreteFakeJUnitPrinter&)>& use) {
-  {
-    ConcreteFakeJUnitPrinter printer("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true);
-    use(printer);
-  }
-  return testsupport::ReadFile(kReportPath);
+  use(*NewPrinter());
+  return testsupport::ReadFile(kReport);
 }
 
 std::string Header(int tests, int failures) {
@@ -76,7 +69,7 @@ TEST_F(PrinterFormat, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {
     printer.ReportFailure("f", "it's <bad> & \"odd\"\n", "loc]]>", "end ]]> of]]>");
     printer.ReportFailure(withControls, withControls, "l", withControls + ">");
   });
-  EXPECT_EQ(testsupport::SchemaErrors(kReportPath), "");
+  EXPECT_EQ(testsupport::SchemaErrors(kReport), "");
   for (std::size_t at; (at = report.find("_pid_" + kPid)) != std::string::npos;)
     report.replace(at + 5, kPid.size(), "@PID@");
   const std::string expected = testsupport::TestData("reporting/printer-format.xml");
