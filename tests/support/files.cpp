@@ -1,5 +1,7 @@
 #include "tests/support/files.h"
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -25,14 +27,51 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
 
 std::string SchemaErrors(const std::string& reportPath) {
-  const std::string command = "xmllint --noout --schema '" DH_SCHEMA_PATH "' '" + reportPath + "' 2>&1";
+  int status = 0;
+  const std::string output =
+      CommandOutput("xmllint --noout --schema '" DH_SCHEMA_PATH "' '" + reportPath + "' 2>&1", &status);
+  return status == 0 ? std::string() : "xmllint status " + std::to_string(status) + ": " + output;
+}
+
+std::string CommandOutput(const std::string& command, int* status) {
   FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return "cannot run xmllint";
   std::string output;
-  std::array<char, 512> chunk;
-  while (fgets(chunk.data(), chunk.size(), pipe) != nullptr) output += chunk.data();
-  const int status = pclose(pipe);
-  return status == 0 ? std::string() : output;
+  if (status != nullptr) *status = -1;
+  if (pipe == nullptr) return output;
+  std::array<char, 4096> chunk;
+  for (size_t n; (n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0;) output.append(chunk.data(), n);
+  const int exitStatus = pclose(pipe);
+  if (status != nullptr) *status = exitStatus;
+  return output;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) {
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() == extension) files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string TestNameOf(const std::string& path) {
+  std::string name = std::filesystem::path(path).stem().string();
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
+std::string WithoutProcessIds(std::string text) {
+  for (const std::string before : {"_pid_", "Running_"}) {
+    for (size_t at = text.find(before); at != std::string::npos; at = text.find(before, at + 1)) {
+      const size_t digits = at + before.size();
+      size_t end = digits;
+      while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+      if (end > digits) text.replace(digits, end - digits, "<pid>");
+    }
+  }
+  return text;
 }
 
 }  // namespace testsupport

@@ -3,8 +3,6 @@
 #include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -47,20 +45,11 @@ std::string DumpThroughBothParsers(const std::string& file) {
   return both;
 }
 
-std::vector<std::string> CorpusFiles() {
-  std::vector<std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(testsupport::TestData("tabulon"))) {
-    if (entry.path().extension() == ".txt") files.push_back(entry.path().filename().string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 class TabulonCorpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TabulonCorpus, DumpsAsKeptBesideIt) {
   testsupport::ScratchDir scratch;  // the child's output files go here
-  const std::string file = testsupport::TestData("tabulon/" + GetParam());
+  const std::string& file = GetParam();
   const std::string expectedPath = file.substr(0, file.size() - 4) + ".dump";
   const std::string actual = DumpThroughBothParsers(file);
   if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
@@ -70,13 +59,10 @@ TEST_P(TabulonCorpus, DumpsAsKeptBesideIt) {
   EXPECT_EQ(actual, testsupport::ReadFile(expectedPath));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus, ::testing::ValuesIn(CorpusFiles()),
+INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus,
+                         ::testing::ValuesIn(testsupport::FilesIn(testsupport::TestData("tabulon"), ".txt")),
                          [](const ::testing::TestParamInfo<std::string>& generated) {
-                           std::string name = generated.param.substr(0, generated.param.size() - 4);
-                           for (char& c : name) {
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
+                           return testsupport::TestNameOf(generated.param);
                          });
 
 TEST(TabulonDump, AMissingFileShowsItsReport) {

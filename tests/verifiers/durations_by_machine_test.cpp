@@ -120,7 +120,7 @@ std::vector<std::string> DurationsOnEveryMachine(const std::vector<std::string>&
 }
 
 TEST(DurationsByMachine, EveryGoldenFileGivesTheOutcomesKeptBesideIt) {
-  const std::vector<std::string> goldenFiles = corpus::DataFiles("golden");
+  const std::vector<std::string> goldenFiles = FilesIn(TestData("golden"), ".txt");
   const std::vector<std::string> actual = DurationsOnEveryMachine(goldenFiles);
   const std::string writeDirectory = corpus::WriteDirectory();
   for (std::size_t i = 0; i < goldenFiles.size(); ++i) {
