@@ -88,6 +88,16 @@ const std::string kOwnReport =
     "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n";
 const std::string kBrokenReport = "<?xml version=\"1.0\"?>\n<testsuites>\n<testsuite name=\"a\">\n</testsuites>\n";
 
+// The plug-in double hands over the contents as its report (no report when empty), its diagnostics spoiled as said.
+StopCase HandedOver(const char* label, const std::string& contents, const std::string& message,
+                    const std::string& spoil = "") {
+  const std::string report = contents.empty() ? "absent.xml" : "r.xml";
+  StopCase handed{label, {"--plugin", kRecording}, message, contents.empty() ? "" : report, contents};
+  handed.environment = {"RECORDING_PLUGIN_REPORT=" + report};
+  if (!spoil.empty()) handed.environment.push_back("RECORDING_PLUGIN_STAMP=" + spoil);
+  return handed;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, DatahookRunnerStops,
     testing::Values(
@@ -102,57 +112,30 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--plugin", runnertest::ToolPath("libVNPlugInCommon.so")},
                  "the plug-in does not export VNSdkGetObjectPtr"},
         StopCase{"WorkDirNotCreatable", {"--workdir", "occupied/sub"}, "cannot prepare work directory", "occupied"},
-        StopCase{"NoReport",
-                 {"--plugin", kRecording},
-                 "the plug-in wrote no report; expected ",
-                 "",
-                 "",
-                 {"RECORDING_PLUGIN_REPORT=absent.xml"}},
-        StopCase{"ReportNotXml",
-                 {"--plugin", kRecording},
-                 "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites",
-                 "r.xml",
-                 kBrokenReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml"}},
-        // A report under this run's name that another process wrote is not summed up.
-        StopCase{"ReportOfAnotherProcess",
-                 {"--plugin", kRecording},
-                 "is not this run's: its suite 'S_pid_1' is not named with _pid_",
-                 "r.xml",
-                 "<testsuites><testsuite name=\"S_pid_1\" tests=\"0\" failures=\"0\"/></testsuites>\n",
-                 {"RECORDING_PLUGIN_REPORT=r.xml"}},
-        // A report this run's plug-in did not write, or not as it stands, is not summed up: the stamp in the
-        // diagnostics beside it must name this run's host instance and the digest of the bytes read.
-        StopCase{"NoDiagnosticsBesideTheReport",
-                 {"--plugin", kRecording},
-                 "cannot read the diagnostics file the plug-in writes beside its report: ",
-                 "r.xml",
-                 kOwnReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=absent"}},
-        StopCase{"DiagnosticsOfAnotherHostInstance",
-                 {"--plugin", kRecording},
-                 "the diagnostics beside it are not this run's; another process wrote the same report name",
-                 "r.xml",
-                 kOwnReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=foreign"}},
-        StopCase{"ReportBytesNotTheOnesWritten",
-                 {"--plugin", kRecording},
-                 "its bytes are not those this run's plug-in wrote; another process wrote the same report name",
-                 "r.xml",
-                 kOwnReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=altered"}},
         StopCase{"PluginThrows",
                  {"--plugin", kRecording, "a.txt"},
                  "datahook-runner: the plug-in threw an exception: thrown on purpose",
                  "",
                  "",
                  {"RECORDING_PLUGIN_THROW=1"}},
-        StopCase{"XmlButNoReport",
-                 {"--plugin", kRecording},
-                 "not a test report: the root element is <html>",
-                 "r.xml",
-                 "<html><body/></html>\n",
-                 {"RECORDING_PLUGIN_REPORT=r.xml"}}),
+        HandedOver("NoReport", "", "the plug-in wrote no report; expected "),
+        HandedOver("ReportNotXml", kBrokenReport,
+                   "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites"),
+        HandedOver("XmlButNoReport", "<html><body/></html>\n", "not a test report: the root element is <html>"),
+        // A report under this run's name that another process wrote is not summed up.
+        HandedOver("ReportOfAnotherProcess",
+                   "<testsuites><testsuite name=\"S_pid_1\" tests=\"0\" failures=\"0\"/></testsuites>\n",
+                   "is not this run's: its suite 'S_pid_1' is not named with _pid_"),
+        // A report this run's plug-in did not write, or not as it stands, is not summed up: the stamp in the
+        // diagnostics beside it must name this run's host instance and the digest of the bytes read.
+        HandedOver("NoDiagnosticsBesideTheReport", kOwnReport,
+                   "cannot read the diagnostics file the plug-in writes beside its report: ", "absent"),
+        HandedOver("DiagnosticsOfAnotherHostInstance", kOwnReport,
+                   "the diagnostics beside it are not this run's; another process wrote the same report name",
+                   "foreign"),
+        HandedOver("ReportBytesNotTheOnesWritten", kOwnReport,
+                   "its bytes are not those this run's plug-in wrote; another process wrote the same report name",
+                   "altered")),
     [](const testing::TestParamInfo<StopCase>& generated) { return std::string(generated.param.label); });
 
 struct StimAreaCase {
