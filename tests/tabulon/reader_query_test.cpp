@@ -176,54 +176,50 @@ struct SortCase {
   int descendingDirection = 1;
 };
 
-class Sorting : public ::testing::TestWithParam<SortCase> {};
-
 // Rows "R<i>" hold the texts both in "Word" and in the reaction-time column.
-TEST_P(Sorting, OrdersTheShownRows) {
+TEST(Sorting, OrdersTheShownRows) {
+  const SortCase cases[] = {
+      {"Words",
+       {"pear", "apple", "fig", "banana", "Zebra"},
+       "Word",
+       {"R4", "R1", "R3", "R2", "R0"},
+       {"R0", "R2", "R3", "R1", "R4"}},
+      {"AnyNonZeroDescends", {"b", "a", "c"}, "Word", {"R1", "R0", "R2"}, {"R2", "R0", "R1"}, -5},
+      {"PrefixFirst", {"abc", "ab", "abcd", "a"}, "Word", {"R3", "R1", "R0", "R2"}, {"R2", "R0", "R1", "R3"}},
+      {"AcrossKeyParts",
+       {"aaaaaab", "aaaaaaa", "aaaaaaaaaaaac", "aaaaaaaaaaaab", "aaaaab"},
+       "Word",
+       {"R1", "R3", "R2", "R0", "R4"},
+       {"R4", "R0", "R2", "R3", "R1"}},
+      {"LongAfterShort",
+       {k19z, k20, k18, k19a, "a", "z"},
+       "Word",
+       {"R4", "R2", "R3", "R1", "R0", "R5"},
+       {"R5", "R0", "R1", "R3", "R2", "R4"}},
+      {"OnlyLong", {k20, k19z, k19a}, "Word", {"R2", "R0", "R1"}, {"R1", "R0", "R2"}},
+      {"Stable",
+       {"b", "a", "b", "a", "b", k19a, k19a},
+       "Word",
+       {"R1", "R3", "R0", "R2", "R4", "R5", "R6"},
+       {"R5", "R6", "R0", "R2", "R4", "R1", "R3"}},
+      {"ReactionTimeAsNumbers",
+       {"100", "25", "abc", "25", "3.5"},
+       "Reaction\nTime",
+       {"R2", "R4", "R1", "R3", "R0"},
+       {"R0", "R1", "R3", "R4", "R2"}},
+      {"NoSuchColumn", {"c", "a", "b"}, "No Such Column", {"R0", "R1", "R2"}, {"R0", "R1", "R2"}}};
   testsupport::ScratchDir dir;
-  std::vector<std::vector<std::string>> rows;
-  for (const std::string& text : GetParam().texts) rows.push_back({"R" + std::to_string(rows.size()), text, text});
-  testsupport::WriteDataFile(dir.File("s.txt"), {"Row", "Word", "Reaction\nTime"}, rows);
-  auto reader = LoadReader(dir.File("s.txt"));
-  reader->SetSortSettings(GetParam().column, 0);
-  EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(GetParam().ascending));
-  reader->SetSortSettings(GetParam().column, GetParam().descendingDirection);
-  EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(GetParam().descending));
+  for (const SortCase& c : cases) {
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& text : c.texts) rows.push_back({"R" + std::to_string(rows.size()), text, text});
+    testsupport::WriteDataFile(dir.File("s.txt"), {"Row", "Word", "Reaction\nTime"}, rows);
+    auto reader = LoadReader(dir.File("s.txt"));
+    reader->SetSortSettings(c.column, 0);
+    EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(c.ascending)) << c.name;
+    reader->SetSortSettings(c.column, c.descendingDirection);
+    EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(c.descending)) << c.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Sorting,
-    ::testing::Values(
-        SortCase{"Words",
-                 {"pear", "apple", "fig", "banana", "Zebra"},
-                 "Word",
-                 {"R4", "R1", "R3", "R2", "R0"},
-                 {"R0", "R2", "R3", "R1", "R4"}},
-        SortCase{"AnyNonZeroDescends", {"b", "a", "c"}, "Word", {"R1", "R0", "R2"}, {"R2", "R0", "R1"}, -5},
-        SortCase{"PrefixFirst", {"abc", "ab", "abcd", "a"}, "Word", {"R3", "R1", "R0", "R2"}, {"R2", "R0", "R1", "R3"}},
-        SortCase{"AcrossKeyParts",
-                 {"aaaaaab", "aaaaaaa", "aaaaaaaaaaaac", "aaaaaaaaaaaab", "aaaaab"},
-                 "Word",
-                 {"R1", "R3", "R2", "R0", "R4"},
-                 {"R4", "R0", "R2", "R3", "R1"}},
-        SortCase{"LongAfterShort",
-                 {k19z, k20, k18, k19a, "a", "z"},
-                 "Word",
-                 {"R4", "R2", "R3", "R1", "R0", "R5"},
-                 {"R5", "R0", "R1", "R3", "R2", "R4"}},
-        SortCase{"OnlyLong", {k20, k19z, k19a}, "Word", {"R2", "R0", "R1"}, {"R1", "R0", "R2"}},
-        SortCase{"Stable",
-                 {"b", "a", "b", "a", "b", k19a, k19a},
-                 "Word",
-                 {"R1", "R3", "R0", "R2", "R4", "R5", "R6"},
-                 {"R5", "R6", "R0", "R2", "R4", "R1", "R3"}},
-        SortCase{"ReactionTimeAsNumbers",
-                 {"100", "25", "abc", "25", "3.5"},
-                 "Reaction\nTime",
-                 {"R2", "R4", "R1", "R3", "R0"},
-                 {"R0", "R1", "R3", "R4", "R2"}},
-        SortCase{"NoSuchColumn", {"c", "a", "b"}, "No Such Column", {"R0", "R1", "R2"}, {"R0", "R1", "R2"}}),
-    [](const ::testing::TestParamInfo<SortCase>& sortCase) { return std::string(sortCase.param.name); });
 
 TEST_F(ReaderQueries, SortKeepsHiddenRowsLastAndRecordsRowKeys) {
   reader->HideRow(1);

@@ -138,38 +138,28 @@ INSTANTIATE_TEST_SUITE_P(
                    "altered")),
     [](const testing::TestParamInfo<StopCase>& generated) { return std::string(generated.param.label); });
 
-struct StimAreaCase {
-  const char* label;
-  std::string contents;
-  int line;
-  const char* problem;
-};
-
-class DatahookRunnerStimAreas : public testing::TestWithParam<StimAreaCase> {};
-
-TEST_P(DatahookRunnerStimAreas, BadLineIsAUsageErrorNamingFileAndLine) {
+TEST(DatahookRunnerStimAreas, BadLineIsAUsageErrorNamingFileAndLine) {
+  const std::string good = "1\t2\t3\t4\t5\tname\n";
+  const struct {
+    std::string contents;
+    int line;
+    const char* problem;
+  } cases[] = {{good + "1\t2\t3\t4\t5\n", 2, "fewer than 6 tab-separated fields"},
+               {"\n" + good + "\r\n\n1\t2\t3\t4\tfive\tn\n", 5, "responseId is not an integer: 'five'"},
+               {good + "1\t2\t-3\t4\t5\tn\n", 2, "width and height must not be negative"},
+               {"1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}};
   testsupport::ScratchDir scratch;
-  WriteFile(scratch.File("a.stimareas"), GetParam().contents);
-  const auto run = RunRunner({"--stim-areas", "a.stimareas", "x.txt"});
-  EXPECT_EQ(run.exitCode, 2) << run.out;
-  EXPECT_NE(run.err.find("a.stimareas:" + std::to_string(GetParam().line) + ": malformed stimulus area (" +
-                         GetParam().problem + "); expected x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName"),
-            std::string::npos)
-      << run.err;
-  EXPECT_FALSE(FileExists(scratch.File("scons-out")));
+  for (const auto& c : cases) {
+    WriteFile(scratch.File("a.stimareas"), c.contents);
+    const auto run = RunRunner({"--stim-areas", "a.stimareas", "x.txt"});
+    EXPECT_EQ(run.exitCode, 2) << run.out;
+    EXPECT_NE(run.err.find("a.stimareas:" + std::to_string(c.line) + ": malformed stimulus area (" + c.problem +
+                           "); expected x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(FileExists(scratch.File("scons-out")));
+  }
 }
-
-const std::string kGoodLine = "1\t2\t3\t4\t5\tname\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DatahookRunnerStimAreas,
-    testing::Values(StimAreaCase{"TooFewFields", kGoodLine + "1\t2\t3\t4\t5\n", 2, "fewer than 6 tab-separated fields"},
-                    StimAreaCase{"EmptyLinesCount", "\n" + kGoodLine + "\r\n\n1\t2\t3\t4\tfive\tn\n", 5,
-                                 "responseId is not an integer: 'five'"},
-                    StimAreaCase{"Negative", kGoodLine + "1\t2\t-3\t4\t5\tn\n", 2,
-                                 "width and height must not be negative"},
-                    StimAreaCase{"NameNotUtf8", "1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}),
-    [](const testing::TestParamInfo<StimAreaCase>& generated) { return std::string(generated.param.label); });
 
 TEST(DatahookRunnerCalls, AbsolutePathsInOrderEachWithTheStimAreas) {
   testsupport::ScratchDir scratch;
