@@ -45,6 +45,18 @@ std::string CommandOutput(const std::string& command, int* status) {
   return output;
 }
 
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts(1);
+  for (char c : text) {
+    if (c == separator) {
+      parts.emplace_back();
+    } else {
+      parts.back().push_back(c);
+    }
+  }
+  return parts;
+}
+
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) {
   std::vector<std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {

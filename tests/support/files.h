@@ -12,6 +12,8 @@ std::string SchemaErrors(const std::string& reportPath);
 // The standard output of a shell command; status, when given, gets its exit status (-1 when it could not run).
 std::string CommandOutput(const std::string& command, int* status = nullptr);
 
+// The parts of the text between the separators (the whole text when there is none).
+std::vector<std::string> Split(const std::string& text, char separator);
 // The files of the folder with the extension (".txt"), as full paths, sorted.
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension);
 // A file's name without folder and extension as a test name: what is not a letter or digit becomes '_'.

@@ -23,18 +23,6 @@ namespace {
 
 using namespace testsupport;
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts(1);
-  for (char c : text) {
-    if (c == separator) {
-      parts.emplace_back();
-    } else {
-      parts.back().push_back(c);
-    }
-  }
-  return parts;
-}
-
 std::string Join(const std::vector<std::string>& parts, char separator) {
   std::string text;
   for (const std::string& part : parts) text += (&part == &parts.front() ? "" : std::string(1, separator)) + part;
