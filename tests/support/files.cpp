@@ -10,6 +10,8 @@
 
 namespace testsupport {
 
+std::string TestData(const std::string& relativePath) { return DH_SOURCE_DIR "/testdata/" + relativePath; }
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path);

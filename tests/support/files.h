@@ -4,6 +4,8 @@
 
 namespace testsupport {
 
+// Path of a file under testdata/.
+std::string TestData(const std::string& relativePath);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);

@@ -54,6 +54,4 @@ Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine) 
   return ReadReport(reportPath);
 }
 
-std::string TestData(const std::string& relativePath) { return DH_SOURCE_DIR "/testdata/" + relativePath; }
-
 }  // namespace testsupport

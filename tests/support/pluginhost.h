@@ -1,6 +1,7 @@
 #pragma once
 #include "tools/hostkit/pluginlibrary.h"
 #include "sdk/stimareadata.h"
+#include "tests/support/files.h"
 #include "tests/support/hostpose.h"
 #include "tests/support/report.h"
 #include "tests/support/reportpaths.h"
@@ -35,8 +36,5 @@ class PluginHost {
 // Hands the data files, one after the other, to one loaded plug-in while posing as the machine, in a scratch
 // directory; returns the report, which must be valid against the schema.
 Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine = Machine::Plain);
-
-// Path of a file under testdata/.
-std::string TestData(const std::string& relativePath);
 
 }  // namespace testsupport

@@ -3,7 +3,6 @@
 #include "tabulon/src/murowpredicate.h"
 #include "tests/support/datafile.h"
 #include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
