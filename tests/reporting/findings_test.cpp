@@ -36,10 +36,7 @@ std::string Diagnostics(const char* runName) {
 
 TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound) {
   testsupport::ScratchDir scratch;
-  {
-    auto plain = NewPrinter(true, "Plain");
-    Feed(*plain);
-  }
+  Feed(*NewPrinter(true, "Plain"));
   {
     FindingsRecordingPrinter recording(NewPrinter(true, "Recording"));
     Feed(recording);
@@ -50,20 +47,10 @@ TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound
   const std::string report = testsupport::ReadFile(kDir + "Recording_" + kPid + ".xml");
   Varnel::DiagnosticsStamp stamp{Varnel::ProcessInstanceToken(), "", Varnel::ContentDigest()};
   stamp.report->Add(report.data(), report.size());
-  EXPECT_EQ(Diagnostics("Recording"), "version: dh-AutomatedTesting " DH_VERSION "\n" + stamp.Lines() +
-                                          "suite: DefaultInitialTestSuite_ConcreteFakeJUnitPrinter\n"
-                                          "  data file: (none)\n"
-                                          "suite: x.vn4\n"
-                                          "  data file: /data/x.vn4 one.txt\n"
-                                          "  failure: Correct_quantity_of_data_cells\n"
-                                          "    data file: /data/x.vn4 one.txt\n"
-                                          "    found: found 12 data rows, expected 10\n"
-                                          "  failure: Quiet_check\n"
-                                          "    data file: /data/x.vn4 one.txt\n"
-                                          "    found: this check has nothing to show beyond its message\n"
-                                          "  failure: TestingPluginDH_AssertionFailure_00001\n"
-                                          "    data file: (none)\n"
-                                          "    found: this check has nothing to show beyond its message\n");
+  // Then every suite and failure with its data file and findings, as kept in the test data.
+  EXPECT_EQ(Diagnostics("Recording"),
+            "version: dh-AutomatedTesting " DH_VERSION "\n" + stamp.Lines() +
+                testsupport::ReadFile(testsupport::TestData("reporting/findings-diagnostics.txt")));
   EXPECT_FALSE(testsupport::FileExists(kDir + "Plain_" + kPid + ".diagnostics.txt")) << "only the recording one";
 }
 
