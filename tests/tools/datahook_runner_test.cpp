@@ -88,6 +88,11 @@ const std::string kOwnReport =
     "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n";
 const std::string kBrokenReport = "<?xml version=\"1.0\"?>\n<testsuites>\n<testsuite name=\"a\">\n</testsuites>\n";
 
+// The plug-in double hands over testdata/runner/NAME as its report.
+std::string HandOver(const std::string& name) {
+  return "RECORDING_PLUGIN_REPORT=" + testsupport::TestData("runner/" + name);
+}
+
 // The plug-in double hands over the contents as its report (no report when empty), its diagnostics spoiled as said.
 StopCase HandedOver(const char* label, const std::string& contents, const std::string& message,
                     const std::string& spoil = "") {
@@ -225,16 +230,7 @@ TEST(DatahookRunnerCalls, ProgressOfMoreThanFiveFilesGoesToStandardError) {
 
 TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheContents) {
   testsupport::ScratchDir scratch;
-  WriteFile(scratch.File("r.xml"),
-            "<testsuites tests=\"4\" failures=\"2\">\n"
-            "  <testsuite name=\"First_pid_@PID@\" tests=\"2\" failures=\"1\">\n    <testcase name=\"p\" />\n"
-            "    <testcase name=\"split\"><failure message=\"a &amp; b\">\n <![CDATA[where:1\nsaw ]]]]><![CDATA[> "
-            "here\nsecond line]]>\n</failure></testcase>\n  </testsuite>\n"
-            "  <testsuite name=\"Empty_pid_@PID@\" tests=\"0\" failures=\"0\"/>\n"
-            "  <testsuite name=\"Third_pid_@PID@\" tests=\"1\" failures=\"1\">\n"
-            "    <testcase name=\"plain\"><failure message=\"s2\">\n   loc:2\nfirst\nsecond\n</failure></testcase>\n"
-            "  </testsuite>\n</testsuites>\n");
-  const auto run = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  const auto run = RunRunner({"--plugin", kRecording}, {HandOver("every-suite.xml")});
   const std::string pid = "_pid_" + std::to_string(run.pid);
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(run.out, "suite First" + pid +
@@ -247,10 +243,7 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
   EXPECT_EQ(run.err, "datahook-runner: warning: the report declares tests=\"4\" but holds 3\n");
 
   // Counts that claim failures the report does not hold are warned about; the verdict is a pass.
-  WriteFile(scratch.File("r.xml"),
-            "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"1\" failures=\"1\">"
-            "<testcase name=\"p\"/></testsuite></testsuites>\n");
-  const auto claims = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  const auto claims = RunRunner({"--plugin", kRecording}, {HandOver("declared-failure.xml")});
   EXPECT_EQ(claims.exitCode, 0) << claims.err;
   EXPECT_NE(claims.err.find("warning: suite 'S_pid_" + std::to_string(claims.pid) +
                             "' declares failures=\"1\" but holds 0\n"),
@@ -261,20 +254,9 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
 // a failure they do not name next gets nothing, nor does a suite they do not name next.
 TEST(DatahookRunnerReport, FindingsAndDataFilesComeFromTheDiagnosticsBesideTheReport) {
   testsupport::ScratchDir scratch;
-  const std::string failure = "<failure message=\"s\">loc:1\nm</failure>";
-  WriteFile(scratch.File("r.xml"),
-            "<testsuites><testsuite name=\"First_pid_@PID@\" tests=\"2\" failures=\"2\">"
-            "<testcase name=\"test001split\">" +
-                failure +
-                "</testcase>"
-                "<testcase name=\"test002plain\">" +
-                failure +
-                "</testcase></testsuite>"
-                "<testsuite name=\"Third_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n");
-  WriteFile(scratch.File("d.txt"),
-            "suite: First\n  data file: /d/1.txt\n  failure: split\n    data file: /d/2.txt\n    found: x\n"
-            "    found: y\n  failure: other\n    found: never shown\nsuite: Other\n  data file: /d/3.txt\n");
-  const std::vector<std::string> environment = {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_DIAGNOSTICS=d.txt"};
+  const std::vector<std::string> environment = {
+      HandOver("findings.xml"),
+      "RECORDING_PLUGIN_DIAGNOSTICS=" + testsupport::TestData("runner/findings-diagnostics.txt")};
   const std::string failureLines = "    subject: s\n    message: m\n";
   // The summary of a run of the process pid, with or without the found: lines of the first failure.
   const auto summary = [&](int pid, const std::string& findings) {
