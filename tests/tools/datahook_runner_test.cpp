@@ -84,21 +84,17 @@ TEST_P(DatahookRunnerStops, WithStatus2AndAMessage) {
 }
 
 const std::string kRecording = runnertest::ToolPath("recording-datahook-plugin.so");
-const std::string kOwnReport =
-    "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n";
-const std::string kBrokenReport = "<?xml version=\"1.0\"?>\n<testsuites>\n<testsuite name=\"a\">\n</testsuites>\n";
 
 // The plug-in double hands over testdata/runner/NAME as its report.
 std::string HandOver(const std::string& name) {
   return "RECORDING_PLUGIN_REPORT=" + testsupport::TestData("runner/" + name);
 }
 
-// The plug-in double hands over the contents as its report (no report when empty), its diagnostics spoiled as said.
-StopCase HandedOver(const char* label, const std::string& contents, const std::string& message,
+// The plug-in double hands over testdata/runner/NAME as its report, its diagnostics spoiled as said.
+StopCase HandedOver(const char* label, const std::string& name, const std::string& message,
                     const std::string& spoil = "") {
-  const std::string report = contents.empty() ? "absent.xml" : "r.xml";
-  StopCase handed{label, {"--plugin", kRecording}, message, contents.empty() ? "" : report, contents};
-  handed.environment = {"RECORDING_PLUGIN_REPORT=" + report};
+  StopCase handed{label, {"--plugin", kRecording}, message};
+  handed.environment = {HandOver(name)};
   if (!spoil.empty()) handed.environment.push_back("RECORDING_PLUGIN_STAMP=" + spoil);
   return handed;
 }
@@ -123,22 +119,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  "",
                  {"RECORDING_PLUGIN_THROW=1"}},
-        HandedOver("NoReport", "", "the plug-in wrote no report; expected "),
-        HandedOver("ReportNotXml", kBrokenReport,
+        HandedOver("NoReport", "absent.xml", "the plug-in wrote no report; expected "),
+        HandedOver("ReportNotXml", "broken.xml",
                    "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites"),
-        HandedOver("XmlButNoReport", "<html><body/></html>\n", "not a test report: the root element is <html>"),
+        HandedOver("XmlButNoReport", "html.xml", "not a test report: the root element is <html>"),
         // A report under this run's name that another process wrote is not summed up.
-        HandedOver("ReportOfAnotherProcess",
-                   "<testsuites><testsuite name=\"S_pid_1\" tests=\"0\" failures=\"0\"/></testsuites>\n",
+        HandedOver("ReportOfAnotherProcess", "another-process.xml",
                    "is not this run's: its suite 'S_pid_1' is not named with _pid_"),
         // A report this run's plug-in did not write, or not as it stands, is not summed up: the stamp in the
         // diagnostics beside it must name this run's host instance and the digest of the bytes read.
-        HandedOver("NoDiagnosticsBesideTheReport", kOwnReport,
+        HandedOver("NoDiagnosticsBesideTheReport", "own.xml",
                    "cannot read the diagnostics file the plug-in writes beside its report: ", "absent"),
-        HandedOver("DiagnosticsOfAnotherHostInstance", kOwnReport,
+        HandedOver("DiagnosticsOfAnotherHostInstance", "own.xml",
                    "the diagnostics beside it are not this run's; another process wrote the same report name",
                    "foreign"),
-        HandedOver("ReportBytesNotTheOnesWritten", kOwnReport,
+        HandedOver("ReportBytesNotTheOnesWritten", "own.xml",
                    "its bytes are not those this run's plug-in wrote; another process wrote the same report name",
                    "altered")),
     [](const testing::TestParamInfo<StopCase>& generated) { return std::string(generated.param.label); });
