@@ -9,7 +9,7 @@ std::string TestData(const std::string& relativePath);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
-// Runs xmllint against the JUnit schema; returns its output (empty when the file validates).
+// Runs xmllint against the JUnit schema; returns what it said, with its status (empty only when the file validates).
 std::string SchemaErrors(const std::string& reportPath);
 // The standard output of a shell command; status, when given, gets its exit status (-1 when it could not run).
 std::string CommandOutput(const std::string& command, int* status = nullptr);
