@@ -60,15 +60,10 @@ Round RunRound(long failAt, const std::function<void()>& calls) {
   return round;
 }
 
-void AddSpread(std::set<long>& chosen, long first, long count, long samples) {
-  const long step = std::max(1L, count / samples);
-  for (long k = first; k < first + count; k += step) chosen.insert(k);
-}
-
 std::set<long> AllocationsToFail(const Round& clean) {
   std::set<long> chosen;
-  AddSpread(chosen, 1, clean.allocationsInCalls, kSamplesOfCalls);
-  AddSpread(chosen, clean.allocationsInCalls + 1, clean.allocationsInRelease, kSamplesOfRelease);
+  failingnew::AddSpread(chosen, 1, clean.allocationsInCalls, kSamplesOfCalls);
+  failingnew::AddSpread(chosen, clean.allocationsInCalls + 1, clean.allocationsInRelease, kSamplesOfRelease);
   return chosen;
 }
 

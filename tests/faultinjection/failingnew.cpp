@@ -1,4 +1,5 @@
 #include "tests/faultinjection/failingnew.h"
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -80,6 +81,10 @@ long Disarm() {
 bool Failed() { return failed; }
 
 long FailedAt() { return failedAt; }
+
+void AddSpread(std::set<long>& chosen, long first, long count, long samples) {
+  for (long k = first; k < first + count; k += std::max(1L, count / samples)) chosen.insert(k);
+}
 
 }  // namespace failingnew
 

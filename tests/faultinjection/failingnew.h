@@ -1,4 +1,5 @@
 #pragma once
+#include <set>
 
 // This test program replaces the global operator new: armed, it fails the K-th allocation from then on by
 // throwing std::bad_alloc, as a system out of memory would, and lets every other one through.
@@ -19,5 +20,8 @@ long Disarm();
 bool Failed();
 // The number of the allocation that failed; 0 while none has.
 long FailedAt();
+
+// Adds to chosen about samples allocation numbers spread evenly over the count allocations from first on.
+void AddSpread(std::set<long>& chosen, long first, long count, long samples);
 
 }  // namespace failingnew

@@ -2,18 +2,17 @@
 #include "plugin/datahookoutputtestingplugin.h"
 #include "reporting/fakejunitprinter.h"
 #include "tests/support/files.h"
+#include "tests/support/reportpaths.h"
 #include "tests/support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using namespace Varnel;
 
-const std::string kReport = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
-                            std::to_string(getpid()) + ".xml";
+const std::string kReport = testsupport::ReportPath();
 
 // Records the calls it gets and reports one pass, so a hit shows in the report too.
 class RecordingVerifier : public Interface_SpecificIndividualTestVerifier {

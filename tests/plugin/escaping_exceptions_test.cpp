@@ -2,12 +2,12 @@
 #include "plugin/datahookoutputtestingplugin.h"
 #include "reporting/fakejunitprinter.h"
 #include "tests/support/report.h"
+#include "tests/support/reportpaths.h"
 #include "tests/support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <new>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -52,9 +52,7 @@ TEST(EscapingExceptions, BecomeAFailureInTheVerifiersSuiteAndTheHostGoesOn) {
   const std::string errors = ::testing::internal::GetCapturedStderr();
   ThePlugin().ReleaseTestPrinter();
 
-  const testsupport::Report report =
-      testsupport::ReadReport("./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
-                              std::to_string(getpid()) + ".xml");
+  const testsupport::Report report = testsupport::ReadReport(testsupport::ReportPath());
   for (const auto& c : cases) {
     const std::vector<testsupport::Outcome> outcomes = report.OfSuite(c.suite);
     ASSERT_GE(outcomes.size(), 3u) << c.suite;

@@ -2,10 +2,10 @@
 // failures, and a report written whenever the printer is released.
 #include "plugin/datahookoutputtestingplugin.h"
 #include "tests/support/files.h"
+#include "tests/support/reportpaths.h"
 #include "tests/support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 extern "C" VarnelSDK::VNSdkBase* VNSdkGetObjectPtr();
 
@@ -13,8 +13,7 @@ namespace {
 
 using Varnel::Interface_DataHookPlugin;
 
-const std::string kReport = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
-                            std::to_string(getpid()) + ".xml";
+const std::string kReport = testsupport::ReportPath();
 
 Interface_DataHookPlugin& Plugin() { return *static_cast<Interface_DataHookPlugin*>(VNSdkGetObjectPtr()); }
 

@@ -2,9 +2,6 @@
 // gives exactly the output, report and verifier source the README shows.
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
-#include <array>
-#include <cctype>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -28,29 +25,6 @@ std::map<std::string, std::string> CheckedBlocks() {
   return blocks;
 }
 
-std::string Output(const std::string& command) {
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  if (pipe == nullptr) return output;
-  std::array<char, 4096> chunk;
-  for (size_t n; (n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0;) output.append(chunk.data(), n);
-  pclose(pipe);
-  return output;
-}
-
-// Process ids (after "_pid_" and in the report's name) read "<pid>".
-std::string WithoutProcessIds(std::string text) {
-  for (const std::string before : {"_pid_", "Running_"}) {
-    for (size_t at = text.find(before); at != std::string::npos; at = text.find(before, at + 1)) {
-      const size_t digits = at + before.size();
-      size_t end = digits;
-      while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
-      if (end > digits) text.replace(digits, end - digits, "<pid>");
-    }
-  }
-  return text;
-}
-
 class ReadmeExamples : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -63,21 +37,22 @@ class ReadmeExamples : public ::testing::Test {
 
 TEST_F(ReadmeExamples, DumpShowsWhatTheReaderSees) {
   ASSERT_EQ(blocks["dump-command"], "$ tabulon-dump \"" + kDataFile + "\"\n");
-  EXPECT_EQ(Output(DH_BINARY_DIR "/bin/tabulon-dump \"" + kDataFile + "\""), blocks["dump-output"]);
+  EXPECT_EQ(testsupport::CommandOutput(DH_BINARY_DIR "/bin/tabulon-dump \"" + kDataFile + "\""), blocks["dump-output"]);
 }
 
 TEST_F(ReadmeExamples, RunnerSummaryAndReportAreTheOnesShown) {
   ASSERT_EQ(blocks["runner-command"], "$ datahook-runner --workdir run \"" + kDataFile + "\"\n");
-  std::string summary = Output(DH_BINARY_DIR "/bin/datahook-runner --workdir run \"" + kDataFile + "\"");
+  std::string summary =
+      testsupport::CommandOutput(DH_BINARY_DIR "/bin/datahook-runner --workdir run \"" + kDataFile + "\"");
   for (size_t at = summary.find(scratch.Path()); at != std::string::npos; at = summary.find(scratch.Path(), at)) {
     summary.replace(at, scratch.Path().size(), "<workdir>");
   }
-  EXPECT_EQ(WithoutProcessIds(summary), blocks["runner-output"]);
+  EXPECT_EQ(testsupport::WithoutProcessIds(summary), blocks["runner-output"]);
 
   const size_t report = summary.find("report: <workdir>/");
   ASSERT_NE(report, std::string::npos);
   const std::string reportPath = summary.substr(report + 18, summary.find('\n', report) - report - 18);
-  EXPECT_EQ(WithoutProcessIds(testsupport::ReadFile(scratch.File(reportPath))), blocks["report"]);
+  EXPECT_EQ(testsupport::WithoutProcessIds(testsupport::ReadFile(scratch.File(reportPath))), blocks["report"]);
 }
 
 // The command shown, run from the tree's root, writes the example data file.
@@ -87,7 +62,7 @@ TEST_F(ReadmeExamples, DataFileCommandWritesTheExampleDataFile) {
   const std::string written = scratch.File("written.txt");
   const std::string command =
       DH_SOURCE_DIR "/scripts/datafile.py \"" + written + "\" " + blocks["datafile-command"].substr(prompt.size());
-  EXPECT_EQ(Output(command + " 2>&1"), "");
+  EXPECT_EQ(testsupport::CommandOutput(command + " 2>&1"), "");
   EXPECT_EQ(testsupport::ReadFile(written), blocks["datafile"]);
 }
 

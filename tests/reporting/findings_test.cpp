@@ -1,6 +1,7 @@
 // The diagnostics beside the report: they leave the report's bytes alone, say what was found for every failure,
 // and stay bounded whatever the data file held.
 #include "reporting/findingsrecordingprinter.h"
+#include "tests/reporting/printerfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <algorithm>
@@ -8,21 +9,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-using Varnel::ConcreteFakeJUnitPrinter;
+using namespace printertest;
 using Varnel::FakeJUnitPrinter;
 using Varnel::FindingsRecordingPrinter;
 using Varnel::FindingsSink;
-
-const std::string kDir = "./scons-out/opt/tests/auto_experiment_tests/";
-const std::string kPid = std::to_string(getpid());
-
-std::unique_ptr<ConcreteFakeJUnitPrinter> NewReportPrinter(const char* runName) {
-  return std::make_unique<ConcreteFakeJUnitPrinter>(runName, "auto_experiment_tests", true);
-}
 
 // The same outcomes for every printer, with findings and data files that only the diagnostics may show.
 void Feed(FakeJUnitPrinter& printer) {
@@ -43,12 +36,9 @@ std::string Diagnostics(const char* runName) {
 
 TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound) {
   testsupport::ScratchDir scratch;
+  Feed(*NewPrinter(true, "Plain"));
   {
-    auto plain = NewReportPrinter("Plain");
-    Feed(*plain);
-  }
-  {
-    FindingsRecordingPrinter recording(NewReportPrinter("Recording"));
+    FindingsRecordingPrinter recording(NewPrinter(true, "Recording"));
     Feed(recording);
   }
   EXPECT_EQ(testsupport::ReadFile(kDir + "Recording_" + kPid + ".xml"),
@@ -57,27 +47,17 @@ TEST(Findings, ReportBytesAreThoseOfThePlainPrinterAndDiagnosticsSayWhatWasFound
   const std::string report = testsupport::ReadFile(kDir + "Recording_" + kPid + ".xml");
   Varnel::DiagnosticsStamp stamp{Varnel::ProcessInstanceToken(), "", Varnel::ContentDigest()};
   stamp.report->Add(report.data(), report.size());
-  EXPECT_EQ(Diagnostics("Recording"), "version: dh-AutomatedTesting " DH_VERSION "\n" + stamp.Lines() +
-                                          "suite: DefaultInitialTestSuite_ConcreteFakeJUnitPrinter\n"
-                                          "  data file: (none)\n"
-                                          "suite: x.vn4\n"
-                                          "  data file: /data/x.vn4 one.txt\n"
-                                          "  failure: Correct_quantity_of_data_cells\n"
-                                          "    data file: /data/x.vn4 one.txt\n"
-                                          "    found: found 12 data rows, expected 10\n"
-                                          "  failure: Quiet_check\n"
-                                          "    data file: /data/x.vn4 one.txt\n"
-                                          "    found: this check has nothing to show beyond its message\n"
-                                          "  failure: TestingPluginDH_AssertionFailure_00001\n"
-                                          "    data file: (none)\n"
-                                          "    found: this check has nothing to show beyond its message\n");
+  // Then every suite and failure with its data file and findings, as kept in the test data.
+  EXPECT_EQ(Diagnostics("Recording"),
+            "version: dh-AutomatedTesting " DH_VERSION "\n" + stamp.Lines() +
+                testsupport::ReadFile(testsupport::TestData("reporting/findings-diagnostics.txt")));
   EXPECT_FALSE(testsupport::FileExists(kDir + "Plain_" + kPid + ".diagnostics.txt")) << "only the recording one";
 }
 
 // Diagnostics that cannot be written (a directory stands in their place) cost neither the report nor the host.
 TEST(Findings, UnwritableDiagnosticsLeaveTheReportWritten) {
   testsupport::ScratchDir scratch;
-  auto* recording = new FindingsRecordingPrinter(NewReportPrinter("Blocked"));
+  auto* recording = new FindingsRecordingPrinter(NewPrinter(true, "Blocked"));
   std::filesystem::create_directory(kDir + "Blocked_" + kPid + ".diagnostics.txt");
   Feed(*recording);
   delete recording;

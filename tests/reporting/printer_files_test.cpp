@@ -1,7 +1,7 @@
 // The files the printer leaves behind: the flag file, the renamed earlier report, and the report itself, also
 // when the directory is missing or cannot be written.
-#include "reporting/concretefakejunitprinter.h"
 #include "reporting/reportfiles.h"
+#include "tests/reporting/printerfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <filesystem>
@@ -11,17 +11,8 @@
 
 namespace {
 
-using Varnel::ConcreteFakeJUnitPrinter;
+using namespace printertest;
 namespace fs = std::filesystem;
-
-const std::string kPid = std::to_string(getpid());
-const std::string kDir = "./scons-out/opt/tests/auto_experiment_tests/";
-const std::string kReport = kDir + "FakeUnitTestsDataHookExperimentRunning_" + kPid + ".xml";
-const std::string kPreviousReport = kDir + "FakeUnitTestsDataHookExperimentRunning.xml";
-
-ConcreteFakeJUnitPrinter* NewPrinter(bool renameAtStart = true) {
-  return new ConcreteFakeJUnitPrinter("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", renameAtStart);
-}
 
 class PrinterFiles : public ::testing::Test {
  protected:
@@ -29,22 +20,22 @@ class PrinterFiles : public ::testing::Test {
 };
 
 TEST_F(PrinterFiles, MissingDirectoryIsCreatedAndFlagFileHoldsOneEmptyLine) {
-  ConcreteFakeJUnitPrinter* printer = NewPrinter();
-  EXPECT_EQ(testsupport::ReadFile(kDir + "special_flag_file_" + kPid + ".dat"), "\n");
+  auto printer = NewPrinter();
+  EXPECT_EQ(testsupport::ReadFile(kFlag), "\n");
   EXPECT_EQ(printer->ReportFilePath().ToStdString(), kReport);
   EXPECT_FALSE(testsupport::FileExists(kReport)) << "nothing is written before the printer goes away";
-  delete printer;
+  printer.reset();
   EXPECT_TRUE(testsupport::FileExists(kReport));
-  EXPECT_TRUE(testsupport::FileExists(kDir + "special_flag_file_" + kPid + ".dat")) << "the flag file stays";
+  EXPECT_TRUE(testsupport::FileExists(kFlag)) << "the flag file stays";
 }
 
 TEST_F(PrinterFiles, EarlierReportOfTheRunNameIsMovedToThisProcessName) {
   fs::create_directories(kDir);
   testsupport::WriteFile(kPreviousReport, "earlier");
-  ConcreteFakeJUnitPrinter* printer = NewPrinter();
+  auto printer = NewPrinter();
   EXPECT_FALSE(testsupport::FileExists(kPreviousReport));
   EXPECT_EQ(testsupport::ReadFile(kReport), "earlier");
-  delete printer;
+  printer.reset();
   EXPECT_NE(testsupport::ReadFile(kReport), "earlier") << "the new report replaces the moved one";
 }
 
@@ -52,29 +43,22 @@ TEST_F(PrinterFiles, MoveNeverOverwritesAnExistingReport) {
   fs::create_directories(kDir);
   testsupport::WriteFile(kPreviousReport, "earlier");
   testsupport::WriteFile(kReport, "mine");
-  ConcreteFakeJUnitPrinter* printer = NewPrinter();
+  const auto printer = NewPrinter();
   EXPECT_EQ(testsupport::ReadFile(kPreviousReport), "earlier");
   EXPECT_EQ(testsupport::ReadFile(kReport), "mine");
-  delete printer;
 }
 
 TEST_F(PrinterFiles, WithoutRenameAtStartAnotherFlagFileKeepsTheEarlierReport) {
   fs::create_directories(kDir);
   testsupport::WriteFile(kDir + "special_flag_file_1.dat", "\n");
   testsupport::WriteFile(kPreviousReport, "earlier");
-  delete NewPrinter(false);
+  NewPrinter(false);
   EXPECT_EQ(testsupport::ReadFile(kPreviousReport), "earlier");
 }
 
 TEST_F(PrinterFiles, SecondPrinterReplacesTheFirstReport) {
-  {
-    std::unique_ptr<ConcreteFakeJUnitPrinter> first(NewPrinter());
-    first->ReportPass("first");
-  }
-  {
-    std::unique_ptr<ConcreteFakeJUnitPrinter> second(NewPrinter());
-    second->ReportPass("second");
-  }
+  NewPrinter()->ReportPass("first");
+  NewPrinter()->ReportPass("second");
   const std::string report = testsupport::ReadFile(kReport);
   EXPECT_EQ(report.find("first"), std::string::npos);
   EXPECT_NE(report.find("test001second"), std::string::npos);
@@ -90,10 +74,7 @@ TEST_F(PrinterFiles, UnwritableDirectoryIsToldOnStandardErrorWithoutCrashing) {
     fs::permissions(kDir, fs::perms::owner_read | fs::perms::owner_exec);
   }
   ::testing::internal::CaptureStderr();
-  {
-    std::unique_ptr<ConcreteFakeJUnitPrinter> printer(NewPrinter());
-    printer->ReportPass("lost");
-  }
+  NewPrinter()->ReportPass("lost");
   const std::string errors = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(errors.find("FakeJUnitPrinter failed to write to the file " + kReport), std::string::npos) << errors;
   EXPECT_FALSE(testsupport::FileExists(kReport));

@@ -1,47 +1,24 @@
 // The exact bytes of the report for the shapes of outcome the printer has to handle.
-#include "reporting/concretefakejunitprinter.h"
 #include "reporting/maketestlocation.h"
+#include "tests/reporting/printerfiles.h"
 #include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
+using namespace printertest;
 using Varnel::ConcreteFakeJUnitPrinter;
-
-const std::string kPid = std::to_string(getpid());
-const std::string kReportPath =
-    "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" + kPid + ".xml";
 
 // Runs one printer through its whole life and returns the report it left.
 std::string ReportOf(const std::function<void(ConcreteFakeJUnitPrinter&)>& use) {
-  {
-    ConcreteFakeJUnitPrinter printer("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true);
-    use(printer);
-  }
-  return testsupport::ReadFile(kReportPath);
+  use(*NewPrinter());
+  return testsupport::ReadFile(kReport);
 }
-
-std::string Header(int tests, int failures) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites tests=\"" + std::to_string(tests) + "\" failures=\"" +
-         std::to_string(failures) + "\" disabled=\"0\" errors=\"0\" time=\"" + std::to_string(999 * tests) +
-         "\" name=\"AllTests\">\n";
-}
-
-std::string SuiteHeader(const std::string& name, int tests, int failures) {
-  return "    <testsuite name=\"" + name + "_pid_" + kPid + "\" tests=\"" + std::to_string(tests) + "\" failures=\"" +
-         std::to_string(failures) + "\" disabled=\"0\" errors=\"0\" time=\"" + std::to_string(999 * tests) + "\">\n";
-}
-
-const std::string kDefaultSuite = "DefaultInitialTestSuite_ConcreteFakeJUnitPrinter";
-const std::string kSuiteFooter = "    </testsuite>\n";
-const std::string kFooter = "</testsuites>\n";
 
 std::string Passed(const std::string& numberedName) {
   return "        <testcase name=\"" + numberedName + "\" status=\"run\" time=\"999\" />\n";
@@ -49,23 +26,32 @@ std::string Passed(const std::string& numberedName) {
 
 class PrinterFormat : public ::testing::Test {
  protected:
+  // Compares the report, this process's id written as @PID@, with the one kept in testdata/reporting/NAME byte for
+  // byte; DH_WRITE_EXPECTED=1 writes the file from this build instead (then read the diff).
+  static void ExpectKept(std::string report, const std::string& name) {
+    for (std::size_t at; (at = report.find("_pid_" + kPid)) != std::string::npos;)
+      report.replace(at + 5, kPid.size(), "@PID@");
+    const std::string expected = testsupport::TestData("reporting/" + name);
+    if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
+      std::ofstream(expected, std::ios::binary) << report;
+      GTEST_SKIP() << "wrote " << expected;
+    }
+    EXPECT_EQ(report, testsupport::ReadFile(expected));
+  }
   testsupport::ScratchDir scratch;
 };
 
 TEST_F(PrinterFormat, UnusedPrinterWritesTheEmptyDefaultSuite) {
-  EXPECT_EQ(ReportOf([](ConcreteFakeJUnitPrinter&) {}),
-            Header(0, 0) + SuiteHeader(kDefaultSuite, 0, 0) + kSuiteFooter + kFooter);
+  ExpectKept(ReportOf([](ConcreteFakeJUnitPrinter&) {}), "printer-empty.xml");
 }
 
-// Every shape of outcome in one report, kept byte for byte in testdata/reporting/printer-format.xml with this
-// process's id written as @PID@: suites begun, named alike or with characters XML escapes, passes and failures,
-// line feeds, "]]>" in character data, characters XML cannot carry, text beyond ASCII. DH_WRITE_EXPECTED=1 writes
-// the file from this build instead of comparing (then read the diff).
+// Every shape of outcome in one report: suites begun, named alike or with characters XML escapes, passes and
+// failures, line feeds, "]]>" in character data, characters XML cannot carry, text beyond ASCII.
 TEST_F(PrinterFormat, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {
   wxString withControls = "a";
   for (const unsigned code : {0x01u, 0xFFFEu, 0xD800u}) withControls += wxUniChar(code);
   withControls += "b]]";
-  std::string report = ReportOf([&](ConcreteFakeJUnitPrinter& printer) {
+  const std::string report = ReportOf([&](ConcreteFakeJUnitPrinter& printer) {
     printer.BeginSuite("S");
     printer.ReportPass("a");
     printer.ReportFailure("f", "subject", Varnel::MakeTestLocation("a.vn5", 7).ToStdString(), "one\ntwo");
@@ -76,15 +62,8 @@ TEST_F(PrinterFormat, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {
     printer.ReportFailure("f", "it's <bad> & \"odd\"\n", "loc]]>", "end ]]> of]]>");
     printer.ReportFailure(withControls, withControls, "l", withControls + ">");
   });
-  EXPECT_EQ(testsupport::SchemaErrors(kReportPath), "");
-  for (std::size_t at; (at = report.find("_pid_" + kPid)) != std::string::npos;)
-    report.replace(at + 5, kPid.size(), "@PID@");
-  const std::string expected = testsupport::TestData("reporting/printer-format.xml");
-  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
-    std::ofstream(expected, std::ios::binary) << report;
-    GTEST_SKIP() << "wrote " << expected;
-  }
-  EXPECT_EQ(report, testsupport::ReadFile(expected));
+  EXPECT_EQ(testsupport::SchemaErrors(kReport), "");
+  ExpectKept(report, "printer-format.xml");
 }
 
 TEST_F(PrinterFormat, NumbersGrowPastThreeDigits) {

@@ -2,11 +2,11 @@
 // write that fails must never make the printer write elsewhere or leave a report that is not its own.
 #include "reporting/findingsrecordingprinter.h"
 #include "reporting/reportfiles.h"
+#include "tests/reporting/printerfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,25 +14,12 @@
 
 namespace {
 
-using testsupport::FileExists;
+using namespace printertest;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
-using Varnel::ConcreteFakeJUnitPrinter;
 namespace fs = std::filesystem;
 
-const std::string kPid = std::to_string(getpid());
-const std::string kDir = "./scons-out/opt/tests/auto_experiment_tests/";
-const std::string kReport = kDir + "FakeUnitTestsDataHookExperimentRunning_" + kPid + ".xml";
-const std::string kPreviousReport = kDir + "FakeUnitTestsDataHookExperimentRunning.xml";
-const std::string kFlag = kDir + "special_flag_file_" + kPid + ".dat";
-const std::string kDiagnostics = kDir + "FakeUnitTestsDataHookExperimentRunning_" + kPid + ".diagnostics.txt";
-
 std::string Temporary(const std::string& path) { return Varnel::TemporaryPathFor(path).utf8_string(); }
-
-std::unique_ptr<ConcreteFakeJUnitPrinter> NewPrinter() {
-  return std::make_unique<ConcreteFakeJUnitPrinter>("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests",
-                                                    true);
-}
 
 bool Present(const std::string& path) { return fs::exists(fs::symlink_status(path)); }
 
@@ -89,7 +76,7 @@ TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNo
   ASSERT_GE(goneId, 0);
   if (goneId == 0) _exit(0);
   waitpid(goneId, nullptr, 0);
-  const std::string gone = kDir + "FakeUnitTestsDataHookExperimentRunning_" + std::to_string(goneId) + ".xml";
+  const std::string gone = testsupport::ReportPathOf(goneId);
   const std::string goneFlag = kDir + "special_flag_file_" + std::to_string(goneId);
   const std::string token = ".0123456789abcdef.partial";
   const std::vector<std::string> leftovers = {gone + ".partial", gone + token, goneFlag + ".dat" + token,

@@ -1,24 +1,22 @@
 // The report's own schema accepts what the printer writes and rejects reports that break its shape.
-#include "reporting/concretefakejunitprinter.h"
+#include "tests/reporting/printerfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-const std::string kReportPath = "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
-                                std::to_string(getpid()) + ".xml";
+using namespace printertest;
 
 std::string WrittenReport() {
   {
-    Varnel::ConcreteFakeJUnitPrinter printer("FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true);
-    printer.BeginSuite("A");
-    printer.ReportPass("p");
-    printer.ReportFailure("f", "subject", "location", "message");
+    const auto printer = NewPrinter();
+    printer->BeginSuite("A");
+    printer->ReportPass("p");
+    printer->ReportFailure("f", "subject", "location", "message");
   }
-  return testsupport::ReadFile(kReportPath);
+  return testsupport::ReadFile(kReport);
 }
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
@@ -30,7 +28,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 TEST(ReportSchema, AcceptsThePrintersReportAndRejectsBrokenShapes) {
   testsupport::ScratchDir scratch;
   const std::string report = WrittenReport();
-  ASSERT_EQ(testsupport::SchemaErrors(kReportPath), "");
+  ASSERT_EQ(testsupport::SchemaErrors(kReport), "");
 
   const struct {
     const char* fault;

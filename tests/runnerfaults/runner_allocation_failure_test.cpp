@@ -70,17 +70,6 @@ int Create(const std::string& path) { return ::open(path.c_str(), O_WRONLY | O_C
   std::exit(status);  // the runner's own exit: static destructors still run armed
 }
 
-// The process id in suite names and the report's name, not elsewhere (the scratch directory's name may hold it).
-std::string WithoutPid(std::string text, pid_t pid) {
-  for (const std::string before : {"_pid_", "Running_"}) {
-    const std::string id = before + std::to_string(pid);
-    for (std::size_t at = text.find(id); at != std::string::npos; at = text.find(id, at)) {
-      text.replace(at, id.size(), before + "<pid>");
-    }
-  }
-  return text;
-}
-
 Round RunRound(const testsupport::ScratchDir& scratch, long failAt, bool evenInToolkit = false) {
   // A fresh work directory every round: the files of earlier rounds would change the count of allocations.
   std::filesystem::remove_all(scratch.File("work"));
@@ -91,16 +80,11 @@ Round RunRound(const testsupport::ScratchDir& scratch, long failAt, bool evenInT
   Round round;
   if (child < 0 || ::waitpid(child, &status, 0) != child) return round;
   if (WIFEXITED(status)) round.status = WEXITSTATUS(status);
-  round.out = WithoutPid(testsupport::ReadFile(scratch.File("out")), child);
+  round.out = testsupport::WithoutProcessIds(testsupport::ReadFile(scratch.File("out")));
   round.err = testsupport::ReadFile(scratch.File("err"));
   std::sscanf(testsupport::ReadFile(scratch.File("counts")).c_str(), "%ld %ld %ld", &round.outcomeAt, &round.total,
               &round.failedAt);
   return round;
-}
-
-// count allocations from first on, sampled evenly.
-void AddSpread(std::set<long>& chosen, long first, long count) {
-  for (long k = first; k < first + count; k += std::max(1L, count / kSamples)) chosen.insert(k);
 }
 
 TEST(RunnerAllocationFailure, BeforeTheOutcomeIsToldNeverAPassAndNeverBlamedOnThePlugin) {
@@ -109,8 +93,8 @@ TEST(RunnerAllocationFailure, BeforeTheOutcomeIsToldNeverAPassAndNeverBlamedOnTh
   ASSERT_EQ(clean.status, 0) << clean.err;
   ASSERT_GT(clean.outcomeAt, kOutcomeWindow);
   std::set<long> chosen;
-  AddSpread(chosen, 1, clean.outcomeAt);
-  AddSpread(chosen, clean.outcomeAt - kOutcomeWindow + 1, kOutcomeWindow);
+  failingnew::AddSpread(chosen, 1, clean.outcomeAt, kSamples);
+  failingnew::AddSpread(chosen, clean.outcomeAt - kOutcomeWindow + 1, kOutcomeWindow, kSamples);
   std::size_t before = 0, diagnosticsLost = 0;
   for (long failAt : chosen) {
     const Round round = RunRound(scratch, failAt);
@@ -146,7 +130,7 @@ TEST(RunnerAllocationFailure, AfterTheOutcomeIsToldNothingAbortsOrChangesIt) {
   // The toolkit's clean-up allocates after the summary, and the exit's static destructors may.
   ASSERT_GT(clean.total, clean.outcomeAt);
   std::set<long> chosen;
-  AddSpread(chosen, clean.outcomeAt + 1, clean.total - clean.outcomeAt + 10);
+  failingnew::AddSpread(chosen, clean.outcomeAt + 1, clean.total - clean.outcomeAt + 10, kSamples);
   for (long failAt : chosen) {
     const Round round = RunRound(scratch, failAt, true);
     EXPECT_EQ(round.status, 0) << "allocation " << failAt << "\n" << round.err;

@@ -1,11 +1,12 @@
 #include "tests/support/pluginhost.h"
 #include "sdk/interface_datahookplugin.h"
+#include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tools/hostkit/hostpose.h"
 #include "tools/hostkit/stimareafile.h"
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace testsupport {
 
@@ -48,14 +49,9 @@ Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine) 
   ScratchDir scratch;
   PluginHost plugin;
   for (const std::string& path : paths) plugin.PerformPostProcessing(path);
-  return ReadReport(plugin.ReleaseTestPrinter());
-}
-
-std::string TestData(const std::string& relativePath) { return DH_SOURCE_DIR "/testdata/" + relativePath; }
-
-std::string ReportPath() {
-  return "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
-         std::to_string(getpid()) + ".xml";
+  const std::string reportPath = plugin.ReleaseTestPrinter();
+  EXPECT_EQ(SchemaErrors(reportPath), "");
+  return ReadReport(reportPath);
 }
 
 }  // namespace testsupport

@@ -1,8 +1,10 @@
 #pragma once
 #include "tools/hostkit/pluginlibrary.h"
 #include "sdk/stimareadata.h"
+#include "tests/support/files.h"
 #include "tests/support/hostpose.h"
 #include "tests/support/report.h"
+#include "tests/support/reportpaths.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,12 +34,7 @@ class PluginHost {
 };
 
 // Hands the data files, one after the other, to one loaded plug-in while posing as the machine, in a scratch
-// directory; returns the report.
+// directory; returns the report, which must be valid against the schema.
 Report RunThroughPlugin(const std::vector<std::string>& paths, Machine machine = Machine::Plain);
-
-// Path of a file under testdata/.
-std::string TestData(const std::string& relativePath);
-// The report path the plug-in writes in this process, relative to the working directory.
-std::string ReportPath();
 
 }  // namespace testsupport

@@ -32,43 +32,30 @@ std::string FileOfSize(std::size_t size) {
   return bytes;
 }
 
-template <typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-  return info.param.name;
-}
-
-struct FailureCase {
-  const char* name;
-  std::string bytes;
-  int code;
-  std::string message;
-};
-
-class ParserFailures : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(ParserFailures, ReportOneBatchAndGiveNoRows) {
+TEST(ParserFailures, ReportOneBatchAndGiveNoRows) {
+  const struct {
+    std::string bytes;
+    int code;
+    std::string message;
+  } cases[] = {
+      // Their '#'-suffixed names would need billions of characters: the file is refused instead.
+      {HeaderBlock(Repeat("\tA", 200000), "") + "1\n", 6, "This file has more columns than can be read."},
+      {FileOfSize(1048577), 7,
+       "File too large.  This file is 1048577 bytes in size.  Tabulon cannot support opening such large files.  You "
+       "may wish to split the file into multiple smaller files and try again."}};
   testsupport::ScratchDir dir;
   const std::string path = dir.File("f.txt");
-  auto parsed = ParseBytes(path, GetParam().bytes);
-  EXPECT_TRUE(parsed->parser->HasFailed());
-  ASSERT_EQ(parsed->sink.batches.size(), 1u);
-  ASSERT_EQ(parsed->sink.batches[0].size(), 1u);
-  EXPECT_EQ(parsed->sink.batches[0][0].code, GetParam().code);
-  EXPECT_EQ(parsed->sink.batches[0][0].message, W(GetParam().message));
-  EXPECT_EQ(parsed->sink.batches[0][0].filePath, W(path));
-  EXPECT_EQ(parsed->parser->ReadNextRow(true), nullptr);
+  for (const auto& c : cases) {
+    auto parsed = ParseBytes(path, c.bytes);
+    EXPECT_TRUE(parsed->parser->HasFailed()) << c.message;
+    ASSERT_EQ(parsed->sink.batches.size(), 1u) << c.message;
+    ASSERT_EQ(parsed->sink.batches[0].size(), 1u) << c.message;
+    EXPECT_EQ(parsed->sink.batches[0][0].code, c.code);
+    EXPECT_EQ(parsed->sink.batches[0][0].message, W(c.message));
+    EXPECT_EQ(parsed->sink.batches[0][0].filePath, W(path));
+    EXPECT_EQ(parsed->parser->ReadNextRow(true), nullptr);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Layout, ParserFailures,
-    ::testing::Values(
-        // Their '#'-suffixed names would need billions of characters: the file is refused instead.
-        FailureCase{"TooManyEqualHeadings", HeaderBlock(Repeat("\tA", 200000), "") + "1\n", 6,
-                    "This file has more columns than can be read."},
-        FailureCase{"OneByteTooLarge", FileOfSize(1048577), 7,
-                    "File too large.  This file is 1048577 bytes in size.  Tabulon cannot support opening such "
-                    "large files.  You may wish to split the file into multiple smaller files and try again."}),
-    CaseName<FailureCase>);
 
 TEST(ParserOpen, ExactlyOneMebibyteIsAccepted) {
   testsupport::ScratchDir dir;
@@ -268,25 +255,16 @@ TEST(ParserCells, ACharacterOutsideTheBmpCountsOnceInSortKeys) {
   EXPECT_EQ(row.SortKey("A\na", 2), SortKeyOfSix(W(eighteen.substr(0, 6 * grin.size()))));
 }
 
-struct ReactionCase {
-  const char* cell;
-  double expected;
-};
-
-class ReactionTimes : public ::testing::TestWithParam<ReactionCase> {};
-
-TEST_P(ReactionTimes, ParseFromTheReactionTimeColumn) {
+TEST(ReactionTimes, ParseFromTheReactionTimeColumn) {
+  const std::pair<const char*, double> cases[] = {{"512", 512.0},  {"-3.25", -3.25},    {"abc", -999999.0},
+                                                  {"", -999999.0}, {"12ms", -999999.0}, {"1e3", 1000.0}};
   testsupport::ScratchDir dir;
-  auto parsed =
-      ParseBytes(dir.File("rt.txt"), HeaderBlock("Trial\tReaction", "Name\tTime") + "t\t" + GetParam().cell + "\n");
-  ASSERT_EQ(parsed->rows.size(), 1u);
-  EXPECT_EQ(parsed->rows[0]->reactionTime, GetParam().expected);
+  for (const auto& [cell, expected] : cases) {
+    auto parsed = ParseBytes(dir.File("rt.txt"), HeaderBlock("Trial\tReaction", "Name\tTime") + "t\t" + cell + "\n");
+    ASSERT_EQ(parsed->rows.size(), 1u) << cell;
+    EXPECT_EQ(parsed->rows[0]->reactionTime, expected) << cell;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cells, ReactionTimes,
-                         ::testing::Values(ReactionCase{"512", 512.0}, ReactionCase{"-3.25", -3.25},
-                                           ReactionCase{"abc", -999999.0}, ReactionCase{"", -999999.0},
-                                           ReactionCase{"12ms", -999999.0}, ReactionCase{"1e3", 1000.0}));
 
 // Records of one file share their column layout; a change to one must not show in another.
 TEST(ParserCells, RecordsSharingALayoutStayIndependent) {

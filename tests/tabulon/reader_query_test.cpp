@@ -2,9 +2,11 @@
 // invalidation rules, empty-column hiding) and sorting.
 #include "tabulon/src/murowpredicate.h"
 #include "tests/support/datafile.h"
+#include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tabulon/tabulon_test_files.h"
 #include <gtest/gtest.h>
+#include <sstream>
 
 using tabulon::ColumnFlag_HiddenByUser;
 using tabulon::ColumnFlag_TrialVariable;
@@ -165,65 +167,30 @@ TEST_F(ReaderQueries, EmptyColumnsAreJudgedOnTheShownRows) {
   EXPECT_EQ(other->GetColumnNames(), WxList({"A"}));
 }
 
-const std::string k18(18, 'm');  // covered by the sort keys
-const std::string k19a = k18 + "a", k19z = k18 + "z", k20 = k18 + "aa";
-
-struct SortCase {
-  const char* name;
-  std::vector<std::string> texts;
-  const char* column;
-  std::vector<std::string> ascending, descending;  // the rows in order after sorting each way
-  int descendingDirection = 1;
-};
-
-class Sorting : public ::testing::TestWithParam<SortCase> {};
-
-// Rows "R<i>" hold the texts both in "Word" and in the reaction-time column.
-TEST_P(Sorting, OrdersTheShownRows) {
+// The cases are testdata/sorting.tsv's, a line each.
+TEST(Sorting, OrdersTheShownRows) {
   testsupport::ScratchDir dir;
-  std::vector<std::vector<std::string>> rows;
-  for (const std::string& text : GetParam().texts) rows.push_back({"R" + std::to_string(rows.size()), text, text});
-  testsupport::WriteDataFile(dir.File("s.txt"), {"Row", "Word", "Reaction\nTime"}, rows);
-  auto reader = LoadReader(dir.File("s.txt"));
-  reader->SetSortSettings(GetParam().column, 0);
-  EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(GetParam().ascending));
-  reader->SetSortSettings(GetParam().column, GetParam().descendingDirection);
-  EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(GetParam().descending));
+  std::istringstream lines(testsupport::ReadFile(testsupport::TestData("sorting.tsv")));
+  int cases = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    ++cases;
+    const std::vector<std::string> fields = testsupport::Split(line, '\t');
+    ASSERT_EQ(fields.size(), 6u) << line;
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& text : testsupport::Split(fields[3], '|'))
+      rows.push_back({"R" + std::to_string(rows.size()), text, text});
+    testsupport::WriteDataFile(dir.File("s.txt"), {"Row", "Word", "Reaction\nTime"}, rows);
+    auto reader = LoadReader(dir.File("s.txt"));
+    wxString column = W(fields[1]);
+    column.Replace("\\n", "\n");
+    reader->SetSortSettings(column, 0);
+    EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(testsupport::Split(fields[4], ' '))) << fields[0];
+    reader->SetSortSettings(column, std::stoi(fields[2]));
+    EXPECT_EQ(ColumnTexts(*reader, "Row"), WxList(testsupport::Split(fields[5], ' '))) << fields[0];
+  }
+  EXPECT_EQ(cases, 9);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Sorting,
-    ::testing::Values(
-        SortCase{"Words",
-                 {"pear", "apple", "fig", "banana", "Zebra"},
-                 "Word",
-                 {"R4", "R1", "R3", "R2", "R0"},
-                 {"R0", "R2", "R3", "R1", "R4"}},
-        SortCase{"AnyNonZeroDescends", {"b", "a", "c"}, "Word", {"R1", "R0", "R2"}, {"R2", "R0", "R1"}, -5},
-        SortCase{"PrefixFirst", {"abc", "ab", "abcd", "a"}, "Word", {"R3", "R1", "R0", "R2"}, {"R2", "R0", "R1", "R3"}},
-        SortCase{"AcrossKeyParts",
-                 {"aaaaaab", "aaaaaaa", "aaaaaaaaaaaac", "aaaaaaaaaaaab", "aaaaab"},
-                 "Word",
-                 {"R1", "R3", "R2", "R0", "R4"},
-                 {"R4", "R0", "R2", "R3", "R1"}},
-        SortCase{"LongAfterShort",
-                 {k19z, k20, k18, k19a, "a", "z"},
-                 "Word",
-                 {"R4", "R2", "R3", "R1", "R0", "R5"},
-                 {"R5", "R0", "R1", "R3", "R2", "R4"}},
-        SortCase{"OnlyLong", {k20, k19z, k19a}, "Word", {"R2", "R0", "R1"}, {"R1", "R0", "R2"}},
-        SortCase{"Stable",
-                 {"b", "a", "b", "a", "b", k19a, k19a},
-                 "Word",
-                 {"R1", "R3", "R0", "R2", "R4", "R5", "R6"},
-                 {"R5", "R6", "R0", "R2", "R4", "R1", "R3"}},
-        SortCase{"ReactionTimeAsNumbers",
-                 {"100", "25", "abc", "25", "3.5"},
-                 "Reaction\nTime",
-                 {"R2", "R4", "R1", "R3", "R0"},
-                 {"R0", "R1", "R3", "R4", "R2"}},
-        SortCase{"NoSuchColumn", {"c", "a", "b"}, "No Such Column", {"R0", "R1", "R2"}, {"R0", "R1", "R2"}}),
-    [](const ::testing::TestParamInfo<SortCase>& sortCase) { return std::string(sortCase.param.name); });
 
 TEST_F(ReaderQueries, SortKeepsHiddenRowsLastAndRecordsRowKeys) {
   reader->HideRow(1);

@@ -98,34 +98,28 @@ ColumnPropertyQueue Incoming(const std::vector<std::string>& names, const std::s
   return queue;
 }
 
-struct MergeCase {
-  std::vector<std::string> first, second;
-  bool insertNextTo;
-  std::vector<std::string> expected;
-};
-
-class ColumnMerge : public ::testing::TestWithParam<MergeCase> {};
-
-TEST_P(ColumnMerge, ListOrder) {
-  const MergeCase& c = GetParam();
-  ColumnList columns;
-  MergeColumnsInto(columns, Incoming(c.first, "one"), "one", c.insertNextTo);
-  MergeColumnsInto(columns, Incoming(c.second, "two"), "two", c.insertNextTo);
-  std::vector<wxString> names;
-  for (const auto& column : columns) names.push_back(column->name);
-  EXPECT_EQ(names, WxList(c.expected));
+TEST(ColumnMerge, ListOrder) {
+  const struct {
+    std::vector<std::string> first, second;
+    bool insertNextTo;
+    std::vector<std::string> expected;
+  } cases[] = {{{"A", "B", "C"}, {"A", "X", "B", "C", "Y"}, true, {"A", "X", "B", "C", "Y"}},
+               {{"A", "B", "C"}, {"X", "A"}, true, {"X", "A", "B", "C"}},
+               {{"A", "B", "C"}, {"C", "X"}, true, {"A", "B", "C", "X"}},
+               {{"A", "B", "C"}, {"B", "X", "A"}, true, {"A", "B", "X", "C"}},
+               {{"A", "B"}, {"A", "X", "Y", "B"}, true, {"A", "X", "Y", "B"}},
+               {{"A", "B"}, {"X", "Y"}, true, {"X", "Y", "A", "B"}},
+               {{"Trial\nName"}, {"trial\nname"}, true, {"trial\nname", "Trial\nName"}},
+               {{"A", "B"}, {"X", "A", "Y"}, false, {"A", "B", "X", "Y"}}};
+  for (const auto& c : cases) {
+    ColumnList columns;
+    MergeColumnsInto(columns, Incoming(c.first, "one"), "one", c.insertNextTo);
+    MergeColumnsInto(columns, Incoming(c.second, "two"), "two", c.insertNextTo);
+    std::vector<wxString> names;
+    for (const auto& column : columns) names.push_back(column->name);
+    EXPECT_EQ(names, WxList(c.expected)) << c.second.front();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ColumnMerge,
-    ::testing::Values(MergeCase{{"A", "B", "C"}, {"A", "X", "B", "C", "Y"}, true, {"A", "X", "B", "C", "Y"}},
-                      MergeCase{{"A", "B", "C"}, {"X", "A"}, true, {"X", "A", "B", "C"}},
-                      MergeCase{{"A", "B", "C"}, {"C", "X"}, true, {"A", "B", "C", "X"}},
-                      MergeCase{{"A", "B", "C"}, {"B", "X", "A"}, true, {"A", "B", "X", "C"}},
-                      MergeCase{{"A", "B"}, {"A", "X", "Y", "B"}, true, {"A", "X", "Y", "B"}},
-                      MergeCase{{"A", "B"}, {"X", "Y"}, true, {"X", "Y", "A", "B"}},
-                      MergeCase{{"Trial\nName"}, {"trial\nname"}, true, {"trial\nname", "Trial\nName"}},
-                      MergeCase{{"A", "B"}, {"X", "A", "Y"}, false, {"A", "B", "X", "Y"}}));
 
 TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
   const std::string second = dir.File("second.txt");

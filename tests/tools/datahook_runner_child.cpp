@@ -1,5 +1,6 @@
 #include "tests/tools/datahook_runner_child.h"
 #include "tests/support/files.h"
+#include "tests/support/reportpaths.h"
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -49,8 +50,7 @@ RunnerResult RunRunner(std::vector<std::string> arguments, const std::vector<std
 }
 
 std::string ReportPathIn(const std::string& workDir, pid_t pid) {
-  return workDir + "/scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" +
-         std::to_string(pid) + ".xml";
+  return workDir + testsupport::ReportPathOf(pid).substr(1);  // without the leading "."
 }
 
 }  // namespace runnertest

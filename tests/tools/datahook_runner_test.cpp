@@ -96,9 +96,20 @@ TEST_P(DatahookRunnerStops, WithStatus2AndAMessage) {
 }
 
 const std::string kRecording = runnertest::ToolPath("recording-datahook-plugin.so");
-const std::string kOwnReport =
-    "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n";
-const std::string kBrokenReport = "<?xml version=\"1.0\"?>\n<testsuites>\n<testsuite name=\"a\">\n</testsuites>\n";
+
+// The plug-in double hands over testdata/runner/NAME as its report.
+std::string HandOver(const std::string& name) {
+  return "RECORDING_PLUGIN_REPORT=" + testsupport::TestData("runner/" + name);
+}
+
+// The plug-in double hands over testdata/runner/NAME as its report, its diagnostics spoiled as said.
+StopCase HandedOver(const char* label, const std::string& name, const std::string& message,
+                    const std::string& spoil = "") {
+  StopCase handed{label, {"--plugin", kRecording}, message};
+  handed.environment = {HandOver(name)};
+  if (!spoil.empty()) handed.environment.push_back("RECORDING_PLUGIN_STAMP=" + spoil);
+  return handed;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DatahookRunnerStops,
@@ -114,95 +125,57 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--plugin", runnertest::ToolPath("libVNPlugInCommon.so")},
                  "the plug-in does not export VNSdkGetObjectPtr"},
         StopCase{"WorkDirNotCreatable", {"--workdir", "occupied/sub"}, "cannot prepare work directory", "occupied"},
-        StopCase{"NoReport",
-                 {"--plugin", kRecording},
-                 "the plug-in wrote no report; expected ",
-                 "",
-                 "",
-                 {"RECORDING_PLUGIN_REPORT=absent.xml"}},
-        StopCase{"ReportNotXml",
-                 {"--plugin", kRecording},
-                 "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites",
-                 "r.xml",
-                 kBrokenReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml"}},
-        // A report under this run's name that another process wrote is not summed up.
-        StopCase{"ReportOfAnotherProcess",
-                 {"--plugin", kRecording},
-                 "is not this run's: its suite 'S_pid_1' is not named with _pid_",
-                 "r.xml",
-                 "<testsuites><testsuite name=\"S_pid_1\" tests=\"0\" failures=\"0\"/></testsuites>\n",
-                 {"RECORDING_PLUGIN_REPORT=r.xml"}},
-        // A report this run's plug-in did not write, or not as it stands, is not summed up: the stamp in the
-        // diagnostics beside it must name this run's host instance and the digest of the bytes read.
-        StopCase{"NoDiagnosticsBesideTheReport",
-                 {"--plugin", kRecording},
-                 "cannot read the diagnostics file the plug-in writes beside its report: ",
-                 "r.xml",
-                 kOwnReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=absent"}},
-        StopCase{"DiagnosticsOfAnotherHostInstance",
-                 {"--plugin", kRecording},
-                 "the diagnostics beside it are not this run's; another process wrote the same report name",
-                 "r.xml",
-                 kOwnReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=foreign"}},
-        StopCase{"ReportBytesNotTheOnesWritten",
-                 {"--plugin", kRecording},
-                 "its bytes are not those this run's plug-in wrote; another process wrote the same report name",
-                 "r.xml",
-                 kOwnReport,
-                 {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_STAMP=altered"}},
         StopCase{"PluginThrows",
                  {"--plugin", kRecording, "a.txt"},
                  "datahook-runner: the plug-in threw an exception: thrown on purpose",
                  "",
                  "",
                  {"RECORDING_PLUGIN_THROW=1"}},
+        HandedOver("NoReport", "absent.xml", "the plug-in wrote no report; expected "),
+        HandedOver("ReportNotXml", "broken.xml",
+                   "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites"),
+        HandedOver("XmlButNoReport", "html.xml", "not a test report: the root element is <html>"),
+        // A report under this run's name that another process wrote is not summed up.
+        HandedOver("ReportOfAnotherProcess", "another-process.xml",
+                   "is not this run's: its suite 'S_pid_1' is not named with _pid_"),
+        // A report this run's plug-in did not write, or not as it stands, is not summed up: the stamp in the
+        // diagnostics beside it must name this run's host instance and the digest of the bytes read.
+        HandedOver("NoDiagnosticsBesideTheReport", "own.xml",
+                   "cannot read the diagnostics file the plug-in writes beside its report: ", "absent"),
+        HandedOver("DiagnosticsOfAnotherHostInstance", "own.xml",
+                   "the diagnostics beside it are not this run's; another process wrote the same report name",
+                   "foreign"),
+        HandedOver("ReportBytesNotTheOnesWritten", "own.xml",
+                   "its bytes are not those this run's plug-in wrote; another process wrote the same report name",
+                   "altered"),
         StopCase{"NoJunitReport",
                  {"--plugin", kRecording, "--junit-dir", "dashboards"},
                  "the plug-in wrote no JUnit report to the --junit-dir folder"},
-        StopCase{"JunitDirIsAFile", {"--junit-dir", "occupied"}, "was not written", "occupied"},
-        StopCase{"XmlButNoReport",
-                 {"--plugin", kRecording},
-                 "not a test report: the root element is <html>",
-                 "r.xml",
-                 "<html><body/></html>\n",
-                 {"RECORDING_PLUGIN_REPORT=r.xml"}}),
+        StopCase{"JunitDirIsAFile", {"--junit-dir", "occupied"}, "was not written", "occupied"}),
     [](const testing::TestParamInfo<StopCase>& generated) { return std::string(generated.param.label); });
 
-struct StimAreaCase {
-  const char* label;
-  std::string contents;
-  int line;
-  const char* problem;
-};
-
-class DatahookRunnerStimAreas : public testing::TestWithParam<StimAreaCase> {};
-
-TEST_P(DatahookRunnerStimAreas, BadLineIsAUsageErrorNamingFileAndLine) {
+TEST(DatahookRunnerStimAreas, BadLineIsAUsageErrorNamingFileAndLine) {
+  const std::string good = "1\t2\t3\t4\t5\tname\n";
+  const struct {
+    std::string contents;
+    int line;
+    const char* problem;
+  } cases[] = {{good + "1\t2\t3\t4\t5\n", 2, "fewer than 6 tab-separated fields"},
+               {"\n" + good + "\r\n\n1\t2\t3\t4\tfive\tn\n", 5, "responseId is not an integer: 'five'"},
+               {good + "1\t2\t-3\t4\t5\tn\n", 2, "width and height must not be negative"},
+               {"1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}};
   testsupport::ScratchDir scratch;
-  WriteFile(scratch.File("a.stimareas"), GetParam().contents);
-  const auto run = RunRunner({"--stim-areas", "a.stimareas", "x.txt"});
-  EXPECT_EQ(run.exitCode, 2) << run.out;
-  EXPECT_NE(run.err.find("a.stimareas:" + std::to_string(GetParam().line) + ": malformed stimulus area (" +
-                         GetParam().problem + "); expected x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName"),
-            std::string::npos)
-      << run.err;
-  EXPECT_FALSE(FileExists(scratch.File("scons-out")));
+  for (const auto& c : cases) {
+    WriteFile(scratch.File("a.stimareas"), c.contents);
+    const auto run = RunRunner({"--stim-areas", "a.stimareas", "x.txt"});
+    EXPECT_EQ(run.exitCode, 2) << run.out;
+    EXPECT_NE(run.err.find("a.stimareas:" + std::to_string(c.line) + ": malformed stimulus area (" + c.problem +
+                           "); expected x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(FileExists(scratch.File("scons-out")));
+  }
 }
-
-const std::string kGoodLine = "1\t2\t3\t4\t5\tname\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DatahookRunnerStimAreas,
-    testing::Values(StimAreaCase{"TooFewFields", kGoodLine + "1\t2\t3\t4\t5\n", 2, "fewer than 6 tab-separated fields"},
-                    StimAreaCase{"EmptyLinesCount", "\n" + kGoodLine + "\r\n\n1\t2\t3\t4\tfive\tn\n", 5,
-                                 "responseId is not an integer: 'five'"},
-                    StimAreaCase{"Negative", kGoodLine + "1\t2\t-3\t4\t5\tn\n", 2,
-                                 "width and height must not be negative"},
-                    StimAreaCase{"NameNotUtf8", "1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}),
-    [](const testing::TestParamInfo<StimAreaCase>& generated) { return std::string(generated.param.label); });
 
 TEST(DatahookRunnerCalls, AbsolutePathsInOrderEachWithTheStimAreas) {
   testsupport::ScratchDir scratch;
@@ -268,16 +241,7 @@ TEST(DatahookRunnerCalls, ProgressOfMoreThanFiveFilesGoesToStandardError) {
 
 TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheContents) {
   testsupport::ScratchDir scratch;
-  WriteFile(scratch.File("r.xml"),
-            "<testsuites tests=\"4\" failures=\"2\">\n"
-            "  <testsuite name=\"First_pid_@PID@\" tests=\"2\" failures=\"1\">\n    <testcase name=\"p\" />\n"
-            "    <testcase name=\"split\"><failure message=\"a &amp; b\">\n <![CDATA[where:1\nsaw ]]]]><![CDATA[> "
-            "here\nsecond line]]>\n</failure></testcase>\n  </testsuite>\n"
-            "  <testsuite name=\"Empty_pid_@PID@\" tests=\"0\" failures=\"0\"/>\n"
-            "  <testsuite name=\"Third_pid_@PID@\" tests=\"1\" failures=\"1\">\n"
-            "    <testcase name=\"plain\"><failure message=\"s2\">\n   loc:2\nfirst\nsecond\n</failure></testcase>\n"
-            "  </testsuite>\n</testsuites>\n");
-  const auto run = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  const auto run = RunRunner({"--plugin", kRecording}, {HandOver("every-suite.xml")});
   const std::string pid = "_pid_" + std::to_string(run.pid);
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(run.out, "suite First" + pid +
@@ -290,10 +254,7 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
   EXPECT_EQ(run.err, "datahook-runner: warning: the report declares tests=\"4\" but holds 3\n");
 
   // Counts that claim failures the report does not hold are warned about; the verdict is a pass.
-  WriteFile(scratch.File("r.xml"),
-            "<testsuites><testsuite name=\"S_pid_@PID@\" tests=\"1\" failures=\"1\">"
-            "<testcase name=\"p\"/></testsuite></testsuites>\n");
-  const auto claims = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=r.xml"});
+  const auto claims = RunRunner({"--plugin", kRecording}, {HandOver("declared-failure.xml")});
   EXPECT_EQ(claims.exitCode, 0) << claims.err;
   EXPECT_NE(claims.err.find("warning: suite 'S_pid_" + std::to_string(claims.pid) +
                             "' declares failures=\"1\" but holds 0\n"),
@@ -304,20 +265,9 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
 // a failure they do not name next gets nothing, nor does a suite they do not name next.
 TEST(DatahookRunnerReport, FindingsAndDataFilesComeFromTheDiagnosticsBesideTheReport) {
   testsupport::ScratchDir scratch;
-  const std::string failure = "<failure message=\"s\">loc:1\nm</failure>";
-  WriteFile(scratch.File("r.xml"),
-            "<testsuites><testsuite name=\"First_pid_@PID@\" tests=\"2\" failures=\"2\">"
-            "<testcase name=\"test001split\">" +
-                failure +
-                "</testcase>"
-                "<testcase name=\"test002plain\">" +
-                failure +
-                "</testcase></testsuite>"
-                "<testsuite name=\"Third_pid_@PID@\" tests=\"0\" failures=\"0\"/></testsuites>\n");
-  WriteFile(scratch.File("d.txt"),
-            "suite: First\n  data file: /d/1.txt\n  failure: split\n    data file: /d/2.txt\n    found: x\n"
-            "    found: y\n  failure: other\n    found: never shown\nsuite: Other\n  data file: /d/3.txt\n");
-  const std::vector<std::string> environment = {"RECORDING_PLUGIN_REPORT=r.xml", "RECORDING_PLUGIN_DIAGNOSTICS=d.txt"};
+  const std::vector<std::string> environment = {
+      HandOver("findings.xml"),
+      "RECORDING_PLUGIN_DIAGNOSTICS=" + testsupport::TestData("runner/findings-diagnostics.txt")};
   const std::string failureLines = "    subject: s\n    message: m\n";
   // The summary of a run of the process pid, with or without the found: lines of the first failure.
   const auto summary = [&](int pid, const std::string& findings) {

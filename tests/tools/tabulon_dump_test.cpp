@@ -3,28 +3,16 @@
 #include "tests/support/pluginhost.h"
 #include "tests/support/scratchdir.h"
 #include "tests/tools/datahook_runner_child.h"
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
-struct DumpRun {
-  int status;
-  std::vector<std::string> lines;
-};
-
-DumpRun Dump(std::vector<std::string> arguments) {
+runnertest::RunnerResult Dump(std::vector<std::string> arguments) {
   arguments.insert(arguments.begin(), runnertest::ToolPath("tabulon-dump"));
-  const auto run = runnertest::RunProgram(arguments);
-  DumpRun dump{run.exitCode, {}};
-  std::istringstream stream(run.out);
-  for (std::string line; std::getline(stream, line);) dump.lines.push_back(line);
-  return dump;
+  return runnertest::RunProgram(arguments);
 }
 
 // The data-file corpus under testdata/tabulon/: beside each X.txt, X.dump holds what tabulon-dump prints for it
@@ -36,10 +24,8 @@ std::string DumpThroughBothParsers(const std::string& file) {
   for (const std::vector<std::string>& options : {std::vector<std::string>{}, {"--in-memory"}}) {
     std::vector<std::string> arguments = options;
     arguments.push_back(file);
-    const DumpRun run = Dump(arguments);
-    both += options.empty() ? "" : "--in-memory\n";
-    for (const std::string& line : run.lines) both += line + "\n";
-    both += "exit\t" + std::to_string(run.status) + "\n";
+    const auto run = Dump(arguments);
+    both += (options.empty() ? "" : "--in-memory\n") + run.out + "exit\t" + std::to_string(run.exitCode) + "\n";
   }
   const std::string folder = testsupport::TestData("tabulon/");
   for (std::size_t at; (at = both.find(folder)) != std::string::npos;)
@@ -47,20 +33,11 @@ std::string DumpThroughBothParsers(const std::string& file) {
   return both;
 }
 
-std::vector<std::string> CorpusFiles() {
-  std::vector<std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(testsupport::TestData("tabulon"))) {
-    if (entry.path().extension() == ".txt") files.push_back(entry.path().filename().string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 class TabulonCorpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TabulonCorpus, DumpsAsKeptBesideIt) {
   testsupport::ScratchDir scratch;  // the child's output files go here
-  const std::string file = testsupport::TestData("tabulon/" + GetParam());
+  const std::string& file = GetParam();
   const std::string expectedPath = file.substr(0, file.size() - 4) + ".dump";
   const std::string actual = DumpThroughBothParsers(file);
   if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
@@ -70,24 +47,21 @@ TEST_P(TabulonCorpus, DumpsAsKeptBesideIt) {
   EXPECT_EQ(actual, testsupport::ReadFile(expectedPath));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus, ::testing::ValuesIn(CorpusFiles()),
+INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus,
+                         ::testing::ValuesIn(testsupport::FilesIn(testsupport::TestData("tabulon"), ".txt")),
                          [](const ::testing::TestParamInfo<std::string>& generated) {
-                           std::string name = generated.param.substr(0, generated.param.size() - 4);
-                           for (char& c : name) {
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
+                           return testsupport::TestNameOf(generated.param);
                          });
 
 TEST(TabulonDump, AMissingFileShowsItsReport) {
   testsupport::ScratchDir dir;
   for (auto arguments : std::vector<std::vector<std::string>>{{}, {"--in-memory"}}) {
     arguments.push_back(dir.File("missing.txt"));
-    const DumpRun missing = Dump(arguments);
-    EXPECT_EQ(missing.status, 1);
-    ASSERT_GE(missing.lines.size(), 2u);
-    EXPECT_EQ(missing.lines.front().rfind("report\t8\t", 0), 0u) << missing.lines.front();
-    EXPECT_EQ(missing.lines.back(), "status\tfailed");
+    const auto missing = Dump(arguments);
+    EXPECT_EQ(missing.exitCode, 1);
+    // The report first, the status last.
+    EXPECT_EQ(missing.out.rfind("report\t8\t", 0), 0u) << missing.out;
+    EXPECT_EQ(missing.out.rfind("\nstatus\tfailed\n"), missing.out.size() - 15) << missing.out;
   }
 }
 
@@ -95,9 +69,9 @@ TEST(TabulonDump, UsageErrorsPrintNothingAndExitWith2) {
   testsupport::ScratchDir scratch;  // the child's output files go here
   const std::string good = testsupport::TestData("tabulon/dump example.txt");
   for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"--bogus", good}, {good, good}}) {
-    const DumpRun run = Dump(arguments);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.lines.empty());
+    const auto run = Dump(arguments);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
   }
 }
 

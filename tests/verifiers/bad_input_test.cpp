@@ -52,12 +52,8 @@ Outcomes Unreadable(const std::string& namePart) {
 Outcomes RunAs(const std::string& fileName, const std::string* bytes, const std::string& suite = kExperiment) {
   testsupport::ScratchDir scratch;
   if (bytes != nullptr) testsupport::WriteFile(scratch.File(fileName), *bytes);
-  testsupport::PluginHost host;
-  host.PerformPostProcessing(scratch.File(fileName));
-  const std::string reportPath = host.ReleaseTestPrinter();
-  EXPECT_EQ(testsupport::SchemaErrors(reportPath), "") << fileName;
   Outcomes outcomes;
-  for (const Outcome& outcome : testsupport::ReadReport(reportPath).OfSuite(suite))
+  for (const Outcome& outcome : testsupport::RunThroughPlugin({scratch.File(fileName)}).OfSuite(suite))
     outcomes.push_back(Describe(outcome));
   return outcomes;
 }

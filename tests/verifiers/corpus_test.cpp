@@ -194,15 +194,6 @@ void CheckDataFile(const std::string& dataFile, const std::string& folder, const
   ExpectDashboardSuite(off, on, again, dataFile, report, findings);
 }
 
-std::vector<std::string> DataFiles(const std::string& folder) {
-  std::vector<std::string> files;
-  for (const auto& entry : fs::directory_iterator(testsupport::TestData(folder))) {
-    if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 namespace {
 
 class CorpusCase : public ::testing::Test {
@@ -215,20 +206,14 @@ class CorpusCase : public ::testing::Test {
   const std::string folder;
 };
 
-std::string CaseName(const std::string& dataFile) {
-  std::string name = fs::path(dataFile).stem().string();
-  std::replace_if(
-      name.begin(), name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
-  return name;
-}
-
 }  // namespace
 
 void RegisterCorpusCases() {
-  for (const auto& [folder, suite] : {std::pair{"golden", "GoldenCorpus"}, std::pair{"faulty", "FaultyCorpus"}}) {
-    for (const std::string& dataFile : DataFiles(folder)) {
-      ::testing::RegisterTest(suite, CaseName(dataFile).c_str(), nullptr, nullptr, __FILE__, __LINE__,
-                              [=]() -> ::testing::Test* { return new CorpusCase(dataFile, folder); });
+  for (const auto& corpus : {std::pair{"golden", "GoldenCorpus"}, std::pair{"faulty", "FaultyCorpus"}}) {
+    const std::string folder = corpus.first;
+    for (const std::string& dataFile : testsupport::FilesIn(testsupport::TestData(folder), ".txt")) {
+      ::testing::RegisterTest(corpus.second, testsupport::TestNameOf(dataFile).c_str(), nullptr, nullptr, __FILE__,
+                              __LINE__, [=]() -> ::testing::Test* { return new CorpusCase(dataFile, folder); });
     }
   }
 }

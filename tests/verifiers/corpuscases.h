@@ -12,9 +12,6 @@ std::string WriteDirectory();
 // a file that reaches no verifier, and a golden file that fails a check or names no catalogued experiment.
 void CheckDataFile(const std::string& dataFile, const std::string& folder, const std::string& writeDirectory);
 
-// The data files (.txt) of testdata/FOLDER, sorted.
-std::vector<std::string> DataFiles(const std::string& folder);
-
 // One test case per data file of the golden and faulty folders, as they are when the program starts.
 void RegisterCorpusCases();
 

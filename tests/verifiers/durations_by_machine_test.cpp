@@ -23,18 +23,6 @@ namespace {
 
 using namespace testsupport;
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts(1);
-  for (char c : text) {
-    if (c == separator) {
-      parts.emplace_back();
-    } else {
-      parts.back().push_back(c);
-    }
-  }
-  return parts;
-}
-
 std::string Join(const std::vector<std::string>& parts, char separator) {
   std::string text;
   for (const std::string& part : parts) text += (&part == &parts.front() ? "" : std::string(1, separator)) + part;
@@ -120,7 +108,7 @@ std::vector<std::string> DurationsOnEveryMachine(const std::vector<std::string>&
 }
 
 TEST(DurationsByMachine, EveryGoldenFileGivesTheOutcomesKeptBesideIt) {
-  const std::vector<std::string> goldenFiles = corpus::DataFiles("golden");
+  const std::vector<std::string> goldenFiles = FilesIn(TestData("golden"), ".txt");
   const std::vector<std::string> actual = DurationsOnEveryMachine(goldenFiles);
   const std::string writeDirectory = corpus::WriteDirectory();
   for (std::size_t i = 0; i < goldenFiles.size(); ++i) {

@@ -17,11 +17,6 @@ const std::string kEarlierReport =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites tests=\"0\" failures=\"0\" disabled=\"0\" "
     "errors=\"0\" time=\"0\" name=\"AllTests\">\n</testsuites>\n";
 
-std::string ReportPathOf(pid_t pid) {
-  return "./scons-out/opt/tests/auto_experiment_tests/FakeUnitTestsDataHookExperimentRunning_" + std::to_string(pid) +
-         ".xml";
-}
-
 // The child loads the plug-in, says so, waits for the go, then piles up a large report and writes it.
 [[noreturn]] void HostThatGetsKilled(int loadedWrite, int goRead) {
   testsupport::PluginHost host;
@@ -70,7 +65,7 @@ TEST(KilledWhileWriting, LeavesTheEarlierReportOrTheWholeNewOne) {
 
     char signal = 0;
     ASSERT_EQ(read(loaded[0], &signal, 1), 1);
-    const std::string report = ReportPathOf(child);
+    const std::string report = testsupport::ReportPathOf(child);
     testsupport::WriteFile(report, kEarlierReport);
     ASSERT_EQ(write(go[1], "g", 1), 1);
 

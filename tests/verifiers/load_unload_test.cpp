@@ -15,23 +15,18 @@ namespace {
 const std::string kGoldenFile = "golden/2012_3_16_tessel_2670_loop_guard_block_level.vn6 P01.txt";
 const std::string kSuite = "2012_3_16_tessel_2670_loop_guard_block_level.vn6";
 
-bool PluginIsMapped() {
-  std::ifstream maps("/proc/self/maps");
-  std::string line;
-  while (std::getline(maps, line)) {
-    if (line.find("dh-AutomatedTesting.so") != std::string::npos) return true;
+// The first line of the file that holds the text, or "" when none does.
+std::string LineWith(const char* path, const std::string& text) {
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) {
+    if (line.find(text) != std::string::npos) return line;
   }
-  return false;
+  return "";
 }
 
-long ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return -1;
-}
+bool PluginIsMapped() { return !LineWith("/proc/self/maps", "dh-AutomatedTesting.so").empty(); }
+
+long ResidentKiB() { return std::stol(LineWith("/proc/self/status", "VmRSS:").substr(6)); }
 
 bool Sanitized() { return std::getenv("DH_SANITIZED_RUN") != nullptr; }
 
