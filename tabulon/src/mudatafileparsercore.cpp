@@ -233,8 +233,7 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadNextRow(bool advance) {
 
 std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
   auto record = std::make_unique<RowRecord>(layout, static_cast<std::uint32_t>(columnCount));
-  // Room for the cells this line has, up to the columns known: a short row after a very wide one stays small.
-  record->ReserveCells(std::min(tabulon::TabSeparatedTokenCount(line), columnCount));
+  std::size_t filled = 0;
   bool columnBudgetSpent = false;
   ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t index) {
     // A cell beyond the last heading gets a column of its own, named for its missing heading.
@@ -242,14 +241,16 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
       columnBudgetSpent = true;
       return;
     }
-    if (wxString* text = record->ColumnTextToFill(static_cast<std::uint32_t>(index))) {
-      AssignPrintableCellText(*text, start, length);
-    }
+    if (index >= cellTexts.size()) cellTexts.resize(index + 1);
+    AssignPrintableCellText(cellTexts[index], start, length);
+    filled = index + 1;
   });
+  record->SetFirstColumnTexts(cellTexts, filled);
 
-  if (const wxString* reactionTime = record->ColumnTextIfPresent(reactionTimeSlot)) {
+  // A reaction-time column the line has no cell for reads as empty text, which is no number.
+  if (reactionTimeSlot < filled) {
     double value = 0;
-    if (reactionTime->ToCDouble(&value)) record->reactionTime = value;
+    if (cellTexts[reactionTimeSlot].ToCDouble(&value)) record->reactionTime = value;
   }
   return record;
 }

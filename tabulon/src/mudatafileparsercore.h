@@ -97,4 +97,6 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   std::size_t columnNameCharacters = 0;
   MUNamesInUse namesInUse;
   std::shared_ptr<tabulon::RowRecordLayout> layout;
+  // The texts of the row being read, kept between rows so that their room is reused.
+  std::vector<wxString> cellTexts;
 };

@@ -51,7 +51,7 @@ MUExperimentTextReaderMultiFile::~MUExperimentTextReaderMultiFile() = default;
 bool MUExperimentTextReaderMultiFile::Initialise() {
   fileSelection.clear();
   newlyLoadedPaths.clear();
-  rows.clear();
+  rows.Clear();
   firstRowKey = nextRowKey;
   allRows.clear();
   unfilteredRows.clear();
@@ -125,17 +125,16 @@ bool MUExperimentTextReaderMultiFile::LoadFile(const wxFileName& fileName, bool 
 }
 
 void MUExperimentTextReaderMultiFile::ForgetRowsFrom(unsigned firstKey) {
-  for (std::size_t index = firstKey - firstRowKey; index < rows.size(); ++index) rows[index].reset();
+  for (std::size_t index = firstKey - firstRowKey; index < rows.Size(); ++index) rows.Remove(index);
 }
 
 void MUExperimentTextReaderMultiFile::ImportRows(MUInterfaceExperimentDataFileInputReader& parser) {
   const unsigned rowCount = parser.GetDataRowCount();
   parser.SetNextRowIndex(0);
-  rows.reserve(rows.size() + rowCount);
   for (unsigned i = 0; i < rowCount; ++i) {
     std::unique_ptr<RowRecord> record = parser.ReadNextRow(true);
     if (!record) break;
-    rows.push_back(std::move(record));
+    rows.Append(std::move(*record));
     ++nextRowKey;
   }
 }
@@ -193,14 +192,13 @@ bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool
   found->second = selected;
   // A deselected file's rows are filtered out, and its columns count as absent unless another file has them.
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (auto& row : rows) {
-    if (!row) continue;
-    RowRecord& record = *row;
-    if (record.CellText(fullPathKey) != path) continue;
+  for (std::size_t index = 0; index < rows.Size(); ++index) {
+    RowRecord* record = rows.Find(index);
+    if (record == nullptr || record->CellText(fullPathKey) != path) continue;
     if (selected) {
-      record.flags &= ~static_cast<std::uint32_t>(MURowFlag_Filtered8);
+      record->flags &= ~static_cast<std::uint32_t>(MURowFlag_Filtered8);
     } else {
-      record.flags |= MURowFlag_Filtered8;
+      record->flags |= MURowFlag_Filtered8;
     }
   }
   for (auto& column : columns) {
@@ -218,8 +216,9 @@ bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool
 
 void MUExperimentTextReaderMultiFile::RemoveFileData(const wxString& path) {
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (auto& row : rows) {
-    if (row && row->CellText(fullPathKey) == path) row.reset();
+  for (std::size_t index = 0; index < rows.Size(); ++index) {
+    const RowRecord* record = rows.Find(index);
+    if (record != nullptr && record->CellText(fullPathKey) == path) rows.Remove(index);
   }
   for (auto column = columns.begin(); column != columns.end();) {
     auto& sources = (*column)->sourceFiles;

@@ -6,6 +6,7 @@
 #include "tabulon/src/muquerycachingbroker.h"
 #include "tabulon/src/mureaderevents.h"
 #include "tabulon/src/rowsorting.h"
+#include "tabulon/src/rowstore.h"
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -147,9 +148,9 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   std::map<wxString, bool> fileSelection;
   std::vector<wxString> newlyLoadedPaths;
 
-  // The rows in key order, one entry per key from firstRowKey on: a removed row leaves a null entry, so that a
+  // The rows in key order, one entry per key from firstRowKey on: a removed row leaves an empty place, so that a
   // key is found by its offset. Keys are never reused, not even after Initialise.
-  std::vector<std::unique_ptr<tabulon::RowRecord>> rows;
+  tabulon::RowStore rows;
   unsigned firstRowKey = 0;
   unsigned nextRowKey = 0;
   RowSequence allRows;

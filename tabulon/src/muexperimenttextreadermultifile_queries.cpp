@@ -56,8 +56,9 @@ std::vector<int> MUExperimentTextReaderMultiFile::CachedRowIndices(const QueryKe
     }
   } else {
     // In key order, so after a sort the indices are not ascending.
-    for (const auto& record : rows) {
-      if (record && matches(record->flags)) indices.push_back(record->positions[1]);
+    for (std::size_t index = 0; index < rows.Size(); ++index) {
+      const RowRecord* record = rows.Find(index);
+      if (record != nullptr && matches(record->flags)) indices.push_back(record->positions[1]);
     }
   }
   rowIndexCache.Store(key, indices);

@@ -44,9 +44,9 @@ void MUExperimentTextReaderMultiFile::RebuildRowSequences(const std::vector<RowS
 
 std::vector<RowSortEntry> MUExperimentTextReaderMultiFile::RowsInKeyOrder() const {
   std::vector<RowSortEntry> order;
-  order.reserve(rows.size());
-  for (std::size_t index = 0; index < rows.size(); ++index) {
-    if (rows[index]) order.push_back({firstRowKey + static_cast<unsigned>(index), rows[index].get()});
+  order.reserve(rows.Size());
+  for (std::size_t index = 0; index < rows.Size(); ++index) {
+    if (RowRecord* record = rows.Find(index)) order.push_back({firstRowKey + static_cast<unsigned>(index), record});
   }
   return order;
 }
@@ -116,7 +116,7 @@ RowRecord* MUExperimentTextReaderMultiFile::RecordAt(const RowSequence& sequence
 }
 
 RowRecord* MUExperimentTextReaderMultiFile::RecordOfKey(unsigned key) const {
-  return key >= firstRowKey && key - firstRowKey < rows.size() ? rows[key - firstRowKey].get() : nullptr;
+  return key >= firstRowKey ? rows.Find(key - firstRowKey) : nullptr;
 }
 
 RowRecord* MUExperimentTextReaderMultiFile::ShownRecord(int shownRowIndex) const {
@@ -163,10 +163,11 @@ void MUExperimentTextReaderMultiFile::HideRow(int shownRowIndex) {
 
 void MUExperimentTextReaderMultiFile::ShowAllRows() {
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (auto& row : rows) {
-    if (!row) continue;
-    RowRecord& record = *row;
-    if (IsFileSelected(record.CellText(fullPathKey))) record.flags &= ~static_cast<std::uint32_t>(MURowFlag_Hidden);
+  for (std::size_t index = 0; index < rows.Size(); ++index) {
+    RowRecord* record = rows.Find(index);
+    if (record != nullptr && IsFileSelected(record->CellText(fullPathKey))) {
+      record->flags &= ~static_cast<std::uint32_t>(MURowFlag_Hidden);
+    }
   }
   MarkRefreshNeeded();
 }

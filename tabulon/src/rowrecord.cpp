@@ -1,8 +1,60 @@
 #include "tabulon/src/rowrecord.h"
 #include "tabulon/src/celltext.h"
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <stdexcept>
 #include <utility>
 
 namespace tabulon {
+
+namespace {
+
+// The block's 32-bit words are kept in wxChar units (one or two, by platform), copied in and out bytewise.
+constexpr std::size_t kUnitsPerWord = sizeof(std::uint32_t) / sizeof(wxChar);
+static_assert(kUnitsPerWord * sizeof(wxChar) == sizeof(std::uint32_t), "a word fills whole characters");
+constexpr std::uint32_t kEndMask = 0x3FFFFFFFu;
+constexpr int kStateShift = 30;
+
+std::uint32_t ReadWord(const wxChar* block, std::size_t word) {
+  std::uint32_t value = 0;
+  std::memcpy(&value, block + word * kUnitsPerWord, sizeof value);
+  return value;
+}
+
+void WriteWord(wxChar* block, std::size_t word, std::uint32_t value) {
+  std::memcpy(block + word * kUnitsPerWord, &value, sizeof value);
+}
+
+// A block of count cells, the text and state of each from the callbacks; null for none.
+template <typename TextOf, typename StateOf>
+std::unique_ptr<wxChar[]> PackCells(std::size_t count, TextOf textOf, StateOf stateOf) {
+  if (count == 0) return nullptr;
+  std::size_t characters = 0;
+  for (std::size_t slot = 0; slot < count; ++slot) characters += textOf(slot).length();
+  if (characters > kEndMask || count > kEndMask) throw std::length_error("a row's cells are too long");
+  const std::size_t words = std::size_t{1} + count;
+  auto block = std::make_unique<wxChar[]>(words * kUnitsPerWord + characters);
+  WriteWord(block.get(), 0, static_cast<std::uint32_t>(count));
+  wxChar* texts = block.get() + words * kUnitsPerWord;
+  std::size_t end = 0;
+  for (std::size_t slot = 0; slot < count; ++slot) {
+    const wxString& text = textOf(slot);
+    std::copy(text.wx_str(), text.wx_str() + text.length(), texts + end);
+    end += text.length();
+    WriteWord(block.get(), slot + 1, static_cast<std::uint32_t>(end) | (stateOf(slot) << kStateShift));
+  }
+  return block;
+}
+
+// The characters the block of that many cells holds, its words included.
+std::size_t BlockUnits(const wxChar* block) {
+  const std::uint32_t count = ReadWord(block, 0);
+  const std::size_t words = std::size_t{1} + count;
+  return words * kUnitsPerWord + (count == 0 ? 0 : (ReadWord(block, count) & kEndMask));
+}
+
+}  // namespace
 
 std::uint32_t RowRecordLayout::AddColumn(const wxString& name) {
   Entry& entry = entries[name];
@@ -31,11 +83,27 @@ const RowRecordLayout::Entry* RowRecordLayout::Find(const wxString& name) const 
 }
 
 RowRecord::RowRecord(std::shared_ptr<RowRecordLayout> sharedLayout, std::uint32_t presentColumns)
-    : layout(std::move(sharedLayout)), unfilledUpTo(presentColumns) {
+    : unfilledUpTo(presentColumns), layout(std::move(sharedLayout)) {
   if (layout && unfilledUpTo > layout->ColumnCount()) unfilledUpTo = layout->ColumnCount();
   if (!layout) unfilledUpTo = 0;
-  // No room is reserved for the columns: a short row after a wide one holds only the cells it has.
 }
+
+RowRecord::RowRecord(const RowRecord& other)
+    : flags(other.flags), unfilledUpTo(other.unfilledUpTo), reactionTime(other.reactionTime), layout(other.layout) {
+  std::copy(std::begin(other.positions), std::end(other.positions), std::begin(positions));
+  if (other.cellBlock) {
+    const std::size_t units = BlockUnits(other.cellBlock.get());
+    cellBlock = std::make_unique<wxChar[]>(units);
+    std::copy(other.cellBlock.get(), other.cellBlock.get() + units, cellBlock.get());
+  }
+}
+
+RowRecord& RowRecord::operator=(const RowRecord& other) {
+  if (this != &other) *this = RowRecord(other);
+  return *this;
+}
+
+std::uint32_t RowRecord::StoredCellCount() const { return cellBlock ? ReadWord(cellBlock.get(), 0) : 0; }
 
 RowRecord::CellRef RowRecord::FindCell(const wxString& column) const {
   CellRef ref;
@@ -44,48 +112,50 @@ RowRecord::CellRef RowRecord::FindCell(const wxString& column) const {
   if (!entry) return ref;
   if (entry->column != RowRecordLayout::npos) {
     const std::uint32_t slot = entry->column;
-    if (slot < cells.size()) {
-      if (cells[slot].state == Cell_Text) {
-        ref.text = &cells[slot].text;
-        ref.keysFromText = true;
-        return ref;
-      }
-      if (cells[slot].state == Cell_Unfilled) {
-        ref.text = &cells[slot].text;
+    const std::uint32_t stored = StoredCellCount();
+    if (slot < stored) {
+      const wxChar* block = cellBlock.get();
+      const std::uint32_t word = ReadWord(block, std::size_t{1} + slot);
+      const auto state = static_cast<CellState>(word >> kStateShift);
+      if (state != Cell_Absent) {
+        const std::size_t begin = slot == 0 ? 0 : (ReadWord(block, slot) & kEndMask);
+        ref.chars = block + (std::size_t{1} + stored) * kUnitsPerWord + begin;
+        ref.length = (word & kEndMask) - begin;
+        ref.keysFromText = state == Cell_Text;
         return ref;
       }
     } else if (slot < unfilledUpTo) {
-      static const wxString empty;
-      ref.text = &empty;
+      ref.chars = wxS("");
       return ref;
     }
   }
   if (entry->common != RowRecordLayout::npos) {
-    ref.text = &layout->commonTexts[entry->common];
+    const wxString& text = layout->commonTexts[entry->common];
+    ref.chars = text.wx_str();
+    ref.length = text.length();
     ref.keysFromText = true;
   }
   return ref;
 }
 
-bool RowRecord::HasCell(const wxString& column) const { return FindCell(column).text != nullptr; }
+bool RowRecord::HasCell(const wxString& column) const { return FindCell(column).chars != nullptr; }
 
-const wxString& RowRecord::CellText(const wxString& column) const {
-  static const wxString empty;
+wxString RowRecord::CellText(const wxString& column) const {
   const CellRef ref = FindCell(column);
-  return ref.text ? *ref.text : empty;
+  return ref.chars ? wxString(ref.chars, ref.length) : wxString();
 }
 
 double RowRecord::SortKey(const wxString& column, int part) const {
   if (part < 0 || part > 2) return 0;
   const CellRef ref = FindCell(column);
-  if (!ref.text || !ref.keysFromText) return 0;
-  return SortKeyOfSixAt(*ref.text, static_cast<std::size_t>(part) * 6);
+  if (!ref.chars || !ref.keysFromText) return 0;
+  return SortKeyOfSixAt(wxString(ref.chars, ref.length), static_cast<std::size_t>(part) * 6);
 }
 
 bool RowRecord::IsCoveredBySortKeys(const wxString& column) const {
   const CellRef ref = FindCell(column);
-  if (!ref.text || !ref.keysFromText) return true;
-  return CharacterCount(*ref.text) < 19;
+  if (!ref.chars || !ref.keysFromText) return true;
+  return CharacterCount(wxString(ref.chars, ref.length)) < 19;
 }
 
 void RowRecord::EnsureOwnLayout() {
@@ -97,13 +167,37 @@ void RowRecord::EnsureOwnLayout() {
   }
 }
 
-RowRecord::Cell& RowRecord::CellAt(std::uint32_t slot) {
+std::vector<RowRecord::LooseCell> RowRecord::LooseCells() const {
+  std::vector<LooseCell> cells(StoredCellCount());
+  const wxChar* block = cellBlock.get();
+  const wxChar* texts = block + (std::size_t{1} + cells.size()) * kUnitsPerWord;
+  std::size_t begin = 0;
+  for (std::size_t slot = 0; slot < cells.size(); ++slot) {
+    const std::uint32_t word = ReadWord(block, slot + 1);
+    const std::size_t end = word & kEndMask;
+    cells[slot].state = static_cast<CellState>(word >> kStateShift);
+    cells[slot].text.assign(texts + begin, end - begin);
+    begin = end;
+  }
+  return cells;
+}
+
+void RowRecord::Pack(const std::vector<LooseCell>& cells) {
+  cellBlock = PackCells(
+      cells.size(), [&](std::size_t slot) -> const wxString& { return cells[slot].text; },
+      [&](std::size_t slot) { return static_cast<std::uint32_t>(cells[slot].state); });
+}
+
+void RowRecord::SetLooseCell(std::uint32_t slot, const wxString& text) {
+  std::vector<LooseCell> cells = LooseCells();
   if (slot >= cells.size()) {
-    std::size_t first = cells.size();
+    const std::size_t first = cells.size();
     cells.resize(static_cast<std::size_t>(slot) + 1);
     for (std::size_t i = first; i < cells.size(); ++i) cells[i].state = i < unfilledUpTo ? Cell_Unfilled : Cell_Absent;
   }
-  return cells[slot];
+  cells[slot].state = Cell_Text;
+  cells[slot].text = text;
+  Pack(cells);
 }
 
 void RowRecord::SetCell(const wxString& column, const wxString& text) {
@@ -112,27 +206,20 @@ void RowRecord::SetCell(const wxString& column, const wxString& text) {
     EnsureOwnLayout();
     slot = layout->AddColumn(column);
   }
-  Cell& cell = CellAt(slot);
-  cell.text = text;
-  cell.state = Cell_Text;
+  SetLooseCell(slot, text);
 }
 
-void RowRecord::SetColumnText(std::uint32_t slot, wxString text) {
-  // The toolkit's string has no move operations: the text is swapped in rather than copied.
-  if (wxString* cellText = ColumnTextToFill(slot)) cellText->swap(text);
+void RowRecord::SetColumnText(std::uint32_t slot, const wxString& text) {
+  if (!layout || slot >= layout->ColumnCount()) return;
+  SetLooseCell(slot, text);
 }
 
-wxString* RowRecord::ColumnTextToFill(std::uint32_t slot) {
-  if (!layout || slot >= layout->ColumnCount()) return nullptr;
-  Cell& cell = slot == cells.size() ? cells.emplace_back() : CellAt(slot);
-  cell.state = Cell_Text;
-  return &cell.text;
-}
-
-const wxString* RowRecord::ColumnTextIfPresent(std::uint32_t slot) const {
-  static const wxString empty;
-  if (slot < cells.size()) return cells[slot].state == Cell_Absent ? nullptr : &cells[slot].text;
-  return slot < unfilledUpTo ? &empty : nullptr;
+void RowRecord::SetFirstColumnTexts(const std::vector<wxString>& texts, std::size_t count) {
+  count = std::min({count, texts.size(), static_cast<std::size_t>(layout ? layout->ColumnCount() : 0)});
+  // Packed straight from the texts, without a loose copy of each: a parser calls this once per row.
+  cellBlock = PackCells(
+      count, [&](std::size_t slot) -> const wxString& { return texts[slot]; },
+      [](std::size_t) { return static_cast<std::uint32_t>(Cell_Text); });
 }
 
 }  // namespace tabulon

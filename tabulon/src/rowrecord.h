@@ -45,25 +45,38 @@ class RowRecordLayout {
 // One data row of a data file: its cell texts keyed by full column name (the five header marker keys included),
 // the sort keys of each cell, and the bookkeeping the reader keeps per row.
 //
-// The public operations below are what the rest of the library uses; how the cells are stored is private.
+// The public operations below are what the rest of the library uses; how the cells are stored is private: a row's
+// cells sit together in one block, so that a short row costs one small allocation and an empty one none.
 class RowRecord {
  public:
   // Reader bookkeeping (see the reader): row flag bits, and the positions
   // [0] row key once sorted, [1] index among all rows, [2] among unfiltered rows, [3] among shown rows.
   std::uint32_t flags = 0;
   std::int32_t positions[4] = {-1, -1, -1, -1};
+
+ private:
+  // Slots from the stored cells' count up to this one are present but unfilled. Declared here, beside the other
+  // 32-bit fields, so that a record takes 56 bytes rather than 64.
+  std::uint32_t unfilledUpTo = 0;
+
+ public:
   // The value of the reaction-time cell when it parses as a number.
   double reactionTime = -999999.0;
 
   // A record without cells.
   RowRecord() = default;
   // A record as a parser makes it: it has a cell in each of the layout's first presentColumns columns, which
-  // reads as the empty text with sort keys 0 until SetColumnText fills it.
+  // reads as the empty text with sort keys 0 until it is filled.
   RowRecord(std::shared_ptr<RowRecordLayout> layout, std::uint32_t presentColumns);
+  RowRecord(const RowRecord& other);
+  RowRecord& operator=(const RowRecord& other);
+  RowRecord(RowRecord&&) noexcept = default;
+  RowRecord& operator=(RowRecord&&) noexcept = default;
+  ~RowRecord() = default;
 
   bool HasCell(const wxString& column) const;
   // The cell's text; the empty text when the record has no cell under that name.
-  const wxString& CellText(const wxString& column) const;
+  wxString CellText(const wxString& column) const;
   // SortKeyOfSix of the cell's characters 1-6 (part 0), 7-12 (part 1) and 13-18 (part 2); 0 without such cell.
   double SortKey(const wxString& column, int part) const;
   // Whether the three sort keys cover the whole text (at most 18 characters); true without such cell.
@@ -71,15 +84,11 @@ class RowRecord {
 
   // Enters (or replaces) a cell; the sort keys and the covered flag are computed from the text.
   void SetCell(const wxString& column, const wxString& text);
-  // The parsers' way in: the cell of the layout column in that slot, without a name lookup.
-  void SetColumnText(std::uint32_t slot, wxString text);
-  // Makes room for that many cells, so that filling them one by one allocates once.
-  void ReserveCells(std::size_t count) { cells.reserve(count); }
-  // The cell of the layout column in that slot, made present, for the parser to write its text in place; null
-  // when the layout has no such slot.
-  wxString* ColumnTextToFill(std::uint32_t slot);
-  // The text of the layout column in that slot; null when the record has no cell there.
-  const wxString* ColumnTextIfPresent(std::uint32_t slot) const;
+  // The cell of the layout column in that slot, without a name lookup; nothing when the layout has no such slot.
+  void SetColumnText(std::uint32_t slot, const wxString& text);
+  // The parsers' way in: the cells of the layout's first count columns at once, from texts[0] on (count at most
+  // texts.size() and the layout's column count); replaces every cell entered before.
+  void SetFirstColumnTexts(const std::vector<wxString>& texts, std::size_t count);
 
  private:
   enum CellState : std::uint8_t {
@@ -87,22 +96,30 @@ class RowRecord {
     Cell_Text = 1,      // sort keys follow from the text
     Cell_Unfilled = 2,  // a column the row had no cell for: empty text, sort keys 0
   };
-  struct Cell {
-    wxString text;
-    CellState state = Cell_Absent;
-  };
   struct CellRef {
-    const wxString* text = nullptr;  // null: no such cell
+    const wxChar* chars = nullptr;  // null: no such cell
+    std::size_t length = 0;
     bool keysFromText = false;
+  };
+  struct LooseCell {
+    CellState state = Cell_Absent;
+    wxString text;
   };
   CellRef FindCell(const wxString& column) const;
   void EnsureOwnLayout();
-  Cell& CellAt(std::uint32_t slot);
+  std::uint32_t StoredCellCount() const;
+  // The stored cells one by one, for a change that is not a parser's.
+  std::vector<LooseCell> LooseCells() const;
+  // Packs the cells into a new block (none for no cells).
+  void Pack(const std::vector<LooseCell>& cells);
+  void SetLooseCell(std::uint32_t slot, const wxString& text);
 
   std::shared_ptr<RowRecordLayout> layout;
-  std::vector<Cell> cells;
-  // Slots from cells.size() up to this one are present but unfilled.
-  std::uint32_t unfilledUpTo = 0;
+  // The cell count, then per cell the end of its text with its state in the top two bits, each as a 32-bit word,
+  // then the texts one after another; null without stored cells.
+  std::unique_ptr<wxChar[]> cellBlock;
 };
+
+static_assert(sizeof(void*) != 8 || sizeof(RowRecord) <= 56, "a row record stays small: files hold many");
 
 }  // namespace tabulon

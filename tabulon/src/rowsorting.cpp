@@ -15,7 +15,7 @@ constexpr std::uint32_t kNotShownBits = 4 | 8 | 16 | 32;
 // What a text sort compares, read once per row instead of once per comparison.
 struct TextSortItem {
   RowSortEntry entry;
-  const wxString* text;
+  wxString text;
   double keys[3];
   bool covered;
 };
@@ -40,7 +40,7 @@ std::vector<TextSortItem> ReadSortItems(EntryIterator begin, EntryIterator end, 
   for (auto row = begin; row != end; ++row) {
     const RowRecord& record = *row->record;
     items.push_back({*row,
-                     &record.CellText(column),
+                     record.CellText(column),
                      {record.SortKey(column, 0), record.SortKey(column, 1), record.SortKey(column, 2)},
                      record.IsCoveredBySortKeys(column)});
   }
@@ -49,7 +49,7 @@ std::vector<TextSortItem> ReadSortItems(EntryIterator begin, EntryIterator end, 
 
 template <typename Compare>
 void SortByFullText(ItemIterator begin, ItemIterator end, Compare compare) {
-  std::stable_sort(begin, end, [&](const TextSortItem& a, const TextSortItem& b) { return compare(*a.text, *b.text); });
+  std::stable_sort(begin, end, [&](const TextSortItem& a, const TextSortItem& b) { return compare(a.text, b.text); });
 }
 
 // Least significant key first, so that the last pass decides and earlier passes break its ties.

@@ -28,6 +28,15 @@ std::string HundredThousandColumns() {
   return kHeader + headings + "\n\nevent 1\n";
 }
 
+// Rows past a very wide one hold only their own cells.
+std::string WideRowThenShortRows() {
+  std::string text = kHeader + "Event\nName\nevent 1";
+  for (int cell = 0; cell < 3000; ++cell) text += "\tx";
+  text += "\n";
+  while (text.size() + 8 < kSizeLimit) text += "event 1\n";
+  return text;
+}
+
 TEST(RunnerMemory, WorstShapedDataFilesPeakBelowTheLimit) {
   if (std::getenv("DH_SANITIZED_RUN") != nullptr) GTEST_SKIP() << "the sanitizers' own memory swamps the figure";
   testsupport::ScratchDir scratch;
@@ -36,6 +45,7 @@ TEST(RunnerMemory, WorstShapedDataFilesPeakBelowTheLimit) {
     std::string bytes;
   } cases[] = {{"a row of stray cells", RowOfStrayCells()},
                {"100,000 columns", HundredThousandColumns()},
+               {"a wide row then short rows", WideRowThenShortRows()},
                {"the corpus file",
                 testsupport::ReadFile(DH_SOURCE_DIR "/testdata/faulty/2012_3_16_tessel_2670_loop_guard_block_"
                                                     "level.vn6 a row with far more cells than headings.txt")}};
