@@ -81,7 +81,7 @@ wxString Reason(int errorCode) {
 // The file's directory as the system names it. A name the system cannot take gives an empty one, but then the
 // file cannot be created either, so its directory is never flushed.
 std::string NativeDirectoryOf(const wxString& path) {
-  const wxCharBuffer name = wxFileName(path).GetPath().fn_str();
+  const wxCharBuffer name = wxFileName(path).GetPath().mb_str(*wxConvFileName);
   return name.data() == nullptr ? std::string() : std::string(name.data());
 }
 
