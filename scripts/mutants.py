@@ -183,7 +183,10 @@ def configure(build_dir, jobs):
 def failing_tests(build_dir, jobs, whole_suite=False):
     """The names of the tests that failed (empty when all passed), or None when the suite ran out of time. Stops
     at the first failure unless the whole suite is asked for."""
-    command = ["ctest", "--test-dir", build_dir, "-j", str(jobs), "--timeout", str(TEST_TIMEOUT_SECONDS)]
+    # The scaffold test builds a copy of the tree for a new experiment and runs that experiment's cases only: what it
+    # could catch in a mutant the suite itself catches, at the cost of a second build per mutant.
+    command = ["ctest", "--test-dir", build_dir, "-j", str(jobs), "--timeout", str(TEST_TIMEOUT_SECONDS),
+               "-LE", "scaffold"]
     if not whole_suite:
         command.append("--stop-on-failure")
     try:
