@@ -5,10 +5,7 @@
 # faulty corpora run under Wine through datahook-runner instead (scripts/test-windows.sh).
 add_library(test_support STATIC support/scratchdir.cpp support/files.cpp support/datafile.cpp)
 target_link_libraries(test_support PUBLIC GTest::gtest ${wxWidgets_LIBRARIES})
-target_compile_definitions(test_support PUBLIC
-  DH_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-  DH_BINARY_DIR="${CMAKE_BINARY_DIR}"
-  DH_SCHEMA_PATH="${CMAKE_SOURCE_DIR}/reporting/report.xsd")
+target_compile_definitions(test_support PUBLIC ${dh_path_definitions})
 
 # The data-file library: parsers, the reader and its queries, and the replay of the fuzzers' findings.
 file(GLOB tabulon_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tabulon/*.cpp)
