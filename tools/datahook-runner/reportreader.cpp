@@ -1,5 +1,7 @@
 #include "tools/datahook-runner/reportreader.h"
 #include "tools/datahook-runner/xmlstream.h"
+#include <cstdio>
+#include <vector>
 #include <wx/log.h>
 
 namespace datahookrunner {
@@ -132,7 +134,10 @@ bool DigestOfFile(wxFFile& file, Varnel::ContentDigest& digest) {
     digest.Add(chunk.data(), got);
     if (got == 0) break;
   }
-  return file.Seek(0);
+  if (!file.Seek(0)) return false;
+  // Some C libraries (MinGW's under Wine) keep the end-of-file mark through the seek.
+  std::clearerr(file.fp());
+  return true;
 }
 
 bool ReadSummary(const std::string& path, wxFFile& file, ReportSummary& summary, std::string& error) {
