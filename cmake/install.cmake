@@ -7,13 +7,16 @@
 include(GNUInstallDirs)
 set(DH_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${PROJECT_NAME})
 
-set_target_properties(dh-AutomatedTesting PROPERTIES INSTALL_RPATH "$ORIGIN")
+# Run paths relative to the file; a toolkit linked from outside the system's folders (a build against another
+# standard library) is found where it was linked from.
+set_target_properties(dh-AutomatedTesting VNPlugInCommon PROPERTIES INSTALL_RPATH "$ORIGIN"
+  INSTALL_RPATH_USE_LINK_PATH TRUE)
 install(TARGETS dh-AutomatedTesting LIBRARY DESTINATION plugins RUNTIME DESTINATION plugins)
 # A program links against the SDK library's import library on Windows; an installation has no use for it.
 install(TARGETS VNPlugInCommon LIBRARY DESTINATION bin RUNTIME DESTINATION bin
   ARCHIVE DESTINATION lib EXCLUDE_FROM_ALL)
 if(DH_BUILD_TOOLS)
-  set_target_properties(datahook-runner tabulon-dump PROPERTIES INSTALL_RPATH "$ORIGIN")
+  set_target_properties(datahook-runner tabulon-dump PROPERTIES INSTALL_RPATH "$ORIGIN" INSTALL_RPATH_USE_LINK_PATH TRUE)
   install(TARGETS datahook-runner tabulon-dump RUNTIME DESTINATION bin)
 endif()
 install(FILES README.md DESTINATION ${DH_DOC_DIR})
