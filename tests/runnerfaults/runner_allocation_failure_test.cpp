@@ -48,7 +48,7 @@ struct Round {
   int status = -1;  // -1 when the child did not exit by itself
   std::string out, err;
   long outcomeAt = 0, total = 0;  // allocations before the summary's last write, and until the runner returned
-  long failedAt = 0;              // the allocation that failed, 0 for none; a round's counts stop there
+  long failedAt = -1;             // the allocation that failed, 0 for none, -1 when the child ended before telling
 };
 
 int Create(const std::string& path) { return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600); }
