@@ -110,7 +110,7 @@ class FuzzPredicate : public MURowPredicate {
       case 1:
         return record.CellText(column).empty() ? 1 : 0;
       case 2:
-        return record.reactionTime > threshold ? 1 : 0;
+        return record.ReactionTime() > threshold ? 1 : 0;
       case 3:
         return (record.flags & mask) == mask ? 1 : 0;
       case 4:

@@ -32,7 +32,6 @@ using tabulon::ParseReportSink;
 using tabulon::RowRecord;
 using tabulon::RowRecordLayout;
 using tabulon::StandardColumn;
-using tabulon::StandardColumnName;
 using tabulon::StandardColumns;
 
 namespace {
@@ -53,7 +52,7 @@ unsigned ClampToUnsigned(std::size_t value) {
 }  // namespace
 
 MUDataFileParserCore::MUDataFileParserCore(bool withHeader, ParseReportSink* reportSink, Dialect parserDialect)
-    : hasHeader(withHeader), dialect(parserDialect), sink(reportSink), reactionTimeColumn(StandardColumnName(3)) {}
+    : hasHeader(withHeader), dialect(parserDialect), sink(reportSink) {}
 
 void MUDataFileParserCore::RecordFilePath(const wxString& path) {
   filePath = path;
@@ -108,7 +107,7 @@ bool MUDataFileParserCore::ReadHeader() {
     headerLines = kHeaderLineCount;
   }
 
-  layout = std::make_shared<RowRecordLayout>();
+  layout = tabulon::LayoutRef::Make();
   layout->SetCommonCell(MarkerKey_Participant, participantName);
   layout->SetCommonCell(MarkerKey_FullPath, filePath);
   layout->SetCommonCell(MarkerKey_FileName, fileNameWithExtension);
@@ -123,7 +122,6 @@ bool MUDataFileParserCore::BuildColumns() {
   if (hasHeader && !BuildColumnsFromHeadings()) return false;
   if (!hasHeader) BuildStandardColumns();
   // Columns added later for stray cells are never the reaction-time column, so its slot is known from here on.
-  reactionTimeSlot = layout ? layout->ColumnSlot(reactionTimeColumn) : RowRecordLayout::npos;
   return true;
 }
 
@@ -191,7 +189,7 @@ bool MUDataFileParserCore::BuildColumnsFromHeadings() {
 bool MUDataFileParserCore::AddColumn(const wxString& name, std::uint32_t flags, std::uint32_t kind) {
   const std::size_t charge = name.length() + kBookkeepingCharactersPerColumn;
   if (charge > kColumnNameCharacterBudget - columnNameCharacters) return false;
-  if (!layout) layout = std::make_shared<RowRecordLayout>();
+  if (!layout) layout = tabulon::LayoutRef::Make();
   // Names are unique ignoring case, so the layout gives every column a slot of its own, in column order.
   if (layout->ColumnSlot(name) != RowRecordLayout::npos || layout->ColumnCount() != columnCount) return false;
   layout->AddColumn(name);
@@ -246,11 +244,5 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
     filled = index + 1;
   });
   record->SetFirstColumnTexts(cellTexts, filled);
-
-  // A reaction-time column the line has no cell for reads as empty text, which is no number.
-  if (reactionTimeSlot < filled) {
-    double value = 0;
-    if (cellTexts[reactionTimeSlot].ToCDouble(&value)) record->reactionTime = value;
-  }
   return record;
 }

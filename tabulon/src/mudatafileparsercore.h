@@ -85,8 +85,6 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   wxString fileNameWithExtension;
   unsigned nextRowIndex = 0;
   unsigned dataRowCount = 0;
-  const wxString reactionTimeColumn;
-  std::uint32_t reactionTimeSlot = tabulon::RowRecordLayout::npos;
   bool failed = false;
   bool released = false;
 
@@ -96,7 +94,7 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   std::size_t columnCount = 0;
   std::size_t columnNameCharacters = 0;
   MUNamesInUse namesInUse;
-  std::shared_ptr<tabulon::RowRecordLayout> layout;
+  tabulon::LayoutRef layout;
   // The texts of the row being read, kept between rows so that their room is reused.
   std::vector<wxString> cellTexts;
 };

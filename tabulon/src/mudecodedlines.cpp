@@ -123,6 +123,7 @@ bool MUDecodedLines::Decode(std::string bytes, LineEnds lineEnds) {
   lines.clear();
   text.clear();
   utf8.clear();
+  if (bytes.size() > UINT32_MAX) return false;
   linesInUtf8 = IsPlainUtf8(Unsigned(bytes.data()), bytes.size());
   if (linesInUtf8) {
     // Line ends are ASCII, and an ASCII byte never sits inside a longer UTF-8 sequence: the bytes split as the
@@ -148,7 +149,7 @@ void MUDecodedLines::Split(const Char* chars, std::size_t size, LineEnds lineEnd
   const Char* const begin = chars;
   const Char* const end = begin + size;
   const auto add = [&](const Char* first, const Char* last) {
-    lines.push_back({static_cast<std::size_t>(first - begin), static_cast<std::size_t>(last - first)});
+    lines.push_back({static_cast<std::uint32_t>(first - begin), static_cast<std::uint32_t>(last - first)});
   };
   if (lineEnds == LineEnds::OneSeparator) {
     const std::basic_string_view<Char> all(chars, size);

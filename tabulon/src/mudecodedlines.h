@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 #include <wx/string.h>
@@ -34,9 +35,10 @@ class MUDecodedLines {
   MULineView Line(std::size_t index) const;
 
  private:
+  // 32-bit offsets: a file of a million short lines holds a million of these while its rows are made.
   struct Span {
-    std::size_t start;
-    std::size_t length;
+    std::uint32_t start;
+    std::uint32_t length;
   };
   template <typename Char>
   void Split(const Char* text, std::size_t size, LineEnds lineEnds);

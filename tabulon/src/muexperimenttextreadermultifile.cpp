@@ -26,8 +26,8 @@ namespace {
 template <typename Sequence>
 int FirstDifference(const Sequence& before, const Sequence& after) {
   const std::size_t common = std::min(before.size(), after.size());
-  const auto mismatch = std::mismatch(before.begin(), before.begin() + common, after.begin());
-  const std::size_t index = static_cast<std::size_t>(mismatch.first - before.begin());
+  std::size_t index = 0;
+  while (index < common && before[index] == after[index]) ++index;
   if (index == common && before.size() == after.size()) return -1;
   return static_cast<int>(index);
 }

@@ -6,6 +6,7 @@
 #include "tabulon/src/muquerycachingbroker.h"
 #include "tabulon/src/mureaderevents.h"
 #include "tabulon/src/rowsorting.h"
+#include "tabulon/src/rowsequence.h"
 #include "tabulon/src/rowstore.h"
 #include <cstdint>
 #include <map>
@@ -116,11 +117,13 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
 
  private:
   enum class ColumnContent { Undecided, HasContent, Empty };
-  using RowSequence = std::vector<unsigned>;
+  using RowSequence = tabulon::RowSequence;
 
   bool LoadFile(const wxFileName& fileName, bool select, wxFile* openFile);
   void ForgetRowsFrom(unsigned firstKey);
   std::vector<tabulon::RowSortEntry> RowsInKeyOrder() const;
+  void ClearRowSequences();
+  void AppendToRowSequences(unsigned key, tabulon::RowRecord& record);
   void RebuildRowSequences(const std::vector<tabulon::RowSortEntry>& order);
   bool SortColumnInSelectedFile() const;
   void OnDataChanged(MUCommandEvent& event);

@@ -163,8 +163,9 @@ std::vector<wxString> MUExperimentTextReaderMultiFile::ComputeDistinctValues(con
                                                                              bool trim) const {
   std::vector<wxString> values;
   std::set<wxString> seen;
-  for (unsigned key : SequenceOfScope(scope)) {
-    const RowRecord* record = RecordOfKey(key);
+  const RowSequence& sequence = SequenceOfScope(scope);
+  for (std::size_t index = 0; index < sequence.size(); ++index) {
+    const RowRecord* record = RecordOfKey(sequence[index]);
     if (record == nullptr) continue;
     wxString text = record->CellText(columnName);
     if (trim) text.Trim(true).Trim(false);

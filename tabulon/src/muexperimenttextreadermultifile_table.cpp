@@ -23,23 +23,28 @@ wxString OutsideTableText() { return _("?"); }
 
 }  // namespace
 
-void MUExperimentTextReaderMultiFile::RebuildRowSequences(const std::vector<RowSortEntry>& order) {
+void MUExperimentTextReaderMultiFile::ClearRowSequences() {
   allRows.clear();
   unfilteredRows.clear();
   shownRows.clear();
-  for (const RowSortEntry& row : order) {
-    RowRecord& record = *row.record;
-    record.positions[1] = static_cast<std::int32_t>(allRows.size());
-    allRows.push_back(row.key);
-    record.positions[2] = -1;
-    record.positions[3] = -1;
-    if ((record.flags & MURowFlag_AnyFilterBit) != 0) continue;
-    record.positions[2] = static_cast<std::int32_t>(unfilteredRows.size());
-    unfilteredRows.push_back(row.key);
-    if ((record.flags & MURowFlag_Hidden) != 0) continue;
-    record.positions[3] = static_cast<std::int32_t>(shownRows.size());
-    shownRows.push_back(row.key);
-  }
+}
+
+void MUExperimentTextReaderMultiFile::AppendToRowSequences(unsigned key, RowRecord& record) {
+  record.positions[1] = static_cast<std::int32_t>(allRows.size());
+  allRows.push_back(key);
+  record.positions[2] = -1;
+  record.positions[3] = -1;
+  if ((record.flags & MURowFlag_AnyFilterBit) != 0) return;
+  record.positions[2] = static_cast<std::int32_t>(unfilteredRows.size());
+  unfilteredRows.push_back(key);
+  if ((record.flags & MURowFlag_Hidden) != 0) return;
+  record.positions[3] = static_cast<std::int32_t>(shownRows.size());
+  shownRows.push_back(key);
+}
+
+void MUExperimentTextReaderMultiFile::RebuildRowSequences(const std::vector<RowSortEntry>& order) {
+  ClearRowSequences();
+  for (const RowSortEntry& row : order) AppendToRowSequences(row.key, *row.record);
 }
 
 std::vector<RowSortEntry> MUExperimentTextReaderMultiFile::RowsInKeyOrder() const {
@@ -51,7 +56,13 @@ std::vector<RowSortEntry> MUExperimentTextReaderMultiFile::RowsInKeyOrder() cons
   return order;
 }
 
-void MUExperimentTextReaderMultiFile::RenumberRows() { RebuildRowSequences(RowsInKeyOrder()); }
+// In key order straight from the store: no list of all rows on the way.
+void MUExperimentTextReaderMultiFile::RenumberRows() {
+  ClearRowSequences();
+  for (std::size_t index = 0; index < rows.Size(); ++index) {
+    if (RowRecord* record = rows.Find(index)) AppendToRowSequences(firstRowKey + static_cast<unsigned>(index), *record);
+  }
+}
 
 bool MUExperimentTextReaderMultiFile::SortColumnInSelectedFile() const {
   if (sortColumn.empty()) return false;

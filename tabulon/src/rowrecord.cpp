@@ -1,5 +1,6 @@
 #include "tabulon/src/rowrecord.h"
 #include "tabulon/src/celltext.h"
+#include "tabulon/src/columnnames.h"
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -56,6 +57,32 @@ std::size_t BlockUnits(const wxChar* block) {
 
 }  // namespace
 
+RowRecordLayout::RowRecordLayout(const RowRecordLayout& other)
+    : entries(other.entries), commonTexts(other.commonTexts), columnCount(other.columnCount) {}
+
+LayoutRef::LayoutRef(RowRecordLayout* adopted) : layout(adopted) { layout->references.fetch_add(1); }
+
+LayoutRef LayoutRef::Make() { return LayoutRef(new RowRecordLayout()); }
+
+LayoutRef LayoutRef::CopyOf(const RowRecordLayout& original) { return LayoutRef(new RowRecordLayout(original)); }
+
+LayoutRef::LayoutRef(const LayoutRef& other) noexcept : layout(other.layout) {
+  if (layout) layout->references.fetch_add(1);
+}
+
+LayoutRef::LayoutRef(LayoutRef&& other) noexcept : layout(other.layout) { other.layout = nullptr; }
+
+LayoutRef& LayoutRef::operator=(LayoutRef other) noexcept {
+  std::swap(layout, other.layout);
+  return *this;
+}
+
+LayoutRef::~LayoutRef() {
+  if (layout && layout->references.fetch_sub(1) == 1) delete layout;
+}
+
+bool LayoutRef::IsShared() const { return layout && layout->references.load() > 1; }
+
 std::uint32_t RowRecordLayout::AddColumn(const wxString& name) {
   Entry& entry = entries[name];
   if (entry.column == npos) entry.column = columnCount++;
@@ -82,14 +109,14 @@ const RowRecordLayout::Entry* RowRecordLayout::Find(const wxString& name) const 
   return it == entries.end() ? nullptr : &it->second;
 }
 
-RowRecord::RowRecord(std::shared_ptr<RowRecordLayout> sharedLayout, std::uint32_t presentColumns)
+RowRecord::RowRecord(LayoutRef sharedLayout, std::uint32_t presentColumns)
     : unfilledUpTo(presentColumns), layout(std::move(sharedLayout)) {
   if (layout && unfilledUpTo > layout->ColumnCount()) unfilledUpTo = layout->ColumnCount();
   if (!layout) unfilledUpTo = 0;
 }
 
 RowRecord::RowRecord(const RowRecord& other)
-    : flags(other.flags), unfilledUpTo(other.unfilledUpTo), reactionTime(other.reactionTime), layout(other.layout) {
+    : flags(other.flags), unfilledUpTo(other.unfilledUpTo), layout(other.layout) {
   std::copy(std::begin(other.positions), std::end(other.positions), std::begin(positions));
   if (other.cellBlock) {
     const std::size_t units = BlockUnits(other.cellBlock.get());
@@ -138,6 +165,13 @@ RowRecord::CellRef RowRecord::FindCell(const wxString& column) const {
   return ref;
 }
 
+double RowRecord::ReactionTime() const {
+  const CellRef ref = FindCell(StandardColumnName(3));
+  double value = -999999.0;
+  if (ref.chars && !wxString(ref.chars, ref.length).ToCDouble(&value)) value = -999999.0;
+  return value;
+}
+
 bool RowRecord::HasCell(const wxString& column) const { return FindCell(column).chars != nullptr; }
 
 wxString RowRecord::CellText(const wxString& column) const {
@@ -160,10 +194,10 @@ bool RowRecord::IsCoveredBySortKeys(const wxString& column) const {
 
 void RowRecord::EnsureOwnLayout() {
   if (!layout) {
-    layout = std::make_shared<RowRecordLayout>();
-  } else if (layout.use_count() > 1) {
+    layout = LayoutRef::Make();
+  } else if (layout.IsShared()) {
     // Other records share the layout: a new name must not appear in theirs, so this record takes a copy.
-    layout = std::make_shared<RowRecordLayout>(*layout);
+    layout = LayoutRef::CopyOf(*layout);
   }
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -15,6 +16,11 @@ class RowRecordLayout {
  public:
   static constexpr std::uint32_t npos = 0xFFFFFFFFu;
 
+  RowRecordLayout() = default;
+  // A copy of the names and common cells; the copy starts without references.
+  RowRecordLayout(const RowRecordLayout& other);
+  RowRecordLayout& operator=(const RowRecordLayout&) = delete;
+
   // Adds a per-record column and returns its slot; a name that already is a column keeps its slot.
   std::uint32_t AddColumn(const wxString& name);
   // Enters a cell that every record of this layout reads alike. A column of the same name takes precedence
@@ -26,6 +32,7 @@ class RowRecordLayout {
 
  private:
   friend class RowRecord;
+  friend class LayoutRef;
   struct NameHash {
     std::size_t operator()(const wxString& s) const {
       return std::hash<std::wstring_view>()(std::wstring_view(s.wx_str(), s.length()));
@@ -40,10 +47,37 @@ class RowRecordLayout {
   std::unordered_map<wxString, Entry, NameHash> entries;
   std::vector<wxString> commonTexts;
   std::uint32_t columnCount = 0;
+  std::atomic<std::uint32_t> references{0};
+};
+
+// A counted reference to a layout, one pointer wide (a shared pointer takes two): a file of a million rows holds a
+// million of these. The layout goes when its last reference does.
+class LayoutRef {
+ public:
+  LayoutRef() = default;
+  // A reference to a new, empty layout.
+  static LayoutRef Make();
+  // A reference to a new layout with the names and common cells of that one.
+  static LayoutRef CopyOf(const RowRecordLayout& layout);
+  LayoutRef(const LayoutRef& other) noexcept;
+  LayoutRef(LayoutRef&& other) noexcept;
+  LayoutRef& operator=(LayoutRef other) noexcept;
+  ~LayoutRef();
+
+  RowRecordLayout* operator->() const { return layout; }
+  RowRecordLayout& operator*() const { return *layout; }
+  explicit operator bool() const { return layout != nullptr; }
+  // Whether another reference to the same layout exists.
+  bool IsShared() const;
+
+ private:
+  explicit LayoutRef(RowRecordLayout* adopted);
+
+  RowRecordLayout* layout = nullptr;
 };
 
 // One data row of a data file: its cell texts keyed by full column name (the five header marker keys included),
-// the sort keys of each cell, and the bookkeeping the reader keeps per row.
+// the sort keys of each cell, its reaction time, and the bookkeeping the reader keeps per row.
 //
 // The public operations below are what the rest of the library uses; how the cells are stored is private: a row's
 // cells sit together in one block, so that a short row costs one small allocation and an empty one none.
@@ -56,18 +90,19 @@ class RowRecord {
 
  private:
   // Slots from the stored cells' count up to this one are present but unfilled. Declared here, beside the other
-  // 32-bit fields, so that a record takes 56 bytes rather than 64.
+  // 32-bit fields, so that the record has no padding.
   std::uint32_t unfilledUpTo = 0;
 
  public:
-  // The value of the reaction-time cell when it parses as a number.
-  double reactionTime = -999999.0;
+  // The value of the "Reaction\nTime" cell when it parses as a number, else -999999.0. Read from the cell rather
+  // than kept: the parsers are the only writers of cells a record already has.
+  double ReactionTime() const;
 
   // A record without cells.
   RowRecord() = default;
   // A record as a parser makes it: it has a cell in each of the layout's first presentColumns columns, which
   // reads as the empty text with sort keys 0 until it is filled.
-  RowRecord(std::shared_ptr<RowRecordLayout> layout, std::uint32_t presentColumns);
+  RowRecord(LayoutRef layout, std::uint32_t presentColumns);
   RowRecord(const RowRecord& other);
   RowRecord& operator=(const RowRecord& other);
   RowRecord(RowRecord&&) noexcept = default;
@@ -114,12 +149,12 @@ class RowRecord {
   void Pack(const std::vector<LooseCell>& cells);
   void SetLooseCell(std::uint32_t slot, const wxString& text);
 
-  std::shared_ptr<RowRecordLayout> layout;
+  LayoutRef layout;
   // The cell count, then per cell the end of its text with its state in the top two bits, each as a 32-bit word,
   // then the texts one after another; null without stored cells.
   std::unique_ptr<wxChar[]> cellBlock;
 };
 
-static_assert(sizeof(void*) != 8 || sizeof(RowRecord) <= 56, "a row record stays small: files hold many");
+static_assert(sizeof(void*) != 8 || sizeof(RowRecord) <= 40, "a row record stays small: files hold many");
 
 }  // namespace tabulon

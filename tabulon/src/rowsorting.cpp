@@ -3,6 +3,7 @@
 #include "tabulon/src/rowrecord.h"
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace tabulon {
 
@@ -22,16 +23,15 @@ struct TextSortItem {
 
 using ItemIterator = std::vector<TextSortItem>::iterator;
 
+// Each row's reaction time is read once, not once per comparison.
 void SortByReactionTime(EntryIterator begin, EntryIterator end, bool descending) {
-  if (descending) {
-    std::stable_sort(begin, end, [](const RowSortEntry& a, const RowSortEntry& b) {
-      return a.record->reactionTime > b.record->reactionTime;
-    });
-  } else {
-    std::stable_sort(begin, end, [](const RowSortEntry& a, const RowSortEntry& b) {
-      return a.record->reactionTime < b.record->reactionTime;
-    });
-  }
+  std::vector<std::pair<double, RowSortEntry>> items;
+  items.reserve(static_cast<std::size_t>(end - begin));
+  for (auto row = begin; row != end; ++row) items.emplace_back(row->record->ReactionTime(), *row);
+  std::stable_sort(items.begin(), items.end(), [descending](const auto& a, const auto& b) {
+    return descending ? a.first > b.first : a.first < b.first;
+  });
+  std::transform(items.begin(), items.end(), begin, [](const auto& item) { return item.second; });
 }
 
 std::vector<TextSortItem> ReadSortItems(EntryIterator begin, EntryIterator end, const wxString& column) {

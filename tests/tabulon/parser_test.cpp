@@ -262,13 +262,13 @@ TEST(ReactionTimes, ParseFromTheReactionTimeColumn) {
   for (const auto& [cell, expected] : cases) {
     auto parsed = ParseBytes(dir.File("rt.txt"), HeaderBlock("Trial\tReaction", "Name\tTime") + "t\t" + cell + "\n");
     ASSERT_EQ(parsed->rows.size(), 1u) << cell;
-    EXPECT_EQ(parsed->rows[0]->reactionTime, expected) << cell;
+    EXPECT_EQ(parsed->rows[0]->ReactionTime(), expected) << cell;
   }
 }
 
 // Records of one file share their column layout; a change to one must not show in another.
 TEST(ParserCells, RecordsSharingALayoutStayIndependent) {
-  auto layout = std::make_shared<RowRecordLayout>();
+  tabulon::LayoutRef layout = tabulon::LayoutRef::Make();
   layout->SetCommonCell("MARK", "file value");
   layout->AddColumn("A");
   RowRecord first(layout, 1), second(layout, 1);

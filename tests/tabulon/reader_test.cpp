@@ -35,7 +35,7 @@ TEST_F(ReaderLoad, TableReadsBackByRowAndColumn) {
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 5; ++column) EXPECT_EQ(reader->GetCellText(row, column), W(kRows[row][column]));
   }
-  EXPECT_EQ(reader->GetRowRecord(1, MURowScope_Shown)->reactionTime, 455.0);
+  EXPECT_EQ(reader->GetRowRecord(1, MURowScope_Shown)->ReactionTime(), 455.0);
   EXPECT_TRUE(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"));
   EXPECT_FALSE(reader->IsTrialVariableColumn("Trial\nName"));
   EXPECT_EQ(reader->FindColumnProperty("Reaction\nTime")->kind, std::uint32_t{ColumnKind_Numeric});

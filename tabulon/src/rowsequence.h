@@ -1,0 +1,26 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+
+namespace tabulon {
+
+// Row keys in the order a table holds them. Keys that follow one another by one (an unsorted table, nothing
+// filtered or hidden) are kept as a range rather than one by one, so that a file of a million rows costs nothing
+// here; the first key out of step turns the range into a list.
+class RowSequence {
+ public:
+  std::size_t size() const { return keys.empty() ? runLength : keys.size(); }
+  unsigned operator[](std::size_t index) const {
+    return keys.empty() ? runFirst + static_cast<unsigned>(index) : keys[index];
+  }
+  void push_back(unsigned key);
+  void clear();
+
+ private:
+  // With keys empty: the keys runFirst, runFirst + 1, ... (runLength of them).
+  unsigned runFirst = 0;
+  std::size_t runLength = 0;
+  std::vector<unsigned> keys;
+};
+
+}  // namespace tabulon
