@@ -45,7 +45,7 @@ class {cls} : public IndividualTestCase_T<{cls}, false> {{
     }}
     // The events in the order presented.
     static const std::vector<wxString> expectedEvents = {{"event 1", "event 2", "event 3"}};
-    const std::vector<wxString> events = ColumnTexts(kEventNameColumn);
+    const TextColumn events = ColumnTexts(kEventNameColumn);
     if (!ReportOutcome(events == expectedEvents, "Event_order", "The events came in another order.", kEventOrderLine,
                        "The trial presents its events in the order it lists them.")) {{
       for (const wxString& finding : SequenceFindings(events, expectedEvents)) AddFinding(finding);

@@ -37,6 +37,13 @@ std::string WideRowThenShortRows() {
   return text;
 }
 
+// Very many rows: each costs its record and nothing per column, and no check copies a column.
+std::string Lines(const std::string& line) {
+  std::string text = kHeader + "Event\nName\n";
+  while (text.size() + line.size() < kSizeLimit) text += line;
+  return text;
+}
+
 TEST(RunnerMemory, WorstShapedDataFilesPeakBelowTheLimit) {
   if (std::getenv("DH_SANITIZED_RUN") != nullptr) GTEST_SKIP() << "the sanitizers' own memory swamps the figure";
   testsupport::ScratchDir scratch;
@@ -46,6 +53,8 @@ TEST(RunnerMemory, WorstShapedDataFilesPeakBelowTheLimit) {
   } cases[] = {{"a row of stray cells", RowOfStrayCells()},
                {"100,000 columns", HundredThousandColumns()},
                {"a wide row then short rows", WideRowThenShortRows()},
+               {"one cell per line", Lines("e\n")},
+               {"a million empty lines", Lines("\n")},
                {"the corpus file",
                 testsupport::ReadFile(DH_SOURCE_DIR "/testdata/faulty/2012_3_16_tessel_2670_loop_guard_block_"
                                                     "level.vn6 a row with far more cells than headings.txt")}};

@@ -20,7 +20,7 @@ ExpectedTextsBuilder& ExpectedTextsBuilder::Sequence(const std::vector<wxString>
 
 namespace Varnel {
 
-wxString JoinTexts(const std::vector<wxString>& texts, const wxString& separator) {
+wxString JoinTexts(const TextColumn& texts, const wxString& separator) {
   wxString joined;
   for (size_t i = 0; i < texts.size(); ++i) {
     if (i > 0) joined += separator;

@@ -1,4 +1,5 @@
 #pragma once
+#include "verifiers/framework/textcolumn.h"
 #include <initializer_list>
 #include <vector>
 #include <wx/string.h>
@@ -25,6 +26,6 @@ class ExpectedTextsBuilder {
 namespace Varnel {
 
 // The texts with the separator between consecutive ones, none after the last.
-wxString JoinTexts(const std::vector<wxString>& texts, const wxString& separator);
+wxString JoinTexts(const TextColumn& texts, const wxString& separator);
 
 }  // namespace Varnel

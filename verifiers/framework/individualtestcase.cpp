@@ -107,13 +107,8 @@ bool IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, 
 
 void IndividualTestCaseBase::AddFinding(const wxString& text) { printer->AddFinding(text); }
 
-std::vector<wxString> IndividualTestCaseBase::ColumnTexts(const wxString& columnName) const {
-  const int column = reader->GetColumnIndex(columnName);
-  const int rows = reader->GetRowCount();
-  std::vector<wxString> texts;
-  texts.reserve(rows > 0 ? rows : 0);
-  for (int row = 0; row < rows; ++row) texts.push_back(reader->GetCellText(row, column));
-  return texts;
+TextColumn IndividualTestCaseBase::ColumnTexts(const wxString& columnName) const {
+  return TextColumn(*reader, reader->GetColumnIndex(columnName));
 }
 
 }  // namespace Varnel

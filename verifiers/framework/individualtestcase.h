@@ -1,5 +1,6 @@
 #pragma once
 #include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/textcolumn.h"
 #include "verifiers/framework/verificationcontext.h"
 #include "verifiers/framework/verifierinterface.h"
 #include "verifiers/framework/verifierregistry.h"
@@ -59,8 +60,9 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   // What was found behind the failure reported last, for the diagnostics beside the report.
   void AddFinding(const wxString& text);
 
-  // Every cell of the named column, in row order ("?" for each row when the column is missing).
-  std::vector<wxString> ColumnTexts(const wxString& columnName) const;
+  // Every cell of the named column, in row order ("?" for each row when the column is missing), read from the
+  // reader as it is used; valid while the checks run.
+  TextColumn ColumnTexts(const wxString& columnName) const;
 
   // What a verifier's checks read and report to: the reader over the current data file and the printer of the
   // current verification, both replaced at the start of each.

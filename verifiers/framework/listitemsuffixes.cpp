@@ -37,8 +37,7 @@ const std::vector<wxString>& TrialSuffixTable::SuffixesOf(const wxString& baseTr
   return found == suffixesByTrial.end() ? none : found->second;
 }
 
-TrialSuffixTable BuildTrialSuffixTable(const std::vector<wxString>& trialNames,
-                                       const std::vector<wxString>& eventNames) {
+TrialSuffixTable BuildTrialSuffixTable(const TextColumn& trialNames, const TextColumn& eventNames) {
   TrialSuffixTable table;
   for (size_t row = 0; row < trialNames.size(); ++row) {
     const wxString base = BaseTrialName(trialNames[row]);

@@ -1,4 +1,5 @@
 #pragma once
+#include "verifiers/framework/textcolumn.h"
 #include <map>
 #include <vector>
 #include <wx/string.h>
@@ -33,8 +34,7 @@ struct TrialSuffixTable {
   const std::vector<wxString>& SuffixesOf(const wxString& baseTrialName) const;
 };
 
-TrialSuffixTable BuildTrialSuffixTable(const std::vector<wxString>& trialNames,
-                                       const std::vector<wxString>& eventNames);
+TrialSuffixTable BuildTrialSuffixTable(const TextColumn& trialNames, const TextColumn& eventNames);
 
 // How a trial's suffixes compare with the sequence it must always show.
 enum class TrialSequenceVerdict { Same, TrialMissing, MoreRows, Mismatch, FewerRows };

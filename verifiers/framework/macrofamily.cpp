@@ -1,4 +1,5 @@
 #include "verifiers/framework/macrofamily.h"
+#include "verifiers/framework/sequencefindings.h"
 #include <algorithm>
 
 namespace Varnel {
@@ -6,10 +7,8 @@ namespace Varnel {
 namespace {
 
 // "{a}, {b}, {c}", or "none".
-wxString BracedList(const std::vector<wxString>& texts) {
-  wxString list;
-  for (const wxString& text : texts) list += (list.empty() ? "{" : ", {") + text + "}";
-  return list.empty() ? wxString("none") : list;
+wxString BracedList(const TextColumn& texts) {
+  return texts.empty() ? wxString("none") : ListedTexts(texts, "{", ", ", "}");
 }
 
 }  // namespace
@@ -41,7 +40,7 @@ EventNameRule EventNameRule::Contains(const ExpectedTexts& names, int rowCount) 
 
 EventNameRule EventNameRule::Rows(int rowCount) { return EventNameRule(Kind::kRows, {}, rowCount); }
 
-bool EventNameRule::HeldBy(const std::vector<wxString>& eventNames) const {
+bool EventNameRule::HeldBy(const TextColumn& eventNames) const {
   if (eventNames.empty() || static_cast<int>(eventNames.size()) != rowCount) return false;
   switch (kind) {
     case Kind::kSequence:
@@ -56,7 +55,7 @@ bool EventNameRule::HeldBy(const std::vector<wxString>& eventNames) const {
   return false;
 }
 
-std::vector<wxString> EventNameRule::Findings(const std::vector<wxString>& eventNames) const {
+std::vector<wxString> EventNameRule::Findings(const TextColumn& eventNames) const {
   std::vector<wxString> findings = {
       wxString::Format("found %d rows, expected %d", static_cast<int>(eventNames.size()), rowCount),
       "event names found: " + BracedList(eventNames)};

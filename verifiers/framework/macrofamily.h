@@ -1,4 +1,5 @@
 #pragma once
+#include "verifiers/framework/textcolumn.h"
 // What the verifiers of the macro and when-to-present experiments of case 2668 share. Each of those experiments
 // presents events named "event 1", "event 2" and "event 3", and the macro or rule under test decides which of
 // them run; so a verifier only looks at which event names the data file holds, in which rows, and how many
@@ -23,9 +24,9 @@ class EventNameRule {
   static EventNameRule Rows(int rowCount);
 
   // Whether the event names of a run, in row order, follow the rule. Names compare exactly, case included.
-  bool HeldBy(const std::vector<wxString>& eventNames) const;
+  bool HeldBy(const TextColumn& eventNames) const;
   // What a run that broke the rule held, against what the rule wanted, for the diagnostics.
-  std::vector<wxString> Findings(const std::vector<wxString>& eventNames) const;
+  std::vector<wxString> Findings(const TextColumn& eventNames) const;
 
  private:
   enum class Kind { kSequence, kContains, kRows };
@@ -100,7 +101,7 @@ class MacroFamilyVerifier_T : public Base {
 
  private:
   void CheckEventNames(const EventCheck& check) {
-    const std::vector<wxString> eventNames = this->ColumnTexts(kEventNameColumn);
+    const TextColumn eventNames = this->ColumnTexts(kEventNameColumn);
     if (this->ReportOutcome(check.rule.HeldBy(eventNames), check.testName, kMacroFamilySubject, check.line,
                             check.message)) {
       return;

@@ -3,7 +3,7 @@
 
 namespace Varnel {
 
-int CountOrderedSubsetMatches(const std::vector<wxString>& rows, const std::vector<wxString>& items) {
+int CountOrderedSubsetMatches(const TextColumn& rows, const std::vector<wxString>& items) {
   int matched = 0;
   size_t next = 0;
   for (const wxString& row : rows) {
@@ -17,7 +17,7 @@ int CountOrderedSubsetMatches(const std::vector<wxString>& rows, const std::vect
   return matched;
 }
 
-bool HasConsecutiveRepeatOf(const std::vector<wxString>& rows, const wxString& text) {
+bool HasConsecutiveRepeatOf(const TextColumn& rows, const wxString& text) {
   wxString previous;
   for (const wxString& row : rows) {
     if (row == text && row == previous) return true;
@@ -26,7 +26,7 @@ bool HasConsecutiveRepeatOf(const std::vector<wxString>& rows, const wxString& t
   return false;
 }
 
-bool ContainsEveryText(const std::vector<wxString>& rows, const std::vector<wxString>& texts) {
+bool ContainsEveryText(const TextColumn& rows, const std::vector<wxString>& texts) {
   return std::all_of(texts.begin(), texts.end(),
                      [&rows](const wxString& text) { return std::find(rows.begin(), rows.end(), text) != rows.end(); });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "verifiers/framework/textcolumn.h"
 #include <vector>
 #include <wx/string.h>
 
@@ -10,12 +11,12 @@ namespace Varnel {
 // How many rows matched the items in their order. Each row is compared with the items from where the last
 // match left off, and every item compared is used up, so a row that matches none of the remaining items (an
 // item out of order, or an unrelated event) uses up the rest of the list.
-int CountOrderedSubsetMatches(const std::vector<wxString>& rows, const std::vector<wxString>& items);
+int CountOrderedSubsetMatches(const TextColumn& rows, const std::vector<wxString>& items);
 
 // Whether two consecutive rows both hold the text.
-bool HasConsecutiveRepeatOf(const std::vector<wxString>& rows, const wxString& text);
+bool HasConsecutiveRepeatOf(const TextColumn& rows, const wxString& text);
 
 // Whether every one of the texts occurs in some row.
-bool ContainsEveryText(const std::vector<wxString>& rows, const std::vector<wxString>& texts);
+bool ContainsEveryText(const TextColumn& rows, const std::vector<wxString>& texts);
 
 }  // namespace Varnel

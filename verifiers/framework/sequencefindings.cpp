@@ -1,9 +1,10 @@
 #include "verifiers/framework/sequencefindings.h"
+#include "reporting/findingssink.h"
 #include <algorithm>
 
 namespace Varnel {
 
-std::vector<wxString> SequenceFindings(const std::vector<wxString>& found, const std::vector<wxString>& expected) {
+std::vector<wxString> SequenceFindings(const TextColumn& found, const std::vector<wxString>& expected) {
   std::vector<wxString> findings = {wxString::Format("found %d rows, expected %d", static_cast<int>(found.size()),
                                                      static_cast<int>(expected.size()))};
   size_t row = 0;
@@ -15,13 +16,20 @@ std::vector<wxString> SequenceFindings(const std::vector<wxString>& found, const
   return findings;
 }
 
-wxString CellsShown(const std::vector<wxString>& cells) {
-  wxString shown;
-  for (const wxString& cell : cells) shown += " {" + cell + "}";
-  return shown;
+wxString ListedTexts(const TextColumn& texts, const wxString& open, const wxString& between, const wxString& close) {
+  wxString listed;
+  for (std::size_t row = 0; row < texts.size(); ++row) {
+    if (listed.length() > FindingsSink::kMaxTextLength) {
+      return listed + wxString::Format(" ... and %d more", static_cast<int>(texts.size() - row));
+    }
+    listed += (row == 0 ? open : between + open) + texts[row] + close;
+  }
+  return listed;
 }
 
-wxString LevelCounts(const std::vector<wxString>& cells, const std::vector<wxString>& levels) {
+wxString CellsShown(const TextColumn& cells) { return ListedTexts(cells, " {", "", "}"); }
+
+wxString LevelCounts(const TextColumn& cells, const std::vector<wxString>& levels) {
   wxString counts;
   for (const wxString& level : levels) {
     counts += wxString::Format("%s{%s} %d", counts.empty() ? "" : ", ", level,

@@ -2,7 +2,7 @@
 
 namespace Varnel {
 
-TextEventTrialCounts CountTextEventTrials(const std::vector<wxString>& trialNames) {
+TextEventTrialCounts CountTextEventTrials(const TextColumn& trialNames) {
   TextEventTrialCounts counts;
   for (const wxString& trial : trialNames) {
     if (trial.StartsWith("block without params trial")) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "verifiers/framework/textcolumn.h"
 #include "verifiers/framework/columnnames.h"
 #include "verifiers/framework/individualtestcase.h"
 #include "tabulon/src/muinterfacemultiexperimentdatasource.h"
@@ -15,7 +16,7 @@ struct TextEventTrialCounts {
   int pause = 0;
   int withParams = 0;
 };
-TextEventTrialCounts CountTextEventTrials(const std::vector<wxString>& trialNames);
+TextEventTrialCounts CountTextEventTrials(const TextColumn& trialNames);
 
 // The experiments present 56 rows: 20 trials of the block without parameters, 6 pause trials, 30 trials with
 // parameters.

@@ -10,28 +10,31 @@ const wxString kSortedInsteadOfShuffledMessage =
     "probability dictates this will fail once in a BLUE MOON. normally we expect a SHUFFLED ordering";
 
 namespace {
-int Occurrences(const std::vector<wxString>& cells, const wxString& text) {
+int Occurrences(const TextColumn& cells, const wxString& text) {
   return static_cast<int>(std::count(cells.begin(), cells.end(), text));
 }
 }  // namespace
 
-bool EachLevelOccursExactly(const std::vector<wxString>& cells, const std::vector<wxString>& levels, int times) {
+bool EachLevelOccursExactly(const TextColumn& cells, const std::vector<wxString>& levels, int times) {
   return std::all_of(levels.begin(), levels.end(),
                      [&](const wxString& level) { return Occurrences(cells, level) == times; });
 }
 
-bool EveryLevelOccurs(const std::vector<wxString>& cells, const std::vector<wxString>& levels) {
+bool EveryLevelOccurs(const TextColumn& cells, const std::vector<wxString>& levels) {
   return std::all_of(levels.begin(), levels.end(), [&](const wxString& level) {
     return std::find(cells.begin(), cells.end(), level) != cells.end();
   });
 }
 
-bool DiffersFromSortedOrder(const std::vector<wxString>& cells, const std::vector<wxString>& sortedOrder) {
+bool DiffersFromSortedOrder(const TextColumn& cells, const std::vector<wxString>& sortedOrder) {
   const size_t compared = std::min(cells.size(), sortedOrder.size());
-  return !std::equal(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(compared), sortedOrder.begin());
+  for (size_t row = 0; row < compared; ++row) {
+    if (cells[row] != sortedOrder[row]) return true;
+  }
+  return false;
 }
 
-float ProportionOfCellsEqualTo(const std::vector<wxString>& cells, const wxString& text) {
+float ProportionOfCellsEqualTo(const TextColumn& cells, const wxString& text) {
   if (cells.empty()) return 0.0f;
   const float matching = static_cast<float>(Occurrences(cells, text));
   return matching / static_cast<float>(cells.size());
@@ -45,9 +48,11 @@ wxString JoinCellsEachFollowedBy(const MUInterfaceMultiExperimentDataSource& rea
 }
 
 std::vector<wxString> JoinColumnsPerRow(const MUInterfaceMultiExperimentDataSource& reader,
-                                        const std::vector<int>& columns, const wxString& separator) {
+                                        const std::vector<int>& columns, const wxString& separator,
+                                        std::size_t rowLimit) {
   std::vector<wxString> joined;
-  for (int row = 0; row < reader.GetRowCount(); ++row) {
+  const int rows = static_cast<int>(std::min(static_cast<std::size_t>(std::max(reader.GetRowCount(), 0)), rowLimit));
+  for (int row = 0; row < rows; ++row) {
     wxString text;
     for (size_t i = 0; i < columns.size(); ++i) {
       if (i > 0) text += separator;

@@ -17,7 +17,7 @@ class Test_fake_input_when_resp_is_fb_test : public IndividualTestCase_T<Test_fa
     static const std::vector<wxString> expectedEvents = {"non-fb-event1, should show one fb", "feedback event a",
                                                          "non-fb-event2, should not show fb",
                                                          "non-fb-event3, should show one fb", "feedback event c"};
-    const std::vector<wxString> seen = ColumnTexts(kEventNameColumn);
+    const TextColumn seen = ColumnTexts(kEventNameColumn);
     if (!ReportOutcome(
             seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
             "Something bad happened instead.", kFeedbackFollowsInputLine,

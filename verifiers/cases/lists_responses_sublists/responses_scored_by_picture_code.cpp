@@ -40,8 +40,8 @@ class TestCodeBasedResponses_2545 : public TestCaseWithFullColumnStringComp_T<Te
   // Every row is examined; each rule reports once, with the first row that broke it as its finding. Codes and
   // scores are compared case-sensitively.
   void CheckScoresByCode() {
-    const std::vector<wxString> codes = ColumnTexts(kPicCodeColumn);
-    const std::vector<wxString> scores = ColumnTexts(kErrorCodeColumn);
+    const TextColumn codes = ColumnTexts(kPicCodeColumn);
+    const TextColumn scores = ColumnTexts(kErrorCodeColumn);
     wxString code1Wrong, code2Wrong, invalidCode;
     for (size_t row = 0; row < codes.size(); ++row) {
       if (codes[row] == kCode1) {

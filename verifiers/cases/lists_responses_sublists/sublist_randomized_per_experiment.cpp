@@ -35,7 +35,7 @@ class OneSublistExpRandomization : public TestCaseWithFullColumnStringComp_T<One
 
  private:
   void CheckOrderedSubsetOfItems() {
-    const std::vector<wxString> events = ColumnTexts(kEventNameColumn);
+    const TextColumn events = ColumnTexts(kEventNameColumn);
     const int matched = CountOrderedSubsetMatches(events, SublistItems());
     if (ReportOutcome(
             matched == kItemsPresented, "Test_Correct_Amt_of_Sublist_Items_and_in_Order",

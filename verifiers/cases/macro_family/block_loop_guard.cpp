@@ -16,7 +16,7 @@ class Test_2012_3_16_tessel_2670_loop_guard_block_level
   void RunChecks(VerificationContext) override {
     static const std::vector<wxString> expectedEvents = {"event 1", "event 2", "event 1",
                                                          "event 2", "event 1", "event 3"};
-    const std::vector<wxString> events = ColumnTexts(kEventNameColumn);
+    const TextColumn events = ColumnTexts(kEventNameColumn);
     if (!ReportOutcome(events == expectedEvents, "The_loop_guard_works", "Something bad happened instead.",
                        kLoopGuardLine,
                        "Can we even get this fail message? I mean if the loop guard has stopped working then we "

@@ -3,6 +3,7 @@
 #include "verifiers/framework/columnnames.h"
 #include "verifiers/framework/expectedtexts.h"
 #include "verifiers/framework/hostnames.h"
+#include "verifiers/framework/sequencefindings.h"
 #include "verifiers/framework/wholecolumncomparison.h"
 #include "verifiers/framework/wholenumbercells.h"
 
@@ -105,10 +106,7 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
 
   // A timer column's cells, row by row, for the diagnostics of a failed timer check.
   wxString TimerValues(const char* columnName) const {
-    const int column = reader->GetColumnIndex(columnName);
-    wxString values = wxString(columnName) + " by row:";
-    for (int row = 0; row < reader->GetRowCount(); ++row) values += " {" + reader->GetCellText(row, column) + "}";
-    return values;
+    return wxString(columnName) + " by row:" + CellsShown(ColumnTexts(columnName));
   }
 
   // Every timer value is read here: a cell that is no whole number is reported each time it is read, and reads

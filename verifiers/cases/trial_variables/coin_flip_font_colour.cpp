@@ -25,7 +25,7 @@ class Test_2011_11_1_tessel_2552_Randomization
   // which are compared in double precision. The pass carries the percentage, truncated towards zero.
   void CheckCoinFlips() {
     static const wxString testName = "Experiment_is_a_bunch_of_coinflips_as_expected";
-    const std::vector<wxString> colours = ColumnTexts("Font Color\n(Trial Variable)");
+    const TextColumn colours = ColumnTexts("Font Color\n(Trial Variable)");
     const float blue = ProportionOfCellsEqualTo(colours, "Blue");
     const double proportion = blue;
     if (0.43 < proportion && proportion < 0.57) {

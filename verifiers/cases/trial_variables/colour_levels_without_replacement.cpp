@@ -15,7 +15,7 @@ class Test_2012_4_25_random_color_trial_level_test
 
   void RunChecks(VerificationContext) override {
     static const std::vector<wxString> colours = {"Red", "Yellow", "Green"};
-    const std::vector<wxString> cells = ColumnTexts("Text color\n(Trial Variable)");
+    const TextColumn cells = ColumnTexts("Text color\n(Trial Variable)");
     if (!ReportOutcome(EveryLevelOccurs(cells, colours), "Test_didnt_randomly_break_and_all_trials_were_presented",
                        "Something bad happened instead.", kAllTrialsPresentedLine,
                        "We expected to see three events with three different values of the trial variable.")) {

@@ -35,7 +35,7 @@ class TestTrialVariableLevelsCase_1618 : public TestCaseWithFullColumnStringComp
     static const ExpectedTexts nothingPresented = ExpectedTextsBuilder().Run("", 10).Build();
     CompareWholeColumn("Presented", nothingPresented);
 
-    const std::vector<wxString> locations = ColumnTexts("Random Number Locations\n(Trial Variable)");
+    const TextColumn locations = ColumnTexts("Random Number Locations\n(Trial Variable)");
     CheckEachVisibleLocationOnce(locations);
     CheckLocationsShuffled(locations);
 
@@ -45,7 +45,7 @@ class TestTrialVariableLevelsCase_1618 : public TestCaseWithFullColumnStringComp
   }
 
  private:
-  void CheckEachVisibleLocationOnce(const std::vector<wxString>& locations) {
+  void CheckEachVisibleLocationOnce(const TextColumn& locations) {
     if (!ReportOutcome(EachLevelOccursExactly(locations, VisibleLocationLevels(), 1), "Trial_levels_in_column_6",
                        "We didn't find exactly one occurrence of each of the five levels.", kLevelsLine,
                        "There should have been a left-left, a left, a middle, a right, and a right-right.              "
@@ -54,7 +54,7 @@ class TestTrialVariableLevelsCase_1618 : public TestCaseWithFullColumnStringComp
     }
   }
 
-  void CheckLocationsShuffled(const std::vector<wxString>& locations) {
+  void CheckLocationsShuffled(const TextColumn& locations) {
     if (!ReportOutcome(DiffersFromSortedOrder(locations, SortedLocationLevels()), "Trial_levels_in_column_6_randomized",
                        kSortedInsteadOfShuffledSubject, kLevelsRandomizedLine, kSortedInsteadOfShuffledMessage)) {
       AddFinding("the locations came in sorted order:" + CellsShown(locations));
