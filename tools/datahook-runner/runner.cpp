@@ -114,8 +114,9 @@ std::vector<std::string> AbsoluteDataFiles(const RunnerOptions& options, const s
 // their own beside the tools' folder.
 Result<std::string> DefaultPluginPath() {
   const std::string directory = DirectoryOfRunner();
-  if (directory.empty())
+  if (directory.empty()) {
     return Failure("cannot find the runner's own directory to look for the plug-in; give --plugin");
+  }
   const fs::path beside = NativePath(directory) / DH_PLUGIN_FILE_NAME;
   const fs::path installed = NativePath(directory).parent_path() / "plugins" / DH_PLUGIN_FILE_NAME;
   std::error_code notThere;
