@@ -109,6 +109,7 @@ format-check:
 # clang-tidy over the product code (.clang-tidy), with the compile commands of the build.
 LINT_PATHS ?= $(CURDIR)/(plugin|reporting|sdk|tabulon|verifiers|tools)/
 lint: configure
+	@scripts/check-house-rules.sh
 	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '$(LINT_PATHS)' > $(BUILD_DIR)/lint.log 2>&1 \
 	  || { grep -E -A3 'warning:|error:' $(BUILD_DIR)/lint.log; echo "lint failed: $(BUILD_DIR)/lint.log"; exit 1; }
 	@echo "lint: clean"

@@ -26,19 +26,18 @@ std::vector<wxString> GoldenFiles() {
 // file, and all verifiers. Unloading (which writes the load-time report) is not timed.
 void LoadPlugin(benchmark::State& state) {
   for (auto _ : state) {
-    std::string error;
-    std::unique_ptr<hostkit::PluginLibrary> loaded = hostkit::PluginLibrary::Open(DH_PLUGIN_PATH, error);
-    if (!loaded) state.SkipWithError(error.c_str());
+    auto loaded = hostkit::PluginLibrary::Open(DH_PLUGIN_PATH);
+    if (!loaded.Ok()) return state.SkipWithError(loaded.Error().c_str());
     state.PauseTiming();
-    loaded.reset();
+    loaded.Value().reset();
     state.ResumeTiming();
   }
 }
 
 void WholeGoldenCorpus(benchmark::State& state) {
-  std::string error;
-  const std::unique_ptr<hostkit::PluginLibrary> loaded = hostkit::PluginLibrary::Open(DH_PLUGIN_PATH, error);
-  if (!loaded) return state.SkipWithError(error.c_str());
+  const auto opened = hostkit::PluginLibrary::Open(DH_PLUGIN_PATH);
+  if (!opened.Ok()) return state.SkipWithError(opened.Error().c_str());
+  const std::unique_ptr<hostkit::PluginLibrary>& loaded = opened.Value();
   const std::vector<wxString> files = GoldenFiles();
   for (auto _ : state) {
     for (const wxString& file : files) loaded->Plugin().PerformPostProcessing(file, nullptr);
@@ -51,9 +50,9 @@ void WholeGoldenCorpus(benchmark::State& state) {
 
 // The full-size file named for the loop-guard experiment, whose verifier reads its whole event column.
 void FullSizeFileThroughItsVerifier(benchmark::State& state) {
-  std::string error;
-  const std::unique_ptr<hostkit::PluginLibrary> loaded = hostkit::PluginLibrary::Open(DH_PLUGIN_PATH, error);
-  if (!loaded) return state.SkipWithError(error.c_str());
+  const auto opened = hostkit::PluginLibrary::Open(DH_PLUGIN_PATH);
+  if (!opened.Ok()) return state.SkipWithError(opened.Error().c_str());
+  const std::unique_ptr<hostkit::PluginLibrary>& loaded = opened.Value();
   const fs::path named = fs::temp_directory_path() / "2012_3_16_tessel_2670_loop_guard_block_level.vn6 bench.txt";
   fs::copy_file(BenchDataFilePath(), named, fs::copy_options::overwrite_existing);
   for (auto _ : state) {

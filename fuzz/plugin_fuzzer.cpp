@@ -81,11 +81,20 @@ std::string LengthPrefixedText(const std::uint8_t* control, std::size_t size, st
   return text;
 }
 
-// Stimulus areas as the host's run script lists them, read as the runner reads them: up to the first malformed line.
+// Stimulus areas as the host's run script lists them, each line read as the runner reads it: up to the first
+// malformed line.
 Varnel::StimAreaList ParseStimAreas(const std::string& text) {
   Varnel::StimAreaList areas;
-  std::string malformed;
-  hostkit::ParseStimAreaText(text, "control", areas, malformed);
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    hostkit::Result<Varnel::StimAreaData> area = hostkit::ParseStimAreaLine(line);
+    if (!area.Ok()) break;
+    areas.push_back(std::move(area).Value());
+  }
   return areas;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <wx/string.h>
 
@@ -17,6 +18,9 @@ void AppendXmlAttribute(std::string& out, const wxString& text);
 // For the inside of a CDATA section: every "]]>" is split across two sections, so the text can never end the
 // section early.
 void AppendXmlCData(std::string& out, const wxString& text);
+
+// The code point (at most 0x10FFFF) in UTF-8.
+void AppendUtf8(std::string& out, std::uint32_t codePoint);
 
 // Decimal digits of the number, at least minimumDigits wide with leading zeros.
 void AppendDecimal(std::string& out, unsigned long long number, unsigned minimumDigits = 1);

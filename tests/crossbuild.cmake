@@ -3,7 +3,8 @@
 # validate them with xmllint (the printer, plug-in, verifiers, catalogue), the tests that load libraries with
 # dlopen or start the tools through a POSIX shell (tools, readme, plug-in hosts), and valgrind. The golden and
 # faulty corpora run under Wine through datahook-runner instead (scripts/test-windows.sh).
-add_library(test_support STATIC support/scratchdir.cpp support/files.cpp support/datafile.cpp)
+add_library(test_support STATIC support/scratchdir.cpp support/files.cpp support/datafile.cpp
+  ${test_system_source})
 target_link_libraries(test_support PUBLIC GTest::gtest ${wxWidgets_LIBRARIES})
 target_compile_definitions(test_support PUBLIC ${dh_path_definitions})
 

@@ -2,17 +2,14 @@
 #include "reporting/reportfiles.h"
 #include "tests/support/files.h"
 #include "tests/support/scratchdir.h"
+#include "tests/support/system.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/utils.h>
 
 namespace {
 
-#ifdef _WIN32
-const std::string kLineEnd = "\r\n";
-#else
-const std::string kLineEnd = "\n";
-#endif
+const std::string kLineEnd = testsupport::kNativeLineEnd;
 
 // The report is replaced in one step, also where a plain rename refuses an existing target (Windows).
 TEST(ReportFiles, AnExistingFileIsReplacedWhole) {

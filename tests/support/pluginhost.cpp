@@ -11,9 +11,9 @@
 namespace testsupport {
 
 PluginHost::PluginHost() {
-  std::string error;
-  library = hostkit::PluginLibrary::Open(DH_BINARY_DIR "/bin/dh-AutomatedTesting.so", error);
-  if (!library) throw std::runtime_error(error);
+  auto opened = hostkit::PluginLibrary::Open(DH_BINARY_DIR "/bin/dh-AutomatedTesting.so");
+  if (!opened.Ok()) throw std::runtime_error(opened.Error());
+  library = std::move(opened).Value();
   // The printer made at load time wrote nothing yet; start this host's report afresh in the working directory.
   library->Plugin().ReleaseTestPrinter();
 }
@@ -29,10 +29,9 @@ void PluginHost::PerformPostProcessing(const std::string& dataFilePath, const Va
 void PluginHost::PerformPostProcessingWithAreasBeside(const std::string& dataFilePath) {
   const std::filesystem::path areaFile = std::filesystem::path(dataFilePath).replace_extension(".stimareas");
   if (!std::filesystem::exists(areaFile)) return PerformPostProcessing(dataFilePath);
-  Varnel::StimAreaList areas;
-  std::string error;
-  if (!hostkit::ReadStimAreaFile(areaFile.string(), areas, error)) throw std::runtime_error(error);
-  PerformPostProcessing(dataFilePath, &areas);
+  const hostkit::Result<Varnel::StimAreaList> areas = hostkit::ReadStimAreaFile(areaFile.string());
+  if (!areas.Ok()) throw std::runtime_error(areas.Error());
+  PerformPostProcessing(dataFilePath, &areas.Value());
 }
 
 void PluginHost::OnHostAssertionFailure(const std::string& text) {

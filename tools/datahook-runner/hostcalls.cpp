@@ -16,31 +16,32 @@ void ShowProgress(const HostSession& session, std::size_t index) {
 // One call into the plug-in: what escapes it is the plug-in's, while the runner's own work before and after
 // (decoding a path, telling progress) stays outside, so that its failures are never blamed on the plug-in.
 template <typename Call>
-bool CallIntoPlugin(const Call& call, std::string& error) {
+hostkit::Status CallIntoPlugin(const Call& call) {
   try {
     call();
-    return true;
+    return {};
   } catch (const std::exception& exception) {
-    error = std::string("the plug-in threw an exception: ") + exception.what();
+    return hostkit::Failure(std::string("the plug-in threw an exception: ") + exception.what());
   } catch (...) {
-    error = "the plug-in threw an exception";
+    return hostkit::Failure("the plug-in threw an exception");
   }
-  return false;
 }
 
 }  // namespace
 
-bool PerformHostCalls(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session, std::string& error) {
+hostkit::Status PerformHostCalls(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session) {
   for (std::size_t index = 0; index < session.dataFiles.size(); ++index) {
     ShowProgress(session, index);
     const wxString path = wxString::FromUTF8(session.dataFiles[index]);
     const Varnel::StimAreaList* areas = session.stimAreas[index].get();
-    if (!CallIntoPlugin([&] { plugin.PerformPostProcessing(path, areas); }, error)) return false;
+    hostkit::Status called = CallIntoPlugin([&] { plugin.PerformPostProcessing(path, areas); });
+    if (!called.Ok()) return called;
   }
   for (const wxString& assertion : session.hostAssertions) {
-    if (!CallIntoPlugin([&] { plugin.OnHostAssertionFailure(assertion); }, error)) return false;
+    hostkit::Status called = CallIntoPlugin([&] { plugin.OnHostAssertionFailure(assertion); });
+    if (!called.Ok()) return called;
   }
-  return CallIntoPlugin([&] { plugin.ReleaseTestPrinter(); }, error);
+  return CallIntoPlugin([&] { plugin.ReleaseTestPrinter(); });
 }
 
 }  // namespace datahookrunner

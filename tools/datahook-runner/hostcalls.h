@@ -1,5 +1,6 @@
 #pragma once
 #include "sdk/interface_datahookplugin.h"
+#include "tools/hostkit/result.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,8 +19,8 @@ struct HostSession {
 };
 
 // Makes the calls the host makes: post-processing per data file, then the assertion failures, then the
-// release of the printer, which writes the report. False, with error set, if the plug-in throws; the runner's own
-// failures (out of memory) propagate as exceptions.
-bool PerformHostCalls(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session, std::string& error);
+// release of the printer, which writes the report. Fails if the plug-in throws; the runner's own failures (out of
+// memory) propagate as exceptions.
+hostkit::Status PerformHostCalls(Varnel::Interface_DataHookPlugin& plugin, const HostSession& session);
 
 }  // namespace datahookrunner

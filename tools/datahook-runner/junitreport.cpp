@@ -26,19 +26,15 @@ std::set<std::string> JunitReportsOfThisProcess(const std::string& directory) {
   return reports;
 }
 
-bool FindNewJunitReport(const std::set<std::string>& before, const std::set<std::string>& now, std::string& path,
-                        std::string& error) {
+hostkit::Result<std::string> FindNewJunitReport(const std::set<std::string>& before, const std::set<std::string>& now) {
   std::set<std::string> added;
   for (const std::string& report : now) {
     if (before.count(report) == 0) added.insert(report);
   }
-  if (added.size() == 1) {
-    path = *added.begin();
-    return true;
-  }
-  error = added.empty() ? "the plug-in wrote no JUnit report to the --junit-dir folder"
-                        : "the plug-in wrote more than one JUnit report to the --junit-dir folder in one run";
-  return false;
+  if (added.size() == 1) return *added.begin();
+  return hostkit::Failure(added.empty()
+                              ? "the plug-in wrote no JUnit report to the --junit-dir folder"
+                              : "the plug-in wrote more than one JUnit report to the --junit-dir folder in one run");
 }
 
 }  // namespace datahookrunner

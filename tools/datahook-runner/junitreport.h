@@ -1,4 +1,5 @@
 #pragma once
+#include "tools/hostkit/result.h"
 #include <set>
 #include <string>
 
@@ -14,7 +15,6 @@ bool SwitchOnJunitReport(const std::string& directory);
 std::set<std::string> JunitReportsOfThisProcess(const std::string& directory);
 
 // The one report among now that was not among before, or an error when there is not exactly one.
-bool FindNewJunitReport(const std::set<std::string>& before, const std::set<std::string>& now, std::string& path,
-                        std::string& error);
+hostkit::Result<std::string> FindNewJunitReport(const std::set<std::string>& before, const std::set<std::string>& now);
 
 }  // namespace datahookrunner

@@ -4,26 +4,25 @@ namespace datahookrunner {
 
 namespace {
 
-bool SuitesNamedWithProcessId(const std::string& path, const ReportSummary& summary, unsigned long processId,
-                              std::string& error) {
+hostkit::Failure NotNamedWith(const std::string& path, const std::string& suite, const std::string& suffix) {
+  return hostkit::Failure("the report " + path + " is not this run's: its suite '" + suite + "' is not named with " +
+                          suffix);
+}
+
+hostkit::Status SuitesNamedWithProcessId(const std::string& path, const ReportSummary& summary,
+                                         unsigned long processId) {
   const std::string suffix = "_pid_" + std::to_string(processId);
   for (const SuiteSummary& suite : summary.suites) {
     if (suite.name.size() < suffix.size() ||
         suite.name.compare(suite.name.size() - suffix.size(), suffix.size(), suffix) != 0) {
-      error.assign("the report ")
-          .append(path)
-          .append(" is not this run's: its suite '")
-          .append(suite.name)
-          .append("' is not named with ")
-          .append(suffix);
-      return false;
+      return NotNamedWith(path, suite.name, suffix);
     }
   }
   if (summary.suites.empty()) {
-    error = "the report " + path + " holds no suite named with " + suffix + ", so it cannot be this run's";
-    return false;
+    return hostkit::Failure("the report " + path + " holds no suite named with " + suffix +
+                            ", so it cannot be this run's");
   }
-  return true;
+  return {};
 }
 
 const char* StampProblem(const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance,
@@ -36,15 +35,15 @@ const char* StampProblem(const Varnel::DiagnosticsStamp& stamp, const std::strin
 
 }  // namespace
 
-bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, const Varnel::ContentDigest& read,
-                      unsigned long processId, const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance,
-                      std::string& error) {
-  if (!SuitesNamedWithProcessId(path, summary, processId, error)) return false;
+hostkit::Status CheckReportIsOwn(const std::string& path, const ReportSummary& summary,
+                                 const Varnel::ContentDigest& read, unsigned long processId,
+                                 const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance) {
+  hostkit::Status named = SuitesNamedWithProcessId(path, summary, processId);
+  if (!named.Ok()) return named;
   const char* problem = StampProblem(stamp, hostInstance, read);
-  if (problem == nullptr) return true;
-  error.assign("cannot tell the report ").append(path).append(" for this run's: ").append(problem);
-  error.append("; ").append(kAnotherProcessWrote);
-  return false;
+  if (problem == nullptr) return {};
+  return hostkit::Failure("cannot tell the report " + path + " for this run's: " + problem + "; " +
+                          kAnotherProcessWrote);
 }
 
 }  // namespace datahookrunner

@@ -1,6 +1,7 @@
 #pragma once
 #include "reporting/reportstamp.h"
 #include "tools/datahook-runner/reportreader.h"
+#include "tools/hostkit/result.h"
 #include <string>
 
 namespace datahookrunner {
@@ -14,9 +15,9 @@ inline constexpr char kAnotherProcessWrote[] =
 // Whether the report is the one this run's plug-in wrote: every suite is named with the process id, the
 // diagnostics beside it carry this run's host instance token, and the digest they give is that of the bytes
 // read. An earlier report left under this run's name, or one that another process of the same id wrote,
-// would otherwise be summed up as this run's. False, with error set, when it is not or cannot be told.
-bool CheckReportIsOwn(const std::string& path, const ReportSummary& summary, const Varnel::ContentDigest& read,
-                      unsigned long processId, const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance,
-                      std::string& error);
+// would otherwise be summed up as this run's. Fails when it is not or cannot be told.
+hostkit::Status CheckReportIsOwn(const std::string& path, const ReportSummary& summary,
+                                 const Varnel::ContentDigest& read, unsigned long processId,
+                                 const Varnel::DiagnosticsStamp& stamp, const std::string& hostInstance);
 
 }  // namespace datahookrunner

@@ -28,15 +28,13 @@ class SummaryBuilder : public XmlHandler {
  public:
   explicit SummaryBuilder(ReportSummary& target) : summary(target) {}
 
-  bool StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth,
-                    std::string& error) override {
+  hostkit::Status StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth) override {
     const Role parent = roles.empty() ? Role::Document : roles.back();
     if (depth == 0 && name != "testsuite" && name != "testsuites") {
-      error = "not a test report: the root element is <" + name + ">, not <testsuites>";
-      return false;
+      return hostkit::Failure("not a test report: the root element is <" + name + ">, not <testsuites>");
     }
     roles.push_back(RoleOf(name, parent, attributes));
-    return true;
+    return {};
   }
 
   void EndElement() override {
@@ -140,33 +138,27 @@ bool DigestOfFile(wxFFile& file, Varnel::ContentDigest& digest) {
   return true;
 }
 
-bool ReadSummary(const std::string& path, wxFFile& file, ReportSummary& summary, std::string& error) {
+hostkit::Status ReadSummary(const std::string& path, wxFFile& file, ReportSummary& summary) {
   SummaryBuilder builder(summary);
   XmlError xmlError;
-  if (ReadXmlStream(file, builder, xmlError)) return true;
-  if (xmlError.fromHandler) {
-    error = xmlError.message;
-  } else if (xmlError.line == 0) {
-    error = "cannot parse report '" + path + "': " + xmlError.message;
-  } else {
-    error = "cannot parse report '" + path + "' (line " + std::to_string(xmlError.line) + "): " + xmlError.message;
-  }
-  return false;
+  if (ReadXmlStream(file, builder, xmlError)) return {};
+  if (xmlError.fromHandler) return hostkit::Failure(xmlError.message);
+  if (xmlError.line == 0) return hostkit::Failure("cannot parse report '" + path + "': " + xmlError.message);
+  return hostkit::Failure("cannot parse report '" + path + "' (line " + std::to_string(xmlError.line) +
+                          "): " + xmlError.message);
 }
 
 }  // namespace
 
-bool ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest,
-                       std::string& error) {
+hostkit::Status ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest) {
   wxFFile file;
   {
     wxLogNull quiet;  // the reason is given below
     if (!file.Open(wxString::FromUTF8(path), "rb") || !DigestOfFile(file, digest)) {
-      error = "cannot read report '" + path + "'";
-      return false;
+      return hostkit::Failure("cannot read report '" + path + "'");
     }
   }
-  return ReadSummary(path, file, summary, error);
+  return ReadSummary(path, file, summary);
 }
 
 }  // namespace datahookrunner

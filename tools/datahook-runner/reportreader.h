@@ -1,5 +1,6 @@
 #pragma once
 #include "reporting/reportstamp.h"
+#include "tools/hostkit/result.h"
 #include <string>
 #include <vector>
 
@@ -33,9 +34,8 @@ struct ReportSummary {
 };
 
 // Reads a JUnit-style report as it streams from the file, and the digest of exactly the bytes summed up: the file
-// is opened once, so a report put in its place meanwhile is neither hashed nor read. False, with error set, if
-// the file is missing, is not well-formed XML or is not a test report.
-bool ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest,
-                       std::string& error);
+// is opened once, so a report put in its place meanwhile is neither hashed nor read. Fails if the file is
+// missing, is not well-formed XML or is not a test report.
+hostkit::Status ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest);
 
 }  // namespace datahookrunner

@@ -33,8 +33,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using hostkit::DecodeUtf8;
+using hostkit::Failure;
 using hostkit::PluginLibrary;
 using hostkit::ReadStimAreaFile;
+using hostkit::Result;
+using hostkit::Status;
 
 constexpr std::size_t kFilesBeforeProgress = 5;
 
@@ -87,17 +90,18 @@ void KeepStatusThroughExit(int status) {
   outcomeTold.store(true);
 }
 
-bool DecodeArguments(const std::vector<std::string>& arguments, const char* what, std::vector<wxString>& decoded,
-                     std::string& error) {
+Failure NotUtf8(const char* what, const std::string& argument) {
+  return Failure(std::string(what) + " is not valid UTF-8: '" + argument + "'");
+}
+
+Result<std::vector<wxString>> DecodeArguments(const std::vector<std::string>& arguments, const char* what) {
+  std::vector<wxString> decoded;
   for (const std::string& argument : arguments) {
     wxString text;
-    if (!DecodeUtf8(argument, text)) {
-      error = std::string(what) + " is not valid UTF-8: '" + argument + "'";
-      return false;
-    }
+    if (!DecodeUtf8(argument, text)) return NotUtf8(what, argument);
     decoded.push_back(text);
   }
-  return true;
+  return decoded;
 }
 
 std::vector<std::string> AbsoluteDataFiles(const RunnerOptions& options, const std::string& startDir) {
@@ -108,29 +112,29 @@ std::vector<std::string> AbsoluteDataFiles(const RunnerOptions& options, const s
 
 // The plug-in built beside the runner, else the one of the installed tree, where the plug-ins sit in a folder of
 // their own beside the tools' folder.
-bool DefaultPluginPath(std::string& path, std::string& error) {
+Result<std::string> DefaultPluginPath() {
   const std::string directory = DirectoryOfRunner();
   if (directory.empty()) {
-    error = "cannot find the runner's own directory to look for the plug-in; give --plugin";
-    return false;
+    return Failure("cannot find the runner's own directory to look for the plug-in; give --plugin");
   }
   const fs::path beside = NativePath(directory) / DH_PLUGIN_FILE_NAME;
   const fs::path installed = NativePath(directory).parent_path() / "plugins" / DH_PLUGIN_FILE_NAME;
   std::error_code notThere;
-  path = Utf8Path(!fs::exists(beside, notThere) && fs::exists(installed, notThere) ? installed : beside);
-  return true;
+  return Utf8Path(!fs::exists(beside, notThere) && fs::exists(installed, notThere) ? installed : beside);
 }
 
-bool ResolvePaths(const RunnerOptions& options, const std::string& startDir, RunPlan& plan, std::string& error) {
+Status ResolvePaths(const RunnerOptions& options, const std::string& startDir, RunPlan& plan) {
   // A bare library name would make the system search the library path instead of the start directory.
   if (options.pluginPath.empty()) {
-    if (!DefaultPluginPath(plan.pluginPath, error)) return false;
+    Result<std::string> found = DefaultPluginPath();
+    if (!found.Ok()) return Failure(found.Error());
+    plan.pluginPath = std::move(found).Value();
   } else {
     plan.pluginPath = AbsoluteFrom(startDir, options.pluginPath);
   }
   plan.workDir = AbsoluteFrom(startDir, options.workDir.empty() ? "." : options.workDir);
   if (!options.junitDir.empty()) plan.junitDir = AbsoluteFrom(startDir, options.junitDir);
-  return true;
+  return {};
 }
 
 // X.txt's own stimulus areas are in X.stimareas beside it: only the last extension of the name is replaced.
@@ -140,62 +144,71 @@ std::string StimAreasBeside(const std::string& dataFile) {
 }
 
 // Every data file gets the areas of --stim-areas (or none), or with --stim-areas-beside its own when it has them.
-bool PlanStimAreas(const RunnerOptions& options, const std::string& startDir, HostSession& session,
-                   std::string& error) {
+Result<std::shared_ptr<const Varnel::StimAreaList>> ReadSharedStimAreas(const std::string& path) {
+  if (path.empty()) return std::make_shared<const Varnel::StimAreaList>();
+  Result<Varnel::StimAreaList> areas = ReadStimAreaFile(path);
+  if (!areas.Ok()) return Failure(areas.Error());
+  return std::make_shared<const Varnel::StimAreaList>(std::move(areas).Value());
+}
+
+Status PlanStimAreas(const RunnerOptions& options, const std::string& startDir, HostSession& session) {
   // Read once and handed to the plug-in for every data file that has no areas of its own.
-  auto shared = std::make_shared<Varnel::StimAreaList>();
-  if (!options.stimAreaFile.empty() && !ReadStimAreaFile(options.stimAreaFile, *shared, error)) return false;
+  const Result<std::shared_ptr<const Varnel::StimAreaList>> shared = ReadSharedStimAreas(options.stimAreaFile);
+  if (!shared.Ok()) return Failure(shared.Error());
   for (const std::string& dataFile : AbsoluteDataFiles(options, startDir)) {
     const std::string own = StimAreasBeside(dataFile);
     if (!options.stimAreasBeside || !fs::is_regular_file(NativePath(own))) {
-      session.stimAreas.push_back(shared);
+      session.stimAreas.push_back(shared.Value());
       continue;
     }
-    auto areas = std::make_shared<Varnel::StimAreaList>();
-    if (!ReadStimAreaFile(own, *areas, error)) return false;
-    session.stimAreas.push_back(areas);
+    Result<Varnel::StimAreaList> areas = ReadStimAreaFile(own);
+    if (!areas.Ok()) return Failure(areas.Error());
+    session.stimAreas.push_back(std::make_shared<const Varnel::StimAreaList>(std::move(areas).Value()));
   }
-  return true;
+  return {};
 }
 
-bool MakePlan(const RunnerOptions& options, RunPlan& plan, std::string& error) {
+Result<RunPlan> MakePlan(const RunnerOptions& options) {
   std::error_code noCurrentDir;
   const std::string startDir = Utf8Path(fs::current_path(noCurrentDir));
-  if (noCurrentDir) {
-    error = "cannot determine the current directory: " + noCurrentDir.message();
-    return false;
-  }
-  if (!ResolvePaths(options, startDir, plan, error)) return false;
-  std::vector<wxString> decodedDataFiles;
+  if (noCurrentDir) return Failure("cannot determine the current directory: " + noCurrentDir.message());
+  RunPlan plan;
+  const Status resolved = ResolvePaths(options, startDir, plan);
+  if (!resolved.Ok()) return Failure(resolved.Error());
   plan.session.dataFiles = AbsoluteDataFiles(options, startDir);
-  if (!DecodeArguments(plan.session.dataFiles, "data file path", decodedDataFiles, error) ||
-      !DecodeArguments(options.hostAssertions, "--host-assert text", plan.session.hostAssertions, error)) {
-    return false;
-  }
+  // The data files are only checked here; each is decoded again for its own call.
+  const Result<std::vector<wxString>> dataFiles = DecodeArguments(plan.session.dataFiles, "data file path");
+  if (!dataFiles.Ok()) return Failure(dataFiles.Error());
+  Result<std::vector<wxString>> assertions = DecodeArguments(options.hostAssertions, "--host-assert text");
+  if (!assertions.Ok()) return Failure(assertions.Error());
+  plan.session.hostAssertions = std::move(assertions).Value();
   plan.session.showProgress = options.dataFiles.size() > kFilesBeforeProgress;
-  return PlanStimAreas(options, startDir, plan.session, error);
+  const Status areas = PlanStimAreas(options, startDir, plan.session);
+  if (!areas.Ok()) return Failure(areas.Error());
+  return plan;
 }
 
 // The host's working directory must hold the report directory before the plug-in loads, because the
 // plug-in's printer starts using it at load time. Nothing in it is removed: a report or diagnostics file under
 // this process id may be another process's (one of the same id in another container), and an earlier run's
 // is told from this run's by the diagnostics' stamp.
-bool PrepareWorkDir(const std::string& workDir, std::string& error) {
+Status PrepareWorkDir(const std::string& workDir) {
   std::error_code failure;
   fs::create_directories(NativePath(workDir), failure);
   if (!failure) fs::current_path(NativePath(workDir), failure);
   if (!failure) fs::create_directories(NativePath(ReportDirectory()), failure);
-  if (failure) error = "cannot prepare work directory '" + workDir + "': " + failure.message();
-  return !failure;
+  if (failure) return Failure("cannot prepare work directory '" + workDir + "': " + failure.message());
+  return {};
 }
 
-bool RunPlugin(const RunPlan& plan, std::string& error) {
-  std::unique_ptr<PluginLibrary> library = PluginLibrary::Open(plan.pluginPath, error);
-  if (!library) return false;
-  if (!PerformHostCalls(library->Plugin(), plan.session, error)) return false;
-  std::string closeError;
-  if (!library->Close(closeError)) std::cerr << "datahook-runner: warning: " << closeError << std::endl;
-  return true;
+Status RunPlugin(const RunPlan& plan) {
+  const Result<std::unique_ptr<PluginLibrary>> library = PluginLibrary::Open(plan.pluginPath);
+  if (!library.Ok()) return Failure(library.Error());
+  Status called = PerformHostCalls(library.Value()->Plugin(), plan.session);
+  if (!called.Ok()) return called;
+  const Status closed = library.Value()->Close();
+  if (!closed.Ok()) std::cerr << "datahook-runner: warning: " << closed.Error() << std::endl;
+  return {};
 }
 
 int SummariseReport(const std::string& workDir, bool showFindings, const std::string& hostInstance) {
@@ -218,11 +231,10 @@ int SummariseReport(const std::string& workDir, bool showFindings, const std::st
   }
   ReportSummary summary;
   Varnel::ContentDigest read;
-  std::string error;
-  if (!ReadReportSummary(reportPath, summary, read, error)) return CannotRun(error);
-  if (!CheckReportIsOwn(reportPath, summary, read, processId, stamp, hostInstance, error)) {
-    return CannotRun(error);
-  }
+  const Status readable = ReadReportSummary(reportPath, summary, read);
+  if (!readable.Ok()) return CannotRun(readable.Error());
+  const Status own = CheckReportIsOwn(reportPath, summary, read, processId, stamp, hostInstance);
+  if (!own.Ok()) return CannotRun(own.Error());
   PrintCountMismatches(std::cerr, summary);
   FindingsPrinter findings(diagnostics, showFindings);
   PrintSummary(std::cout, summary, reportPath, findings);
@@ -231,10 +243,11 @@ int SummariseReport(const std::string& workDir, bool showFindings, const std::st
 }
 
 int RunWithToolkit(const RunnerOptions& options) {
-  RunPlan plan;
-  std::string error;
-  if (!MakePlan(options, plan, error)) return UsageError(error);
-  if (!PrepareWorkDir(plan.workDir, error)) return CannotRun(error);
+  const Result<RunPlan> planned = MakePlan(options);
+  if (!planned.Ok()) return UsageError(planned.Error());
+  const RunPlan& plan = planned.Value();
+  const Status prepared = PrepareWorkDir(plan.workDir);
+  if (!prepared.Ok()) return CannotRun(prepared.Error());
   // The plug-in repeats this token in its diagnostics, beside the digest of the report it wrote: that is how
   // this run's report is told from another process's of the same id.
   const std::string hostInstance = Varnel::NewInstanceToken();
@@ -243,11 +256,13 @@ int RunWithToolkit(const RunnerOptions& options) {
     return CannotRun("cannot set the environment variable for --junit-dir");
   }
   const std::set<std::string> junitReportsBefore = JunitReportsOfThisProcess(plan.junitDir);
-  if (!RunPlugin(plan, error)) return CannotRun(error);
+  const Status ran = RunPlugin(plan);
+  if (!ran.Ok()) return CannotRun(ran.Error());
   std::string junitReport;
-  if (!plan.junitDir.empty() &&
-      !FindNewJunitReport(junitReportsBefore, JunitReportsOfThisProcess(plan.junitDir), junitReport, error)) {
-    return CannotRun(error);
+  if (!plan.junitDir.empty()) {
+    const Result<std::string> found = FindNewJunitReport(junitReportsBefore, JunitReportsOfThisProcess(plan.junitDir));
+    if (!found.Ok()) return CannotRun(found.Error());
+    junitReport = found.Value();
   }
   // Worked out before the summary, so that nothing which can fail comes after the outcome is told.
   const std::string siteNames = SiteNamesInForce(Utf8Path(NativePath(plan.pluginPath).parent_path()));
@@ -272,17 +287,17 @@ int Run(const RunnerOptions& options) {
 
 int RunDataHookRunner(int argc, const char* const* argv) {
   try {
-    const ParsedArguments parsed = ParseArguments(argc, argv);
-    if (!parsed.error.empty()) return UsageError(parsed.error);
-    if (parsed.options.showHelp) {
+    const Result<RunnerOptions> parsed = ParseArguments(argc, argv);
+    if (!parsed.Ok()) return UsageError(parsed.Error());
+    if (parsed.Value().showHelp) {
       std::cout << UsageText();
       return kNoFailures;
     }
-    if (parsed.options.showVersion) {
+    if (parsed.Value().showVersion) {
       std::cout << "datahook-runner (dh-AutomatedTesting) " DH_VERSION "\n";
       return kNoFailures;
     }
-    return Run(parsed.options);
+    return Run(parsed.Value());
   } catch (const std::bad_alloc&) {
     return RunnerFailed("out of memory");
   } catch (const std::exception& exception) {

@@ -1,9 +1,15 @@
 #include "tools/datahook-runner/runneroptions.h"
 #include <cstring>
+#include <utility>
 
 namespace datahookrunner {
 
 namespace {
+
+struct ParsedArguments {
+  RunnerOptions options;
+  std::string error;  // empty when the command line was usable
+};
 
 // Walks the arguments once; options take their value from the next argument or after "=".
 class ArgumentScanner {
@@ -100,10 +106,11 @@ void RejectEmptyDataFiles(ParsedArguments& parsed) {
 
 }  // namespace
 
-ParsedArguments ParseArguments(int argc, const char* const* argv) {
+hostkit::Result<RunnerOptions> ParseArguments(int argc, const char* const* argv) {
   ParsedArguments parsed = ArgumentScanner(argc, argv).Scan();
   RejectEmptyDataFiles(parsed);
-  return parsed;
+  if (!parsed.error.empty()) return hostkit::Failure(parsed.error);
+  return std::move(parsed.options);
 }
 
 std::string UsageText() {

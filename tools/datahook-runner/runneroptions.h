@@ -1,4 +1,5 @@
 #pragma once
+#include "tools/hostkit/result.h"
 #include <string>
 #include <vector>
 
@@ -18,12 +19,8 @@ struct RunnerOptions {
   bool showVersion = false;
 };
 
-struct ParsedArguments {
-  RunnerOptions options;
-  std::string error;  // empty when the command line was usable
-};
-
-ParsedArguments ParseArguments(int argc, const char* const* argv);
+// The options, or what makes the command line unusable.
+hostkit::Result<RunnerOptions> ParseArguments(int argc, const char* const* argv);
 std::string UsageText();
 
 }  // namespace datahookrunner

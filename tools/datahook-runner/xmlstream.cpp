@@ -1,5 +1,7 @@
 #include "tools/datahook-runner/xmlstream.h"
+#include "reporting/xmltext.h"
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <wx/ffile.h>
 
@@ -56,24 +58,6 @@ bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsNameChar(int c, bool first) {
   if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80) return true;
   return !first && ((c >= '0' && c <= '9') || c == '-' || c == '.');
-}
-
-void AppendUtf8(std::string& out, unsigned long code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 bool IsAllowedCharacter(unsigned long code) {
@@ -233,10 +217,10 @@ class XmlReader {
     bool empty = false;
     if (!Attributes(name, attributes, empty)) return false;
     rootSeen = true;
-    std::string handlerError;
-    if (!handler.StartElement(name, attributes, open.size(), handlerError)) {
+    const hostkit::Status accepted = handler.StartElement(name, attributes, open.size());
+    if (!accepted.Ok()) {
       error.fromHandler = true;
-      return Fail(handlerError, 0);
+      return Fail(accepted.Error(), 0);
     }
     if (empty) {
       handler.EndElement();
@@ -319,7 +303,7 @@ class XmlReader {
     if (digits.empty() || !IsAllowedCharacter(code)) {
       return Fail("xmlParseCharRef: invalid xmlChar value " + std::to_string(code), source.Line());
     }
-    AppendUtf8(out, code);
+    Varnel::AppendUtf8(out, static_cast<std::uint32_t>(code));  // allowed, so within Unicode
     return true;
   }
 

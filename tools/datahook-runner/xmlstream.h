@@ -1,4 +1,5 @@
 #pragma once
+#include "tools/hostkit/result.h"
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,9 +15,8 @@ using XmlAttributes = std::vector<std::pair<std::string, std::string>>;
 class XmlHandler {
  public:
   virtual ~XmlHandler() = default;
-  // depth 0 is the root element. False, with error set, stops the reading.
-  virtual bool StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth,
-                            std::string& error) = 0;
+  // depth 0 is the root element. A failure stops the reading.
+  virtual hostkit::Status StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth) = 0;
   virtual void EndElement() = 0;
   virtual void Text(const std::string& text, bool characterData) = 0;
 };

@@ -33,71 +33,60 @@ class LogCapture : public wxLog {
   std::string text;
 };
 
-VNSdkGetObjectPtrFunction FindFactory(const wxDynamicLibrary& library, std::string& error) {
-  if (!library.HasSymbol("VNSdkGetObjectPtr")) {
-    error = "the plug-in does not export VNSdkGetObjectPtr";
-    return nullptr;
-  }
+Result<VNSdkGetObjectPtrFunction> FindFactory(const wxDynamicLibrary& library) {
+  if (!library.HasSymbol("VNSdkGetObjectPtr")) return Failure("the plug-in does not export VNSdkGetObjectPtr");
   return reinterpret_cast<VNSdkGetObjectPtrFunction>(library.GetSymbol("VNSdkGetObjectPtr"));
 }
 
 // The host trusts the object to be a data-hook plug-in; the kit checks, so that a wrong library gives a
 // message instead of a crash.
-Varnel::Interface_DataHookPlugin* AskForPlugin(VNSdkGetObjectPtrFunction factory, std::string& error) {
+Result<Varnel::Interface_DataHookPlugin*> AskForPlugin(VNSdkGetObjectPtrFunction factory) {
   VarnelSDK::VNSdkBase* object = nullptr;
   try {
     object = factory();
   } catch (const std::exception& exception) {
-    error = std::string("VNSdkGetObjectPtr threw an exception: ") + exception.what();
-    return nullptr;
+    return Failure(std::string("VNSdkGetObjectPtr threw an exception: ") + exception.what());
   } catch (...) {
-    error = "VNSdkGetObjectPtr threw an exception";
-    return nullptr;
+    return Failure("VNSdkGetObjectPtr threw an exception");
   }
-  if (object == nullptr) {
-    error = "VNSdkGetObjectPtr returned no object";
-    return nullptr;
-  }
+  if (object == nullptr) return Failure("VNSdkGetObjectPtr returned no object");
   auto* plugin = dynamic_cast<Varnel::Interface_DataHookPlugin*>(object);
-  if (plugin == nullptr) error = "the object returned by VNSdkGetObjectPtr is not a data-hook plug-in";
+  if (plugin == nullptr) return Failure("the object returned by VNSdkGetObjectPtr is not a data-hook plug-in");
   return plugin;
+}
+
+Result<Varnel::Interface_DataHookPlugin*> FindPlugin(const wxDynamicLibrary& library) {
+  const Result<VNSdkGetObjectPtrFunction> factory = FindFactory(library);
+  if (!factory.Ok()) return Failure(factory.Error());
+  return AskForPlugin(factory.Value());
 }
 
 }  // namespace
 
-std::unique_ptr<PluginLibrary> PluginLibrary::Open(const std::string& path, std::string& error) {
+Result<std::unique_ptr<PluginLibrary>> PluginLibrary::Open(const std::string& path) {
   auto library = std::make_unique<wxDynamicLibrary>();
   {
     LogCapture reason;
     // Verbatim: the name is a path to load as it is, without an extension added or a search made.
     if (!library->Load(wxString::FromUTF8(path), wxDL_NOW | wxDL_VERBATIM)) {
-      error = "cannot load plug-in '" + path + "': " + reason.Text();
-      return nullptr;
+      return Failure("cannot load plug-in '" + path + "': " + reason.Text());
     }
   }
-  Varnel::Interface_DataHookPlugin* plugin = nullptr;
-  if (VNSdkGetObjectPtrFunction factory = FindFactory(*library, error)) plugin = AskForPlugin(factory, error);
-  if (plugin == nullptr) {
-    error = "plug-in '" + path + "': " + error;
-    return nullptr;
-  }
-  return std::unique_ptr<PluginLibrary>(new PluginLibrary(std::move(library), plugin));
+  const Result<Varnel::Interface_DataHookPlugin*> plugin = FindPlugin(*library);
+  if (!plugin.Ok()) return Failure("plug-in '" + path + "': " + plugin.Error());
+  return std::unique_ptr<PluginLibrary>(new PluginLibrary(std::move(library), plugin.Value()));
 }
 
-PluginLibrary::~PluginLibrary() {
-  std::string ignored;
-  Close(ignored);
-}
+PluginLibrary::~PluginLibrary() { (void)Close(); }
 
-bool PluginLibrary::Close(std::string& error) {
-  if (!library) return true;
+Status PluginLibrary::Close() {
+  if (!library) return {};
   plugin = nullptr;
   LogCapture reason;
   library->Unload();
   library.reset();
-  if (reason.Empty()) return true;
-  error = "cannot unload the plug-in: " + reason.Text();
-  return false;
+  if (reason.Empty()) return {};
+  return Failure("cannot unload the plug-in: " + reason.Text());
 }
 
 }  // namespace hostkit

@@ -1,5 +1,6 @@
 #pragma once
 #include "sdk/interface_datahookplugin.h"
+#include "tools/hostkit/result.h"
 #include <memory>
 #include <string>
 #include <wx/dynlib.h>
@@ -10,16 +11,16 @@ namespace hostkit {
 // is only valid until the library is closed.
 class PluginLibrary {
  public:
-  // Loads the library (path in UTF-8) and asks it for its object. On failure returns null and sets error
-  // (with the system's reason where there is one).
-  static std::unique_ptr<PluginLibrary> Open(const std::string& path, std::string& error);
+  // Loads the library (path in UTF-8) and asks it for its object; the error gives the system's reason where
+  // there is one.
+  static Result<std::unique_ptr<PluginLibrary>> Open(const std::string& path);
   ~PluginLibrary();
   PluginLibrary(const PluginLibrary&) = delete;
   PluginLibrary& operator=(const PluginLibrary&) = delete;
 
   Varnel::Interface_DataHookPlugin& Plugin() const { return *plugin; }
-  // Unloads the library, which runs its static destructors. False, with error set, if the system complains.
-  bool Close(std::string& error);
+  // Unloads the library, which runs its static destructors. Fails if the system complains.
+  Status Close();
 
  private:
   PluginLibrary(std::unique_ptr<wxDynamicLibrary> loaded, Varnel::Interface_DataHookPlugin* object)

@@ -35,40 +35,32 @@ bool SplitFields(const std::string& line, std::array<std::string, kNumberFields>
   return true;
 }
 
-bool ParseNumbers(const std::array<std::string, kNumberFields>& texts, std::array<int, kNumberFields>& numbers,
-                  std::string& problem) {
+Result<std::array<int, kNumberFields>> ParseNumbers(const std::array<std::string, kNumberFields>& texts) {
+  std::array<int, kNumberFields> numbers{};
   for (std::size_t field = 0; field < kNumberFields; ++field) {
     if (!ParseInteger(texts[field], numbers[field])) {
-      problem = std::string(kFieldNames[field]) + " is not an integer: '" + texts[field] + "'";
-      return false;
+      return Failure(std::string(kFieldNames[field]) + " is not an integer: '" + texts[field] + "'");
     }
   }
-  if (numbers[2] < 0 || numbers[3] < 0) {
-    problem = "width and height must not be negative";
-    return false;
-  }
-  return true;
+  if (numbers[2] < 0 || numbers[3] < 0) return Failure("width and height must not be negative");
+  return numbers;
 }
 
 // Read by the plug-in's rules for data files: opened once without blocking, a regular file, within the limit.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+Result<std::string> ReadWholeFile(const std::string& path) {
   MUDataFileBytes read = MUReadDataFileBytes(wxString::FromUTF8(path), kMaximumStimAreaFileSize);
   const std::string cannot = "cannot read stimulus-area file '" + path + "'";
   switch (read.failure) {
     case MUDataFileBytes::Failure::None:
-      bytes = std::move(read.bytes);
-      return true;
+      return std::move(read.bytes);
     case MUDataFileBytes::Failure::CannotOpen:
-      error = cannot + ": " + std::strerror(read.systemError);
-      return false;
+      return Failure(cannot + ": " + std::strerror(read.systemError));
     case MUDataFileBytes::Failure::NotRegular:
-      error = cannot + ": not a regular file";
-      return false;
+      return Failure(cannot + ": not a regular file");
     case MUDataFileBytes::Failure::TooLarge:
-      error = cannot + ": larger than " + std::to_string(kMaximumStimAreaFileSize) + " bytes";
-      return false;
+      return Failure(cannot + ": larger than " + std::to_string(kMaximumStimAreaFileSize) + " bytes");
   }
-  return false;
+  return Failure(cannot);
 }
 
 void StripLineEnd(std::string& line) {
@@ -79,30 +71,31 @@ void StripByteOrderMark(std::string& line) {
   if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
 }
 
-}  // namespace
-
-bool ParseStimAreaLine(const std::string& line, Varnel::StimAreaData& area, std::string& problem) {
-  std::array<std::string, kNumberFields> texts;
-  std::string name;
-  if (!SplitFields(line, texts, name)) {
-    problem = "fewer than 6 tab-separated fields";
-    return false;
-  }
-  std::array<int, kNumberFields> numbers{};
-  if (!ParseNumbers(texts, numbers, problem)) return false;
-  wxString decodedName;
-  if (!DecodeUtf8(name, decodedName)) {
-    problem = "areaName is not valid UTF-8";
-    return false;
-  }
-  area.rect = wxRect(numbers[0], numbers[1], numbers[2], numbers[3]);
-  area.responseId = numbers[4];
-  area.areaName = decodedName;
-  return true;
+Failure MalformedLine(const std::string& name, unsigned long number, const std::string& problem) {
+  return Failure(name + ":" + std::to_string(number) + ": malformed stimulus area (" + problem + "); expected " +
+                 kLineLayout);
 }
 
-bool ParseStimAreaText(const std::string& bytes, const std::string& name, Varnel::StimAreaList& areas,
-                       std::string& error) {
+}  // namespace
+
+Result<Varnel::StimAreaData> ParseStimAreaLine(const std::string& line) {
+  std::array<std::string, kNumberFields> texts;
+  std::string name;
+  if (!SplitFields(line, texts, name)) return Failure("fewer than 6 tab-separated fields");
+  const Result<std::array<int, kNumberFields>> numbers = ParseNumbers(texts);
+  if (!numbers.Ok()) return Failure(numbers.Error());
+  wxString decodedName;
+  if (!DecodeUtf8(name, decodedName)) return Failure("areaName is not valid UTF-8");
+  Varnel::StimAreaData area;
+  const std::array<int, kNumberFields>& n = numbers.Value();
+  area.rect = wxRect(n[0], n[1], n[2], n[3]);
+  area.responseId = n[4];
+  area.areaName = decodedName;
+  return area;
+}
+
+Result<Varnel::StimAreaList> ParseStimAreaText(const std::string& bytes, const std::string& name) {
+  Varnel::StimAreaList areas;
   std::size_t start = 0;
   for (unsigned long number = 1; start < bytes.size(); ++number) {
     std::size_t end = bytes.find('\n', start);
@@ -112,26 +105,17 @@ bool ParseStimAreaText(const std::string& bytes, const std::string& name, Varnel
     StripLineEnd(line);
     if (number == 1) StripByteOrderMark(line);
     if (line.empty()) continue;
-    Varnel::StimAreaData area;
-    std::string problem;
-    if (!ParseStimAreaLine(line, area, problem)) {
-      error.assign(name)
-          .append(":")
-          .append(std::to_string(number))
-          .append(": malformed stimulus area (")
-          .append(problem)
-          .append("); expected ")
-          .append(kLineLayout);
-      return false;
-    }
-    areas.push_back(area);
+    Result<Varnel::StimAreaData> area = ParseStimAreaLine(line);
+    if (!area.Ok()) return MalformedLine(name, number, area.Error());
+    areas.push_back(std::move(area).Value());
   }
-  return true;
+  return areas;
 }
 
-bool ReadStimAreaFile(const std::string& path, Varnel::StimAreaList& areas, std::string& error) {
-  std::string bytes;
-  return ReadWholeFile(path, bytes, error) && ParseStimAreaText(bytes, path, areas, error);
+Result<Varnel::StimAreaList> ReadStimAreaFile(const std::string& path) {
+  const Result<std::string> bytes = ReadWholeFile(path);
+  if (!bytes.Ok()) return Failure(bytes.Error());
+  return ParseStimAreaText(bytes.Value(), path);
 }
 
 }  // namespace hostkit

@@ -5,7 +5,7 @@
 #include "tabulon/src/parsereport.h"
 #include "tabulon/src/rowrecord.h"
 #include "tools/tabulon-dump/dumpformat.h"
-#include "tools/utf8arguments.h"
+#include "tools/toolmain.h"
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -161,11 +161,4 @@ int RunTabulonDump(int argc, char** argv) {
   return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv) {
-  dhtools::Utf8Arguments arguments(argc, argv);
-  return RunTabulonDump(arguments.Count(), arguments.Values());
-}
-#else
-int main(int argc, char** argv) { return RunTabulonDump(argc, argv); }
-#endif
+int ToolMain(int argc, char** argv) { return RunTabulonDump(argc, argv); }

@@ -1,0 +1,40 @@
+#include "tabulon/src/nonblockingfile.h"
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+NonBlockingFile::NonBlockingFile(const wxString& path) {
+  // Without O_NONBLOCK, opening a FIFO waits for a writer; a regular file reads the same either way.
+  const int fd = ::open(static_cast<const char*>(path.fn_str()), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  opened = fd >= 0;
+  if (opened) {
+    handle = fd;
+  } else {
+    systemError = errno;
+  }
+}
+
+NonBlockingFile::~NonBlockingFile() {
+  if (opened) ::close(static_cast<int>(handle));
+}
+
+NonBlockingFile::Status NonBlockingFile::Inspect() {
+  struct stat status;
+  if (::fstat(static_cast<int>(handle), &status) != 0) {
+    systemError = errno;
+    return {};
+  }
+  if (!S_ISREG(status.st_mode)) return {Kind::NotRegular, 0};
+  return {Kind::Regular, static_cast<unsigned long long>(status.st_size)};
+}
+
+long long NonBlockingFile::Read(char* buffer, std::size_t count) {
+  for (;;) {
+    const ssize_t got = ::read(static_cast<int>(handle), buffer, count);
+    if (got >= 0) return got;
+    if (errno != EINTR) break;
+  }
+  systemError = errno;
+  return -1;
+}

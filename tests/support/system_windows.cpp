@@ -1,0 +1,10 @@
+#include "tests/support/system.h"
+
+namespace testsupport {
+
+const char* const kNativeLineEnd = "\r\n";
+
+// Windows has no FIFOs in the file system, and its devices are not reached through file paths here.
+std::vector<std::string> SpecialFiles(const std::string& /*folder*/) { return {}; }
+
+}  // namespace testsupport

@@ -1,0 +1,56 @@
+#pragma once
+// How the tools' functions fail: they return either what they made or the text that says why they could not,
+// never a flag with the message in an out-parameter.
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace hostkit {
+
+// The error text of a failed operation; a Result of any type is made from it.
+class Failure {
+ public:
+  explicit Failure(std::string message) : text(std::move(message)) {}
+  std::string& Text() { return text; }
+
+ private:
+  std::string text;
+};
+
+// Either a value or an error text. Value() only when Ok(), Error() only when not.
+template <typename T>
+class [[nodiscard]] Result {
+ public:
+  // Implicit, so that a function returns its value or a Failure as it is.
+  Result(T made) : value(std::move(made)) {}
+  Result(Failure failure) : error(std::move(failure.Text())) {}
+
+  bool Ok() const { return value.has_value(); }
+  const T& Value() const& { return *value; }
+  T& Value() & { return *value; }
+  T&& Value() && { return std::move(*value); }
+  const std::string& Error() const { return error; }
+
+ private:
+  std::optional<T> value;
+  std::string error;
+};
+
+// An operation that makes nothing: success, or an error text.
+template <>
+class [[nodiscard]] Result<void> {
+ public:
+  Result() = default;
+  Result(Failure failure) : error(std::move(failure.Text())), failed(true) {}
+
+  bool Ok() const { return !failed; }
+  const std::string& Error() const { return error; }
+
+ private:
+  std::string error;
+  bool failed = false;
+};
+
+using Status = Result<void>;
+
+}  // namespace hostkit
