@@ -1,4 +1,4 @@
-#include "tabulon/src/mudatafilebytes.h"
+#include "tabulon/mudatafilebytes.h"
 #include <wx/platform.h>
 // The toolkit opens files only in blocking mode (a FIFO would hang the open) and checks type and size by name,
 // so this one file uses the platform's own calls.

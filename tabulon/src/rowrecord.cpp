@@ -1,5 +1,5 @@
-#include "tabulon/src/rowrecord.h"
-#include "tabulon/src/celltext.h"
+#include "tabulon/rowrecord.h"
+#include "tabulon/celltext.h"
 #include <algorithm>
 #include <cstring>
 #include <iterator>

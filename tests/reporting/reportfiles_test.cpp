@@ -1,7 +1,7 @@
 #include "reporting/concretefakejunitprinter.h"
 #include "reporting/reportfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/utils.h>

@@ -1,7 +1,7 @@
-#include "tools/datahook-runner/runner.h"
+#include "runner.h"
 
 #ifdef _WIN32
-#include "tools/utf8arguments.h"
+#include "utf8arguments.h"
 
 int wmain(int argc, wchar_t** argv) {
   dhtools::Utf8Arguments arguments(argc, argv);

@@ -1,6 +1,6 @@
 #pragma once
 #include "reporting/reportstamp.h"
-#include "tools/datahook-runner/reportreader.h"
+#include "reportreader.h"
 #include <string>
 
 namespace datahookrunner {

@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/xmlstream.h"
+#include "xmlstream.h"
 #include <cctype>
 #include <cstring>
 #include <wx/ffile.h>

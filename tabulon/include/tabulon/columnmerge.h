@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/src/columnproperty.h"
+#include "tabulon/columnproperty.h"
 #include <list>
 #include <memory>
 #include <vector>

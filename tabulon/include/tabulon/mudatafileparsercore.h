@@ -1,10 +1,10 @@
 #pragma once
-#include "tabulon/src/columnproperty.h"
-#include "tabulon/src/mudecodedlines.h"
-#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/mumakeuniquename.h"
-#include "tabulon/src/parsereport.h"
-#include "tabulon/src/rowrecord.h"
+#include "tabulon/columnproperty.h"
+#include "tabulon/mudecodedlines.h"
+#include "tabulon/muinterfaceexperimentdatafileinputreader.h"
+#include "tabulon/mumakeuniquename.h"
+#include "tabulon/parsereport.h"
+#include "tabulon/rowrecord.h"
 #include <cstddef>
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
-#include "tabulon/src/columnproperty.h"
-#include "tabulon/src/rowrecord.h"
+#include "tabulon/columnproperty.h"
+#include "tabulon/rowrecord.h"
 #include <memory>
 #include <wx/string.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/src/querykey.h"
+#include "tabulon/querykey.h"
 #include <map>
 #include <memory>
 #include <vector>

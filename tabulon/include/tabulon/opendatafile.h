@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <memory>
 
 class wxFile;

@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/src/rowrecord.h"
+#include "tabulon/rowrecord.h"
 #include <cstddef>
 #include <memory>
 #include <vector>

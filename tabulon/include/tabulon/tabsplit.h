@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/src/mudecodedlines.h"
+#include "tabulon/mudecodedlines.h"
 #include <algorithm>
 #include <cstddef>
 #include <utility>

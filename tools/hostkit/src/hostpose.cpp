@@ -1,5 +1,5 @@
-#include "tools/hostkit/hostpose.h"
-#include "verifiers/framework/hostnames.h"
+#include "hostkit/hostpose.h"
+#include "framework/hostnames.h"
 #include <wx/utils.h>
 
 namespace hostkit {

@@ -1,4 +1,4 @@
-#include "tools/hostkit/pluginlibrary.h"
+#include "hostkit/pluginlibrary.h"
 #include "sdk/vnsdkbase.h"
 #include <exception>
 #include <wx/log.h>

@@ -1,6 +1,6 @@
-#include "tools/hostkit/stimareafile.h"
-#include "tabulon/src/mudatafilebytes.h"
-#include "tools/hostkit/utf8text.h"
+#include "hostkit/stimareafile.h"
+#include "tabulon/mudatafilebytes.h"
+#include "hostkit/utf8text.h"
 #include <array>
 #include <charconv>
 #include <cstring>

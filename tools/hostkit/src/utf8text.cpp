@@ -1,4 +1,4 @@
-#include "tools/hostkit/utf8text.h"
+#include "hostkit/utf8text.h"
 
 namespace hostkit {
 

@@ -1,11 +1,11 @@
 // A feedback event whose time limit comes from a trial variable must stay on screen for that time (6000 ms).
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "reporting/maketestlocation.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/stimareachecks.h"
-#include "verifiers/framework/wholenumbercells.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/stimareachecks.h"
+#include "framework/wholenumbercells.h"
 
 namespace Varnel {
 

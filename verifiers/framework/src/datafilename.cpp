@@ -1,4 +1,4 @@
-#include "verifiers/framework/datafilename.h"
+#include "framework/datafilename.h"
 #include <wx/filename.h>
 
 namespace Varnel {

@@ -1,8 +1,8 @@
 // The duration windows every verifier asserts for the run and for the expansion before it.
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
 #include <climits>
 
 namespace Varnel {

@@ -1,5 +1,5 @@
-#include "verifiers/framework/expectedcelltable.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/expectedcelltable.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
 

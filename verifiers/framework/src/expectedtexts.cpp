@@ -1,4 +1,4 @@
-#include "verifiers/framework/expectedtexts.h"
+#include "framework/expectedtexts.h"
 
 namespace Varnel {
 

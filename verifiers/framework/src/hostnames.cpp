@@ -1,5 +1,5 @@
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/sitesettings.h"
+#include "framework/hostnames.h"
+#include "framework/sitesettings.h"
 #include <wx/utils.h>
 
 namespace Varnel {

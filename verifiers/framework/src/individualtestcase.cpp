@@ -1,8 +1,8 @@
-#include "verifiers/framework/individualtestcase.h"
+#include "framework/individualtestcase.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/readeracquisition.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "readeracquisition.h"
 #include <climits>
 
 namespace Varnel {

@@ -1,4 +1,4 @@
-#include "verifiers/framework/listitemsuffixes.h"
+#include "framework/listitemsuffixes.h"
 #include <algorithm>
 #include <iterator>
 

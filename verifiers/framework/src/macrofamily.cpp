@@ -1,4 +1,4 @@
-#include "verifiers/framework/macrofamily.h"
+#include "framework/macrofamily.h"
 #include <algorithm>
 
 namespace Varnel {

@@ -1,5 +1,5 @@
-#include "verifiers/framework/macropresentedevents.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/macropresentedevents.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <vector>
 
 namespace Varnel {

@@ -1,4 +1,4 @@
-#include "verifiers/framework/ownlibrary.h"
+#include "ownlibrary.h"
 #include <dlfcn.h>
 #include <wx/filename.h>
 

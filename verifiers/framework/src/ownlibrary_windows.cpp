@@ -1,4 +1,4 @@
-#include "verifiers/framework/ownlibrary.h"
+#include "ownlibrary.h"
 #include <vector>
 #include <windows.h>
 #include <wx/filename.h>

@@ -1,4 +1,4 @@
-#include "verifiers/framework/randomselectionrules.h"
+#include "framework/randomselectionrules.h"
 #include <algorithm>
 
 namespace Varnel {

@@ -1,8 +1,8 @@
-#include "verifiers/framework/readeracquisition.h"
+#include "readeracquisition.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/opendatafile.h"
-#include "verifiers/framework/datafilename.h"
+#include "tabulon/opendatafile.h"
+#include "framework/datafilename.h"
 #include <wx/filename.h>
 
 namespace Varnel {

@@ -1,4 +1,4 @@
-#include "verifiers/framework/redbluepattern.h"
+#include "framework/redbluepattern.h"
 
 namespace Varnel {
 

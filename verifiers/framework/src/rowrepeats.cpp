@@ -1,5 +1,5 @@
-#include "verifiers/framework/rowrepeats.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/rowrepeats.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
 

@@ -1,5 +1,5 @@
-#include "verifiers/framework/savedmousecolumns.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/savedmousecolumns.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
 

@@ -1,4 +1,4 @@
-#include "verifiers/framework/sequencefindings.h"
+#include "framework/sequencefindings.h"
 #include <algorithm>
 
 namespace Varnel {

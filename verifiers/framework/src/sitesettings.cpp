@@ -1,8 +1,8 @@
 // Site settings at run time: "key = value" lines in dh-AutomatedTesting.ini beside the plug-in library, read with
 // the toolkit's file configuration, and environment variables over them.
-#include "verifiers/framework/sitesettings.h"
-#include "tabulon/src/mudatafilebytes.h"
-#include "verifiers/framework/ownlibrary.h"
+#include "framework/sitesettings.h"
+#include "tabulon/mudatafilebytes.h"
+#include "ownlibrary.h"
 #include <cstdio>
 #include <set>
 #include <wx/fileconf.h>

@@ -1,4 +1,4 @@
-#include "verifiers/framework/stimareachecks.h"
+#include "framework/stimareachecks.h"
 #include "reporting/fakejunitprinter.h"
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "verifiers/framework/texteventparams.h"
+#include "framework/texteventparams.h"
 
 namespace Varnel {
 

@@ -1,5 +1,5 @@
-#include "verifiers/framework/triallevelchecks.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/triallevelchecks.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <algorithm>
 
 namespace Varnel {

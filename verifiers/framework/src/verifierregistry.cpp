@@ -1,4 +1,4 @@
-#include "verifiers/framework/verifierregistry.h"
+#include "framework/verifierregistry.h"
 #include <algorithm>
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/wholecolumncomparison.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <algorithm>
 
 namespace Varnel {

@@ -1,5 +1,5 @@
-#include "verifiers/framework/wholenumbercells.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/wholenumbercells.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <climits>
 
 namespace Varnel {

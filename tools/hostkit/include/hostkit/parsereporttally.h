@@ -2,7 +2,7 @@
 // The parsers' defined outcome, judged in one place for the parser fuzz targets and the test that replays their
 // findings: a parser that said anything but success must have failed, one that did not fail must have said
 // success, and a failed parser hands out no rows.
-#include "tabulon/src/parsereport.h"
+#include "tabulon/parsereport.h"
 #include <vector>
 
 namespace hostkit {

@@ -1,6 +1,6 @@
 #pragma once
 #include "reporting/fakejunitprinter.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "framework/individualtestcase.h"
 
 namespace Varnel {
 

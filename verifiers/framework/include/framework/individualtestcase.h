@@ -1,8 +1,8 @@
 #pragma once
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/verificationcontext.h"
-#include "verifiers/framework/verifierinterface.h"
-#include "verifiers/framework/verifierregistry.h"
+#include "framework/hostnames.h"
+#include "framework/verificationcontext.h"
+#include "framework/verifierinterface.h"
+#include "framework/verifierregistry.h"
 #include <memory>
 #include <vector>
 #include <wx/string.h>

@@ -3,9 +3,9 @@
 // presents events named "event 1", "event 2" and "event 3", and the macro or rule under test decides which of
 // them run; so a verifier only looks at which event names the data file holds, in which rows, and how many
 // rows there are, then asserts its duration windows.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/wholecolumncomparison.h"
 #include <optional>
 #include <vector>
 #include <wx/string.h>

@@ -1,6 +1,6 @@
 #pragma once
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
 #include <wx/string.h>
 
 class MUInterfaceMultiExperimentDataSource;

@@ -1,5 +1,5 @@
 #pragma once
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/wholecolumncomparison.h"
 #include <wx/string.h>
 
 namespace Varnel {

@@ -1,5 +1,5 @@
 #pragma once
-#include "verifiers/framework/hostnames.h"
+#include "framework/hostnames.h"
 #include <string>
 #include <vector>
 #include <wx/string.h>

@@ -1,7 +1,7 @@
 #pragma once
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/individualtestcase.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <vector>
 #include <wx/string.h>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "verifiers/framework/datafilename.h"
-#include "verifiers/framework/verifierinterface.h"
+#include "framework/datafilename.h"
+#include "framework/verifierinterface.h"
 #include <cstddef>
 #include <map>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-#include "verifiers/framework/individualtestcase.h"
+#include "framework/individualtestcase.h"
 #include <memory>
 #include <vector>
 #include <wx/string.h>
