@@ -1,8 +1,15 @@
 #pragma once
-#include "reporting/fakejunitprinter.h"
 #include "framework/individualtestcase.h"
+#include <wx/string.h>
 
 namespace Varnel {
+
+class FakeJUnitPrinter;
+
+// The outcome of a verifier that expects no readable data file: the completion pass and a timing record that
+// carries a fixed stand-in, as no data file gives a run time.
+void ReportCompletionWithoutDataFile(FakeJUnitPrinter* reportTo, const wxString& completionTestName,
+                                     const wxString& verifierName);
 
 // A verifier of an experiment whose run is expected to leave an empty, unreadable data file. Reaching the
 // verifier at all shows that the run completed (the pass T::kCompletionTestName); a readable file gets the same
@@ -13,9 +20,7 @@ class CompletionOnlyVerifier_T : public IndividualTestCase_T<T, true> {
   void RunChecks(VerificationContext) override { this->ReportPass(T::kCompletionTestName); }
 
   void OnNotifyUnableToReadDatafile(FakeJUnitPrinter* reportTo) override {
-    reportTo->ReportPass(T::kCompletionTestName);
-    // No data file, so no run time: the record carries a fixed stand-in.
-    reportTo->ReportPass(wxString::Format("__TIMING__TRACKING__%s__%s_ms", this->name, "55555"));
+    ReportCompletionWithoutDataFile(reportTo, T::kCompletionTestName, this->name);
   }
 };
 
