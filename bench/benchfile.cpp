@@ -1,4 +1,4 @@
-#include "bench/benchfile.h"
+#include "benchfile.h"
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Runs every benchmark and then prints each one's time as a multiple of the plain read-and-split baseline,
 // measured in the same run.
-#include "bench/benchfile.h"
-#include "bench/runnerbench.h"
+#include "benchfile.h"
+#include "runnerbench.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The whole road as the host drives it: loading the plug-in (which builds every verifier), verifying the whole
 // golden corpus, and one full-size data file through its verifier.
-#include "bench/benchfile.h"
-#include "tools/hostkit/pluginlibrary.h"
+#include "benchfile.h"
+#include "hostkit/pluginlibrary.h"
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // A long run of the stand-in host: datahook-runner over 1,000 and 10,000 data files (copies of the golden corpus),
 // as a child process, so that its time per file and its peak memory show how a run grows with its length.
-#include "bench/runnerbench.h"
+#include "runnerbench.h"
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>

@@ -1,8 +1,8 @@
 // How long loading a full-size data file takes through the reader (text parser and in-memory parser), and how
 // that compares with merely reading the file and splitting it into lines and cells.
-#include "bench/benchfile.h"
-#include "tabulon/src/opendatafile.h"
-#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
+#include "benchfile.h"
+#include "tabulon/opendatafile.h"
+#include "tabulon/muinterfaceexperimentdatafileinputreader.h"
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <iterator>

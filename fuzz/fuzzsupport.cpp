@@ -1,4 +1,4 @@
-#include "fuzz/fuzzsupport.h"
+#include "fuzzsupport.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The in-memory parser over any bytes, read from an open file object whose position it must leave as it was.
-#include "fuzz/fuzzsupport.h"
-#include "tools/hostkit/parsereporttally.h"
-#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/rowrecord.h"
+#include "fuzzsupport.h"
+#include "hostkit/parsereporttally.h"
+#include "tabulon/muinterfaceexperimentdatafileinputreader.h"
+#include "tabulon/rowrecord.h"
 #include <memory>
 #include <vector>
 #include <wx/file.h>

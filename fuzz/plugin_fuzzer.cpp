@@ -1,10 +1,10 @@
 // The whole road: the plug-in's own code, linked in with every registered verifier, gets the input as the data
 // file of one registered experiment after another, as the host hands it over after a run.
-#include "fuzz/fuzzsupport.h"
-#include "tools/hostkit/stimareafile.h"
-#include "plugin/datahookoutputtestingplugin.h"
+#include "fuzzsupport.h"
+#include "hostkit/stimareafile.h"
+#include "datahookoutputtestingplugin.h"
 #include "reporting/reportfiles.h"
-#include "verifiers/framework/verifierregistry.h"
+#include "framework/verifierregistry.h"
 #include "sdk/stimareadata.h"
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>

@@ -1,11 +1,11 @@
 // The multi-file reader: loads the input (and maybe a second file derived from it, so that columns merge), then
 // runs a sequence of table operations and queries that the control bytes choose.
-#include "fuzz/fuzzsupport.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/muinterfacefileobserver.h"
-#include "tabulon/src/mureaderevents.h"
-#include "tabulon/src/murowpredicate.h"
-#include "tabulon/src/rowrecord.h"
+#include "fuzzsupport.h"
+#include "tabulon/muexperimenttextreadermultifile.h"
+#include "tabulon/muinterfacefileobserver.h"
+#include "tabulon/mureaderevents.h"
+#include "tabulon/murowpredicate.h"
+#include "tabulon/rowrecord.h"
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <limits>

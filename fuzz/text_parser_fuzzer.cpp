@@ -1,8 +1,8 @@
 // The text parser over any bytes written as a data file: with header (kinds 0 and 2) and without (kind 1).
-#include "fuzz/fuzzsupport.h"
-#include "tools/hostkit/parsereporttally.h"
-#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/rowrecord.h"
+#include "fuzzsupport.h"
+#include "hostkit/parsereporttally.h"
+#include "tabulon/muinterfaceexperimentdatafileinputreader.h"
+#include "tabulon/rowrecord.h"
 #include <memory>
 #include <vector>
 

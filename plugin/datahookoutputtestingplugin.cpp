@@ -1,7 +1,7 @@
-#include "plugin/datahookoutputtestingplugin.h"
+#include "datahookoutputtestingplugin.h"
 #include "reporting/findingsrecordingprinter.h"
 #include "reporting/maketestlocation.h"
-#include "verifiers/framework/sitesettings.h"
+#include "framework/sitesettings.h"
 #include <cstdio>
 #include <exception>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 #include "sdk/interface_datahookplugin.h"
-#include "verifiers/framework/verifierregistry.h"
+#include "framework/verifierregistry.h"
 #include <cstdint>
 #include <memory>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "plugin/datahookoutputtestingplugin.h"
+#include "datahookoutputtestingplugin.h"
 #include <wx/defs.h>
 
 namespace Varnel {

@@ -28,7 +28,7 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-PRODUCT_DIRS = ["plugin", "reporting", "sdk", "tabulon/src", "tools", "verifiers", "hostkit"]
+PRODUCT_DIRS = ["plugin", "reporting", "sdk", "tabulon", "tools", "verifiers"]
 TEST_TIMEOUT_SECONDS = 120
 
 # Each operator: a pattern over the code (comments and literals blanked) and what the match becomes. Binary

@@ -20,10 +20,10 @@ from datafile import write_datafile  # noqa: E402
 
 VERIFIER = """\
 // Say here what the experiment makes the host do and what a correct run of it shows.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/sequencefindings.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/sequencefindings.h"
 
 namespace Varnel {{
 
@@ -52,7 +52,7 @@ class {cls} : public IndividualTestCase_T<{cls}, false> {{
     }}
     // Duration windows in milliseconds, bounds included: the whole run (its last cumulative time), then the
     // expansion. true leaves a window out on the build farm; CheckExperimentDurationOnHost(kHostNameA, min, max)
-    // (verifiers/framework/hostnames.h) adds one for a single machine.
+    // (framework/hostnames.h) adds one for a single machine.
     CheckExperimentDuration({run_min}, {run_max}, true);
     CheckExpansionDuration({expansion_min}, {expansion_max}, true);
   }}

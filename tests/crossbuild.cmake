@@ -6,6 +6,8 @@
 add_library(test_support STATIC support/scratchdir.cpp support/files.cpp support/datafile.cpp
   ${test_system_source})
 target_link_libraries(test_support PUBLIC GTest::gtest ${wxWidgets_LIBRARIES})
+# The test programs include the helpers by their folder ("support/files.h").
+target_include_directories(test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(test_support PUBLIC ${dh_path_definitions})
 
 # The data-file library: parsers, the reader and its queries, and the replay of the fuzzers' findings.

@@ -1,5 +1,5 @@
-#include "tools/toolmain.h"
-#include "tools/utf8arguments.h"
+#include "toolmain.h"
+#include "utf8arguments.h"
 
 // The wide entry point, which gets the command line whole.
 int wmain(int argc, wchar_t** argv) {

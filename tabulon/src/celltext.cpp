@@ -1,4 +1,4 @@
-#include "tabulon/src/celltext.h"
+#include "tabulon/celltext.h"
 #include <cstdint>
 #include <string>
 #include <type_traits>

@@ -1,4 +1,4 @@
-#include "tabulon/src/columnmerge.h"
+#include "tabulon/columnmerge.h"
 #include <algorithm>
 
 namespace tabulon {

@@ -1,5 +1,5 @@
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/columnproperty.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/columnproperty.h"
 #include <wx/intl.h>
 
 namespace tabulon {

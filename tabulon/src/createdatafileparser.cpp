@@ -1,6 +1,6 @@
-#include "tabulon/src/muconcreteexperimentdatafiletxt.h"
-#include "tabulon/src/muconcreteinmemorydatafile.h"
-#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
+#include "muconcreteexperimentdatafiletxt.h"
+#include "tabulon/muconcreteinmemorydatafile.h"
+#include "tabulon/muinterfaceexperimentdatafileinputreader.h"
 #include <new>
 #include <wx/file.h>
 

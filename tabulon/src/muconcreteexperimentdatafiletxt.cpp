@@ -1,6 +1,6 @@
-#include "tabulon/src/muconcreteexperimentdatafiletxt.h"
-#include "tabulon/src/celltext.h"
-#include "tabulon/src/mudatafilebytes.h"
+#include "muconcreteexperimentdatafiletxt.h"
+#include "tabulon/celltext.h"
+#include "tabulon/mudatafilebytes.h"
 #include <utility>
 #include <wx/intl.h>
 #include <wx/log.h>

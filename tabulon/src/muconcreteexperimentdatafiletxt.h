@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/src/mudatafileparsercore.h"
+#include "tabulon/mudatafileparsercore.h"
 #include <vector>
 #include <wx/filename.h>
 #include <wx/string.h>

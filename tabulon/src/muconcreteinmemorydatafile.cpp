@@ -1,4 +1,4 @@
-#include "tabulon/src/muconcreteinmemorydatafile.h"
+#include "tabulon/muconcreteinmemorydatafile.h"
 #include <cstring>
 #include <string>
 #include <wx/file.h>

@@ -1,5 +1,5 @@
-#include "tabulon/src/mudatafilebytes.h"
-#include "tabulon/src/nonblockingfile.h"
+#include "tabulon/mudatafilebytes.h"
+#include "nonblockingfile.h"
 
 namespace {
 

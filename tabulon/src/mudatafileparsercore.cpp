@@ -1,7 +1,7 @@
-#include "tabulon/src/mudatafileparsercore.h"
-#include "tabulon/src/celltext.h"
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/tabsplit.h"
+#include "tabulon/mudatafileparsercore.h"
+#include "tabulon/celltext.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/tabsplit.h"
 #include <algorithm>
 #include <limits>
 #include <new>

@@ -1,4 +1,4 @@
-#include "tabulon/src/mudecodedlines.h"
+#include "tabulon/mudecodedlines.h"
 #include <cstdint>
 #include <cstring>
 #include <string_view>

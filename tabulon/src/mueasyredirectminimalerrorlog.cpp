@@ -1,4 +1,4 @@
-#include "tabulon/src/mueasyredirectminimalerrorlog.h"
+#include "mueasyredirectminimalerrorlog.h"
 #include <wx/thread.h>
 
 namespace {

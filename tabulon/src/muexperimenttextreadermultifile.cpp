@@ -1,8 +1,8 @@
 // Loading files into the reader, the file set, refreshing the table and telling its views.
-#include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/rowrecord.h"
+#include "tabulon/muexperimenttextreadermultifile.h"
+#include "tabulon/muinterfaceexperimentdatafileinputreader.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/rowrecord.h"
 #include <algorithm>
 #include <new>
 #include <wx/app.h>

@@ -1,8 +1,8 @@
 // The reader's cached queries: rows and columns by flag bits, rows by predicate, distinct column values, and the
 // empty-column hiding built on them.
-#include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/murowpredicate.h"
-#include "tabulon/src/rowrecord.h"
+#include "tabulon/muexperimenttextreadermultifile.h"
+#include "tabulon/murowpredicate.h"
+#include "tabulon/rowrecord.h"
 #include <algorithm>
 #include <set>
 #include <utility>

@@ -1,8 +1,8 @@
 // The reader's table: row order and sequences, sorting, cell and column access, row and column flags.
-#include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/rowrecord.h"
-#include "tabulon/src/rowsorting.h"
+#include "tabulon/muexperimenttextreadermultifile.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/rowrecord.h"
+#include "tabulon/rowsorting.h"
 #include <wx/app.h>
 #include <wx/stopwatch.h>
 #include <wx/translation.h>

@@ -1,3 +1,3 @@
-#include "tabulon/src/muinterfacefileobserver.h"
+#include "tabulon/muinterfacefileobserver.h"
 
 MUInterfaceFileObserver::~MUInterfaceFileObserver() = default;

@@ -1,3 +1,3 @@
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 
 MUInterfaceMultiExperimentDataSource::~MUInterfaceMultiExperimentDataSource() = default;

@@ -1,4 +1,4 @@
-#include "tabulon/src/mumakeuniquename.h"
+#include "tabulon/mumakeuniquename.h"
 #include <iterator>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tabulon/src/muquerycachingbroker.h"
+#include "tabulon/muquerycachingbroker.h"
 
 using tabulon::QueryKey;
 

@@ -1,4 +1,4 @@
-#include "tabulon/src/mureaderevents.h"
+#include "tabulon/mureaderevents.h"
 
 // Both types are allocated once, during static initialisation.
 wxDEFINE_EVENT(MUEVT_TABULON_DATA_CHANGED, MUCommandEvent);

@@ -1,3 +1,3 @@
-#include "tabulon/src/murowpredicate.h"
+#include "tabulon/murowpredicate.h"
 
 MURowPredicate::~MURowPredicate() = default;

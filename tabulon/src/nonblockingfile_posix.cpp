@@ -1,4 +1,4 @@
-#include "tabulon/src/nonblockingfile.h"
+#include "nonblockingfile.h"
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>

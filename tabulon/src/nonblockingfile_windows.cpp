@@ -1,4 +1,4 @@
-#include "tabulon/src/nonblockingfile.h"
+#include "nonblockingfile.h"
 #include <windows.h>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "tabulon/src/opendatafile.h"
-#include "tabulon/src/muexperimenttextreadermultifile.h"
+#include "tabulon/opendatafile.h"
+#include "tabulon/muexperimenttextreadermultifile.h"
 
 namespace tabulon {
 

@@ -1,4 +1,4 @@
-#include "tabulon/src/querykey.h"
+#include "tabulon/querykey.h"
 
 namespace tabulon {
 

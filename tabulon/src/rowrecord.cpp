@@ -1,6 +1,6 @@
-#include "tabulon/src/rowrecord.h"
-#include "tabulon/src/celltext.h"
-#include "tabulon/src/columnnames.h"
+#include "tabulon/rowrecord.h"
+#include "tabulon/celltext.h"
+#include "tabulon/columnnames.h"
 #include <algorithm>
 #include <cstring>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "tabulon/src/rowsequence.h"
+#include "tabulon/rowsequence.h"
 
 namespace tabulon {
 

@@ -1,6 +1,6 @@
-#include "tabulon/src/rowsorting.h"
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/rowrecord.h"
+#include "tabulon/rowsorting.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/rowrecord.h"
 #include <algorithm>
 #include <functional>
 #include <utility>

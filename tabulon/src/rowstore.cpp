@@ -1,4 +1,4 @@
-#include "tabulon/src/rowstore.h"
+#include "tabulon/rowstore.h"
 #include <utility>
 
 namespace tabulon {

@@ -1,9 +1,9 @@
 // The plug-in knows every test experiment: each name reaches exactly one verifier of the right class, and the
 // golden corpus holds a data file for each.
-#include "plugin/datahookoutputtestingplugin.h"
-#include "tests/support/catalogue.h"
-#include "tests/support/pluginhost.h"
-#include "verifiers/framework/verifierregistry.h"
+#include "datahookoutputtestingplugin.h"
+#include "support/catalogue.h"
+#include "support/pluginhost.h"
+#include "framework/verifierregistry.h"
 #include <cxxabi.h>
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // Out of memory anywhere in one verification and its report never gives a green run: whichever allocation
 // fails, the process goes on, and the outcome is a failure in a valid report or no report and a message
 // saying so on standard error. The same holds for the dashboard JUnit report when it is switched on.
-#include "plugin/datahookoutputtestingplugin.h"
-#include "tests/faultinjection/failingnew.h"
-#include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/report.h"
-#include "tests/support/scratchdir.h"
+#include "datahookoutputtestingplugin.h"
+#include "failingnew.h"
+#include "support/files.h"
+#include "support/pluginhost.h"
+#include "support/report.h"
+#include "support/scratchdir.h"
 #include <algorithm>
 #include <cstdio>
 #include <functional>

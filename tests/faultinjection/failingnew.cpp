@@ -1,4 +1,4 @@
-#include "tests/faultinjection/failingnew.h"
+#include "failingnew.h"
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // Routing a finished data file to the verifier registered for its experiment.
-#include "plugin/datahookoutputtestingplugin.h"
+#include "datahookoutputtestingplugin.h"
 #include "reporting/fakejunitprinter.h"
-#include "tests/support/files.h"
-#include "tests/support/reportpaths.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/reportpaths.h"
+#include "support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 // Whatever a verifier throws becomes a failure in its own suite, and the host goes on.
-#include "plugin/datahookoutputtestingplugin.h"
+#include "datahookoutputtestingplugin.h"
 #include "reporting/fakejunitprinter.h"
-#include "tests/support/report.h"
-#include "tests/support/reportpaths.h"
-#include "tests/support/scratchdir.h"
+#include "support/report.h"
+#include "support/reportpaths.h"
+#include "support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <new>
 #include <stdexcept>

@@ -1,9 +1,9 @@
 // The plug-in object as the host meets it: one object, a printer from load time on, numbered host assertion
 // failures, and a report written whenever the printer is released.
-#include "plugin/datahookoutputtestingplugin.h"
-#include "tests/support/files.h"
-#include "tests/support/reportpaths.h"
-#include "tests/support/scratchdir.h"
+#include "datahookoutputtestingplugin.h"
+#include "support/files.h"
+#include "support/reportpaths.h"
+#include "support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,7 +1,7 @@
 // The README's examples are real: its data file, written by the command it shows and run through the built tools,
 // gives exactly the output, report and verifier source the README shows.
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <map>
 #include <string>

@@ -3,10 +3,10 @@
 // of comparing (then read the diff).
 #include "reporting/dashboardjunitprinter.h"
 #include "reporting/maketestlocation.h"
-#include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/report.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/pluginhost.h"
+#include "support/report.h"
+#include "support/scratchdir.h"
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>

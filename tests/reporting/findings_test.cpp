@@ -1,9 +1,9 @@
 // The diagnostics beside the report: they leave the report's bytes alone, say what was found for every failure,
 // and stay bounded whatever the data file held.
 #include "reporting/findingsrecordingprinter.h"
-#include "tests/reporting/printerfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "printerfiles.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>

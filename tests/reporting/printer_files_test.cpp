@@ -1,9 +1,9 @@
 // The files the printer leaves behind: the flag file, the renamed earlier report, and the report itself, also
 // when the directory is missing or cannot be written.
 #include "reporting/reportfiles.h"
-#include "tests/reporting/printerfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "printerfiles.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>

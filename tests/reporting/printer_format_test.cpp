@@ -1,8 +1,8 @@
 // The exact bytes of the report for the shapes of outcome the printer has to handle.
 #include "reporting/maketestlocation.h"
-#include "tests/reporting/printerfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "printerfiles.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <cstdlib>
 #include <fstream>
 #include <functional>

@@ -2,9 +2,9 @@
 // write that fails must never make the printer write elsewhere or leave a report that is not its own.
 #include "reporting/findingsrecordingprinter.h"
 #include "reporting/reportfiles.h"
-#include "tests/reporting/printerfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "printerfiles.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The names the printer writes under in this process, and a printer made as the plug-in makes it.
 #include "reporting/concretefakejunitprinter.h"
-#include "tests/support/reportpaths.h"
+#include "support/reportpaths.h"
 #include <memory>
 #include <string>
 

@@ -1,7 +1,7 @@
 // The report's own schema accepts what the printer writes and rejects reports that break its shape.
-#include "tests/reporting/printerfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "printerfiles.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <string>
 

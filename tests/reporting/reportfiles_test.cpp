@@ -1,8 +1,8 @@
 #include "reporting/concretefakejunitprinter.h"
 #include "reporting/reportfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tests/support/system.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
+#include "support/system.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/utils.h>

@@ -1,7 +1,7 @@
 // A write that fails is told with the reason of the call that failed, not whatever errno held afterwards.
 #include "reporting/reportfiles.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>

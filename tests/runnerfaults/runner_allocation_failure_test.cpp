@@ -3,11 +3,11 @@
 // is told the run ends in 1 (the report holds the fault) or 2 (with a message), never in a pass and never blaming
 // the plug-in for the runner's own failure; after it, even inside the toolkit's clean-up at exit, the outcome told
 // stands.
-#include "tests/faultinjection/failingnew.h"
-#include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/scratchdir.h"
-#include "tools/datahook-runner/runner.h"
+#include "faultinjection/failingnew.h"
+#include "support/files.h"
+#include "support/pluginhost.h"
+#include "support/scratchdir.h"
+#include "runner.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "tests/support/catalogue.h"
-#include "tests/support/files.h"
+#include "catalogue.h"
+#include "files.h"
 #include <algorithm>
 #include <filesystem>
 #include <fstream>

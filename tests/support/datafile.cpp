@@ -1,5 +1,5 @@
-#include "tests/support/datafile.h"
-#include "tests/support/files.h"
+#include "datafile.h"
+#include "files.h"
 
 namespace testsupport {
 

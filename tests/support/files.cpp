@@ -1,4 +1,4 @@
-#include "tests/support/files.h"
+#include "files.h"
 #include <algorithm>
 #include <array>
 #include <cctype>

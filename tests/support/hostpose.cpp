@@ -1,5 +1,5 @@
-#include "tests/support/hostpose.h"
-#include "verifiers/framework/hostnames.h"
+#include "hostpose.h"
+#include "framework/hostnames.h"
 
 namespace testsupport {
 

@@ -1,9 +1,9 @@
-#include "tests/support/pluginhost.h"
+#include "pluginhost.h"
 #include "sdk/interface_datahookplugin.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tools/hostkit/hostpose.h"
-#include "tools/hostkit/stimareafile.h"
+#include "files.h"
+#include "scratchdir.h"
+#include "hostkit/hostpose.h"
+#include "hostkit/stimareafile.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>

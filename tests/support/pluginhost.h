@@ -1,10 +1,10 @@
 #pragma once
-#include "tools/hostkit/pluginlibrary.h"
+#include "hostkit/pluginlibrary.h"
 #include "sdk/stimareadata.h"
-#include "tests/support/files.h"
-#include "tests/support/hostpose.h"
-#include "tests/support/report.h"
-#include "tests/support/reportpaths.h"
+#include "files.h"
+#include "hostpose.h"
+#include "report.h"
+#include "reportpaths.h"
 #include <memory>
 #include <string>
 #include <vector>

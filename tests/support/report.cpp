@@ -1,4 +1,4 @@
-#include "tests/support/report.h"
+#include "report.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <libxml/parser.h>

@@ -1,4 +1,4 @@
-#include "tests/support/scratchdir.h"
+#include "scratchdir.h"
 #include <filesystem>
 #include <random>
 #include <stdexcept>

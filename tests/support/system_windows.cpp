@@ -1,4 +1,4 @@
-#include "tests/support/system.h"
+#include "system.h"
 
 namespace testsupport {
 

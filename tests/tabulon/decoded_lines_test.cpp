@@ -1,8 +1,8 @@
 // The data-file decoder against the toolkit it stands in for: the same text as the automatic converter, and the
 // same lines as the toolkit's text files (or the in-memory parser's single separator).
-#include "tabulon/src/mudecodedlines.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
+#include "tabulon/mudecodedlines.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>

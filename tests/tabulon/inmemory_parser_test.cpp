@@ -1,9 +1,9 @@
 // The parser that reads a data file from a file object the caller opened. What it makes of small files is the
 // data-file corpus's (testdata/tabulon/).
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/muconcreteinmemorydatafile.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tabulon/tabulon_test_files.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/muconcreteinmemorydatafile.h"
+#include "support/scratchdir.h"
+#include "tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <wx/file.h>
 

@@ -1,13 +1,13 @@
 // The text parser: header lines, size limit, open failures, unique names, cells and sort keys. The layout,
 // encodings and line ends of small files through both parsers are the data-file corpus's (testdata/tabulon/).
-#include "tabulon/src/celltext.h"
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/mumakeuniquename.h"
-#include "tabulon/src/tabsplit.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tests/support/system.h"
-#include "tests/tabulon/tabulon_test_files.h"
+#include "tabulon/celltext.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/mumakeuniquename.h"
+#include "tabulon/tabsplit.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
+#include "support/system.h"
+#include "tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <random>

@@ -1,10 +1,10 @@
 // The reader's cached queries (bit-string row and column queries, distinct values, predicates, the cache
 // invalidation rules, empty-column hiding) and sorting.
-#include "tabulon/src/murowpredicate.h"
-#include "tests/support/datafile.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tabulon/tabulon_test_files.h"
+#include "tabulon/murowpredicate.h"
+#include "support/datafile.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
+#include "tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <sstream>
 

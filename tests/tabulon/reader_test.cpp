@@ -1,10 +1,10 @@
 // The reader's table: loading files, out-of-range access, merging a second file, hiding, showing and marking
 // rows, and what views and the application hear.
-#include "tabulon/src/columnmerge.h"
-#include "tabulon/src/opendatafile.h"
-#include "tests/support/datafile.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tabulon/tabulon_test_files.h"
+#include "tabulon/columnmerge.h"
+#include "tabulon/opendatafile.h"
+#include "support/datafile.h"
+#include "support/scratchdir.h"
+#include "tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/file.h>

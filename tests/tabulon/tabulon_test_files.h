@@ -1,11 +1,11 @@
 #pragma once
 // Helpers for the data-file tests: files in a scratch directory, parsing them the way the reader does, a sink
 // and a log target that keep what reaches them, and reading a reader's table back.
-#include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/src/parsereport.h"
-#include "tabulon/src/rowrecord.h"
-#include "tests/support/files.h"
+#include "tabulon/muexperimenttextreadermultifile.h"
+#include "tabulon/muinterfaceexperimentdatafileinputreader.h"
+#include "tabulon/parsereport.h"
+#include "tabulon/rowrecord.h"
+#include "support/files.h"
 #include <memory>
 #include <string>
 #include <vector>

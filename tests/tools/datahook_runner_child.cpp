@@ -1,6 +1,6 @@
-#include "tests/tools/datahook_runner_child.h"
-#include "tests/support/files.h"
-#include "tests/support/reportpaths.h"
+#include "datahook_runner_child.h"
+#include "support/files.h"
+#include "support/reportpaths.h"
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // The runner end to end, as a process of its own: with the real plug-in for exit codes and summaries, and with
 // a plug-in double for what exactly it hands over and for reports the real plug-in does not write.
-#include "tests/support/report.h"
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tools/datahook_runner_child.h"
+#include "support/report.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
+#include "datahook_runner_child.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "tests/tools/peakmemory.h"
+#include "peakmemory.h"
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>

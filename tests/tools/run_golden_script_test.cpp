@@ -1,7 +1,7 @@
 // The script behind "make run": every data file of a folder through the runner, summaries printed.
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tools/datahook_runner_child.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
+#include "datahook_runner_child.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // A data file within the size limit keeps the runner below 64 MiB however many columns it makes: names the reader
 // must invent for stray cells and very many headings stay within the columns' budget.
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tools/datahook_runner_child.h"
-#include "tests/tools/peakmemory.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
+#include "datahook_runner_child.h"
+#include "peakmemory.h"
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>

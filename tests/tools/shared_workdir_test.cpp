@@ -1,8 +1,8 @@
 // Many runners in one work directory: concurrent ones each get their own verdict, and two of the same process id
 // (containers each start at 1) never take each other's outcomes as their own.
-#include "tests/support/files.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tools/datahook_runner_child.h"
+#include "support/files.h"
+#include "support/scratchdir.h"
+#include "datahook_runner_child.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>

@@ -1,8 +1,8 @@
 // tabulon-dump end to end: the data-file corpus through either parser, a missing file, usage errors.
-#include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/scratchdir.h"
-#include "tests/tools/datahook_runner_child.h"
+#include "support/files.h"
+#include "support/pluginhost.h"
+#include "support/scratchdir.h"
+#include "datahook_runner_child.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -1,10 +1,10 @@
 // Broken data files run through the plug-in for a registered experiment that cannot be kept in the faulty corpus
 // (a missing file, files of a mebibyte, names some file systems refuse): each gets a defined outcome in the
 // report, and the report stays well-formed and valid.
-#include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/report.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/pluginhost.h"
+#include "support/report.h"
+#include "support/scratchdir.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

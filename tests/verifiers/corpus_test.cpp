@@ -5,15 +5,15 @@
 // run. DH_WRITE_EXPECTED=DIR writes the expectations into DIR/golden and DIR/faulty instead of comparing
 // (scripts/write-expected.py, behind make expected, copies them over). Each file is loaded three times, the
 // dashboard report off, on and on again (ExpectDashboardSuite).
-#include "tests/verifiers/corpuscases.h"
-#include "tests/support/catalogue.h"
-#include "tests/support/files.h"
-#include "tests/support/hostpose.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/report.h"
-#include "tests/support/scratchdir.h"
-#include "tools/hostkit/hostpose.h"
-#include "verifiers/framework/verifierregistry.h"
+#include "corpuscases.h"
+#include "support/catalogue.h"
+#include "support/files.h"
+#include "support/hostpose.h"
+#include "support/pluginhost.h"
+#include "support/report.h"
+#include "support/scratchdir.h"
+#include "hostkit/hostpose.h"
+#include "framework/verifierregistry.h"
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>

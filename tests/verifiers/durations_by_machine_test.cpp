@@ -4,12 +4,12 @@
 // flag or a window that changes shows here. One line per machine: its name, then "+Experiment" for a pass or
 // "-Expansion 35..70 71" for a failure (window, value), TAB-separated. DH_WRITE_EXPECTED=DIR writes the files
 // into DIR/golden instead of comparing.
-#include "tests/support/files.h"
-#include "tests/support/hostpose.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/scratchdir.h"
-#include "tests/verifiers/corpuscases.h"
-#include "verifiers/framework/verifierregistry.h"
+#include "support/files.h"
+#include "support/hostpose.h"
+#include "support/pluginhost.h"
+#include "support/scratchdir.h"
+#include "corpuscases.h"
+#include "framework/verifierregistry.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // A host killed while the report is being written must leave the earlier report or none, never half a report.
-#include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/pluginhost.h"
+#include "support/scratchdir.h"
 #include <chrono>
 #include <csignal>
 #include <filesystem>

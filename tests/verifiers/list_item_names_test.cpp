@@ -1,6 +1,6 @@
 // Rules of the stimulus-list verifiers that no faulty data file shows: how trial and event names are taken apart,
 // and the letter ladder of unpaired lists.
-#include "verifiers/framework/listitemsuffixes.h"
+#include "framework/listitemsuffixes.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,9 +1,9 @@
 // The host may load and unload the plug-in many times in one process: every cycle must work, write its report
 // and give its memory back.
-#include "tests/support/files.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/report.h"
-#include "tests/support/scratchdir.h"
+#include "support/files.h"
+#include "support/pluginhost.h"
+#include "support/report.h"
+#include "support/scratchdir.h"
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>

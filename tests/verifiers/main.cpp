@@ -1,5 +1,5 @@
 // The corpus cases are read from the data folders at start-up, not when the program is built.
-#include "tests/verifiers/corpuscases.h"
+#include "corpuscases.h"
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

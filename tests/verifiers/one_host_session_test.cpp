@@ -1,8 +1,8 @@
 // Several data files in one host session, which no single faulty data file can show: verifiers that share test
 // names keep their failures in their own suites, and numbering that goes on across runs.
-#include "tests/support/datafile.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/scratchdir.h"
+#include "support/datafile.h"
+#include "support/pluginhost.h"
+#include "support/scratchdir.h"
 #include <gtest/gtest.h>
 
 namespace {

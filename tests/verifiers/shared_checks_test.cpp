@@ -1,11 +1,11 @@
 // The checks verifiers share: duration windows at their bounds, whole-column comparison, stim areas. Which
 // windows apply on which machine is the durations-by-machine test's.
-#include "tests/support/datafile.h"
-#include "tests/support/recordingprinter.h"
-#include "tests/support/scratchdir.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/stimareachecks.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "support/datafile.h"
+#include "support/recordingprinter.h"
+#include "support/scratchdir.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/stimareachecks.h"
+#include "framework/wholecolumncomparison.h"
 #include <gtest/gtest.h>
 
 namespace {

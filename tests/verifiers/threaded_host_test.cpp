@@ -1,9 +1,9 @@
 // A host that calls the plug-in from several threads at once: every call lands whole, in a well-formed report.
-#include "tests/support/files.h"
-#include "tests/support/hostpose.h"
-#include "tests/support/pluginhost.h"
-#include "tests/support/scratchdir.h"
-#include "tools/hostkit/hostpose.h"
+#include "support/files.h"
+#include "support/hostpose.h"
+#include "support/pluginhost.h"
+#include "support/scratchdir.h"
+#include "hostkit/hostpose.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>

@@ -1,8 +1,8 @@
 // Every verifier class's experiment name, as its source declares it, against the catalogue. The registry keeps
 // the first of two classes claiming one name and says nothing, so a copied verifier would pass unnoticed: this
 // test is what notices, naming both classes and their files.
-#include "tests/support/catalogue.h"
-#include "tests/support/pluginhost.h"
+#include "support/catalogue.h"
+#include "support/pluginhost.h"
 #include <gtest/gtest.h>
 
 namespace {

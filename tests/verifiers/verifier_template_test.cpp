@@ -1,12 +1,12 @@
 // What every verification does around a verifier's own checks that the corpora cannot show: the context a
 // verifier is handed and a verifier that forgets its notifier. What the catalogued verifiers report around their checks
 // (timing records, the expansion time's heading, unreadable and empty files) is the corpora's.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "tests/support/datafile.h"
-#include "tests/support/files.h"
-#include "tests/support/recordingprinter.h"
-#include "tests/support/scratchdir.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "support/datafile.h"
+#include "support/files.h"
+#include "support/recordingprinter.h"
+#include "support/scratchdir.h"
+#include "framework/individualtestcase.h"
 #include <gtest/gtest.h>
 
 namespace {

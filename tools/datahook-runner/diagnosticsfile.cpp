@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/diagnosticsfile.h"
+#include "diagnosticsfile.h"
 #include <fstream>
 
 namespace datahookrunner {

@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/findingsprinter.h"
+#include "findingsprinter.h"
 #include "reporting/findingssink.h"
 #include "reporting/onelinetext.h"
 

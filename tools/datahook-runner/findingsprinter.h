@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/datahook-runner/diagnosticsfile.h"
+#include "diagnosticsfile.h"
 #include <cstddef>
 #include <ostream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/hostcalls.h"
+#include "hostcalls.h"
 #include "reporting/onelinetext.h"
 #include <exception>
 #include <iostream>

@@ -1,6 +1,6 @@
 #pragma once
 #include "sdk/interface_datahookplugin.h"
-#include "tools/hostkit/result.h"
+#include "hostkit/result.h"
 #include <memory>
 #include <string>
 #include <vector>

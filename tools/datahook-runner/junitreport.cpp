@@ -1,5 +1,5 @@
-#include "tools/datahook-runner/junitreport.h"
-#include "tools/datahook-runner/runpaths.h"
+#include "junitreport.h"
+#include "runpaths.h"
 #include <filesystem>
 #include <wx/utils.h>
 

@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/runner.h"
-#include "tools/toolmain.h"
+#include "runner.h"
+#include "toolmain.h"
 
 int ToolMain(int argc, char** argv) { return datahookrunner::RunDataHookRunner(argc, argv); }

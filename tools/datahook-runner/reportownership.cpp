@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/reportownership.h"
+#include "reportownership.h"
 
 namespace datahookrunner {
 

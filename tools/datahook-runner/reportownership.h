@@ -1,7 +1,7 @@
 #pragma once
 #include "reporting/reportstamp.h"
-#include "tools/datahook-runner/reportreader.h"
-#include "tools/hostkit/result.h"
+#include "reportreader.h"
+#include "hostkit/result.h"
 #include <string>
 
 namespace datahookrunner {

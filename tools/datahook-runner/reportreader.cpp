@@ -1,5 +1,5 @@
-#include "tools/datahook-runner/reportreader.h"
-#include "tools/datahook-runner/xmlstream.h"
+#include "reportreader.h"
+#include "xmlstream.h"
 #include <cstdio>
 #include <vector>
 #include <wx/log.h>

@@ -1,6 +1,6 @@
 #pragma once
 #include "reporting/reportstamp.h"
-#include "tools/hostkit/result.h"
+#include "hostkit/result.h"
 #include <string>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/runneroptions.h"
+#include "runneroptions.h"
 #include <cstring>
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/runpaths.h"
+#include "runpaths.h"
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 

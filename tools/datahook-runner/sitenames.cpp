@@ -1,5 +1,5 @@
-#include "tools/datahook-runner/sitenames.h"
-#include "verifiers/framework/sitesettings.h"
+#include "sitenames.h"
+#include "framework/sitesettings.h"
 #include <vector>
 
 namespace datahookrunner {

@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/summaryprinter.h"
+#include "summaryprinter.h"
 #include "reporting/onelinetext.h"
 
 using Varnel::OneLineText;

@@ -1,6 +1,6 @@
 #pragma once
-#include "tools/datahook-runner/findingsprinter.h"
-#include "tools/datahook-runner/reportreader.h"
+#include "findingsprinter.h"
+#include "reportreader.h"
 #include <ostream>
 #include <string>
 

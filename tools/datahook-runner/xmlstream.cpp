@@ -1,4 +1,4 @@
-#include "tools/datahook-runner/xmlstream.h"
+#include "xmlstream.h"
 #include "reporting/xmltext.h"
 #include <cctype>
 #include <cstdint>

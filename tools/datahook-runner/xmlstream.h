@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/hostkit/result.h"
+#include "hostkit/result.h"
 #include <string>
 #include <utility>
 #include <vector>

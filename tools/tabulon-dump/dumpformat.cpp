@@ -1,4 +1,4 @@
-#include "tools/tabulon-dump/dumpformat.h"
+#include "dumpformat.h"
 
 wxString EscapeField(const wxString& field) {
   wxString escaped;

@@ -1,11 +1,11 @@
 // tabulon-dump: loads one data file through the multi-file reader and prints the reports, the header values,
 // the columns and every shown row, one item per line.
-#include "tabulon/src/muexperimenttextreadermultifile.h"
-#include "tabulon/src/columnnames.h"
-#include "tabulon/src/parsereport.h"
-#include "tabulon/src/rowrecord.h"
-#include "tools/tabulon-dump/dumpformat.h"
-#include "tools/toolmain.h"
+#include "tabulon/muexperimenttextreadermultifile.h"
+#include "tabulon/columnnames.h"
+#include "tabulon/parsereport.h"
+#include "tabulon/rowrecord.h"
+#include "dumpformat.h"
+#include "toolmain.h"
 #include <cstdio>
 #include <cstring>
 #include <memory>

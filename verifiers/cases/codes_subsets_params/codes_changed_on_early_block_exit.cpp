@@ -1,8 +1,8 @@
 // Codes changed while a block is left early through a trial subset: the second pass changes "trial_b" late.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

@@ -1,7 +1,7 @@
 // Codes of trials shared between blocks, changed for the trials of the last two blocks during the run.
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

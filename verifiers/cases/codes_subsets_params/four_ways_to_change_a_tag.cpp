@@ -1,5 +1,5 @@
 // A tag set first by an event and then by a trial: the event's tag keeps both values, each with its origin.
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

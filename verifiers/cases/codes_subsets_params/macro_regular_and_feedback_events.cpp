@@ -1,5 +1,5 @@
 // One event presented normally, one through feedback and one through a block-level macro.
-#include "verifiers/framework/macropresentedevents.h"
+#include "framework/macropresentedevents.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // Mouse columns saved by an experiment that asks for the pixel position but not for press and release.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/savedmousecolumns.h"
+#include "framework/hostnames.h"
+#include "framework/savedmousecolumns.h"
 
 namespace Varnel {
 

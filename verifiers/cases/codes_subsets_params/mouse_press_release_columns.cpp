@@ -1,6 +1,6 @@
 // Mouse columns saved by an experiment that asks for press and release but not for the pixel position.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/savedmousecolumns.h"
+#include "framework/hostnames.h"
+#include "framework/savedmousecolumns.h"
 
 namespace Varnel {
 

@@ -1,8 +1,8 @@
 // Parameters modified by actions from the values of other parameters, over three events.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/expectedcelltable.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/expectedcelltable.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
 
 namespace Varnel {
 

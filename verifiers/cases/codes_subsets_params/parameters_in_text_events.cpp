@@ -1,6 +1,6 @@
 // Parameters shown inside text events: all trials of the three blocks must be presented.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/texteventparams.h"
+#include "framework/hostnames.h"
+#include "framework/texteventparams.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // The text-event experiment without parameters: the same trials must be presented all the same.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/texteventparams.h"
+#include "framework/hostnames.h"
+#include "framework/texteventparams.h"
 
 namespace Varnel {
 

@@ -1,8 +1,8 @@
 // Trial-level actions that set the colour variable: the first six rows cycle red, green, blue twice.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/expectedcelltable.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/expectedcelltable.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
 
 namespace Varnel {
 

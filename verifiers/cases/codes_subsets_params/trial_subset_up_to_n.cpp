@@ -1,8 +1,8 @@
 // The trial-subset option that presents up to N trials, in a block before one that presents only the last N.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/redbluepattern.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/redbluepattern.h"
 
 namespace Varnel {
 

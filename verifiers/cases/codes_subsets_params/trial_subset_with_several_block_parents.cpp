@@ -1,8 +1,8 @@
 // Up-to-N trial subsets on blocks with several parents and imported macros: both macros run at each place.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/redbluepattern.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/redbluepattern.h"
 
 namespace Varnel {
 

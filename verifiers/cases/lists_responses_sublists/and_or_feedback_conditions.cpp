@@ -1,8 +1,8 @@
 // Feedback shown only where its and/or condition holds: the events reveal how the host ranks the operators.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 #include <set>
 
 namespace Varnel {

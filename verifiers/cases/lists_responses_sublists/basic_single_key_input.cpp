@@ -1,5 +1,5 @@
 // The basic single-key input experiment: its run leaves an empty data file.
-#include "verifiers/framework/completiononlyverifier.h"
+#include "framework/completiononlyverifier.h"
 
 namespace Varnel {
 

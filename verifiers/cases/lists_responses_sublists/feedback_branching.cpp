@@ -1,10 +1,10 @@
 // The three branch actions after feedback (go on, skip to the next trial, repeat the trial): the events that
 // follow each, and the tag that stops the repeating.
 #include "sdk/postprocessingfacade.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

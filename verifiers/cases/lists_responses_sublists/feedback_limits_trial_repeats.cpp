@@ -1,7 +1,7 @@
 // Feedback that repeats a trial may do so only as often as the trial allows.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

@@ -1,9 +1,9 @@
 // Feedback events triggered by simulated input: feedback must follow exactly the events that ask for it.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/sequencefindings.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/sequencefindings.h"
 
 namespace Varnel {
 

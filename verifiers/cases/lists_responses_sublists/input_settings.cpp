@@ -1,5 +1,5 @@
 // The input-settings experiment of the other desktop platform: its run leaves an empty data file.
-#include "verifiers/framework/completiononlyverifier.h"
+#include "framework/completiononlyverifier.h"
 
 namespace Varnel {
 

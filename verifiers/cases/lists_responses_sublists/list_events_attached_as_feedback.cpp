@@ -1,9 +1,9 @@
 // List events that the experiment attaches as feedback: each list item presented where its feedback falls,
 // and a trial whose name clashes with a list trial's.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

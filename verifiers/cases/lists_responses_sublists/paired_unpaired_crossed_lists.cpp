@@ -1,11 +1,11 @@
 // Two stimulus lists combined as paired, unpaired and crossed, with lists of unequal length and empty lists: the
 // items each trial presents, and for unpaired lists that the host shuffles anew for every trial.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/listitemsuffixes.h"
-#include "verifiers/framework/sequencefindings.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/listitemsuffixes.h"
+#include "framework/sequencefindings.h"
 #include <array>
 
 namespace Varnel {

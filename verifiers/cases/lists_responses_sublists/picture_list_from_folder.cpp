@@ -1,7 +1,7 @@
 // Picture stimulus lists built from a folder or from single files must write the file names into event names.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
 #include <algorithm>
 
 namespace Varnel {

@@ -1,10 +1,10 @@
 // Every pattern of attaching response steps and feedback: the events presented, and the trial and event codes
 // that the responses set.
 #include "sdk/postprocessingfacade.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

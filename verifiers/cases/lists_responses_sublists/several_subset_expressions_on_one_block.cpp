@@ -1,10 +1,10 @@
 // A block whose trials are drawn by several subset expressions, with coin-flip events that set a code at
 // random and carry it on to the trial.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/randomselectionrules.h"
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/randomselectionrules.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
 

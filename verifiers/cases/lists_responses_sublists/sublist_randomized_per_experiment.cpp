@@ -1,8 +1,8 @@
 // A five-item sublist randomized over the experiment: the run presents four of the items, in list order.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/randomselectionrules.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/randomselectionrules.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

@@ -1,7 +1,7 @@
 // An endless block loop: the host's loop guard must stop it after the expected events.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/sequencefindings.h"
+#include "framework/columnnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/sequencefindings.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // The exit-experiment macro ends the run after its first trial, so one row, whatever it holds.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

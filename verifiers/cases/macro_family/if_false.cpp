@@ -1,6 +1,6 @@
 // An if-macro whose condition is false: event 1 must be among the three rows; the others may be anything.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

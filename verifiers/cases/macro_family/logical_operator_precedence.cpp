@@ -1,6 +1,6 @@
 // When-to-run expressions mixing logical operators: with the right precedence only event 1 runs.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

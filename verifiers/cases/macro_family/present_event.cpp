@@ -1,6 +1,6 @@
 // The present-event macro shows event 1 between two showings of event 2.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

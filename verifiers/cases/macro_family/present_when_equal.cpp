@@ -1,6 +1,6 @@
 // When-to-present with the equal-to operator: only the trial of event 1 qualifies.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

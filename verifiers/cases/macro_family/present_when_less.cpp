@@ -1,6 +1,6 @@
 // When-to-present with the less-than operator: one trial qualifies, the one of event 1.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // When-to-present with the less-or-equal operator: two trials qualify, event 1 among them.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

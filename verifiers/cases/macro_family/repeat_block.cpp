@@ -1,7 +1,7 @@
 // The repeat-block macro runs the block of event 1 three times, and nothing else runs.
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

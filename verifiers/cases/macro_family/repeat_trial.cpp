@@ -1,7 +1,7 @@
 // The repeat-trial macro without when-to-run rules: event 1 once, then the trial of event 2 three times.
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/macrofamily.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/macrofamily.h"
 
 namespace Varnel {
 

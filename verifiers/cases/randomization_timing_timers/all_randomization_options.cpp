@@ -1,9 +1,9 @@
 // Randomization of trials in a block and of events in a trial: once per run, once per group, or every time.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/rowrepeats.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/rowrepeats.h"
 
 namespace Varnel {
 

@@ -1,10 +1,10 @@
 // Four blocks that present vehicle and animal pictures with different randomization and looping settings.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/rowrepeats.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/rowrepeats.h"
+#include "framework/wholecolumncomparison.h"
 #include <algorithm>
 
 namespace Varnel {

@@ -1,7 +1,7 @@
 // Eleven audio formats, each played by two events: all of them must have been played back.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
 
 namespace Varnel {
 

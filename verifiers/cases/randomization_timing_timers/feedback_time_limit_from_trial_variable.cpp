@@ -1,11 +1,11 @@
 // A feedback event whose time limit comes from a trial variable must stay on screen for that time (6000 ms).
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "reporting/maketestlocation.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/stimareachecks.h"
-#include "verifiers/framework/wholenumbercells.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/stimareachecks.h"
+#include "framework/verifierlocation.h"
+#include "framework/wholenumbercells.h"
 
 namespace Varnel {
 
@@ -42,7 +42,7 @@ class TestTrialVariableTimeLimitOnFeedback_2405
     static const StimAreaList noAreas;
     const StimAreaList& areas = context.stimAreas != nullptr ? *context.stimAreas : noAreas;
     DumpStimAreas(areas);
-    VerifyStimAreas(areas, ExpectedStimAreas(), printer, MakeTestLocation(name, kStimAreasLine));
+    VerifyStimAreas(areas, ExpectedStimAreas(), printer, VerifierLocation(name, kStimAreasLine));
 
     ScanFeedbackEvents();
     ReportOutcome(found, "Event_named_correct_is_expected", "The event 'correct' should have happened. Where is it?",

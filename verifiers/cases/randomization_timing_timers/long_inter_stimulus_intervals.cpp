@@ -1,11 +1,11 @@
 // Long inter-stimulus intervals: pairs of time stamps whose distance grows from 10 ms to 800 ms.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/wholecolumncomparison.h"
-#include "verifiers/framework/wholenumbercells.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/wholecolumncomparison.h"
+#include "framework/wholenumbercells.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // A long movie run on the lab's two machines: it only has to finish, and there within their time windows.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
 
 namespace Varnel {
 

@@ -1,11 +1,11 @@
 // Trials synchronised to a clock: a time stamp follows every event, and each time stamp falls a whole number of
 // the previous event's sync intervals after the time stamp before it.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/wholecolumncomparison.h"
-#include "verifiers/framework/wholenumbercells.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/wholecolumncomparison.h"
+#include "framework/wholenumbercells.h"
 #include <algorithm>
 #include <climits>
 

@@ -1,11 +1,11 @@
 // Timer parameters: which of them get a column, pause actions on running timers, and timer comparisons in macros.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/sequencefindings.h"
-#include "verifiers/framework/wholecolumncomparison.h"
-#include "verifiers/framework/wholenumbercells.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/sequencefindings.h"
+#include "framework/wholecolumncomparison.h"
+#include "framework/wholenumbercells.h"
 
 namespace Varnel {
 

@@ -1,7 +1,7 @@
 // Each trial flips a coin between a blue and a red font colour: about half of the rows must be blue.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/triallevelchecks.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/triallevelchecks.h"
 #include <algorithm>
 
 namespace Varnel {

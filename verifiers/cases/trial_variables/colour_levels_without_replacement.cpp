@@ -1,8 +1,8 @@
 // Three trials take their text colour at random from three levels without replacement: all three must show.
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/sequencefindings.h"
-#include "verifiers/framework/triallevelchecks.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/sequencefindings.h"
+#include "framework/triallevelchecks.h"
 
 namespace Varnel {
 

@@ -1,8 +1,8 @@
 // The host throws and catches its own exception over a trial name full of characters that file names may not
 // hold; the run must go on and present all six trials.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

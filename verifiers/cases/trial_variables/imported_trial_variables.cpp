@@ -1,11 +1,11 @@
 // Trial variables of a version-4 experiment imported into version 5: fixed timeouts, a colour drawn without
 // replacement that resets only at the block boundary, and positions drawn with replacement from a group seed.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/triallevelchecks.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/triallevelchecks.h"
+#include "framework/wholecolumncomparison.h"
 #include <algorithm>
 
 namespace Varnel {

@@ -1,10 +1,10 @@
 // Trial-variable expressions in macro rules: before any level is applied they see the first level; afterwards
 // they see the level the host actually selected, for each of three selection modes.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/triallevelchecks.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/hostnames.h"
+#include "framework/triallevelchecks.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

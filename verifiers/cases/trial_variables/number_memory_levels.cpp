@@ -1,9 +1,9 @@
 // Number-memory test: ten trials draw the ten location levels at random, each visible location exactly once.
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/sequencefindings.h"
-#include "verifiers/framework/triallevelchecks.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/sequencefindings.h"
+#include "framework/triallevelchecks.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

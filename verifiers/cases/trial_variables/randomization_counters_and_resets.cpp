@@ -1,9 +1,9 @@
 // Twelve trial variables with the host's randomization, counter and reset options, over self-paced and rapid
 // serial presentation events: each variable's column, row by row. An empty text is a row where the variable
 // has no value.
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/wholecolumncomparison.h"
 #include <utility>
 
 namespace Varnel {

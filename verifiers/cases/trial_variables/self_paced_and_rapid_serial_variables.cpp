@@ -1,12 +1,12 @@
 // Self-paced and rapid serial presentation events driven by three trial variables: every segment in its
 // place, every level used four times, and the combinations of levels shuffled.
-#include "tabulon/src/muinterfacemultiexperimentdatasource.h"
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/expectedtexts.h"
-#include "verifiers/framework/hostnames.h"
-#include "verifiers/framework/individualtestcase.h"
-#include "verifiers/framework/sequencefindings.h"
-#include "verifiers/framework/triallevelchecks.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/columnnames.h"
+#include "framework/expectedtexts.h"
+#include "framework/hostnames.h"
+#include "framework/individualtestcase.h"
+#include "framework/sequencefindings.h"
+#include "framework/triallevelchecks.h"
 
 namespace Varnel {
 

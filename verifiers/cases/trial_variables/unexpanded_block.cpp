@@ -1,6 +1,6 @@
 // A block that the host presents without having expanded it: only the one event that can run shows up.
-#include "verifiers/framework/columnnames.h"
-#include "verifiers/framework/wholecolumncomparison.h"
+#include "framework/columnnames.h"
+#include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
 

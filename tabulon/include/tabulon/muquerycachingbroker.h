@@ -1,0 +1,24 @@
+#pragma once
+#include "tabulon/querykey.h"
+#include <map>
+#include <memory>
+#include <vector>
+
+// Base of result objects that outlive the query that made them; the broker owns and deletes them.
+class MUCachedQueryResult {
+ public:
+  virtual ~MUCachedQueryResult();
+};
+
+// Holds query results that are whole objects rather than plain lists; emptied with the reader's other caches.
+class MUQueryCachingBroker {
+ public:
+  void Store(const tabulon::QueryKey& key, std::unique_ptr<MUCachedQueryResult> result);
+  // The objects stored under the key, in the order stored; null when there are none.
+  const std::vector<std::unique_ptr<MUCachedQueryResult>>* Find(const tabulon::QueryKey& key) const;
+  void Clear();
+  std::size_t KeyCount() const { return results.size(); }
+
+ private:
+  std::map<tabulon::QueryKey, std::vector<std::unique_ptr<MUCachedQueryResult>>> results;
+};

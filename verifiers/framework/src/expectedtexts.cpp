@@ -1,0 +1,32 @@
+#include "framework/expectedtexts.h"
+
+namespace Varnel {
+
+ExpectedTextsBuilder& ExpectedTextsBuilder::Run(const wxString& text, int count) {
+  for (int i = 0; i < count; ++i) texts.push_back(text);
+  return *this;
+}
+
+ExpectedTextsBuilder& ExpectedTextsBuilder::Sequence(std::initializer_list<wxString> sequence, int count) {
+  return Sequence(std::vector<wxString>(sequence), count);
+}
+
+ExpectedTextsBuilder& ExpectedTextsBuilder::Sequence(const std::vector<wxString>& sequence, int count) {
+  for (int i = 0; i < count; ++i) texts.insert(texts.end(), sequence.begin(), sequence.end());
+  return *this;
+}
+
+}  // namespace Varnel
+
+namespace Varnel {
+
+wxString JoinTexts(const TextColumn& texts, const wxString& separator) {
+  wxString joined;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) joined += separator;
+    joined += texts[i];
+  }
+  return joined;
+}
+
+}  // namespace Varnel

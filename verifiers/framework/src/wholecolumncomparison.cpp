@@ -1,0 +1,107 @@
+#include "framework/wholecolumncomparison.h"
+#include "reporting/fakejunitprinter.h"
+#include "reporting/maketestlocation.h"
+#include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include <algorithm>
+
+namespace Varnel {
+
+namespace {
+
+// The lines that locate the comparison's failures, in the file part of the verifier's name.
+constexpr int kTooManyCellsLine = 89;
+constexpr int kTooFewCellsLine = 98;
+constexpr int kOrderMismatchLine = 144;
+// Rows shown before and after the first mismatching row.
+constexpr int kContextRows = 2;
+
+wxString ExpectedAt(const ExpectedTexts& expected, int row) {
+  return row < static_cast<int>(expected.size()) ? "{" + expected[row] + "}" : wxString("nothing (past the list)");
+}
+
+wxString FoundAt(const MUInterfaceMultiExperimentDataSource& reader, int column, int row) {
+  if (row >= reader.GetRowCount()) return "nothing (past the data)";
+  return "{" + reader.GetCellText(row, column) + "}";
+}
+
+// The first differing row with its expected and found cells, then the rows around it.
+void AddMismatchFindings(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
+                         const wxString& columnName, const ExpectedTexts& expected, int mismatch) {
+  const int column = reader.GetColumnIndex(columnName);
+  if (column < 0) printer->AddFinding("the data file has no column {" + columnName + "}");
+  printer->AddFinding(wxString::Format("row %d: expected ", mismatch) + ExpectedAt(expected, mismatch) + ", found " +
+                      FoundAt(reader, column, mismatch));
+  const int last = std::min(mismatch + kContextRows, std::max(reader.GetRowCount(), 1) - 1);
+  for (int row = std::max(0, mismatch - kContextRows); row <= last; ++row) {
+    printer->AddFinding(wxString::Format("  context row %d: expected ", row) + ExpectedAt(expected, row) + ", found " +
+                        FoundAt(reader, column, row));
+  }
+}
+
+}  // namespace
+
+bool CompareColumnWithExpected(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
+                               const ExpectedTexts& expected, int* firstMismatch) {
+  bool same = true;
+  const int column = reader.GetColumnIndex(columnName);
+  if (firstMismatch != nullptr) *firstMismatch = 9999999;
+  const int expectedCount = static_cast<int>(expected.size());
+
+  int row = 0;
+  if (reader.GetRowCount() <= 0) {
+    if (firstMismatch != nullptr) *firstMismatch = 0;
+    same = false;
+  }
+  for (; row < reader.GetRowCount(); ++row) {
+    const wxString cell = reader.GetCellText(row, column);
+    if (row >= expectedCount) break;
+    if (cell != expected[row]) {
+      if (firstMismatch != nullptr) *firstMismatch = row;
+      return false;
+    }
+  }
+  if (row < expectedCount) {
+    if (firstMismatch != nullptr) *firstMismatch = row;
+    same = false;
+  }
+  return same;
+}
+
+bool CheckQuantityOfDataCells(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
+                              const wxString& verifierName, const ExpectedTexts& expected) {
+  static const wxString testName = "Correct_quantity_of_data_cells";
+  const long long rows = reader.GetRowCount();
+  const long long wanted = static_cast<long long>(expected.size());
+  if (rows == wanted) return true;
+  if (rows > wanted) {
+    printer->ReportFailure(testName, "Too many data cells. More than expected.",
+                           MakeTestLocation(verifierName, kTooManyCellsLine), "No extra info.");
+  } else {
+    printer->ReportFailure(testName, "Too few data cells. Fewer than expected.",
+                           MakeTestLocation(verifierName, kTooFewCellsLine), "No extra info.");
+  }
+  printer->AddFinding(wxString::Format("found %lld data rows, expected %lld", rows, wanted));
+  return false;
+}
+
+bool CheckDataAppearsCompletelyAndInOrder(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
+                                          const wxString& verifierName, const wxString& columnName,
+                                          const ExpectedTexts& expected) {
+  static const wxString testName = "Data_appears_completely_and_in_order";
+  int mismatch = 0;
+  if (CompareColumnWithExpected(reader, columnName, expected, &mismatch)) {
+    printer->ReportPass(testName);
+    return true;
+  }
+  const wxString expectedText =
+      mismatch < static_cast<int>(expected.size()) ? expected[mismatch] : wxString("ERRORERROR");
+  printer->ReportFailure(
+      testName, "Mismatch in the ordering of data cells in datafile.",
+      MakeTestLocation(verifierName, kOrderMismatchLine),
+      wxString::Format("At datafile row index %d we expected {%s}, but that was not the actual content.", mismatch,
+                       expectedText));
+  AddMismatchFindings(reader, printer, columnName, expected, mismatch);
+  return false;
+}
+
+}  // namespace Varnel
