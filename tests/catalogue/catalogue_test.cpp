@@ -1,8 +1,9 @@
-// The plug-in knows every test experiment: each name reaches exactly one verifier of the right class, and the
-// golden corpus holds a data file for each.
+// The plug-in knows every test experiment: each name reaches exactly one verifier of the right class, which fails
+// an unreadable file unless the run is expected to leave none, and the golden corpus holds a data file for each.
 #include "datahookoutputtestingplugin.h"
 #include "support/catalogue.h"
 #include "support/pluginhost.h"
+#include "support/recordingprinter.h"
 #include "framework/verifierregistry.h"
 #include <cxxabi.h>
 #include <filesystem>
@@ -45,6 +46,16 @@ TEST(Catalogue, EachExperimentReachesOneVerifierOfItsClass) {
     EXPECT_EQ(found->second.name, entry.experimentFile);
     EXPECT_EQ(ClassOf(*found->second.verifier), "Varnel::" + entry.verifierClass);
     EXPECT_TRUE(seen.insert(found->second.verifier).second) << entry.verifierClass << " serves two experiments";
+    // A file it cannot read (there is none) fails, unless the run leaves none to read: the golden file is empty.
+    testsupport::RecordingPrinter printer;
+    found->second.verifier->VerifyDatafile(dataFile, nullptr, &printer);
+    std::string failures;
+    for (const std::string& said : printer.entries) {
+      if (said.rfind("FAIL ", 0) == 0) failures += said.substr(0, said.find(" | ")) + "\n";
+    }
+    const bool leavesNone =
+        std::filesystem::is_empty(testsupport::TestData("golden/" + entry.experimentFile + " P01.txt"));
+    EXPECT_EQ(failures, leavesNone ? "" : "FAIL open_and_parse_" + entry.experimentFile + " P07 2026\n");
   }
 }
 

@@ -21,6 +21,7 @@ using Varnel::FindingsSink;
 void Feed(FakeJUnitPrinter& printer) {
   printer.BeginDataFile("/data/x.vn4 one.txt");
   printer.BeginSuite("x.vn4");
+  printer.AddFinding("before any failure: belongs to none");
   printer.ReportPass("VerifyDatafile_was_called_for_x.vn4");
   printer.ReportFailure("Correct_quantity_of_data_cells", "Too many data cells. More than expected.", "loc:89",
                         "No extra info.");
@@ -92,7 +93,9 @@ TEST(Findings, FindingsAndLinesAreCappedWithAVisibleMark) {
   sink.RecordFailure("many findings");
   for (std::size_t i = 0; i < FindingsSink::kMaxFindingsPerFailure + 3; ++i) sink.AddFinding("f");
   for (std::size_t i = 0; i < FindingsSink::kMaxLines; ++i) sink.RecordFailure("f");
+  sink.AddFinding("of a failure not kept: belongs to none");
   const std::vector<std::string> lines = sink.Lines();
+  EXPECT_EQ(lines[lines.size() - 2], "    found: this check has nothing to show beyond its message");
   EXPECT_LE(lines.size(), FindingsSink::kMaxLines + FindingsSink::kMaxFindingsPerFailure);
   EXPECT_EQ(lines[4 + FindingsSink::kMaxFindingsPerFailure], "    found: [cut: 3 more findings]");
   EXPECT_EQ(lines.back().rfind("[cut: ", 0), 0u) << lines.back();

@@ -40,6 +40,17 @@ TEST(InMemoryParser, ReadsFromTheStartAndLeavesTheFilePositionAsItWas) {
   EXPECT_EQ(parsed->parser->ReadNextRow(true)->CellText("A\nB"), "1");
 }
 
+// A byte-order mark alone is an empty text, not an unreadable file: nothing is logged.
+TEST(InMemoryParser, AByteOrderMarkAloneLogsNothing) {
+  testsupport::ScratchDir dir;
+  for (const std::string& mark : {std::string("\xEF\xBB\xBF"), std::string("\xFF\xFE"), std::string("\xFE\xFF"),
+                                  std::string("\xFF\xFE\0\0", 4), std::string("\0\0\xFE\xFF", 4)}) {
+    CollectingLog log;
+    auto parsed = ParseInMemory(dir.File("m.txt"), mark);
+    EXPECT_TRUE(log.texts.empty()) << mark.size();
+  }
+}
+
 TEST(InMemoryParser, ClosedFileLogsAndFails) {
   testsupport::ScratchDir dir;
   wxFile closed;

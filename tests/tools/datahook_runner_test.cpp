@@ -135,6 +135,24 @@ INSTANTIATE_TEST_SUITE_P(
         HandedOver("ReportNotXml", "broken.xml",
                    "(line 4): Opening and ending tag mismatch: testsuite line 3 and testsuites"),
         HandedOver("XmlButNoReport", "html.xml", "not a test report: the root element is <html>"),
+        // What makes a report's XML malformed, at the line it shows.
+        HandedOver("NameBeginningWithADigit", "xml/name beginning with a digit.xml",
+                   "(line 1): expected an element name after '<'"),
+        HandedOver("ReferenceToAControlCharacter", "xml/reference to a control character.xml",
+                   "(line 1): xmlParseCharRef: invalid xmlChar value 1"),
+        HandedOver("ReferenceToASurrogate", "xml/reference to a surrogate.xml",
+                   "(line 1): xmlParseCharRef: invalid xmlChar value 55296"),
+        HandedOver("ReferenceBeyondUnicode", "xml/reference beyond unicode.xml",
+                   "(line 2): xmlParseCharRef: invalid xmlChar value 1114112"),
+        HandedOver("ReferencePastTheLargestNumber", "xml/reference past the largest number.xml",
+                   "(line 1): invalid character reference &#11141120;"),
+        HandedOver("DecimalReferenceWithALetter", "xml/decimal reference with a letter.xml",
+                   "(line 1): invalid character reference &#6a;"),
+        HandedOver("AttributeWithoutAValue", "xml/attribute without a value.xml", "(line 1): attribute a has no value"),
+        HandedOver("AttributesNotSeparated", "xml/attributes not separated.xml",
+                   "(line 1): malformed attributes in the tag testsuites"),
+        HandedOver("ElementLeftOpen", "xml/element left open.xml",
+                   "(line 3): Premature end of data in tag testsuite line 2"),
         // A report under this run's name that another process wrote is not summed up.
         HandedOver("ReportOfAnotherProcess", "another-process.xml",
                    "is not this run's: its suite 'S_pid_1' is not named with _pid_"),
@@ -163,6 +181,8 @@ TEST(DatahookRunnerStimAreas, BadLineIsAUsageErrorNamingFileAndLine) {
   } cases[] = {{good + "1\t2\t3\t4\t5\n", 2, "fewer than 6 tab-separated fields"},
                {"\n" + good + "\r\n\n1\t2\t3\t4\tfive\tn\n", 5, "responseId is not an integer: 'five'"},
                {good + "1\t2\t-3\t4\t5\tn\n", 2, "width and height must not be negative"},
+               {"1\t+2\t3\t4\t5\tn\n", 1, "y is not an integer: '+2'"},
+               {"1\t2\t\t4\t5\tn\n", 1, "width is not an integer: ''"},
                {"1\t2\t3\t4\t5\tbad\xff\n", 1, "areaName is not valid UTF-8"}};
   testsupport::ScratchDir scratch;
   for (const auto& c : cases) {
@@ -239,6 +259,8 @@ TEST(DatahookRunnerCalls, ProgressOfMoreThanFiveFilesGoesToStandardError) {
   EXPECT_NE(run.err.find("[6/6] " + scratch.File("6.txt") + "\n"), std::string::npos) << run.err;
 }
 
+// The report takes every form of XML: names of every allowed character, blanks between attributes, character
+// references, character data split where "]]>" falls.
 TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheContents) {
   testsupport::ScratchDir scratch;
   const auto run = RunRunner({"--plugin", kRecording}, {HandOver("every-suite.xml")});

@@ -1,4 +1,4 @@
-// tabulon-dump end to end: the data-file corpus through either parser, a missing file, usage errors.
+// tabulon-dump end to end: the data-file corpus through either parser, usage errors.
 #include "support/files.h"
 #include "support/pluginhost.h"
 #include "support/scratchdir.h"
@@ -52,18 +52,6 @@ INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus,
                          [](const ::testing::TestParamInfo<std::string>& generated) {
                            return testsupport::TestNameOf(generated.param);
                          });
-
-TEST(TabulonDump, AMissingFileShowsItsReport) {
-  testsupport::ScratchDir dir;
-  for (auto arguments : std::vector<std::vector<std::string>>{{}, {"--in-memory"}}) {
-    arguments.push_back(dir.File("missing.txt"));
-    const auto missing = Dump(arguments);
-    EXPECT_EQ(missing.exitCode, 1);
-    // The report first, the status last.
-    EXPECT_EQ(missing.out.rfind("report\t8\t", 0), 0u) << missing.out;
-    EXPECT_EQ(missing.out.rfind("\nstatus\tfailed\n"), missing.out.size() - 15) << missing.out;
-  }
-}
 
 TEST(TabulonDump, UsageErrorsPrintNothingAndExitWith2) {
   testsupport::ScratchDir scratch;  // the child's output files go here

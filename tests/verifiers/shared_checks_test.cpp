@@ -137,15 +137,6 @@ TEST_F(SharedChecks, DefaultChecksCompareAgainstAnEmptyList) {
 
 StimAreaData Area(int x, int y, int w, int h, int id, const char* name) { return MakeStimArea(x, y, w, h, id, name); }
 
-TEST(StimAreas, WildcardsMatchAnythingAndNamesAreExact) {
-  const StimAreaData actual = Area(1, 2, 3, 4, 5, "always");
-  EXPECT_TRUE(StimAreaMatches(actual, Area(98765, 98765, 98765, 98765, 98765, "\t\t\t")));
-  EXPECT_TRUE(StimAreaMatches(actual, Area(1, 2, 3, 4, 5, "always")));
-  EXPECT_FALSE(StimAreaMatches(actual, Area(1, 2, 3, 4, 5, "Always")));
-  EXPECT_FALSE(StimAreaMatches(actual, Area(1, 2, 3, 4, 6, "always")));
-  EXPECT_FALSE(StimAreaMatches(actual, Area(1, 2, 3, 9, 5, "\t\t\t")));
-}
-
 TEST(StimAreas, DumpWritesOneLinePerArea) {
   ::testing::internal::CaptureStderr();
   DumpStimAreas({Area(10, -20, 300, 40, 7, "bye now")});

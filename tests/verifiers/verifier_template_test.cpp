@@ -76,17 +76,4 @@ TEST_F(VerifierTemplate, ForgottenNotifierIsReported) {
   EXPECT_EQ(printer.entries.size(), 3u);
 }
 
-// Deriving from the template is all a verifier class does to be found: its one instance is registered under
-// its experiment file name while the program loads.
-TEST(VerifierRegistration, EachVerifierClassRegistersItsOneInstanceUnderItsName) {
-  const VerifierRegistry& registry = TheVerifierRegistry();
-  const auto ordinary = registry.find("ORDINARY.VN5");
-  ASSERT_NE(ordinary, registry.end());
-  EXPECT_EQ(ordinary->second.name, "ordinary.vn5");
-  EXPECT_NE(dynamic_cast<OrdinaryVerifier*>(ordinary->second.verifier), nullptr);
-  const auto forgetful = registry.find("FORGETFUL.VN4");
-  ASSERT_NE(forgetful, registry.end());
-  EXPECT_NE(dynamic_cast<ForgetsTheNotifier*>(forgetful->second.verifier), nullptr);
-}
-
 }  // namespace
