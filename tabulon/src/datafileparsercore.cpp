@@ -31,8 +31,6 @@ using tabulon::RowRecord;
 using tabulon::RowRecordLayout;
 using tabulon::StandardColumn;
 using tabulon::StandardColumns;
-using tabulon::ParseReportCode::BadLayout;
-using tabulon::ParseReportCode::Success;
 
 namespace {
 
@@ -62,7 +60,7 @@ void tabulon::DataFileParserCore::RecordFilePath(const wxString& path) {
 
 void tabulon::DataFileParserCore::Report(const std::vector<ParseReport>& reports) {
   for (const ParseReport& report : reports) {
-    if (report.code != ParseReportCode::Success) failed_ = true;
+    if (report.code != tabulon::ParseReportCode::Success) failed_ = true;
   }
   if (sink_ && !reports.empty()) sink_->ReceiveReports(reports);
 }
@@ -79,7 +77,7 @@ void tabulon::DataFileParserCore::Fail(std::int32_t code, const wxString& messag
 void tabulon::DataFileParserCore::ReportSuccess() {
   if (failed_ || !sink_) return;
   ParseReport report;
-  report.code = ParseReportCode::Success;
+  report.code = tabulon::ParseReportCode::Success;
   report.message = _("Success");
   report.filePath = filePath_;
   Report({report});
@@ -91,7 +89,7 @@ bool tabulon::DataFileParserCore::ReadHeader() {
   if (hasHeader_) {
     if (lines < 2) {
       experimentName_.clear();
-      Fail(ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingExperimentName));
+      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingExperimentName));
       return false;
     }
     experimentName_ = Line(1).ToString();
@@ -100,7 +98,7 @@ bool tabulon::DataFileParserCore::ReadHeader() {
     participantName_.Trim(true).Trim(false);
     if (lines < 3) {
       runDateText_.clear();
-      Fail(ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingRunDate));
+      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingRunDate));
       return false;
     }
     runDateText_ = Line(2).ToString();
@@ -139,7 +137,7 @@ void tabulon::DataFileParserCore::BuildStandardColumns() {
 
 bool tabulon::DataFileParserCore::BuildColumnsFromHeadings() {
   if (LineCount() <= kHeaderLineCount) {
-    Fail(ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooShort));
+    Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooShort));
     return false;
   }
 
@@ -161,7 +159,7 @@ bool tabulon::DataFileParserCore::BuildColumnsFromHeadings() {
     });
   }
   if (names.empty()) {
-    Fail(ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::NoColumnHeadings));
+    Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::NoColumnHeadings));
     return false;
   }
 
@@ -179,7 +177,7 @@ bool tabulon::DataFileParserCore::BuildColumnsFromHeadings() {
     name.Trim(true).Trim(false);
     if (index > 0) name = MakeUniqueName(name, namesInUse_);
     if (!AddColumn(name, flags, kind)) {
-      Fail(ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooManyColumns));
+      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooManyColumns));
       return false;
     }
   }

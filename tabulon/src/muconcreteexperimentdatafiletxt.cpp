@@ -8,8 +8,6 @@
 using tabulon::OrdinalWord;
 using tabulon::ParseReport;
 using tabulon::ParseReportSink;
-using tabulon::ParseReportCode::FileTooLarge;
-using tabulon::ParseReportCode::OpenFailed;
 
 MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool withHeader,
                                                                  ParseReportSink* reportSink)
@@ -42,7 +40,7 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
       return false;
     case tabulon::DataFileBytes::Failure::TooLarge: {
       const auto lowBits = static_cast<unsigned>(read.size & 0xFFFFFFFFu);
-      Fail(ParseReportCode::FileTooLarge,
+      Fail(tabulon::ParseReportCode::FileTooLarge,
            wxString::Format(_("File too large.  This file is %u bytes in size.  Tabulon cannot support opening such "
                               "large files.  You may wish to split the file into multiple smaller files and try "
                               "again."),
@@ -60,7 +58,7 @@ void MUConcreteExperimentDataFileTxt::FailToOpen(const std::vector<wxString>& me
   std::vector<ParseReport> reports;
   for (const wxString& message : messages) {
     ParseReport report;
-    report.code = ParseReportCode::OpenFailed;
+    report.code = tabulon::ParseReportCode::OpenFailed;
     report.message = message;
     report.filePath = FilePath();
     reports.push_back(report);

@@ -7,7 +7,6 @@
 #include <wx/log.h>
 
 using tabulon::ParseReportSink;
-using tabulon::ParseReportCode::BadLayout;
 
 namespace {
 
@@ -73,7 +72,7 @@ MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile(wxFile& file, const wxStr
   if (!ReadHeader()) return;
   if (!BuildColumns()) return;
   if (HasHeader() && ColumnCount() == 0) {
-    Fail(ParseReportCode::BadLayout, _("Missing Header"));
+    Fail(tabulon::ParseReportCode::BadLayout, _("Missing Header"));
     return;
   }
   ReportSuccess();

@@ -19,7 +19,6 @@ using tabulon::MergeColumnsInto;
 using tabulon::ParseReportSink;
 using tabulon::RowRecord;
 using tabulon::UpdateAbsentFilesFlag;
-using tabulon::ColumnFlag::AnyHidingBit;
 
 namespace {
 
@@ -277,7 +276,7 @@ void MUExperimentTextReaderMultiFile::Refresh() {
   // columns would otherwise hold one more copy of all their names.
   shownColumnNames_.clear();
   for (const auto& column : columns_) {
-    if ((column->flags & ColumnFlag::AnyHidingBit) == 0) shownColumnNames_.push_back(column->name);
+    if ((column->flags & tabulon::ColumnFlag::AnyHidingBit) == 0) shownColumnNames_.push_back(column->name);
   }
   shownColumnContent_.assign(shownColumnNames_.size(), ColumnContent::Undecided);
   shownRowCount_ = static_cast<int>(shownRows_.size());

@@ -13,9 +13,6 @@ using tabulon::MarkerKey_FullPath;
 using tabulon::RowRecord;
 using tabulon::RowSortEntry;
 using tabulon::SortRowsByColumn;
-using tabulon::ColumnFlag::FirstSegmentAbsent;
-using tabulon::ColumnFlag::HiddenByUser;
-using tabulon::ColumnFlag::TrialVariable;
 
 namespace {
 
@@ -221,23 +218,23 @@ bool MUExperimentTextReaderMultiFile::ColumnHasFlags(const wxString& name, std::
 }
 
 bool MUExperimentTextReaderMultiFile::IsTrialVariableColumn(const wxString& name) const {
-  return ColumnHasFlags(name, ColumnFlag::TrialVariable);
+  return ColumnHasFlags(name, tabulon::ColumnFlag::TrialVariable);
 }
 
 bool MUExperimentTextReaderMultiFile::IsFirstSegmentAbsentColumn(const wxString& name) const {
-  return ColumnHasFlags(name, ColumnFlag::FirstSegmentAbsent);
+  return ColumnHasFlags(name, tabulon::ColumnFlag::FirstSegmentAbsent);
 }
 
 void MUExperimentTextReaderMultiFile::HideColumn(const wxString& name) {
   ColumnProperty* column = FindColumn(columns_, name);
   if (column == nullptr) return;
-  column->flags |= ColumnFlag::HiddenByUser;
+  column->flags |= tabulon::ColumnFlag::HiddenByUser;
   MarkRefreshNeeded();
 }
 
 void MUExperimentTextReaderMultiFile::ShowColumn(const wxString& name) {
   ColumnProperty* column = FindColumn(columns_, name);
   if (column == nullptr) return;
-  column->flags &= ~static_cast<std::uint32_t>(ColumnFlag::HiddenByUser);
+  column->flags &= ~static_cast<std::uint32_t>(tabulon::ColumnFlag::HiddenByUser);
   MarkRefreshNeeded();
 }

@@ -9,8 +9,6 @@
 #include <sstream>
 
 using tabulon::RowRecord;
-using tabulon::ColumnFlag::HiddenByUser;
-using tabulon::ColumnFlag::TrialVariable;
 
 using namespace tabtest;
 using Rows = std::vector<int>;
@@ -55,13 +53,13 @@ class ReaderQueries : public ::testing::Test {
 TEST_F(ReaderQueries, ColumnQueriesAreCachedUntilARefresh) {
   EXPECT_EQ(reader_->GetColumnNamesWhereBitStringAbsent(60),
             WxList({"Event\nName", "Value", "Text", "Blank", "Color\n(Trial Variable)"}));
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(ColumnFlag::TrialVariable),
+  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(tabulon::ColumnFlag::TrialVariable),
             WxList({"Color\n(Trial Variable)"}));
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringHasXAbsentY(0, ColumnFlag::TrialVariable).size(), 4u);
+  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringHasXAbsentY(0, tabulon::ColumnFlag::TrialVariable).size(), 4u);
   reader_->HideColumn("Text");
   EXPECT_EQ(reader_->GetColumnNamesWhereBitStringAbsent(60).size(), 5u);
   reader_->Refresh();
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(ColumnFlag::HiddenByUser), WxList({"Text"}));
+  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(tabulon::ColumnFlag::HiddenByUser), WxList({"Text"}));
   EXPECT_EQ(reader_->GetColumnIndex("Text"), -1);
   reader_->ShowColumn("Text");
   reader_->Refresh();

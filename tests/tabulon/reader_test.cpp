@@ -74,8 +74,8 @@ TEST_F(ReaderLoad, FailedAddLeavesTheTableAsItWas) {
     EXPECT_EQ(reader.GetSelectedFiles(), std::vector<wxString>{wxFileName(W(path_)).GetFullPath()});
   }
   ASSERT_EQ(sink.batches.size(), 5u);
-  EXPECT_EQ(sink.batches[0][0].code, ParseReportCode::Success);
-  EXPECT_EQ(sink.batches[1][0].code, ParseReportCode::OpenFailed);
+  EXPECT_EQ(sink.batches[0][0].code, tabulon::ParseReportCode::Success);
+  EXPECT_EQ(sink.batches[1][0].code, tabulon::ParseReportCode::OpenFailed);
 }
 
 TEST_F(ReaderLoad, OpenDataFileGivesALoadedTableOrNothing) {

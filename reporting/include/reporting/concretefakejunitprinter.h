@@ -20,7 +20,7 @@ inline const char kDiagnosticsSuffix[] = ".diagnostics.txt";
 // and no report is left under this run's name.
 class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
  public:
-  ConcreteFakeJUnitPrinter(const wxString& runName, const wxString& outputSubdirectory, bool renameWhenStarting);
+  ConcreteFakeJUnitPrinter(const wxString& name, const wxString& outputSubdirectory, bool renameWhenStarting);
   ~ConcreteFakeJUnitPrinter() override;
   ConcreteFakeJUnitPrinter(const ConcreteFakeJUnitPrinter&) = delete;
   ConcreteFakeJUnitPrinter& operator=(const ConcreteFakeJUnitPrinter&) = delete;
