@@ -24,44 +24,44 @@ class RatioReporter : public benchmark::ConsoleReporter {
       const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
       if (run.run_type != Run::RT_Iteration && !median) continue;
       const std::string name = run.run_name.str();
-      if (!median && medianNames.count(name) != 0) continue;
-      if (median) medianNames.insert(name);
+      if (!median && medianNames_.count(name) != 0) continue;
+      if (median) medianNames_.insert(name);
       const auto peak = run.counters.find(kPeakMebibytesCounter);
       const auto perFile = run.counters.find(kMillisecondsPerFileCounter);
       if (peak != run.counters.end() && perFile != run.counters.end()) {
-        longRuns[name] = {perFile->second.value, peak->second.value};
+        longRuns_[name] = {perFile->second.value, peak->second.value};
       } else if (peak != run.counters.end()) {
-        peaks[name] = peak->second.value;
+        peaks_[name] = peak->second.value;
       } else {
-        milliseconds[name] = run.GetAdjustedRealTime();
+        milliseconds_[name] = run.GetAdjustedRealTime();
       }
     }
   }
   void PrintRatios() const {
-    const auto baseline = milliseconds.find("StandardLibraryBaseline");
-    if (baseline == milliseconds.end() || baseline->second <= 0) return;
+    const auto baseline = milliseconds_.find("StandardLibraryBaseline");
+    if (baseline == milliseconds_.end() || baseline->second <= 0) return;
     std::printf("Full-size file: %ju bytes; baseline (read and split): %.2f ms\n",
                 static_cast<std::uintmax_t>(std::filesystem::file_size(BenchDataFilePath())), baseline->second);
-    for (const auto& [name, time] : milliseconds) {
+    for (const auto& [name, time] : milliseconds_) {
       if (name == baseline->first) continue;
       std::printf("%-32s %8.2f ms  = %6.2fx the baseline\n", name.c_str(), time, time / baseline->second);
     }
   }
   // Long runs are not compared with the baseline: what matters is how time and memory grow with their length.
   void PrintLongRuns() const {
-    for (const auto& [name, figures] : longRuns) {
+    for (const auto& [name, figures] : longRuns_) {
       std::printf("%-32s %8.3f ms per file, peak %7.1f MiB\n", name.c_str(), figures.first, figures.second);
     }
-    for (const auto& [name, peak] : peaks) {
+    for (const auto& [name, peak] : peaks_) {
       std::printf("%-32s peak %7.1f MiB (%s 64 MiB)\n", name.c_str(), peak, peak < 64 ? "below" : "NOT below");
     }
   }
 
  private:
-  std::map<std::string, double> milliseconds;
-  std::map<std::string, std::pair<double, double>> longRuns;  // milliseconds per file, peak MiB
-  std::map<std::string, double> peaks;                        // peak MiB of one worst-shaped data file
-  std::set<std::string> medianNames;
+  std::map<std::string, double> milliseconds_;
+  std::map<std::string, std::pair<double, double>> longRuns_;  // milliseconds per file, peak MiB
+  std::map<std::string, double> peaks_;                        // peak MiB of one worst-shaped data file
+  std::set<std::string> medianNames_;
 };
 
 }  // namespace

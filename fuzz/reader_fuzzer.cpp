@@ -3,8 +3,8 @@
 #include "fuzzsupport.h"
 #include "tabulon/muexperimenttextreadermultifile.h"
 #include "tabulon/muinterfacefileobserver.h"
-#include "tabulon/mureaderevents.h"
-#include "tabulon/murowpredicate.h"
+#include "tabulon/readerevents.h"
+#include "tabulon/rowpredicate.h"
 #include "tabulon/rowrecord.h"
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
@@ -97,7 +97,7 @@ std::string DeriveSecondFile(const std::string& body, int how) {
 
 // A condition on rows whose behaviour the fuzz input chooses. Equal descriptions mean equal conditions; the
 // mode whose answer changes from call to call says its results must not be cached.
-class FuzzPredicate : public MURowPredicate {
+class FuzzPredicate : public tabulon::RowPredicate {
  public:
   FuzzPredicate(int testMode, wxString columnName, wxString text, double limit, std::uint32_t bits)
       : mode(testMode), column(std::move(columnName)), needle(std::move(text)), threshold(limit), mask(bits) {}
@@ -154,7 +154,7 @@ class FuzzView : public MUInterfaceFileObserver {
     (void)reader.GetColumnName(firstChangedColumn);
     if (leaveWhenTold) reader.RemoveView(this);
   }
-  void SimultaneousFileRequestsSuppressAndUnsuppress(MUCommandEvent&) override {}
+  void SimultaneousFileRequestsSuppressAndUnsuppress(tabulon::CommandEvent&) override {}
 
  private:
   MUExperimentTextReaderMultiFile& reader;
@@ -237,7 +237,8 @@ class Session {
   }
 
   int Scope() {
-    static const int scopes[] = {MURowScope_Shown, MURowScope_All, MURowScope_Unfiltered, 0, 3, 7, -1};
+    static const int scopes[] = {
+        tabulon::RowScope::Shown, tabulon::RowScope::All, tabulon::RowScope::Unfiltered, 0, 3, 7, -1};
     return control.PickValueInArray(scopes);
   }
 
@@ -305,14 +306,15 @@ class Session {
         const int row = RowIndex(reader);
         const bool on = control.ConsumeBool();
         reader.SetRowMarked(row, on);
-        if (reader.GetRowRecord(row, MURowScope_Shown) != nullptr) FUZZ_CHECK(reader.IsRowMarked(row) == on);
+        if (reader.GetRowRecord(row, tabulon::RowScope::Shown) != nullptr) FUZZ_CHECK(reader.IsRowMarked(row) == on);
         break;
       }
       case 4: {
         const int row = RowIndex(reader);
         const bool before = reader.IsRowMarked(row);
         reader.ToggleRowMarked(row);
-        if (reader.GetRowRecord(row, MURowScope_Shown) != nullptr) FUZZ_CHECK(reader.IsRowMarked(row) != before);
+        if (reader.GetRowRecord(row, tabulon::RowScope::Shown) != nullptr)
+          FUZZ_CHECK(reader.IsRowMarked(row) != before);
         break;
       }
       case 5:
@@ -362,7 +364,7 @@ class Session {
             indices = reader.GetRowIndicesWhereBitStringHasXAbsentY(Bits(), Bits(), scope);
             break;
         }
-        if (scope == MURowScope_Shown)
+        if (scope == tabulon::RowScope::Shown)
           CheckIndices(indices, 0, LastIndex(static_cast<int>(ShownSequenceLength(reader))));
         for (int index : indices) (void)reader.GetRowRecord(index, scope);
         break;
@@ -462,7 +464,7 @@ class Session {
       }
       case 21: {
         // Another part of the host asks for files to be selected or deselected.
-        MUCommandEvent request(MUEVT_TABULON_DATA_CHANGED);
+        tabulon::CommandEvent request(tabulon::EVT_DATA_CHANGED);
         request.SetInt(control.ConsumeBool() ? 1 : 0);
         request.SetString(fuzzsupport::ToWx(firstPath) + wxS("\n") + fuzzsupport::ToWx(secondPath) + wxS("\n") +
                           wxString::FromUTF8(control.ConsumeRandomLengthString(16)));
@@ -483,7 +485,7 @@ class Session {
 
   static std::size_t ShownSequenceLength(const MUExperimentTextReaderMultiFile& reader) {
     std::size_t length = 0;
-    while (reader.GetRowRecord(static_cast<int>(length), MURowScope_Shown) != nullptr) ++length;
+    while (reader.GetRowRecord(static_cast<int>(length), tabulon::RowScope::Shown) != nullptr) ++length;
     return length;
   }
 

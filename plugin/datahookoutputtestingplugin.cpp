@@ -37,8 +37,8 @@ class DataHookOutputTestingPlugin::PrivateImpl {
     printer = new FindingsRecordingPrinter(std::make_unique<ConcreteFakeJUnitPrinter>(
                                                "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true),
                                            DashboardJUnitPrinter::ForConfiguredDirectory(SiteJunitDir));
-    if (outcomeLostWithoutPrinter) printer->MarkOutcomeLost();
-    outcomeLostWithoutPrinter = false;
+    if (outcomeLostWithoutPrinter_) printer->MarkOutcomeLost();
+    outcomeLostWithoutPrinter_ = false;
     printer->ReportPass("SingleDummyPassingTest");
     return printer;
   }
@@ -56,13 +56,13 @@ class DataHookOutputTestingPlugin::PrivateImpl {
     if (printer != nullptr) {
       printer->MarkOutcomeLost();
     } else {
-      outcomeLostWithoutPrinter = true;
+      outcomeLostWithoutPrinter_ = true;
     }
   }
 
  private:
-  FindingsRecordingPrinter* printer = nullptr;
-  bool outcomeLostWithoutPrinter = false;
+  FindingsRecordingPrinter* printer = nullptr;  // NOLINT(readability-identifier-naming): the host's own name
+  bool outcomeLostWithoutPrinter_ = false;
 };
 
 namespace {
@@ -115,7 +115,7 @@ DataHookOutputTestingPlugin::DataHookOutputTestingPlugin() {
 
 DataHookOutputTestingPlugin::~DataHookOutputTestingPlugin() {
   // The report is written here when the printer is still there; a host thread still inside a call finishes first.
-  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls_);
   impl.reset();
 }
 
@@ -128,7 +128,7 @@ void DataHookOutputTestingPlugin::RegisterOneSingleVerifier(const VerifierRegist
 }
 
 void DataHookOutputTestingPlugin::PerformPostProcessing(const wxString& dataFilePath, const StimAreaList* stimAreas) {
-  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls_);
   WithoutEscapingExceptions(*impl, "PerformPostProcessing", [&] { Dispatch(dataFilePath, stimAreas); });
 }
 
@@ -157,7 +157,7 @@ void DataHookOutputTestingPlugin::Dispatch(const wxString& dataFilePath, const S
 }
 
 bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detailedText) {
-  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls_);
   WithoutEscapingExceptions(*impl, "OnHostAssertionFailure", [&] {
     FakeJUnitPrinter* printer = impl->GetOrCreatePrinter();
     // The host's assertion failures are about no data file.
@@ -170,7 +170,7 @@ bool DataHookOutputTestingPlugin::OnHostAssertionFailure(const wxString& detaile
 }
 
 void DataHookOutputTestingPlugin::ReleaseTestPrinter() {
-  const std::lock_guard<std::recursive_mutex> lock(hostCalls);
+  const std::lock_guard<std::recursive_mutex> lock(hostCalls_);
   WithoutEscapingExceptions(*impl, "ReleaseTestPrinter", [&] { delete impl->TakePrinter(); });
 }
 

@@ -38,8 +38,8 @@ class DataHookOutputTestingPlugin : public Interface_DataHookPlugin {
 
   // Held by every call of the host and by the destruction at unload. Recursive: a host assertion can fire on the
   // thread that is inside a verification (the host's own helpers run there), and it must land, not deadlock.
-  std::recursive_mutex hostCalls;
-  std::shared_ptr<PrivateImpl> impl;
+  std::recursive_mutex hostCalls_;
+  std::shared_ptr<PrivateImpl> impl;  // NOLINT(readability-identifier-naming): the host's own name
 };
 
 // The library's single plug-in object.

@@ -11,16 +11,16 @@ namespace dhtools {
 class Utf8Arguments {
  public:
   Utf8Arguments(int argc, wchar_t** argv) {
-    for (int i = 0; i < argc; ++i) texts.push_back(wxString(argv[i]).utf8_string());
-    for (std::string& text : texts) pointers.push_back(text.data());
-    pointers.push_back(nullptr);
+    for (int i = 0; i < argc; ++i) texts_.push_back(wxString(argv[i]).utf8_string());
+    for (std::string& text : texts_) pointers_.push_back(text.data());
+    pointers_.push_back(nullptr);
   }
-  int Count() const { return static_cast<int>(texts.size()); }
-  char** Values() { return pointers.data(); }
+  int Count() const { return static_cast<int>(texts_.size()); }
+  char** Values() { return pointers_.data(); }
 
  private:
-  std::vector<std::string> texts;
-  std::vector<char*> pointers;
+  std::vector<std::string> texts_;
+  std::vector<char*> pointers_;
 };
 
 }  // namespace dhtools

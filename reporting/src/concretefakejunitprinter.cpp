@@ -52,7 +52,7 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& name, const w
   processId = CurrentProcessId();
   processIdText = std::to_string(processId);
   runName = name;
-  reportPathBytes = ReportFilePath().utf8_str().data();
+  reportPathBytes_ = ReportFilePath().utf8_str().data();
   suppressNotices = !wxGetEnv("MAKE_TEST_FAILURES_POP_UP_FOR_INTERACTIVE_HUMAN", nullptr);
 
   {
@@ -100,7 +100,7 @@ void ConcreteFakeJUnitPrinter::BeginSuite(const wxString& suiteName) {
     if (!openSuiteName.empty()) CloseOpenSuite();
     openSuiteName = std::move(name);
   } catch (...) {
-    outcomeLost = true;
+    outcomeLost_ = true;
     throw;
   }
 }
@@ -120,7 +120,7 @@ void ConcreteFakeJUnitPrinter::AddTestCase(bool failed, Build build) {
     build(entry);
     openSuiteLines += entry;  // all or nothing
   } catch (...) {
-    outcomeLost = true;
+    outcomeLost_ = true;
     throw;
   }
   ++testsInOpenSuite;
@@ -194,7 +194,7 @@ std::string ConcreteFakeJUnitPrinter::DocumentHeader() const {
 
 bool ConcreteFakeJUnitPrinter::WriteReport() {
   // A report that lacks an outcome could pass for a clean run: none is better.
-  if (outcomeLost) return false;
+  if (outcomeLost_) return false;
   CloseOpenSuite();
   EnsureDirectoryExists(outputDirectory);
   AtomicFileWriter writer(ReportFilePath());
@@ -202,7 +202,7 @@ bool ConcreteFakeJUnitPrinter::WriteReport() {
   for (const std::string& line : documentLines) writer.Append(line);
   writer.Append(kDocumentFooter + LineEnd());
   if (!writer.Commit()) return false;
-  if (writtenDigest != nullptr) *writtenDigest = writer.Digest();
+  if (writtenDigest_ != nullptr) *writtenDigest_ = writer.Digest();
   return true;
 }
 
@@ -215,8 +215,8 @@ void ConcreteFakeJUnitPrinter::WithdrawReport(const char* reason) noexcept {
     wxRemoveFile(ReportFilePath());
   } catch (...) {
   }
-  std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s%s\n", reportPathBytes.c_str(), reason,
-               outcomeLost ? " (an outcome could not be recorded)" : "");
+  std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s%s\n", reportPathBytes_.c_str(), reason,
+               outcomeLost_ ? " (an outcome could not be recorded)" : "");
 }
 
 }  // namespace Varnel

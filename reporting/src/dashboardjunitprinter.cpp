@@ -79,27 +79,27 @@ std::unique_ptr<DashboardJUnitPrinter> DashboardJUnitPrinter::ForConfiguredDirec
 
 DashboardJUnitPrinter::DashboardJUnitPrinter(const wxString& directory) {
   const wxString host = wxGetHostName().empty() ? wxString("unknown") : wxGetHostName();
-  hostName = Attribute(host);
-  processId = std::to_string(CurrentProcessId());
+  hostName_ = Attribute(host);
+  processId_ = std::to_string(CurrentProcessId());
   // The fresh token keeps two instances with the same host name and process id (containers) apart.
-  reportPath = wxFileName(directory, "dh-AutomatedTesting_" + FileNamePart(host) + "_" + processId + "_" +
-                                         NewInstanceToken() + ".xml")
-                   .GetFullPath();
+  reportPath_ = wxFileName(directory, "dh-AutomatedTesting_" + FileNamePart(host) + "_" + processId_ + "_" +
+                                          NewInstanceToken() + ".xml")
+                    .GetFullPath();
   OpenSuite(kDefaultInitialSuiteName, kPluginSuiteClass, wxString());
 }
 
 DashboardJUnitPrinter::~DashboardJUnitPrinter() {
   // Runs inside the host: nothing may escape.
   try {
-    if (outcomeLost) {
+    if (outcomeLost_) {
       std::fprintf(stderr, "dh-AutomatedTesting: the dashboard JUnit report %s is withheld: an outcome was lost\n",
-                   reportPath.utf8_str().data());
+                   reportPath_.utf8_str().data());
       return;
     }
     wxLogNull quiet;
     if (!WriteReport()) {
       std::fprintf(stderr, "dh-AutomatedTesting: the dashboard JUnit report %s was not written\n",
-                   reportPath.utf8_str().data());
+                   reportPath_.utf8_str().data());
     }
   } catch (...) {
     std::fprintf(stderr, "dh-AutomatedTesting: the dashboard JUnit report could not be completed\n");
@@ -112,7 +112,7 @@ void DashboardJUnitPrinter::Guarded(Record record) noexcept {
   try {
     record();
   } catch (...) {
-    outcomeLost = true;
+    outcomeLost_ = true;
   }
 }
 
@@ -123,13 +123,13 @@ void DashboardJUnitPrinter::OpenSuite(const wxString& name, const wxString& clas
   suite.dataFile = dataFile;
   suite.timestamp = wxDateTime::Now().Format("%Y-%m-%dT%H:%M:%SZ", wxDateTime::UTC).utf8_string();
   suite.lastOutcome = Clock::now();
-  suites.push_back(std::move(suite));
-  current = suites.size() - 1;
+  suites_.push_back(std::move(suite));
+  current_ = suites_.size() - 1;
 }
 
 void DashboardJUnitPrinter::ResumeSuite(std::size_t index) {
-  current = index;
-  suites[index].lastOutcome = Clock::now();
+  current_ = index;
+  suites_[index].lastOutcome = Clock::now();
 }
 
 // A data file opens its own suite, named for the verifier when one begins; outcomes about no data file are the
@@ -138,19 +138,19 @@ void DashboardJUnitPrinter::BeginDataFile(const wxString& path) noexcept {
   Guarded([&] {
     if (!path.empty()) {
       OpenSuite(kNoVerifierPrefix + wxFileName(path).GetFullName(), kPluginSuiteClass, path);
-    } else if (hostAssertionSuite != SIZE_MAX) {
-      ResumeSuite(hostAssertionSuite);
+    } else if (hostAssertionSuite_ != SIZE_MAX) {
+      ResumeSuite(hostAssertionSuite_);
     } else {
       OpenSuite(kHostAssertionSuite, kPluginSuiteClass, wxString());
-      hostAssertionSuite = current;
+      hostAssertionSuite_ = current_;
     }
   });
 }
 
 void DashboardJUnitPrinter::BeginSuite(const wxString& suiteName) noexcept {
   Guarded([&] {
-    failureOpen = false;
-    Suite& open = suites[current];
+    failureOpen_ = false;
+    Suite& open = suites_[current_];
     const wxString dataFile = open.dataFile;
     if (dataFile.empty()) {
       OpenSuite(suiteName, suiteName, wxString());
@@ -158,7 +158,7 @@ void DashboardJUnitPrinter::BeginSuite(const wxString& suiteName) noexcept {
     }
     // A second verification of the same data file gets a suite of its own.
     if (open.hasVerifier) OpenSuite(wxString(), wxString(), dataFile);
-    Suite& suite = suites[current];
+    Suite& suite = suites_[current_];
     suite.name = Attribute(suiteName + " / " + wxFileName(dataFile).GetFullName());
     suite.className = Attribute(suiteName);
     suite.hasVerifier = true;
@@ -166,7 +166,7 @@ void DashboardJUnitPrinter::BeginSuite(const wxString& suiteName) noexcept {
 }
 
 void DashboardJUnitPrinter::AddCheck(const wxString& testName, bool failed) {
-  Suite& suite = suites[current];
+  Suite& suite = suites_[current_];
   Check check;
   check.name = Attribute(testName);
   const unsigned seen = ++suite.nameCounts[check.name];
@@ -191,18 +191,18 @@ void DashboardJUnitPrinter::ReportFailure(const wxString& testName, const wxStri
     text += '\n';
     AppendXmlCData(text, message);
     AddCheck(testName, true);
-    suites[current].checks.back().subject = std::move(escapedSubject);
-    suites[current].checks.back().text = std::move(text);
-    lastFailure = {current, suites[current].checks.size() - 1};
-    failureOpen = true;
+    suites_[current_].checks.back().subject = std::move(escapedSubject);
+    suites_[current_].checks.back().text = std::move(text);
+    lastFailure_ = {current_, suites_[current_].checks.size() - 1};
+    failureOpen_ = true;
   });
 }
 
 // The same bounded lines, and as many, as the diagnostics file gives the failure reported last.
 void DashboardJUnitPrinter::AddFinding(const wxString& text) noexcept {
   Guarded([&] {
-    if (!failureOpen) return;
-    Check& check = suites[lastFailure.first].checks[lastFailure.second];
+    if (!failureOpen_) return;
+    Check& check = suites_[lastFailure_.first].checks[lastFailure_.second];
     if (check.findings >= FindingsSink::kMaxFindingsPerFailure) {
       ++check.findingsCut;
       return;
@@ -225,10 +225,10 @@ void DashboardJUnitPrinter::AppendSuite(std::string& out, const Suite& suite) co
   out += "  <testsuite name=\"" + suite.name + "\" tests=\"" + std::to_string(suite.checks.size()) + "\" failures=\"" +
          std::to_string(failures) + "\" errors=\"0\" skipped=\"0\" time=\"";
   AppendSeconds(out, microseconds);
-  out += "\" timestamp=\"" + suite.timestamp + "\" hostname=\"" + hostName + "\">\n    <properties>\n";
+  out += "\" timestamp=\"" + suite.timestamp + "\" hostname=\"" + hostName_ + "\">\n    <properties>\n";
   AppendProperty(out, "data_file", dataFile);
-  AppendProperty(out, "host_name", hostName);
-  AppendProperty(out, "process_id", processId);
+  AppendProperty(out, "host_name", hostName_);
+  AppendProperty(out, "process_id", processId_);
   AppendProperty(out, "plugin_version", DH_VERSION);
   out += "    </properties>\n";
   for (const Check& check : suite.checks) {
@@ -251,7 +251,7 @@ bool DashboardJUnitPrinter::WriteReport() const {
   std::size_t tests = 0;
   std::size_t failures = 0;
   std::int64_t microseconds = 0;
-  for (const Suite& suite : suites) {
+  for (const Suite& suite : suites_) {
     tests += suite.checks.size();
     for (const Check& check : suite.checks) {
       failures += check.failed ? 1 : 0;
@@ -262,10 +262,10 @@ bool DashboardJUnitPrinter::WriteReport() const {
                        std::to_string(tests) + "\" failures=\"" + std::to_string(failures) + "\" errors=\"0\" time=\"";
   AppendSeconds(header, microseconds);
   header += "\">\n";
-  EnsureDirectoryExists(wxFileName(reportPath).GetPath());
-  AtomicFileWriter writer(reportPath);
+  EnsureDirectoryExists(wxFileName(reportPath_).GetPath());
+  AtomicFileWriter writer(reportPath_);
   writer.Append(header);
-  for (const Suite& suite : suites) {
+  for (const Suite& suite : suites_) {
     std::string text;
     AppendSuite(text, suite);
     writer.Append(text);

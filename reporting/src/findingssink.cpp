@@ -18,42 +18,42 @@ std::string BoundedLine(const wxString& text, std::size_t maxLength) {
 }
 
 void FindingsSink::BeginSuite(const wxString& suiteName) {
-  failureOpen = false;
+  failureOpen_ = false;
   if (!HasRoom()) {
-    ++linesCut;
+    ++linesCut_;
     return;
   }
-  suites.push_back(Suite{BoundedLine(suiteName), currentDataFile, {}});
-  storedLines += 2;
+  suites_.push_back(Suite{BoundedLine(suiteName), currentDataFile_, {}});
+  storedLines_ += 2;
 }
 
-void FindingsSink::BeginDataFile(const wxString& path) { currentDataFile = BoundedLine(path); }
+void FindingsSink::BeginDataFile(const wxString& path) { currentDataFile_ = BoundedLine(path); }
 
 void FindingsSink::RecordFailure(const wxString& testName) {
-  failureOpen = false;
-  if (suites.empty()) BeginSuite("(before any suite)");
+  failureOpen_ = false;
+  if (suites_.empty()) BeginSuite("(before any suite)");
   if (!HasRoom()) {
-    ++linesCut;
+    ++linesCut_;
     return;
   }
-  suites.back().failures.push_back(Failure{BoundedLine(testName), currentDataFile, {}, 0});
-  storedLines += 3;
-  failureOpen = true;
+  suites_.back().failures.push_back(Failure{BoundedLine(testName), currentDataFile_, {}, 0});
+  storedLines_ += 3;
+  failureOpen_ = true;
 }
 
 void FindingsSink::AddFinding(const wxString& text) {
-  if (!failureOpen) return;
-  Failure& failure = suites.back().failures.back();
+  if (!failureOpen_) return;
+  Failure& failure = suites_.back().failures.back();
   if (!HasRoom() || failure.findings.size() >= kMaxFindingsPerFailure) {
     ++failure.findingsCut;
     return;
   }
   failure.findings.push_back(BoundedLine(text));
-  ++storedLines;
+  ++storedLines_;
 }
 
 void FindingsSink::ForEachLine(const std::function<void(const std::string&)>& emit) const {
-  for (const Suite& suite : suites) {
+  for (const Suite& suite : suites_) {
     emit("suite: " + suite.name);
     emit("  data file: " + ShownPath(suite.dataFile));
     for (const Failure& failure : suite.failures) {
@@ -64,7 +64,7 @@ void FindingsSink::ForEachLine(const std::function<void(const std::string&)>& em
       if (failure.findingsCut > 0) emit("    found: [cut: " + std::to_string(failure.findingsCut) + " more findings]");
     }
   }
-  if (linesCut > 0) emit("[cut: " + std::to_string(linesCut) + " more suites and failures]");
+  if (linesCut_ > 0) emit("[cut: " + std::to_string(linesCut_) + " more suites and failures]");
 }
 
 std::vector<std::string> FindingsSink::Lines() const {

@@ -133,44 +133,44 @@ void MoveWithoutOverwriting(const wxString& from, const wxString& to) {
 }
 
 AtomicFileWriter::AtomicFileWriter(const wxString& path)
-    : target(path), temporary(TemporaryPathFor(path)), targetDirectory(NativeDirectoryOf(path)) {
-  failed = !Open();
+    : target_(path), temporary_(TemporaryPathFor(path)), targetDirectory_(NativeDirectoryOf(path)) {
+  failed_ = !Open();
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
-  if (committed || !file.IsOpened()) return;
+  if (committed_ || !file_.IsOpened()) return;
   wxLogNull quiet;
-  file.Close();
-  wxRemoveFile(temporary);
+  file_.Close();
+  wxRemoveFile(temporary_);
 }
 
 bool AtomicFileWriter::Open() {
   wxLogNull quiet;
-  if (file.Create(temporary, false)) return true;
+  if (file_.Create(temporary_, false)) return true;
   // Whatever holds the name, a leftover or a planted link, is removed and not written through.
-  wxRemoveFile(temporary);
-  if (file.Create(temporary, false)) return true;
-  return Fail("cannot create the temporary file: ", Reason(file.GetLastError()));
+  wxRemoveFile(temporary_);
+  if (file_.Create(temporary_, false)) return true;
+  return Fail("cannot create the temporary file: ", Reason(file_.GetLastError()));
 }
 
 void AtomicFileWriter::Append(const std::string& bytes) {
-  if (failed) return;
-  buffer += bytes;
-  digest.Add(bytes.data(), bytes.size());
-  if (buffer.size() >= kWriteChunk) WriteBuffered();
+  if (failed_) return;
+  buffer_ += bytes;
+  digest_.Add(bytes.data(), bytes.size());
+  if (buffer_.size() >= kWriteChunk) WriteBuffered();
 }
 
 bool AtomicFileWriter::WriteBuffered() {
-  if (failed) return false;
+  if (failed_) return false;
   wxLogNull quiet;
   // A write may take fewer bytes than offered without an error (a file-size limit reached midway); the next
   // one then fails and tells why.
-  for (std::size_t written = 0; written < buffer.size();) {
-    const std::size_t taken = file.Write(buffer.data() + written, buffer.size() - written);
-    if (taken == 0) return Fail("cannot write: ", Reason(file.GetLastError()));
+  for (std::size_t written = 0; written < buffer_.size();) {
+    const std::size_t taken = file_.Write(buffer_.data() + written, buffer_.size() - written);
+    if (taken == 0) return Fail("cannot write: ", Reason(file_.GetLastError()));
     written += taken;
   }
-  buffer.clear();
+  buffer_.clear();
   return true;
 }
 
@@ -179,22 +179,22 @@ bool AtomicFileWriter::Commit() {
   wxLogNull quiet;
   // Flushed before the rename and the directory after it: a power loss then leaves the earlier file or
   // the whole new one, never an empty one.
-  if (!file.Flush()) return Fail("cannot flush: ", Reason(file.GetLastError()));
-  if (!file.Close()) return Fail("cannot close: ", Reason(file.GetLastError()));
+  if (!file_.Flush()) return Fail("cannot flush: ", Reason(file_.GetLastError()));
+  if (!file_.Close()) return Fail("cannot close: ", Reason(file_.GetLastError()));
   std::error_code renameError;
-  if (!RenameReplacing(temporary, target, renameError)) {
+  if (!RenameReplacing(temporary_, target_, renameError)) {
     Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
-    wxRemoveFile(temporary);
+    wxRemoveFile(temporary_);
     return false;
   }
-  committed = true;
-  if (!SyncDirectory(targetDirectory)) TellWriteFailure(target, "cannot flush its directory");
+  committed_ = true;
+  if (!SyncDirectory(targetDirectory_)) TellWriteFailure(target_, "cannot flush its directory");
   return true;
 }
 
 bool AtomicFileWriter::Fail(const char* what, const wxString& reason) {
-  failed = true;
-  TellWriteFailure(target, wxString(what) + reason);
+  failed_ = true;
+  TellWriteFailure(target_, wxString(what) + reason);
   return false;
 }
 

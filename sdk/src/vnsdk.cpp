@@ -23,8 +23,8 @@ void VNSdkBase::SdkReservedNotify(std::int32_t, std::int32_t) {}
 bool VNSdkBase::NeedsPlugInID(int) const { return false; }
 int VNSdkBase::OnEndExperiment() { return 0; }
 int VNSdkBase::OnStartExperiment(RunningExperimentNecessities&) { return 0; }
-void VNSdkBase::SetPlugInInfoObject(const VNSdkPlugInInfo* info) { plugInInfo = info; }
-const VNSdkPlugInInfo* VNSdkBase::GetPlugInInfoObject() const { return plugInInfo; }
+void VNSdkBase::SetPlugInInfoObject(const VNSdkPlugInInfo* info) { plugInInfo_ = info; }
+const VNSdkPlugInInfo* VNSdkBase::GetPlugInInfoObject() const { return plugInInfo_; }
 bool VNSdkBase::PluginHasBeenConvertedTo_NON_xrc() const { return true; }
 wxPanel* VNSdkBase::FactoryFunction_GetNewEventPluginConfigPanel(wxWindow*) const { return nullptr; }
 

@@ -83,9 +83,9 @@ void UpdateAbsentFilesFlag(ColumnProperty& column) {
   const bool presentSomewhere = std::any_of(column.sourceFiles.begin(), column.sourceFiles.end(),
                                             [](const auto& source) { return source.second == 0; });
   if (presentSomewhere) {
-    column.flags &= ~static_cast<std::uint32_t>(ColumnFlag_NotInPresentFile);
+    column.flags &= ~static_cast<std::uint32_t>(tabulon::ColumnFlag::NotInPresentFile);
   } else {
-    column.flags |= ColumnFlag_NotInPresentFile;
+    column.flags |= tabulon::ColumnFlag::NotInPresentFile;
   }
 }
 
@@ -96,7 +96,7 @@ void ApplyColumnVisibility(ColumnList& columns, const std::vector<wxString>& pre
       if (std::find(presentPaths.begin(), presentPaths.end(), *source.first) != presentPaths.end()) source.second = 0;
       anyPresent = anyPresent || source.second == 0;
     }
-    if (anyPresent) column->flags &= ~static_cast<std::uint32_t>(ColumnFlag_NotInPresentFile);
+    if (anyPresent) column->flags &= ~static_cast<std::uint32_t>(tabulon::ColumnFlag::NotInPresentFile);
   }
 }
 

@@ -49,9 +49,9 @@ std::uint32_t ColumnFlagsOfName(const wxString& columnName) {
     std::uint32_t bit;
   };
   static const FlagRule rules[] = {
-      {wxString(wxS("\n")) + _("(Trial Variable)"), ColumnFlag_TrialVariable},
+      {wxString(wxS("\n")) + _("(Trial Variable)"), tabulon::ColumnFlag::TrialVariable},
       // A column that starts in the second heading row carries this prefix until its name is trimmed.
-      {wxS("\t\n"), ColumnFlag_FirstSegmentAbsent},
+      {wxS("\t\n"), tabulon::ColumnFlag::FirstSegmentAbsent},
   };
   std::uint32_t flags = 0;
   for (const FlagRule& rule : rules) {

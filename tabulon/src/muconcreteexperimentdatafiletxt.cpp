@@ -1,19 +1,17 @@
 #include "muconcreteexperimentdatafiletxt.h"
 #include "tabulon/celltext.h"
-#include "tabulon/mudatafilebytes.h"
+#include "tabulon/datafilebytes.h"
 #include <utility>
 #include <wx/intl.h>
 #include <wx/log.h>
 
 using tabulon::OrdinalWord;
 using tabulon::ParseReport;
-using tabulon::ParseReport_FileTooLarge;
-using tabulon::ParseReport_OpenFailed;
 using tabulon::ParseReportSink;
 
 MUConcreteExperimentDataFileTxt::MUConcreteExperimentDataFileTxt(const wxString& fileName, bool withHeader,
                                                                  ParseReportSink* reportSink)
-    : MUDataFileParserCore(withHeader, reportSink, Dialect{}), sourceFile(fileName) {
+    : tabulon::DataFileParserCore(withHeader, reportSink, Dialect{}), sourceFile_(fileName) {
   if (!Open(fileName)) return;
   if (!ReadHeader()) return;
   if (!BuildColumns()) return;
@@ -28,21 +26,21 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
     FailToOpen({_("No data file name was given.")});
     return false;
   }
-  MUDataFileBytes read = MUReadDataFileBytes(fileName, kMaximumFileSize);
+  tabulon::DataFileBytes read = tabulon::ReadDataFileBytes(fileName, kMaximumFileSize);
   switch (read.failure) {
-    case MUDataFileBytes::Failure::None:
+    case tabulon::DataFileBytes::Failure::None:
       break;
-    case MUDataFileBytes::Failure::CannotOpen:
+    case tabulon::DataFileBytes::Failure::CannotOpen:
       FailToOpen({wxString::Format(_("can't open file '%s'"), fileName) +
                   wxString::Format(" (error %d: %s)", read.systemError, wxSysErrorMsgStr(read.systemError))});
       return false;
-    case MUDataFileBytes::Failure::NotRegular:
+    case tabulon::DataFileBytes::Failure::NotRegular:
       // Reading a directory or a device as text would never end or would ask for absurd amounts of memory.
       FailToOpen({wxString::Format(_("Cannot open \"%s\": it is not a regular file."), fileName)});
       return false;
-    case MUDataFileBytes::Failure::TooLarge: {
+    case tabulon::DataFileBytes::Failure::TooLarge: {
       const auto lowBits = static_cast<unsigned>(read.size & 0xFFFFFFFFu);
-      Fail(ParseReport_FileTooLarge,
+      Fail(tabulon::ParseReportCode::FileTooLarge,
            wxString::Format(_("File too large.  This file is %u bytes in size.  Tabulon cannot support opening such "
                               "large files.  You may wish to split the file into multiple smaller files and try "
                               "again."),
@@ -52,7 +50,7 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
   }
   // CR LF, LF and CR all end a line. Bytes that do not decode make a file without lines, as they make an empty
   // text file for the toolkit.
-  lines.Decode(std::move(read.bytes), MUDecodedLines::LineEnds::Any);
+  lines_.Decode(std::move(read.bytes), tabulon::DecodedLines::LineEnds::Any);
   return true;
 }
 
@@ -60,7 +58,7 @@ void MUConcreteExperimentDataFileTxt::FailToOpen(const std::vector<wxString>& me
   std::vector<ParseReport> reports;
   for (const wxString& message : messages) {
     ParseReport report;
-    report.code = ParseReport_OpenFailed;
+    report.code = tabulon::ParseReportCode::OpenFailed;
     report.message = message;
     report.filePath = FilePath();
     reports.push_back(report);
@@ -69,7 +67,7 @@ void MUConcreteExperimentDataFileTxt::FailToOpen(const std::vector<wxString>& me
   MarkFailed();
 }
 
-std::size_t MUConcreteExperimentDataFileTxt::LineCount() const { return lines.LineCount(); }
+std::size_t MUConcreteExperimentDataFileTxt::LineCount() const { return lines_.LineCount(); }
 
 wxString MUConcreteExperimentDataFileTxt::LayoutFailureMessage(LayoutFailure failure) const {
   switch (failure) {

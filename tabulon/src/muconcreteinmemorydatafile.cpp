@@ -6,7 +6,6 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 
-using tabulon::ParseReport_BadLayout;
 using tabulon::ParseReportSink;
 
 namespace {
@@ -25,7 +24,7 @@ bool IsByteOrderMarkOnly(const std::string& bytes) {
          (std::memcmp(bytes.data(), utf32Little, 4) == 0 || std::memcmp(bytes.data(), utf32Big, 4) == 0);
 }
 
-bool PopulateLinesCollection(wxFile& file, MUDecodedLines& lines) {
+bool PopulateLinesCollection(wxFile& file, tabulon::DecodedLines& lines) {
   bool readable = file.IsOpened();
   std::string bytes;
   if (readable) {
@@ -44,7 +43,7 @@ bool PopulateLinesCollection(wxFile& file, MUDecodedLines& lines) {
   if (readable) {
     // The lines are cut at "\r\n" when the text has one, otherwise at "\n".
     const bool markOnly = IsByteOrderMarkOnly(bytes);
-    readable = lines.Decode(std::move(bytes), MUDecodedLines::LineEnds::OneSeparator) || markOnly;
+    readable = lines.Decode(std::move(bytes), tabulon::DecodedLines::LineEnds::OneSeparator) || markOnly;
   }
   if (!readable) {
     wxLogger(wxLOG_Error, kSourceFile, __LINE__, "`anonymous-namespace'::PopulateLinesCollection", wxLOG_COMPONENT)
@@ -58,7 +57,7 @@ bool PopulateLinesCollection(wxFile& file, MUDecodedLines& lines) {
 
 MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile(wxFile& file, const wxString& fileName, bool withHeader,
                                                        ParseReportSink* reportSink)
-    : MUDataFileParserCore(withHeader, reportSink, Dialect{true, false}) {
+    : tabulon::DataFileParserCore(withHeader, reportSink, Dialect{true, false}) {
   RecordFilePath(fileName);
 
   const wxFileOffset remembered = file.IsOpened() ? file.Tell() : wxInvalidOffset;
@@ -67,13 +66,13 @@ MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile(wxFile& file, const wxStr
              wxLOG_COMPONENT)
         .Log(_("Seek failed"));
   }
-  PopulateLinesCollection(file, lines);
+  PopulateLinesCollection(file, lines_);
   if (remembered != wxInvalidOffset) file.Seek(remembered);
 
   if (!ReadHeader()) return;
   if (!BuildColumns()) return;
   if (HasHeader() && ColumnCount() == 0) {
-    Fail(ParseReport_BadLayout, _("Missing Header"));
+    Fail(tabulon::ParseReportCode::BadLayout, _("Missing Header"));
     return;
   }
   ReportSuccess();

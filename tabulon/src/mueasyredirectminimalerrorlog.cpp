@@ -11,28 +11,28 @@ class BareMessageFormatter : public wxLogFormatter {
 MUEasyRedirectMinimalErrorLog::MUEasyRedirectMinimalErrorLog() { delete SetFormatter(new BareMessageFormatter); }
 
 std::vector<wxString> MUEasyRedirectMinimalErrorLog::TakeMessages() {
-  taken = true;
-  return messages;
+  taken_ = true;
+  return messages_;
 }
 
 void MUEasyRedirectMinimalErrorLog::DoLogText(const wxString& msg) {
-  if (taken) {
-    messages.clear();
-    taken = false;
+  if (taken_) {
+    messages_.clear();
+    taken_ = false;
   }
-  messages.push_back(msg);
+  messages_.push_back(msg);
 }
 
-MURedirectedLogScope::MURedirectedLogScope(MUEasyRedirectMinimalErrorLog& redirect) {
+tabulon::RedirectedLogScope::RedirectedLogScope(MUEasyRedirectMinimalErrorLog& redirect) {
   // Messages logged by another thread go to its own target, or wait for the main thread's target.
-  threadTarget = !wxThread::IsMain();
-  previous = threadTarget ? wxLog::SetThreadActiveTarget(&redirect) : wxLog::SetActiveTarget(&redirect);
+  threadTarget_ = !wxThread::IsMain();
+  previous_ = threadTarget_ ? wxLog::SetThreadActiveTarget(&redirect) : wxLog::SetActiveTarget(&redirect);
 }
 
-MURedirectedLogScope::~MURedirectedLogScope() {
-  if (threadTarget) {
-    wxLog::SetThreadActiveTarget(previous);
+tabulon::RedirectedLogScope::~RedirectedLogScope() {
+  if (threadTarget_) {
+    wxLog::SetThreadActiveTarget(previous_);
   } else {
-    wxLog::SetActiveTarget(previous);
+    wxLog::SetActiveTarget(previous_);
   }
 }

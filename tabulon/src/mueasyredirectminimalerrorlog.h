@@ -17,20 +17,24 @@ class MUEasyRedirectMinimalErrorLog : public wxLog {
   void DoLogText(const wxString& msg) override;
 
  private:
-  std::vector<wxString> messages;
-  bool taken = false;
+  std::vector<wxString> messages_;
+  bool taken_ = false;
 };
+
+namespace tabulon {
 
 // Makes a MUEasyRedirectMinimalErrorLog the active log target for its lifetime (of the calling thread when that
 // is not the main thread) and restores the previous target afterwards.
-class MURedirectedLogScope {
+class RedirectedLogScope {
  public:
-  explicit MURedirectedLogScope(MUEasyRedirectMinimalErrorLog& redirect);
-  ~MURedirectedLogScope();
-  MURedirectedLogScope(const MURedirectedLogScope&) = delete;
-  MURedirectedLogScope& operator=(const MURedirectedLogScope&) = delete;
+  explicit RedirectedLogScope(MUEasyRedirectMinimalErrorLog& redirect);
+  ~RedirectedLogScope();
+  RedirectedLogScope(const RedirectedLogScope&) = delete;
+  RedirectedLogScope& operator=(const RedirectedLogScope&) = delete;
 
  private:
-  wxLog* previous = nullptr;
-  bool threadTarget = false;
+  wxLog* previous_ = nullptr;
+  bool threadTarget_ = false;
 };
+
+}  // namespace tabulon

@@ -11,7 +11,6 @@
 #include <wx/tokenzr.h>
 #include <wx/translation.h>
 
-using tabulon::ColumnFlag_AnyHidingBit;
 using tabulon::CreateDataFileParser;
 using tabulon::DataFileParser_InMemoryWithHeader;
 using tabulon::DataFileParser_TextWithHeader;
@@ -42,37 +41,37 @@ std::unique_ptr<MUInterfaceExperimentDataFileInputReader> CreateParser(const wxS
 
 }  // namespace
 
-MUExperimentTextReaderMultiFile::MUExperimentTextReaderMultiFile(ParseReportSink* sink) : reportSink(sink) {
+MUExperimentTextReaderMultiFile::MUExperimentTextReaderMultiFile(ParseReportSink* sink) : reportSink_(sink) {
   Initialise();
 }
 
 MUExperimentTextReaderMultiFile::~MUExperimentTextReaderMultiFile() = default;
 
 bool MUExperimentTextReaderMultiFile::Initialise() {
-  fileSelection.clear();
-  newlyLoadedPaths.clear();
-  rows.Clear();
-  firstRowKey = nextRowKey;
-  allRows.clear();
-  unfilteredRows.clear();
-  shownRows.clear();
-  previousShownRows.clear();
-  columns.clear();
-  shownColumnNames.clear();
-  previousShownColumnNames.clear();
-  shownColumnContent.clear();
-  shownRowCount = 0;
-  shownColumnCount = 0;
-  sortColumn.clear();
-  sortDirection = 0;
-  lastSortMilliseconds.reset();
-  cachingBroker = std::make_unique<MUQueryCachingBroker>();
+  fileSelection_.clear();
+  newlyLoadedPaths_.clear();
+  rows_.Clear();
+  firstRowKey_ = nextRowKey_;
+  allRows_.clear();
+  unfilteredRows_.clear();
+  shownRows_.clear();
+  previousShownRows_.clear();
+  columns_.clear();
+  shownColumnNames_.clear();
+  previousShownColumnNames_.clear();
+  shownColumnContent_.clear();
+  shownRowCount_ = 0;
+  shownColumnCount_ = 0;
+  sortColumn_.clear();
+  sortDirection_ = 0;
+  lastSortMilliseconds_.reset();
+  cachingBroker_ = std::make_unique<MUQueryCachingBroker>();
   ClearQueryCaches();
-  insertColumnsNextTo = true;
-  refreshNeeded = false;
-  if (!eventsBound) {
-    Bind(MUEVT_TABULON_DATA_CHANGED, &MUExperimentTextReaderMultiFile::OnDataChanged, this);
-    eventsBound = true;
+  insertColumnsNextTo_ = true;
+  refreshNeeded_ = false;
+  if (!eventsBound_) {
+    Bind(tabulon::EVT_DATA_CHANGED, &MUExperimentTextReaderMultiFile::OnDataChanged, this);
+    eventsBound_ = true;
   }
   return true;
 }
@@ -92,21 +91,21 @@ bool MUExperimentTextReaderMultiFile::AddSelectedFile(const wxFileName& fileName
 
 bool MUExperimentTextReaderMultiFile::LoadFile(const wxFileName& fileName, bool select, wxFile* openFile) {
   const wxString path = fileName.GetFullPath();
-  const auto earlierSelection = fileSelection.find(path);
+  const auto earlierSelection = fileSelection_.find(path);
   const std::optional<bool> wasSelected =
-      earlierSelection == fileSelection.end() ? std::nullopt : std::optional<bool>(earlierSelection->second);
+      earlierSelection == fileSelection_.end() ? std::nullopt : std::optional<bool>(earlierSelection->second);
   const auto restoreSelection = [&] {
     if (wasSelected) {
-      fileSelection[path] = *wasSelected;
+      fileSelection_[path] = *wasSelected;
     } else {
-      fileSelection.erase(path);
+      fileSelection_.erase(path);
     }
   };
-  if (select) fileSelection[path] = true;
+  if (select) fileSelection_[path] = true;
 
-  const unsigned firstKey = nextRowKey;
+  const unsigned firstKey = nextRowKey_;
   try {
-    std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser = CreateParser(path, reportSink, openFile);
+    std::unique_ptr<MUInterfaceExperimentDataFileInputReader> parser = CreateParser(path, reportSink_, openFile);
     if (!parser || parser->HasFailed()) {
       restoreSelection();
       return false;
@@ -119,13 +118,13 @@ bool MUExperimentTextReaderMultiFile::LoadFile(const wxFileName& fileName, bool 
     restoreSelection();
     return false;
   }
-  newlyLoadedPaths.assign(1, path);
-  ApplyColumnVisibility(newlyLoadedPaths);
+  newlyLoadedPaths_.assign(1, path);
+  ApplyColumnVisibility(newlyLoadedPaths_);
   return true;
 }
 
 void MUExperimentTextReaderMultiFile::ForgetRowsFrom(unsigned firstKey) {
-  for (std::size_t index = firstKey - firstRowKey; index < rows.Size(); ++index) rows.Remove(index);
+  for (std::size_t index = firstKey - firstRowKey_; index < rows_.Size(); ++index) rows_.Remove(index);
 }
 
 void MUExperimentTextReaderMultiFile::ImportRows(MUInterfaceExperimentDataFileInputReader& parser) {
@@ -134,40 +133,40 @@ void MUExperimentTextReaderMultiFile::ImportRows(MUInterfaceExperimentDataFileIn
   for (unsigned i = 0; i < rowCount; ++i) {
     std::unique_ptr<RowRecord> record = parser.ReadNextRow(true);
     if (!record) break;
-    rows.Append(std::move(*record));
-    ++nextRowKey;
+    rows_.Append(std::move(*record));
+    ++nextRowKey_;
   }
 }
 
 void MUExperimentTextReaderMultiFile::MergeColumns(MUInterfaceExperimentDataFileInputReader& parser,
                                                    const wxString& path) {
-  MergeColumnsInto(columns, parser.ReleaseColumnProperties(), path, insertColumnsNextTo);
+  MergeColumnsInto(columns_, parser.ReleaseColumnProperties(), path, insertColumnsNextTo_);
 }
 
 void MUExperimentTextReaderMultiFile::ApplyColumnVisibility(const std::vector<wxString>& paths) {
-  tabulon::ApplyColumnVisibility(columns, paths);
+  tabulon::ApplyColumnVisibility(columns_, paths);
 }
 
-void MUExperimentTextReaderMultiFile::MarkRefreshNeeded() { refreshNeeded = true; }
+void MUExperimentTextReaderMultiFile::MarkRefreshNeeded() { refreshNeeded_ = true; }
 
 void MUExperimentTextReaderMultiFile::AddView(MUInterfaceFileObserver* view) {
   // A reader relays its own notifications to its views, so it must not be one of them.
   if (view == nullptr || view == this) return;
-  if (std::find(views.begin(), views.end(), view) == views.end()) views.push_back(view);
+  if (std::find(views_.begin(), views_.end(), view) == views_.end()) views_.push_back(view);
 }
 
 void MUExperimentTextReaderMultiFile::RemoveView(MUInterfaceFileObserver* view) {
-  views.erase(std::remove(views.begin(), views.end(), view), views.end());
+  views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
 }
 
 bool MUExperimentTextReaderMultiFile::IsFileSelected(const wxString& path) const {
-  const auto found = fileSelection.find(path);
-  return found != fileSelection.end() && found->second;
+  const auto found = fileSelection_.find(path);
+  return found != fileSelection_.end() && found->second;
 }
 
 std::vector<wxString> MUExperimentTextReaderMultiFile::GetSelectedFiles() const {
   std::vector<wxString> selected;
-  for (const auto& [path, isSelected] : fileSelection) {
+  for (const auto& [path, isSelected] : fileSelection_) {
     if (isSelected) selected.push_back(path);
   }
   return selected;
@@ -175,13 +174,13 @@ std::vector<wxString> MUExperimentTextReaderMultiFile::GetSelectedFiles() const 
 
 std::vector<wxString> MUExperimentTextReaderMultiFile::GetAllFiles() const {
   std::vector<wxString> paths;
-  for (const auto& entry : fileSelection) paths.push_back(entry.first);
+  for (const auto& entry : fileSelection_) paths.push_back(entry.first);
   return paths;
 }
 
 bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool selected) {
-  const auto found = fileSelection.find(path);
-  if (found == fileSelection.end()) {
+  const auto found = fileSelection_.find(path);
+  if (found == fileSelection_.end()) {
     wxLogDebug(wxS("%s"),
                wxString::Format(_("\n\n%s\n\n...cannot be found in our list of files.  \n\nThis can be **GOOD** or "
                                   "**BAD** depending on the file.  If that file failed to open due to invalidity as "
@@ -192,16 +191,16 @@ bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool
   found->second = selected;
   // A deselected file's rows are filtered out, and its columns count as absent unless another file has them.
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (std::size_t index = 0; index < rows.Size(); ++index) {
-    RowRecord* record = rows.Find(index);
+  for (std::size_t index = 0; index < rows_.Size(); ++index) {
+    RowRecord* record = rows_.Find(index);
     if (record == nullptr || record->CellText(fullPathKey) != path) continue;
     if (selected) {
-      record->flags &= ~static_cast<std::uint32_t>(MURowFlag_Filtered8);
+      record->flags &= ~static_cast<std::uint32_t>(tabulon::RowFlag::Filtered8);
     } else {
-      record->flags |= MURowFlag_Filtered8;
+      record->flags |= tabulon::RowFlag::Filtered8;
     }
   }
-  for (auto& column : columns) {
+  for (auto& column : columns_) {
     bool hasFile = false;
     for (auto& source : column->sourceFiles) {
       if (*source.first != path) continue;
@@ -216,17 +215,17 @@ bool MUExperimentTextReaderMultiFile::SetFileSelected(const wxString& path, bool
 
 void MUExperimentTextReaderMultiFile::RemoveFileData(const wxString& path) {
   const wxString fullPathKey(MarkerKey_FullPath);
-  for (std::size_t index = 0; index < rows.Size(); ++index) {
-    const RowRecord* record = rows.Find(index);
-    if (record != nullptr && record->CellText(fullPathKey) == path) rows.Remove(index);
+  for (std::size_t index = 0; index < rows_.Size(); ++index) {
+    const RowRecord* record = rows_.Find(index);
+    if (record != nullptr && record->CellText(fullPathKey) == path) rows_.Remove(index);
   }
-  for (auto column = columns.begin(); column != columns.end();) {
+  for (auto column = columns_.begin(); column != columns_.end();) {
     auto& sources = (*column)->sourceFiles;
     const bool hadFile = std::any_of(sources.begin(), sources.end(), [&](const auto& s) { return *s.first == path; });
     sources.erase(std::remove_if(sources.begin(), sources.end(), [&](const auto& s) { return *s.first == path; }),
                   sources.end());
     if (hadFile && sources.empty()) {
-      column = columns.erase(column);
+      column = columns_.erase(column);
     } else {
       if (hadFile) UpdateAbsentFilesFlag(**column);
       ++column;
@@ -252,7 +251,7 @@ void MUExperimentTextReaderMultiFile::RemoveMultipleFiles(const std::vector<wxSt
   const int count = static_cast<int>(paths.size());
   ShowStatus(wxString::Format(_("Removing %d file(s)..."), count));
   for (const auto& path : paths) {
-    fileSelection.erase(path);
+    fileSelection_.erase(path);
     RemoveFileData(path);
   }
   ShowStatus(wxString::Format(_("Done removing %d file(s)."), count));
@@ -260,7 +259,7 @@ void MUExperimentTextReaderMultiFile::RemoveMultipleFiles(const std::vector<wxSt
   Refresh();
 }
 
-void MUExperimentTextReaderMultiFile::SimultaneousFileRequestsSuppressAndUnsuppress(MUCommandEvent& event) {
+void MUExperimentTextReaderMultiFile::SimultaneousFileRequestsSuppressAndUnsuppress(tabulon::CommandEvent& event) {
   const bool select = event.GetInt() != 0;
   bool changed = false;
   wxStringTokenizer paths(event.GetString(), wxS("\n"), wxTOKEN_STRTOK);
@@ -272,22 +271,22 @@ void MUExperimentTextReaderMultiFile::SimultaneousFileRequestsSuppressAndUnsuppr
 
 void MUExperimentTextReaderMultiFile::Refresh() {
   ReSort();
-  previousShownColumnNames.swap(shownColumnNames);
+  previousShownColumnNames_.swap(shownColumnNames_);
   // The same names the column query gives, taken without entering them in its cache: a file with very many
   // columns would otherwise hold one more copy of all their names.
-  shownColumnNames.clear();
-  for (const auto& column : columns) {
-    if ((column->flags & ColumnFlag_AnyHidingBit) == 0) shownColumnNames.push_back(column->name);
+  shownColumnNames_.clear();
+  for (const auto& column : columns_) {
+    if ((column->flags & tabulon::ColumnFlag::AnyHidingBit) == 0) shownColumnNames_.push_back(column->name);
   }
-  shownColumnContent.assign(shownColumnNames.size(), ColumnContent::Undecided);
-  shownRowCount = static_cast<int>(shownRows.size());
-  shownColumnCount = static_cast<int>(shownColumnNames.size());
-  const int firstChangedRow = FirstDifference(previousShownRows, shownRows);
-  const int firstChangedColumn = FirstDifference(previousShownColumnNames, shownColumnNames);
-  previousShownRows = shownRows;
-  refreshNeeded = false;
+  shownColumnContent_.assign(shownColumnNames_.size(), ColumnContent::Undecided);
+  shownRowCount_ = static_cast<int>(shownRows_.size());
+  shownColumnCount_ = static_cast<int>(shownColumnNames_.size());
+  const int firstChangedRow = FirstDifference(previousShownRows_, shownRows_);
+  const int firstChangedColumn = FirstDifference(previousShownColumnNames_, shownColumnNames_);
+  previousShownRows_ = shownRows_;
+  refreshNeeded_ = false;
   NotifyViews(firstChangedRow, firstChangedColumn);
-  if (lastSortMilliseconds) QueueToSelf(MUEVT_TABULON_DATA_CHANGED);
+  if (lastSortMilliseconds_) QueueToSelf(tabulon::EVT_DATA_CHANGED);
 }
 
 void MUExperimentTextReaderMultiFile::OnTableChanged(int, int, int, int firstChangedRow, int firstChangedColumn) {
@@ -296,10 +295,10 @@ void MUExperimentTextReaderMultiFile::OnTableChanged(int, int, int, int firstCha
 
 void MUExperimentTextReaderMultiFile::NotifyViews(int firstChangedRow, int firstChangedColumn) {
   // A view may unregister itself while being told.
-  const std::vector<MUInterfaceFileObserver*> toTell = views;
+  const std::vector<MUInterfaceFileObserver*> toTell = views_;
   for (MUInterfaceFileObserver* view : toTell) {
-    view->OnTableChanged(shownRowCount, shownColumnCount, GetAllRowCount(), firstChangedRow, firstChangedColumn);
-    MUCommandEvent changed(MUEVT_TABULON_DATA_CHANGED);
+    view->OnTableChanged(shownRowCount_, shownColumnCount_, GetAllRowCount(), firstChangedRow, firstChangedColumn);
+    tabulon::CommandEvent changed(tabulon::EVT_DATA_CHANGED);
     view->SimultaneousFileRequestsSuppressAndUnsuppress(changed);
   }
 }
@@ -307,18 +306,18 @@ void MUExperimentTextReaderMultiFile::NotifyViews(int firstChangedRow, int first
 void MUExperimentTextReaderMultiFile::QueueToSelf(wxEventType type) {
   // Without an application object there is no event loop to deliver it (the plug-in has none).
   if (wxAppConsole::GetInstance() == nullptr) return;
-  QueueEvent(new MUCommandEvent(type));
+  QueueEvent(new tabulon::CommandEvent(type));
 }
 
-void MUExperimentTextReaderMultiFile::OnDataChanged(MUCommandEvent&) {
-  if (!lastSortMilliseconds) return;
-  wxString text = _("Finished sorting by") + wxS(" \"") + sortColumn + wxS("\"");
-  if (*lastSortMilliseconds != 0) text += wxString::Format(_(" %u milliseconds."), unsigned(*lastSortMilliseconds));
-  lastSortMilliseconds.reset();
+void MUExperimentTextReaderMultiFile::OnDataChanged(tabulon::CommandEvent&) {
+  if (!lastSortMilliseconds_) return;
+  wxString text = _("Finished sorting by") + wxS(" \"") + sortColumn_ + wxS("\"");
+  if (*lastSortMilliseconds_ != 0) text += wxString::Format(_(" %u milliseconds."), unsigned(*lastSortMilliseconds_));
+  lastSortMilliseconds_.reset();
   ShowStatus(text);
 }
 
 void MUExperimentTextReaderMultiFile::ShowStatus(const wxString& text) {
-  statusText = text;
+  statusText_ = text;
   wxLogVerbose(wxS("%s"), text);
 }

@@ -1,7 +1,7 @@
 // The reader's cached queries: rows and columns by flag bits, rows by predicate, distinct column values, and the
 // empty-column hiding built on them.
 #include "tabulon/muexperimenttextreadermultifile.h"
-#include "tabulon/murowpredicate.h"
+#include "tabulon/rowpredicate.h"
 #include "tabulon/rowrecord.h"
 #include <algorithm>
 #include <set>
@@ -29,26 +29,26 @@ bool HasNone(std::uint32_t flags, std::uint32_t bits) { return (flags & bits) ==
 }  // namespace
 
 void MUExperimentTextReaderMultiFile::ClearQueryCaches() {
-  rowIndexCache.Clear();
-  predicateCache.Clear();
-  columnNameCache.Clear();
-  distinctValueCache.Clear();
-  if (cachingBroker) cachingBroker->Clear();
-  markDependentKeys.clear();
+  rowIndexCache_.Clear();
+  predicateCache_.Clear();
+  columnNameCache_.Clear();
+  distinctValueCache_.Clear();
+  if (cachingBroker_) cachingBroker_->Clear();
+  markDependentKeys_.clear();
 }
 
 void MUExperimentTextReaderMultiFile::ForgetMarkDependentResults() {
-  for (const QueryKey& key : markDependentKeys) rowIndexCache.Erase(key);
-  markDependentKeys.clear();
+  for (const QueryKey& key : markDependentKeys_) rowIndexCache_.Erase(key);
+  markDependentKeys_.clear();
 }
 
 template <typename Matches>
 std::vector<int> MUExperimentTextReaderMultiFile::CachedRowIndices(const QueryKey& key, std::uint32_t involvedBits,
                                                                    int scope, Matches matches) {
-  if ((involvedBits & MURowFlag_Marked) != 0) markDependentKeys.push_back(key);
-  if (auto cached = rowIndexCache.Find(key)) return std::move(*cached);
+  if ((involvedBits & tabulon::RowFlag::Marked) != 0) markDependentKeys_.push_back(key);
+  if (auto cached = rowIndexCache_.Find(key)) return std::move(*cached);
   std::vector<int> indices;
-  if (scope == MURowScope_Shown || scope == MURowScope_Unfiltered) {
+  if (scope == tabulon::RowScope::Shown || scope == tabulon::RowScope::Unfiltered) {
     const RowSequence& sequence = SequenceOfScope(scope);
     for (std::size_t i = 0; i < sequence.size(); ++i) {
       const RowRecord* record = RecordOfKey(sequence[i]);
@@ -56,12 +56,12 @@ std::vector<int> MUExperimentTextReaderMultiFile::CachedRowIndices(const QueryKe
     }
   } else {
     // In key order, so after a sort the indices are not ascending.
-    for (std::size_t index = 0; index < rows.Size(); ++index) {
-      const RowRecord* record = rows.Find(index);
+    for (std::size_t index = 0; index < rows_.Size(); ++index) {
+      const RowRecord* record = rows_.Find(index);
       if (record != nullptr && matches(record->flags)) indices.push_back(record->positions[1]);
     }
   }
-  rowIndexCache.Store(key, indices);
+  rowIndexCache_.Store(key, indices);
   return indices;
 }
 
@@ -83,12 +83,12 @@ std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWhereBitStringHas
 
 template <typename Matches>
 std::vector<wxString> MUExperimentTextReaderMultiFile::CachedColumnNames(const QueryKey& key, Matches matches) {
-  if (auto cached = columnNameCache.Find(key)) return std::move(*cached);
+  if (auto cached = columnNameCache_.Find(key)) return std::move(*cached);
   std::vector<wxString> names;
-  for (const auto& column : columns) {
+  for (const auto& column : columns_) {
     if (matches(column->flags)) names.push_back(column->name);
   }
-  columnNameCache.Store(key, names);
+  columnNameCache_.Store(key, names);
   return names;
 }
 
@@ -108,21 +108,21 @@ std::vector<wxString> MUExperimentTextReaderMultiFile::GetColumnNamesWhereBitStr
 }
 
 std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrue(
-    const MURowPredicate& predicate, bool includeHidden) {
-  const int scope = includeHidden ? MURowScope_All : MURowScope_Shown;
+    const tabulon::RowPredicate& predicate, bool includeHidden) {
+  const int scope = includeHidden ? tabulon::RowScope::All : tabulon::RowScope::Shown;
   const int length = static_cast<int>(SequenceOfScope(scope).size());
   if (length == 0) return {};
   return GetRowIndicesWherePredicateReturnsTrueInScope(predicate, scope, 0, length - 1);
 }
 
 std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrue(
-    const MURowPredicate& predicate, bool includeHidden, int first, int last) {
-  return GetRowIndicesWherePredicateReturnsTrueInScope(predicate, includeHidden ? MURowScope_All : MURowScope_Shown,
-                                                       first, last);
+    const tabulon::RowPredicate& predicate, bool includeHidden, int first, int last) {
+  return GetRowIndicesWherePredicateReturnsTrueInScope(
+      predicate, includeHidden ? tabulon::RowScope::All : tabulon::RowScope::Shown, first, last);
 }
 
 std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateReturnsTrueInScope(
-    const MURowPredicate& predicate, int scope, int first, int last) {
+    const tabulon::RowPredicate& predicate, int scope, int first, int last) {
   const RowSequence& sequence = SequenceOfScope(scope);
   const int length = static_cast<int>(sequence.size());
   if (first < 0) first = 0;
@@ -133,13 +133,13 @@ std::vector<int> MUExperimentTextReaderMultiFile::GetRowIndicesWherePredicateRet
 
   const QueryKey key =
       RowsWherePredicateKey(predicate.Description(), scope, static_cast<unsigned>(first), static_cast<unsigned>(last));
-  if (auto cached = predicateCache.Find(key)) return std::move(*cached);
+  if (auto cached = predicateCache_.Find(key)) return std::move(*cached);
   std::vector<int> indices = ComputePredicateRows(predicate, sequence, first, last);
-  predicateCache.Store(key, indices);
+  predicateCache_.Store(key, indices);
   return indices;
 }
 
-std::vector<int> MUExperimentTextReaderMultiFile::ComputePredicateRows(const MURowPredicate& predicate,
+std::vector<int> MUExperimentTextReaderMultiFile::ComputePredicateRows(const tabulon::RowPredicate& predicate,
                                                                        const RowSequence& sequence, int first,
                                                                        int last) const {
   std::vector<int> indices;
@@ -153,9 +153,9 @@ std::vector<int> MUExperimentTextReaderMultiFile::ComputePredicateRows(const MUR
 std::vector<wxString> MUExperimentTextReaderMultiFile::SelectDistinctPerColumn(const wxString& columnName, int scope,
                                                                                bool trim) {
   const QueryKey key = DistinctValuesKey(columnName, scope, trim);
-  if (auto cached = distinctValueCache.Find(key)) return std::move(*cached);
+  if (auto cached = distinctValueCache_.Find(key)) return std::move(*cached);
   std::vector<wxString> values = ComputeDistinctValues(columnName, scope, trim);
-  distinctValueCache.Store(key, values);
+  distinctValueCache_.Store(key, values);
   return values;
 }
 
@@ -175,18 +175,19 @@ std::vector<wxString> MUExperimentTextReaderMultiFile::ComputeDistinctValues(con
 }
 
 void MUExperimentTextReaderMultiFile::HideEmptyColumnsBasedOnCurrentlyShownRows() {
-  if (shownRowCount == 0 || shownColumnCount == 0) return;
+  if (shownRowCount_ == 0 || shownColumnCount_ == 0) return;
   wxLogVerbose(wxS("HideEmptyColumnsBasedOnCurrentlyShownRows: %s (%s)"), _("Hiding empty columns..."),
                wxDateTime::UNow().FormatISOCombined(' '));
   int hidden = 0;
-  for (std::size_t i = 0; i < shownColumnNames.size() && i < shownColumnContent.size(); ++i) {
-    if (shownColumnContent[i] == ColumnContent::Undecided) {
-      const std::vector<wxString> values = SelectDistinctPerColumn(shownColumnNames[i], MURowScope_Shown, true);
+  for (std::size_t i = 0; i < shownColumnNames_.size() && i < shownColumnContent_.size(); ++i) {
+    if (shownColumnContent_[i] == ColumnContent::Undecided) {
+      const std::vector<wxString> values =
+          SelectDistinctPerColumn(shownColumnNames_[i], tabulon::RowScope::Shown, true);
       const bool empty = values.size() == 1 && values.front().empty();
-      shownColumnContent[i] = empty ? ColumnContent::Empty : ColumnContent::HasContent;
+      shownColumnContent_[i] = empty ? ColumnContent::Empty : ColumnContent::HasContent;
     }
-    if (shownColumnContent[i] == ColumnContent::Empty) {
-      HideColumn(shownColumnNames[i]);
+    if (shownColumnContent_[i] == ColumnContent::Empty) {
+      HideColumn(shownColumnNames_[i]);
       ++hidden;
     }
   }

@@ -2,15 +2,15 @@
 
 using tabulon::QueryKey;
 
-MUCachedQueryResult::~MUCachedQueryResult() = default;
+tabulon::CachedQueryResult::~CachedQueryResult() = default;
 
-void MUQueryCachingBroker::Store(const QueryKey& key, std::unique_ptr<MUCachedQueryResult> result) {
-  if (result) results[key].push_back(std::move(result));
+void MUQueryCachingBroker::Store(const QueryKey& key, std::unique_ptr<tabulon::CachedQueryResult> result) {
+  if (result) results_[key].push_back(std::move(result));
 }
 
-const std::vector<std::unique_ptr<MUCachedQueryResult>>* MUQueryCachingBroker::Find(const QueryKey& key) const {
-  const auto found = results.find(key);
-  return found == results.end() ? nullptr : &found->second;
+const std::vector<std::unique_ptr<tabulon::CachedQueryResult>>* MUQueryCachingBroker::Find(const QueryKey& key) const {
+  const auto found = results_.find(key);
+  return found == results_.end() ? nullptr : &found->second;
 }
 
-void MUQueryCachingBroker::Clear() { results.clear(); }
+void MUQueryCachingBroker::Clear() { results_.clear(); }

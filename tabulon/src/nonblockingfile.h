@@ -23,16 +23,16 @@ class NonBlockingFile {
   NonBlockingFile(const NonBlockingFile&) = delete;
   NonBlockingFile& operator=(const NonBlockingFile&) = delete;
 
-  bool IsOpen() const { return opened; }
+  bool IsOpen() const { return opened_; }
   // The system's code for the last failure.
-  int SystemError() const { return systemError; }
+  int SystemError() const { return systemError_; }
   // What the open handle is, checked through the handle itself.
   Status Inspect();
   // Up to count bytes into buffer; 0 at the end, -1 with SystemError() set on a failure.
   long long Read(char* buffer, std::size_t count);
 
  private:
-  std::intptr_t handle = -1;  // the system's handle or file descriptor
-  bool opened = false;
-  int systemError = 0;
+  std::intptr_t handle_ = -1;  // the system's handle or file descriptor
+  bool opened_ = false;
+  int systemError_ = 0;
 };

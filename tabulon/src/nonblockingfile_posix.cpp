@@ -7,22 +7,22 @@
 NonBlockingFile::NonBlockingFile(const wxString& path) {
   // Without O_NONBLOCK, opening a FIFO waits for a writer; a regular file reads the same either way.
   const int fd = ::open(static_cast<const char*>(path.fn_str()), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  opened = fd >= 0;
-  if (opened) {
-    handle = fd;
+  opened_ = fd >= 0;
+  if (opened_) {
+    handle_ = fd;
   } else {
-    systemError = errno;
+    systemError_ = errno;
   }
 }
 
 NonBlockingFile::~NonBlockingFile() {
-  if (opened) ::close(static_cast<int>(handle));
+  if (opened_) ::close(static_cast<int>(handle_));
 }
 
 NonBlockingFile::Status NonBlockingFile::Inspect() {
   struct stat status;
-  if (::fstat(static_cast<int>(handle), &status) != 0) {
-    systemError = errno;
+  if (::fstat(static_cast<int>(handle_), &status) != 0) {
+    systemError_ = errno;
     return {};
   }
   if (!S_ISREG(status.st_mode)) return {Kind::NotRegular, 0};
@@ -31,10 +31,10 @@ NonBlockingFile::Status NonBlockingFile::Inspect() {
 
 long long NonBlockingFile::Read(char* buffer, std::size_t count) {
   for (;;) {
-    const ssize_t got = ::read(static_cast<int>(handle), buffer, count);
+    const ssize_t got = ::read(static_cast<int>(handle_), buffer, count);
     if (got >= 0) return got;
     if (errno != EINTR) break;
   }
-  systemError = errno;
+  systemError_ = errno;
   return -1;
 }

@@ -11,23 +11,23 @@ NonBlockingFile::NonBlockingFile(const wxString& path) {
   // Backup semantics let a directory open too, so that it is refused as not a regular file, as elsewhere.
   const HANDLE file = CreateFileW(path.wc_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  opened = file != INVALID_HANDLE_VALUE;
-  if (opened) {
-    handle = reinterpret_cast<std::intptr_t>(file);
+  opened_ = file != INVALID_HANDLE_VALUE;
+  if (opened_) {
+    handle_ = reinterpret_cast<std::intptr_t>(file);
   } else {
-    systemError = static_cast<int>(GetLastError());
+    systemError_ = static_cast<int>(GetLastError());
   }
 }
 
 NonBlockingFile::~NonBlockingFile() {
-  if (opened) CloseHandle(Native(handle));
+  if (opened_) CloseHandle(Native(handle_));
 }
 
 NonBlockingFile::Status NonBlockingFile::Inspect() {
-  if (GetFileType(Native(handle)) != FILE_TYPE_DISK) return {Kind::NotRegular, 0};
+  if (GetFileType(Native(handle_)) != FILE_TYPE_DISK) return {Kind::NotRegular, 0};
   BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(Native(handle), &info)) {
-    systemError = static_cast<int>(GetLastError());
+  if (!GetFileInformationByHandle(Native(handle_), &info)) {
+    systemError_ = static_cast<int>(GetLastError());
     return {};
   }
   if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return {Kind::NotRegular, 0};
@@ -36,8 +36,8 @@ NonBlockingFile::Status NonBlockingFile::Inspect() {
 
 long long NonBlockingFile::Read(char* buffer, std::size_t count) {
   DWORD got = 0;
-  if (!ReadFile(Native(handle), buffer, static_cast<DWORD>(count), &got, nullptr)) {
-    systemError = static_cast<int>(GetLastError());
+  if (!ReadFile(Native(handle_), buffer, static_cast<DWORD>(count), &got, nullptr)) {
+    systemError_ = static_cast<int>(GetLastError());
     return -1;
   }
   return got;

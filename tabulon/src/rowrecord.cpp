@@ -58,44 +58,44 @@ std::size_t BlockUnits(const wxChar* block) {
 }  // namespace
 
 RowRecordLayout::RowRecordLayout(const RowRecordLayout& other)
-    : entries(other.entries), commonTexts(other.commonTexts), columnCount(other.columnCount) {}
+    : entries_(other.entries_), commonTexts_(other.commonTexts_), columnCount_(other.columnCount_) {}
 
-LayoutRef::LayoutRef(RowRecordLayout* adopted) : layout(adopted) { layout->references.fetch_add(1); }
+LayoutRef::LayoutRef(RowRecordLayout* adopted) : layout_(adopted) { layout_->references_.fetch_add(1); }
 
 LayoutRef LayoutRef::Make() { return LayoutRef(new RowRecordLayout()); }
 
 LayoutRef LayoutRef::CopyOf(const RowRecordLayout& original) { return LayoutRef(new RowRecordLayout(original)); }
 
-LayoutRef::LayoutRef(const LayoutRef& other) noexcept : layout(other.layout) {
-  if (layout) layout->references.fetch_add(1);
+LayoutRef::LayoutRef(const LayoutRef& other) noexcept : layout_(other.layout_) {
+  if (layout_) layout_->references_.fetch_add(1);
 }
 
-LayoutRef::LayoutRef(LayoutRef&& other) noexcept : layout(other.layout) { other.layout = nullptr; }
+LayoutRef::LayoutRef(LayoutRef&& other) noexcept : layout_(other.layout_) { other.layout_ = nullptr; }
 
 LayoutRef& LayoutRef::operator=(LayoutRef other) noexcept {
-  std::swap(layout, other.layout);
+  std::swap(layout_, other.layout_);
   return *this;
 }
 
 LayoutRef::~LayoutRef() {
-  if (layout && layout->references.fetch_sub(1) == 1) delete layout;
+  if (layout_ && layout_->references_.fetch_sub(1) == 1) delete layout_;
 }
 
-bool LayoutRef::IsShared() const { return layout && layout->references.load() > 1; }
+bool LayoutRef::IsShared() const { return layout_ && layout_->references_.load() > 1; }
 
 std::uint32_t RowRecordLayout::AddColumn(const wxString& name) {
-  Entry& entry = entries[name];
-  if (entry.column == npos) entry.column = columnCount++;
+  Entry& entry = entries_[name];
+  if (entry.column == npos) entry.column = columnCount_++;
   return entry.column;
 }
 
 void RowRecordLayout::SetCommonCell(const wxString& name, const wxString& text) {
-  Entry& entry = entries[name];
+  Entry& entry = entries_[name];
   if (entry.common == npos) {
-    entry.common = static_cast<std::uint32_t>(commonTexts.size());
-    commonTexts.push_back(text);
+    entry.common = static_cast<std::uint32_t>(commonTexts_.size());
+    commonTexts_.push_back(text);
   } else {
-    commonTexts[entry.common] = text;
+    commonTexts_[entry.common] = text;
   }
 }
 
@@ -105,23 +105,23 @@ std::uint32_t RowRecordLayout::ColumnSlot(const wxString& name) const {
 }
 
 const RowRecordLayout::Entry* RowRecordLayout::Find(const wxString& name) const {
-  auto it = entries.find(name);
-  return it == entries.end() ? nullptr : &it->second;
+  auto it = entries_.find(name);
+  return it == entries_.end() ? nullptr : &it->second;
 }
 
 RowRecord::RowRecord(LayoutRef sharedLayout, std::uint32_t presentColumns)
-    : unfilledUpTo(presentColumns), layout(std::move(sharedLayout)) {
-  if (layout && unfilledUpTo > layout->ColumnCount()) unfilledUpTo = layout->ColumnCount();
-  if (!layout) unfilledUpTo = 0;
+    : unfilledUpTo_(presentColumns), layout_(std::move(sharedLayout)) {
+  if (layout_ && unfilledUpTo_ > layout_->ColumnCount()) unfilledUpTo_ = layout_->ColumnCount();
+  if (!layout_) unfilledUpTo_ = 0;
 }
 
 RowRecord::RowRecord(const RowRecord& other)
-    : flags(other.flags), unfilledUpTo(other.unfilledUpTo), layout(other.layout) {
+    : flags(other.flags), unfilledUpTo_(other.unfilledUpTo_), layout_(other.layout_) {
   std::copy(std::begin(other.positions), std::end(other.positions), std::begin(positions));
-  if (other.cellBlock) {
-    const std::size_t units = BlockUnits(other.cellBlock.get());
-    cellBlock = std::make_unique<wxChar[]>(units);
-    std::copy(other.cellBlock.get(), other.cellBlock.get() + units, cellBlock.get());
+  if (other.cellBlock_) {
+    const std::size_t units = BlockUnits(other.cellBlock_.get());
+    cellBlock_ = std::make_unique<wxChar[]>(units);
+    std::copy(other.cellBlock_.get(), other.cellBlock_.get() + units, cellBlock_.get());
   }
 }
 
@@ -130,34 +130,34 @@ RowRecord& RowRecord::operator=(const RowRecord& other) {
   return *this;
 }
 
-std::uint32_t RowRecord::StoredCellCount() const { return cellBlock ? ReadWord(cellBlock.get(), 0) : 0; }
+std::uint32_t RowRecord::StoredCellCount() const { return cellBlock_ ? ReadWord(cellBlock_.get(), 0) : 0; }
 
 RowRecord::CellRef RowRecord::FindCell(const wxString& column) const {
   CellRef ref;
-  if (!layout) return ref;
-  const RowRecordLayout::Entry* entry = layout->Find(column);
+  if (!layout_) return ref;
+  const RowRecordLayout::Entry* entry = layout_->Find(column);
   if (!entry) return ref;
   if (entry->column != RowRecordLayout::npos) {
     const std::uint32_t slot = entry->column;
     const std::uint32_t stored = StoredCellCount();
     if (slot < stored) {
-      const wxChar* block = cellBlock.get();
+      const wxChar* block = cellBlock_.get();
       const std::uint32_t word = ReadWord(block, std::size_t{1} + slot);
       const auto state = static_cast<CellState>(word >> kStateShift);
-      if (state != Cell_Absent) {
+      if (state != CellState::Absent) {
         const std::size_t begin = slot == 0 ? 0 : (ReadWord(block, slot) & kEndMask);
         ref.chars = block + (std::size_t{1} + stored) * kUnitsPerWord + begin;
         ref.length = (word & kEndMask) - begin;
-        ref.keysFromText = state == Cell_Text;
+        ref.keysFromText = state == CellState::Text;
         return ref;
       }
-    } else if (slot < unfilledUpTo) {
+    } else if (slot < unfilledUpTo_) {
       ref.chars = wxS("");
       return ref;
     }
   }
   if (entry->common != RowRecordLayout::npos) {
-    const wxString& text = layout->commonTexts[entry->common];
+    const wxString& text = layout_->commonTexts_[entry->common];
     ref.chars = text.wx_str();
     ref.length = text.length();
     ref.keysFromText = true;
@@ -193,17 +193,17 @@ bool RowRecord::IsCoveredBySortKeys(const wxString& column) const {
 }
 
 void RowRecord::EnsureOwnLayout() {
-  if (!layout) {
-    layout = LayoutRef::Make();
-  } else if (layout.IsShared()) {
+  if (!layout_) {
+    layout_ = LayoutRef::Make();
+  } else if (layout_.IsShared()) {
     // Other records share the layout: a new name must not appear in theirs, so this record takes a copy.
-    layout = LayoutRef::CopyOf(*layout);
+    layout_ = LayoutRef::CopyOf(*layout_);
   }
 }
 
 std::vector<RowRecord::LooseCell> RowRecord::LooseCells() const {
   std::vector<LooseCell> cells(StoredCellCount());
-  const wxChar* block = cellBlock.get();
+  const wxChar* block = cellBlock_.get();
   const wxChar* texts = block + (std::size_t{1} + cells.size()) * kUnitsPerWord;
   std::size_t begin = 0;
   for (std::size_t slot = 0; slot < cells.size(); ++slot) {
@@ -217,7 +217,7 @@ std::vector<RowRecord::LooseCell> RowRecord::LooseCells() const {
 }
 
 void RowRecord::Pack(const std::vector<LooseCell>& cells) {
-  cellBlock = PackCells(
+  cellBlock_ = PackCells(
       cells.size(), [&](std::size_t slot) -> const wxString& { return cells[slot].text; },
       [&](std::size_t slot) { return static_cast<std::uint32_t>(cells[slot].state); });
 }
@@ -227,33 +227,34 @@ void RowRecord::SetLooseCell(std::uint32_t slot, const wxString& text) {
   if (slot >= cells.size()) {
     const std::size_t first = cells.size();
     cells.resize(static_cast<std::size_t>(slot) + 1);
-    for (std::size_t i = first; i < cells.size(); ++i) cells[i].state = i < unfilledUpTo ? Cell_Unfilled : Cell_Absent;
+    for (std::size_t i = first; i < cells.size(); ++i)
+      cells[i].state = i < unfilledUpTo_ ? CellState::Unfilled : CellState::Absent;
   }
-  cells[slot].state = Cell_Text;
+  cells[slot].state = CellState::Text;
   cells[slot].text = text;
   Pack(cells);
 }
 
 void RowRecord::SetCell(const wxString& column, const wxString& text) {
-  std::uint32_t slot = layout ? layout->ColumnSlot(column) : RowRecordLayout::npos;
+  std::uint32_t slot = layout_ ? layout_->ColumnSlot(column) : RowRecordLayout::npos;
   if (slot == RowRecordLayout::npos) {
     EnsureOwnLayout();
-    slot = layout->AddColumn(column);
+    slot = layout_->AddColumn(column);
   }
   SetLooseCell(slot, text);
 }
 
 void RowRecord::SetColumnText(std::uint32_t slot, const wxString& text) {
-  if (!layout || slot >= layout->ColumnCount()) return;
+  if (!layout_ || slot >= layout_->ColumnCount()) return;
   SetLooseCell(slot, text);
 }
 
 void RowRecord::SetFirstColumnTexts(const std::vector<wxString>& texts, std::size_t count) {
-  count = std::min({count, texts.size(), static_cast<std::size_t>(layout ? layout->ColumnCount() : 0)});
+  count = std::min({count, texts.size(), static_cast<std::size_t>(layout_ ? layout_->ColumnCount() : 0)});
   // Packed straight from the texts, without a loose copy of each: a parser calls this once per row.
-  cellBlock = PackCells(
+  cellBlock_ = PackCells(
       count, [&](std::size_t slot) -> const wxString& { return texts[slot]; },
-      [](std::size_t) { return static_cast<std::uint32_t>(Cell_Text); });
+      [](std::size_t) { return static_cast<std::uint32_t>(CellState::Text); });
 }
 
 }  // namespace tabulon

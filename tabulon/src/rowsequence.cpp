@@ -3,23 +3,23 @@
 namespace tabulon {
 
 void RowSequence::push_back(unsigned key) {
-  if (keys.empty()) {
-    if (runLength == 0) runFirst = key;
-    if (key == runFirst + static_cast<unsigned>(runLength)) {
-      ++runLength;
+  if (keys_.empty()) {
+    if (runLength_ == 0) runFirst_ = key;
+    if (key == runFirst_ + static_cast<unsigned>(runLength_)) {
+      ++runLength_;
       return;
     }
-    keys.reserve(runLength + 1);
-    for (std::size_t index = 0; index < runLength; ++index) keys.push_back(runFirst + static_cast<unsigned>(index));
-    runLength = 0;
+    keys_.reserve(runLength_ + 1);
+    for (std::size_t index = 0; index < runLength_; ++index) keys_.push_back(runFirst_ + static_cast<unsigned>(index));
+    runLength_ = 0;
   }
-  keys.push_back(key);
+  keys_.push_back(key);
 }
 
 void RowSequence::clear() {
-  runLength = 0;
-  keys.clear();
-  keys.shrink_to_fit();
+  runLength_ = 0;
+  keys_.clear();
+  keys_.shrink_to_fit();
 }
 
 }  // namespace tabulon

@@ -64,7 +64,7 @@ class Dispatch : public ::testing::Test {
     ThePlugin().ReleaseTestPrinter();
     return testsupport::ReadFile(kReport);
   }
-  testsupport::ScratchDir scratch;
+  testsupport::ScratchDir scratch_;
 };
 
 TEST_F(Dispatch, DataFileReachesItsVerifierWhateverTheCaseAndSuffix) {

@@ -20,7 +20,7 @@ Interface_DataHookPlugin& Plugin() { return *static_cast<Interface_DataHookPlugi
 // Each test starts in a fresh directory with the printer that the library created at load time.
 class PluginLifecycle : public ::testing::Test {
  protected:
-  testsupport::ScratchDir scratch;
+  testsupport::ScratchDir scratch_;
 };
 
 TEST_F(PluginLifecycle, FactoryAlwaysReturnsTheSameObject) {

@@ -28,46 +28,47 @@ std::map<std::string, std::string> CheckedBlocks() {
 class ReadmeExamples : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(blocks.count("datafile"), 1u);
-    testsupport::WriteFile(scratch.File(kDataFile), blocks["datafile"]);
+    ASSERT_EQ(blocks_.count("datafile"), 1u);
+    testsupport::WriteFile(scratch_.File(kDataFile), blocks_["datafile"]);
   }
-  std::map<std::string, std::string> blocks = CheckedBlocks();
-  testsupport::ScratchDir scratch;
+  std::map<std::string, std::string> blocks_ = CheckedBlocks();
+  testsupport::ScratchDir scratch_;
 };
 
 TEST_F(ReadmeExamples, DumpShowsWhatTheReaderSees) {
-  ASSERT_EQ(blocks["dump-command"], "$ tabulon-dump \"" + kDataFile + "\"\n");
-  EXPECT_EQ(testsupport::CommandOutput(DH_BINARY_DIR "/bin/tabulon-dump \"" + kDataFile + "\""), blocks["dump-output"]);
+  ASSERT_EQ(blocks_["dump-command"], "$ tabulon-dump \"" + kDataFile + "\"\n");
+  EXPECT_EQ(testsupport::CommandOutput(DH_BINARY_DIR "/bin/tabulon-dump \"" + kDataFile + "\""),
+            blocks_["dump-output"]);
 }
 
 TEST_F(ReadmeExamples, RunnerSummaryAndReportAreTheOnesShown) {
-  ASSERT_EQ(blocks["runner-command"], "$ datahook-runner --workdir run \"" + kDataFile + "\"\n");
+  ASSERT_EQ(blocks_["runner-command"], "$ datahook-runner --workdir run \"" + kDataFile + "\"\n");
   std::string summary =
       testsupport::CommandOutput(DH_BINARY_DIR "/bin/datahook-runner --workdir run \"" + kDataFile + "\"");
-  for (size_t at = summary.find(scratch.Path()); at != std::string::npos; at = summary.find(scratch.Path(), at)) {
-    summary.replace(at, scratch.Path().size(), "<workdir>");
+  for (size_t at = summary.find(scratch_.Path()); at != std::string::npos; at = summary.find(scratch_.Path(), at)) {
+    summary.replace(at, scratch_.Path().size(), "<workdir>");
   }
-  EXPECT_EQ(testsupport::WithoutProcessIds(summary), blocks["runner-output"]);
+  EXPECT_EQ(testsupport::WithoutProcessIds(summary), blocks_["runner-output"]);
 
   const size_t report = summary.find("report: <workdir>/");
   ASSERT_NE(report, std::string::npos);
   const std::string reportPath = summary.substr(report + 18, summary.find('\n', report) - report - 18);
-  EXPECT_EQ(testsupport::WithoutProcessIds(testsupport::ReadFile(scratch.File(reportPath))), blocks["report"]);
+  EXPECT_EQ(testsupport::WithoutProcessIds(testsupport::ReadFile(scratch_.File(reportPath))), blocks_["report"]);
 }
 
 // The command shown, run from the tree's root, writes the example data file.
 TEST_F(ReadmeExamples, DataFileCommandWritesTheExampleDataFile) {
   const std::string prompt = "$ scripts/datafile.py \"" + kDataFile + "\" ";
-  ASSERT_EQ(blocks["datafile-command"].rfind(prompt, 0), 0u);
-  const std::string written = scratch.File("written.txt");
+  ASSERT_EQ(blocks_["datafile-command"].rfind(prompt, 0), 0u);
+  const std::string written = scratch_.File("written.txt");
   const std::string command =
-      DH_SOURCE_DIR "/scripts/datafile.py \"" + written + "\" " + blocks["datafile-command"].substr(prompt.size());
+      DH_SOURCE_DIR "/scripts/datafile.py \"" + written + "\" " + blocks_["datafile-command"].substr(prompt.size());
   EXPECT_EQ(testsupport::CommandOutput(command + " 2>&1"), "");
-  EXPECT_EQ(testsupport::ReadFile(written), blocks["datafile"]);
+  EXPECT_EQ(testsupport::ReadFile(written), blocks_["datafile"]);
 }
 
 TEST_F(ReadmeExamples, VerifierWalkThroughIsTheRealSource) {
-  EXPECT_EQ(blocks["verifier"],
+  EXPECT_EQ(blocks_["verifier"],
             testsupport::ReadFile(DH_SOURCE_DIR "/verifiers/cases/macro_family/block_loop_guard.cpp"));
 }
 

@@ -39,7 +39,7 @@ TEST(DashboardPrinter, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {
   const std::vector<std::string> reports = testsupport::DashboardReportsIn(scratch.File("dashboards"));
   ASSERT_EQ(reports.size(), 2u) << "a file of its own for each printer: host, process id and a random part";
   EXPECT_TRUE(std::regex_match(reports[0], std::regex(R"(.*/dh-AutomatedTesting_[\w.-]+_[0-9]+_[0-9a-f]{16}\.xml)")));
-  EXPECT_EQ(testsupport::SchemaErrors(reports[0], testsupport::Schema::kDashboard), "");
+  EXPECT_EQ(testsupport::SchemaErrors(reports[0], testsupport::Schema::Dashboard), "");
   const std::string report = std::regex_replace(
       testsupport::ReadFile(reports[0]),
       std::regex(R"re(((?: time| timestamp| hostname|"(?:host_name|process_id|plugin_version)" value)=)"[^"]*")re"),

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 class PrinterFiles : public ::testing::Test {
  protected:
-  testsupport::ScratchDir scratch;
+  testsupport::ScratchDir scratch_;
 };
 
 TEST_F(PrinterFiles, MissingDirectoryIsCreatedAndFlagFileHoldsOneEmptyLine) {

@@ -38,7 +38,7 @@ class PrinterFormat : public ::testing::Test {
     }
     EXPECT_EQ(report, testsupport::ReadFile(expected));
   }
-  testsupport::ScratchDir scratch;
+  testsupport::ScratchDir scratch_;
 };
 
 TEST_F(PrinterFormat, UnusedPrinterWritesTheEmptyDefaultSuite) {

@@ -26,7 +26,7 @@ bool Present(const std::string& path) { return fs::exists(fs::symlink_status(pat
 class HostileDirectory : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directories(kDir); }
-  testsupport::ScratchDir scratch;
+  testsupport::ScratchDir scratch_;
 };
 
 TEST_F(HostileDirectory, LinksPlantedAtEveryPathTheWriterTouchesAreNeverFollowed) {
@@ -36,16 +36,16 @@ TEST_F(HostileDirectory, LinksPlantedAtEveryPathTheWriterTouchesAreNeverFollowed
       {kPreviousReport}};
   for (const auto& planted : plantings) {
     // One target exists outside the directory, the others do not: none may be written or created.
-    WriteFile(scratch.File("outside.txt"), "untouched");
+    WriteFile(scratch_.File("outside.txt"), "untouched");
     for (const std::string& path : planted) {
-      fs::create_symlink(scratch.File(path == planted.front() ? "outside.txt" : "created.txt"), path);
+      fs::create_symlink(scratch_.File(path == planted.front() ? "outside.txt" : "created.txt"), path);
     }
     {
       Varnel::FindingsRecordingPrinter printer(NewPrinter());
       printer.ReportPass("p");
     }
-    EXPECT_EQ(ReadFile(scratch.File("outside.txt")), "untouched") << planted.front();
-    EXPECT_FALSE(Present(scratch.File("created.txt"))) << planted.front();
+    EXPECT_EQ(ReadFile(scratch_.File("outside.txt")), "untouched") << planted.front();
+    EXPECT_FALSE(Present(scratch_.File("created.txt"))) << planted.front();
     for (const std::string& written : {kReport, kFlag, kDiagnostics}) EXPECT_FALSE(fs::is_symlink(written)) << written;
     EXPECT_NE(ReadFile(kReport).find("test001p"), std::string::npos) << planted.front();
     EXPECT_NE(ReadFile(kDiagnostics).find("\ninstance: "), std::string::npos) << planted.front();
@@ -100,9 +100,9 @@ TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNo
 
   // Through a report directory that is a link, another directory is never cleaned up.
   fs::remove_all(kDir);
-  fs::create_directories(scratch.File("elsewhere"));
-  fs::create_directory_symlink(scratch.File("elsewhere"), kDir.substr(0, kDir.size() - 1));
-  WriteFile(scratch.File("elsewhere/") + leftovers.front().substr(kDir.size()), "<testsuites");
+  fs::create_directories(scratch_.File("elsewhere"));
+  fs::create_directory_symlink(scratch_.File("elsewhere"), kDir.substr(0, kDir.size() - 1));
+  WriteFile(scratch_.File("elsewhere/") + leftovers.front().substr(kDir.size()), "<testsuites");
   NewPrinter();
   EXPECT_TRUE(Present(leftovers.front()));
 }

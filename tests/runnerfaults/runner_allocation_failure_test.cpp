@@ -31,17 +31,17 @@ constexpr long kOutcomeWindow = 600;
 // The child's standard output, noting how many allocations came before each write: the last one ends the summary.
 class CountingOutput : public std::streambuf {
  public:
-  explicit CountingOutput(int descriptor) : fd(descriptor) {}
+  explicit CountingOutput(int descriptor) : fd_(descriptor) {}
   long allocationsBeforeLastWrite = 0;
 
  protected:
   std::streamsize xsputn(const char* text, std::streamsize count) override {
     allocationsBeforeLastWrite = failingnew::Counted();
-    return ::write(fd, text, static_cast<std::size_t>(count)) == count ? count : 0;
+    return ::write(fd_, text, static_cast<std::size_t>(count)) == count ? count : 0;
   }
 
  private:
-  int fd;
+  int fd_;
 };
 
 struct Round {

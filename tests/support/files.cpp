@@ -29,7 +29,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
 
 std::string SchemaErrors(const std::string& reportPath, Schema schema) {
-  const std::string schemaPath = schema == Schema::kReport ? DH_SCHEMA_PATH : DH_DASHBOARD_SCHEMA_PATH;
+  const std::string schemaPath = schema == Schema::Report ? DH_SCHEMA_PATH : DH_DASHBOARD_SCHEMA_PATH;
   int status = 0;
   const std::string output =
       CommandOutput("xmllint --noout --schema '" + schemaPath + "' '" + reportPath + "' 2>&1", &status);

@@ -9,10 +9,10 @@ std::string TestData(const std::string& relativePath);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
-enum class Schema { kReport, kDashboard };
+enum class Schema { Report, Dashboard };
 // Runs xmllint against the report's or the dashboard report's schema; returns its output (empty when the file
 // validates).
-std::string SchemaErrors(const std::string& reportPath, Schema schema = Schema::kReport);
+std::string SchemaErrors(const std::string& reportPath, Schema schema = Schema::Report);
 // The standard output of a shell command; status, when given, gets its exit status (-1 when it could not run).
 std::string CommandOutput(const std::string& command, int* status = nullptr);
 

@@ -13,17 +13,17 @@ namespace testsupport {
 PluginHost::PluginHost() {
   auto opened = hostkit::PluginLibrary::Open(DH_BINARY_DIR "/bin/dh-AutomatedTesting.so");
   if (!opened.Ok()) throw std::runtime_error(opened.Error());
-  library = std::move(opened).Value();
+  library_ = std::move(opened).Value();
   // The printer made at load time wrote nothing yet; start this host's report afresh in the working directory.
-  library->Plugin().ReleaseTestPrinter();
+  library_->Plugin().ReleaseTestPrinter();
 }
 
 PluginHost::~PluginHost() { Unload(); }
 
-void PluginHost::Unload() { library.reset(); }
+void PluginHost::Unload() { library_.reset(); }
 
 void PluginHost::PerformPostProcessing(const std::string& dataFilePath, const Varnel::StimAreaList* stimAreas) {
-  library->Plugin().PerformPostProcessing(wxString::FromUTF8(dataFilePath), stimAreas);
+  library_->Plugin().PerformPostProcessing(wxString::FromUTF8(dataFilePath), stimAreas);
 }
 
 void PluginHost::PerformPostProcessingWithAreasBeside(const std::string& dataFilePath) {
@@ -35,11 +35,11 @@ void PluginHost::PerformPostProcessingWithAreasBeside(const std::string& dataFil
 }
 
 void PluginHost::OnHostAssertionFailure(const std::string& text) {
-  library->Plugin().OnHostAssertionFailure(wxString::FromUTF8(text));
+  library_->Plugin().OnHostAssertionFailure(wxString::FromUTF8(text));
 }
 
 std::string PluginHost::ReleaseTestPrinter() {
-  library->Plugin().ReleaseTestPrinter();
+  library_->Plugin().ReleaseTestPrinter();
   return ReportPath();
 }
 

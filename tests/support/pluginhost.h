@@ -30,7 +30,7 @@ class PluginHost {
   void Unload();
 
  private:
-  std::unique_ptr<hostkit::PluginLibrary> library;
+  std::unique_ptr<hostkit::PluginLibrary> library_;
 };
 
 // Hands the data files, one after the other, to one loaded plug-in while posing as the machine, in a scratch

@@ -22,16 +22,16 @@ fs::path MakeFreshDirectory() {
 
 }  // namespace
 
-ScratchDir::ScratchDir() : previousWorkingDir(fs::current_path().string()) {
-  path = MakeFreshDirectory().generic_string();
-  fs::current_path(path);
+ScratchDir::ScratchDir() : previousWorkingDir_(fs::current_path().string()) {
+  path_ = MakeFreshDirectory().generic_string();
+  fs::current_path(path_);
 }
 
 ScratchDir::~ScratchDir() {
   std::error_code ignored;
-  fs::current_path(previousWorkingDir, ignored);
-  fs::permissions(path, fs::perms::owner_all, ignored);
-  fs::remove_all(path, ignored);
+  fs::current_path(previousWorkingDir_, ignored);
+  fs::permissions(path_, fs::perms::owner_all, ignored);
+  fs::remove_all(path_, ignored);
 }
 
 }  // namespace testsupport

@@ -12,13 +12,13 @@ class ScratchDir {
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;
 
-  const std::string& Path() const { return path; }
+  const std::string& Path() const { return path_; }
   // Path of a file inside the directory.
-  std::string File(const std::string& name) const { return path + "/" + name; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
 
  private:
-  std::string path;
-  std::string previousWorkingDir;
+  std::string path_;
+  std::string previousWorkingDir_;
 };
 
 }  // namespace testsupport

@@ -1,6 +1,6 @@
 // The data-file decoder against the toolkit it stands in for: the same text as the automatic converter, and the
 // same lines as the toolkit's text files (or the in-memory parser's single separator).
-#include "tabulon/mudecodedlines.h"
+#include "tabulon/decodedlines.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
 #include <algorithm>
@@ -15,7 +15,7 @@ using tabulon::DecodeAsConverterDoes;
 
 namespace {
 
-std::vector<wxString> LinesOf(const MUDecodedLines& decoded) {
+std::vector<wxString> LinesOf(const tabulon::DecodedLines& decoded) {
   std::vector<wxString> lines;
   for (std::size_t i = 0; i < decoded.LineCount(); ++i) lines.push_back(decoded.Line(i).ToString());
   return lines;
@@ -54,8 +54,8 @@ TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
       expectedLines.push_back(whole.Mid(start, end - start));
       start = end + 1;
     }
-    MUDecodedLines lines;
-    EXPECT_EQ(lines.Decode(twoLines, MUDecodedLines::LineEnds::Any), !whole.empty()) << bytes;
+    tabulon::DecodedLines lines;
+    EXPECT_EQ(lines.Decode(twoLines, tabulon::DecodedLines::LineEnds::Any), !whole.empty()) << bytes;
     EXPECT_EQ(LinesOf(lines), expectedLines) << bytes;
   }
 }
@@ -85,11 +85,11 @@ TEST(DecodedLines, SplitsLinesAsTheToolkitsTextFilesOrAtOneSeparator) {
     std::vector<wxString> asTextFile;
     for (std::size_t i = 0; i < textFile.GetLineCount(); ++i) asTextFile.push_back(textFile.GetLine(i));
 
-    MUDecodedLines any;
-    ASSERT_TRUE(any.Decode(split.text, MUDecodedLines::LineEnds::Any));
+    tabulon::DecodedLines any;
+    ASSERT_TRUE(any.Decode(split.text, tabulon::DecodedLines::LineEnds::Any));
     EXPECT_EQ(LinesOf(any), asTextFile) << split.text;
-    MUDecodedLines one;
-    ASSERT_TRUE(one.Decode(split.text, MUDecodedLines::LineEnds::OneSeparator));
+    tabulon::DecodedLines one;
+    ASSERT_TRUE(one.Decode(split.text, tabulon::DecodedLines::LineEnds::OneSeparator));
     EXPECT_EQ(LinesOf(one), std::vector<wxString>(split.oneSeparator.begin(), split.oneSeparator.end())) << split.text;
   }
 }

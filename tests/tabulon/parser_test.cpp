@@ -2,7 +2,7 @@
 // encodings and line ends of small files through both parsers are the data-file corpus's (testdata/tabulon/).
 #include "tabulon/celltext.h"
 #include "tabulon/columnnames.h"
-#include "tabulon/mumakeuniquename.h"
+#include "tabulon/makeuniquename.h"
 #include "tabulon/tabsplit.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
@@ -85,7 +85,8 @@ TEST(ParserOpen, FailuresReportWhatTheToolkitLoggedAndNothingReachesTheLog) {
     EXPECT_TRUE(hostLog.texts.empty()) << c.path;
     ASSERT_EQ(sink.batches.size(), 1u) << c.path;
     ASSERT_FALSE(sink.batches[0].empty());
-    for (const ParseReport& report : sink.batches[0]) EXPECT_EQ(report.code, ParseReport_OpenFailed) << c.path;
+    for (const ParseReport& report : sink.batches[0])
+      EXPECT_EQ(report.code, tabulon::ParseReportCode::OpenFailed) << c.path;
     // The bare message, without time or level.
     EXPECT_TRUE(sink.batches[0][0].message.StartsWith(c.says)) << sink.batches[0][0].message;
   }
@@ -101,7 +102,7 @@ TEST(ParserOpen, FileThatGrowsPastTheLimitAfterTheCheckIsRefused) {
   EXPECT_TRUE(parser->HasFailed());
   ASSERT_EQ(sink.batches.size(), 1u);
   ASSERT_EQ(sink.batches[0].size(), 1u);
-  EXPECT_EQ(sink.batches[0][0].code, ParseReport_FileTooLarge);
+  EXPECT_EQ(sink.batches[0][0].code, tabulon::ParseReportCode::FileTooLarge);
   EXPECT_TRUE(sink.batches[0][0].message.StartsWith("File too large.  This file is 1048577 bytes"))
       << sink.batches[0][0].message;
 }
@@ -149,7 +150,7 @@ TEST(ParserHeader, WithoutHeaderEveryLineIsARowUnderTheStandardColumns) {
   ASSERT_EQ(parsed->columns.size(), 15u);
   EXPECT_EQ(parsed->columns[9]->name, "Reaction\nTime");
   EXPECT_EQ(parsed->columns[9]->kind, std::uint32_t{ColumnKind_Numeric});
-  EXPECT_EQ(parsed->columns[14]->flags, std::uint32_t{ColumnFlag_TrialVariable});
+  EXPECT_EQ(parsed->columns[14]->flags, std::uint32_t{tabulon::ColumnFlag::TrialVariable});
   ASSERT_EQ(parsed->rows.size(), 1u);
   EXPECT_EQ(parsed->rows[0]->CellText("Block\nName"), "B1");
   EXPECT_EQ(parsed->rows[0]->CellText(MarkerKey_FileName), "raw.txt");
@@ -179,7 +180,7 @@ wxString UniqueNameByWalkingAll(const wxString& base, const std::vector<wxString
 TEST(UniqueNames, AgreeWithTheLiteralRuleInAnyInsertionOrder) {
   std::mt19937 random(11);
   for (int round = 0; round < 3000; ++round) {
-    MUNamesInUse inUse;
+    tabulon::NamesInUse inUse;
     std::vector<wxString> names;
     for (int i = static_cast<int>(random() % 12); i > 0; --i) {
       wxString name = (random() % 2) ? wxS("a") : wxS("A");

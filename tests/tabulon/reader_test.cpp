@@ -22,27 +22,27 @@ const std::vector<std::vector<std::string>> kRows = {
 
 class ReaderLoad : public ::testing::Test {
  protected:
-  void SetUp() override { testsupport::WriteDataFile(path, kColumns, kRows); }
-  testsupport::ScratchDir dir;
-  std::string path = dir.File("data.txt");
+  void SetUp() override { testsupport::WriteDataFile(path_, kColumns, kRows); }
+  testsupport::ScratchDir dir_;
+  std::string path_ = dir_.File("data.txt");
 };
 
 TEST_F(ReaderLoad, TableReadsBackByRowAndColumn) {
-  auto reader = LoadReader(path);
+  auto reader = LoadReader(path_);
   ASSERT_EQ(reader->GetRowCount(), 3);
   ASSERT_EQ(reader->GetColumnCount(), 5);
   EXPECT_EQ(reader->GetColumnNames(), WxList(kColumns));
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 5; ++column) EXPECT_EQ(reader->GetCellText(row, column), W(kRows[row][column]));
   }
-  EXPECT_EQ(reader->GetRowRecord(1, MURowScope_Shown)->ReactionTime(), 455.0);
+  EXPECT_EQ(reader->GetRowRecord(1, tabulon::RowScope::Shown)->ReactionTime(), 455.0);
   EXPECT_TRUE(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"));
   EXPECT_FALSE(reader->IsTrialVariableColumn("Trial\nName"));
   EXPECT_EQ(reader->FindColumnProperty("Reaction\nTime")->kind, std::uint32_t{ColumnKind_Numeric});
 }
 
 TEST_F(ReaderLoad, OutsideTheTableGivesQuestionMarksAndMinusOne) {
-  auto reader = LoadReader(path);
+  auto reader = LoadReader(path_);
   MUExperimentTextReaderMultiFile empty;
   const struct { int row, column; } outside[] = {{3, 0}, {0, 5}, {-1, 0}, {0, -1}, {-2147483647 - 1, 0}};
   for (const auto& cell : outside) EXPECT_EQ(reader->GetCellText(cell.row, cell.column), "?") << cell.row;
@@ -56,32 +56,32 @@ TEST_F(ReaderLoad, OutsideTheTableGivesQuestionMarksAndMinusOne) {
   for (const auto& c : names) EXPECT_EQ(reader->GetColumnIndex(W(c.name)), c.index) << c.name;
   EXPECT_EQ(empty.GetColumnIndex("Trial\nName"), -1);
   for (int scope : {0, 3, 8}) EXPECT_EQ(reader->GetRowRecord(0, scope), nullptr) << scope;
-  EXPECT_EQ(reader->GetRowRecord(3, MURowScope_All), nullptr);
+  EXPECT_EQ(reader->GetRowRecord(3, tabulon::RowScope::All), nullptr);
 }
 
 TEST_F(ReaderLoad, FailedAddLeavesTheTableAsItWas) {
   CollectingSink sink;
   MUExperimentTextReaderMultiFile reader(&sink);
-  ASSERT_TRUE(reader.AddSelectedFile(wxFileName(W(path)), false));
-  testsupport::WriteFile(dir.File("short.txt"), "P\nE\nD\n\nBlock\nName\n");
-  testsupport::WriteFile(dir.File("large.txt"), std::string(1048577, 'x'));
-  for (const std::string& bad : {dir.File("missing.txt"), dir.File("short.txt"), dir.File("large.txt"), path}) {
-    if (bad == path) testsupport::WriteFile(path, "only one line\n");  // a file already loaded stays selected
+  ASSERT_TRUE(reader.AddSelectedFile(wxFileName(W(path_)), false));
+  testsupport::WriteFile(dir_.File("short.txt"), "P\nE\nD\n\nBlock\nName\n");
+  testsupport::WriteFile(dir_.File("large.txt"), std::string(1048577, 'x'));
+  for (const std::string& bad : {dir_.File("missing.txt"), dir_.File("short.txt"), dir_.File("large.txt"), path_}) {
+    if (bad == path_) testsupport::WriteFile(path_, "only one line\n");  // a file already loaded stays selected
     EXPECT_FALSE(reader.AddSelectedFile(wxFileName(W(bad)), false)) << bad;
     EXPECT_EQ(reader.GetRowCount(), 3);
     EXPECT_EQ(reader.GetColumnCount(), 5);
     EXPECT_EQ(reader.GetAllRowCount(), 3);
-    EXPECT_EQ(reader.GetSelectedFiles(), std::vector<wxString>{wxFileName(W(path)).GetFullPath()});
+    EXPECT_EQ(reader.GetSelectedFiles(), std::vector<wxString>{wxFileName(W(path_)).GetFullPath()});
   }
   ASSERT_EQ(sink.batches.size(), 5u);
-  EXPECT_EQ(sink.batches[0][0].code, ParseReport_Success);
-  EXPECT_EQ(sink.batches[1][0].code, ParseReport_OpenFailed);
+  EXPECT_EQ(sink.batches[0][0].code, tabulon::ParseReportCode::Success);
+  EXPECT_EQ(sink.batches[1][0].code, tabulon::ParseReportCode::OpenFailed);
 }
 
 TEST_F(ReaderLoad, OpenDataFileGivesALoadedTableOrNothing) {
-  wxFile file(W(path));
+  wxFile file(W(path_));
   for (wxFile* open : {static_cast<wxFile*>(nullptr), &file}) {
-    const auto reader = OpenDataFile(wxFileName(W(path)), open);
+    const auto reader = OpenDataFile(wxFileName(W(path_)), open);
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->GetRowCount(), 3);
     EXPECT_EQ(reader->GetCellText(1, 2), "Target");
@@ -89,7 +89,7 @@ TEST_F(ReaderLoad, OpenDataFileGivesALoadedTableOrNothing) {
     EXPECT_EQ(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"), open == nullptr);
   }
   EXPECT_EQ(file.Tell(), 0);
-  EXPECT_EQ(OpenDataFile(wxFileName(W(dir.File("missing.txt")))), nullptr);
+  EXPECT_EQ(OpenDataFile(wxFileName(W(dir_.File("missing.txt")))), nullptr);
 }
 
 ColumnPropertyQueue Incoming(const std::vector<std::string>& names, const std::string& path) {
@@ -122,9 +122,9 @@ TEST(ColumnMerge, ListOrder) {
 }
 
 TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
-  const std::string second = dir.File("second.txt");
+  const std::string second = dir_.File("second.txt");
   testsupport::WriteDataFile(second, {"Block\nName", "Code", "Trial\nName", "Tag"}, {{"B9", "c1", "T9", "g1"}});
-  auto reader = LoadReader(path);
+  auto reader = LoadReader(path_);
   ASSERT_TRUE(reader->AddSelectedFile(wxFileName(W(second)), false));
   EXPECT_EQ(reader->GetColumnNames(), WxList({"Block\nName", "Code", "Trial\nName", "Tag", "Event\nName",
                                               "Reaction\nTime", "Font Color\n(Trial Variable)"}));
@@ -147,7 +147,7 @@ TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
 }
 
 TEST_F(ReaderLoad, HiddenRowsLeaveAtTheNextRefreshAndComeBack) {
-  auto reader = LoadReader(path);
+  auto reader = LoadReader(path_);
   for (int outside : {-1, 3}) reader->HideRow(outside);
   EXPECT_FALSE(reader->IsRefreshNeeded());
   reader->HideRow(0);
@@ -157,18 +157,18 @@ TEST_F(ReaderLoad, HiddenRowsLeaveAtTheNextRefreshAndComeBack) {
   reader->Refresh();
   EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix"}));
   EXPECT_EQ(reader->GetCellText(0, 1), "T2");
-  const RowRecord* hidden = reader->GetRowRecord(1, MURowScope_All);
-  EXPECT_EQ(hidden->flags & MURowFlag_Hidden, MURowFlag_Hidden);
+  const RowRecord* hidden = reader->GetRowRecord(1, tabulon::RowScope::All);
+  EXPECT_EQ(hidden->flags & tabulon::RowFlag::Hidden, tabulon::RowFlag::Hidden);
   EXPECT_EQ((std::vector<int>{hidden->positions[1], hidden->positions[2], hidden->positions[3]}),
             (std::vector<int>{1, 1, -1}));
-  EXPECT_EQ(reader->GetRowRecord(0, MURowScope_Shown)->positions[3], 0);
+  EXPECT_EQ(reader->GetRowRecord(0, tabulon::RowScope::Shown)->positions[3], 0);
   reader->ShowAllRows();
   reader->Refresh();
   EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix", "Target", "Fix"}));
 }
 
 TEST_F(ReaderLoad, MarkingRows) {
-  auto reader = LoadReader(path);
+  auto reader = LoadReader(path_);
   reader->SetRowMarked(2, true);
   reader->ToggleRowMarked(0);
   reader->ToggleRowMarked(2);
@@ -188,7 +188,7 @@ class RecordingView : public MUInterfaceFileObserver {
   void OnTableChanged(int shownRows, int shownColumns, int, int firstRow, int firstColumn) override {
     notices.push_back({shownRows, shownColumns, firstRow, firstColumn});
   }
-  void SimultaneousFileRequestsSuppressAndUnsuppress(MUCommandEvent& event) override {
+  void SimultaneousFileRequestsSuppressAndUnsuppress(tabulon::CommandEvent& event) override {
     eventTypes.push_back(event.GetEventType());
   }
   std::vector<std::vector<int>> notices;
@@ -196,7 +196,7 @@ class RecordingView : public MUInterfaceFileObserver {
 };
 
 TEST_F(ReaderLoad, ViewsHearOfEveryRefreshWithTheFirstChangedIndices) {
-  auto reader = LoadReader(path);
+  auto reader = LoadReader(path_);
   RecordingView view;
   reader->AddView(&view);
   reader->AddView(reader.get());  // a reader never becomes its own view
@@ -207,7 +207,7 @@ TEST_F(ReaderLoad, ViewsHearOfEveryRefreshWithTheFirstChangedIndices) {
   reader->RemoveView(&view);
   reader->Refresh();
   EXPECT_EQ(view.notices, (std::vector<std::vector<int>>{{3, 5, -1, -1}, {2, 4, 2, 2}}));
-  EXPECT_EQ(view.eventTypes, (std::vector<wxEventType>{MUEVT_TABULON_DATA_CHANGED, MUEVT_TABULON_DATA_CHANGED}));
+  EXPECT_EQ(view.eventTypes, (std::vector<wxEventType>{tabulon::EVT_DATA_CHANGED, tabulon::EVT_DATA_CHANGED}));
 }
 
 // Installs a console application object, as a host with an event loop would have.
@@ -220,7 +220,7 @@ class ScopedApplication : public wxAppConsole {
 TEST_F(ReaderLoad, EventsGoThroughTheApplicationOnlyWhenThereIsOne) {
   {
     ASSERT_EQ(wxAppConsole::GetInstance(), nullptr);
-    auto reader = LoadReader(path);
+    auto reader = LoadReader(path_);
     reader->SetRowMarked(0, true);
     reader->SetSortSettings("Event\nName", 1);
     reader->Refresh();
@@ -228,9 +228,9 @@ TEST_F(ReaderLoad, EventsGoThroughTheApplicationOnlyWhenThereIsOne) {
   }
   ScopedApplication application;
   int received = 0;
-  application.Bind(MUEVT_TABULON_ROW_MARKING_CHANGED, [&](MUCommandEvent&) { ++received; });
+  application.Bind(tabulon::EVT_ROW_MARKING_CHANGED, [&](tabulon::CommandEvent&) { ++received; });
   {
-    auto reader = LoadReader(path);
+    auto reader = LoadReader(path_);
     reader->SetRowMarked(1, true);
     reader->ToggleRowMarked(1);
     EXPECT_EQ(received, 0);

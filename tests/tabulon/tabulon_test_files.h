@@ -32,8 +32,8 @@ class CollectingSink : public tabulon::ParseReportSink {
 // Stands in for the host's log target while it lives: keeps every text and the function that logged it.
 class CollectingLog : public wxLog {
  public:
-  CollectingLog() : previous(wxLog::SetActiveTarget(this)) {}
-  ~CollectingLog() override { wxLog::SetActiveTarget(previous); }
+  CollectingLog() : previous_(wxLog::SetActiveTarget(this)) {}
+  ~CollectingLog() override { wxLog::SetActiveTarget(previous_); }
   std::vector<wxString> texts;
   std::vector<wxString> functions;
 
@@ -45,7 +45,7 @@ class CollectingLog : public wxLog {
   void DoLogText(const wxString& msg) override { texts.push_back(msg); }
 
  private:
-  wxLog* previous;
+  wxLog* previous_;
 };
 
 // The host's six header lines: participant, experiment, run date, an unused line, then the two heading rows.

@@ -106,7 +106,7 @@ void ExpectDashboardSuite(const Load& off, const Load& on, const Load& again, co
                           const testsupport::Report& report, const std::vector<std::vector<std::string>>& findings) {
   EXPECT_EQ(on.first, off.first) << "the report or the diagnostics changed with the dashboard report on";
   ASSERT_TRUE(on.second.size() == 1 && again.second.size() == 1);
-  EXPECT_EQ(testsupport::SchemaErrors(on.second[0], testsupport::Schema::kDashboard), "");
+  EXPECT_EQ(testsupport::SchemaErrors(on.second[0], testsupport::Schema::Dashboard), "");
   const testsupport::Report dashboard = testsupport::ReadReport(on.second[0]),
                             other = testsupport::ReadReport(again.second[0]);
   const auto identities = [](const testsupport::Report& read) {  // suite and name of every test
@@ -198,12 +198,13 @@ namespace {
 
 class CorpusCase : public ::testing::Test {
  public:
-  CorpusCase(std::string file, std::string corpusFolder) : dataFile(std::move(file)), folder(std::move(corpusFolder)) {}
-  void TestBody() override { CheckDataFile(dataFile, folder, WriteDirectory()); }
+  CorpusCase(std::string file, std::string corpusFolder)
+      : dataFile_(std::move(file)), folder_(std::move(corpusFolder)) {}
+  void TestBody() override { CheckDataFile(dataFile_, folder_, WriteDirectory()); }
 
  private:
-  const std::string dataFile;
-  const std::string folder;
+  const std::string dataFile_;
+  const std::string folder_;
 };
 
 }  // namespace

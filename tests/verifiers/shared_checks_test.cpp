@@ -40,7 +40,7 @@ class SharedChecks : public ::testing::Test {
   // The outcomes of the checks alone, without the template's own entries around them.
   Entries Run(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows,
               std::function<void(CheckRunner&, VerificationContext&)> checks) {
-    const std::string path = scratch.File("checks.vn5 P01.txt");
+    const std::string path = scratch_.File("checks.vn5 P01.txt");
     testsupport::WriteDataFile(path, columns, rows);
     CheckRunner runner;
     runner.checks = checks;
@@ -52,7 +52,7 @@ class SharedChecks : public ::testing::Test {
     return Run({"Cumulative\nTime"}, {{"1"}, {lastCell}},
                [=](CheckRunner& r, VerificationContext&) { r.CheckExperimentDuration(min, max, true); });
   }
-  testsupport::ScratchDir scratch;
+  testsupport::ScratchDir scratch_;
 };
 
 std::string DurationFailure(const char* what, int min, int max, int value) {
@@ -127,7 +127,7 @@ TEST_F(SharedChecks, EmptyReaderAgainstEmptyListFailsTheOrderAtRowZero) {
 }
 
 TEST_F(SharedChecks, DefaultChecksCompareAgainstAnEmptyList) {
-  const std::string path = scratch.File("checks.vn5 P01.txt");
+  const std::string path = scratch_.File("checks.vn5 P01.txt");
   testsupport::WriteDataFile(path, {"Color"}, {{"red"}});
   DefaultChecks verifier;
   RecordingPrinter printer;

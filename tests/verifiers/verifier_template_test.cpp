@@ -41,12 +41,12 @@ class VerifierTemplate : public ::testing::Test {
  protected:
   std::string DataFile(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows,
                        const std::string& name = "ordinary.vn5 P01.txt") {
-    const std::string path = scratch.File(name);
+    const std::string path = scratch_.File(name);
     testsupport::WriteDataFile(path, columns, rows);
     return path;
   }
-  testsupport::ScratchDir scratch;
-  RecordingPrinter printer;
+  testsupport::ScratchDir scratch_;
+  RecordingPrinter printer_;
 };
 
 TEST_F(VerifierTemplate, ReadableFileGivesSuitePassChecksThenTimingRecords) {
@@ -54,26 +54,26 @@ TEST_F(VerifierTemplate, ReadableFileGivesSuitePassChecksThenTimingRecords) {
   StimAreaList areas(1);
   const std::string path =
       DataFile({"Event\nName", "Cumulative\nTime", "Expansion Time(ms): 57"}, {{"e1", "100", ""}, {"e2", "2750", ""}});
-  verifier.VerifyDatafile(path, &areas, &printer);
-  EXPECT_EQ(printer.entries, (Entries{"suite ordinary.vn5", "pass VerifyDatafile_was_called_for_ordinary.vn5",
-                                      "pass own_check", "pass __TIMING__TRACKING__ordinary.vn5__2750_ms",
-                                      "pass __EXPANSION__TRACKING__ordinary.vn5__57_ms"}));
+  verifier.VerifyDatafile(path, &areas, &printer_);
+  EXPECT_EQ(printer_.entries, (Entries{"suite ordinary.vn5", "pass VerifyDatafile_was_called_for_ordinary.vn5",
+                                       "pass own_check", "pass __TIMING__TRACKING__ordinary.vn5__2750_ms",
+                                       "pass __EXPANSION__TRACKING__ordinary.vn5__57_ms"}));
   EXPECT_EQ(verifier.lastContext.stimAreas, &areas);
-  EXPECT_EQ(verifier.lastContext.printer, &printer);
+  EXPECT_EQ(verifier.lastContext.printer, &printer_);
   ASSERT_TRUE(verifier.lastContext.reader);
   EXPECT_EQ(verifier.lastContext.reader->GetRowCount(), 2);
 }
 
 TEST_F(VerifierTemplate, ForgottenNotifierIsReported) {
   ForgetsTheNotifier verifier;
-  verifier.VerifyDatafile(scratch.File("nothing.txt"), nullptr, &printer);
-  EXPECT_EQ(printer.entries.back(),
+  verifier.VerifyDatafile(scratch_.File("nothing.txt"), nullptr, &printer_);
+  EXPECT_EQ(printer_.entries.back(),
             "FAIL Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile | Incorrect subclass of "
             "IndividualTestCase_T. | " +
                 kLocation +
                 "forgetful.vn4:327 | You set EXPECT_EMPTY_DATAFILE to true, "
                 "which means you MUST override OnNotifyUnableToReadDatafile.");
-  EXPECT_EQ(printer.entries.size(), 3u);
+  EXPECT_EQ(printer_.entries.size(), 3u);
 }
 
 }  // namespace

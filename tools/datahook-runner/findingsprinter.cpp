@@ -40,23 +40,23 @@ bool IsReportTestOf(const std::string& reportName, const std::string& name) {
 }  // namespace
 
 FindingsPrinter::FindingsPrinter(const RunDiagnostics& runDiagnostics, bool withFindings)
-    : diagnostics(runDiagnostics), showFindings(withFindings) {}
+    : diagnostics_(runDiagnostics), showFindings_(withFindings) {}
 
 void FindingsPrinter::PrintSuiteDataFile(std::ostream& out, const std::string& reportSuiteName) {
-  suite = nullptr;
-  nextFailure = 0;
-  if (nextSuite >= diagnostics.size() || !IsReportSuiteOf(reportSuiteName, diagnostics[nextSuite].name)) return;
-  suite = &diagnostics[nextSuite++];
-  out << "  data file: " << Varnel::OneLineText(suite->dataFile) << "\n";
+  suite_ = nullptr;
+  nextFailure_ = 0;
+  if (nextSuite_ >= diagnostics_.size() || !IsReportSuiteOf(reportSuiteName, diagnostics_[nextSuite_].name)) return;
+  suite_ = &diagnostics_[nextSuite_++];
+  out << "  data file: " << Varnel::OneLineText(suite_->dataFile) << "\n";
 }
 
 void FindingsPrinter::PrintFindings(std::ostream& out, const std::string& reportTestName) {
-  if (suite == nullptr || nextFailure >= suite->failures.size()) return;
-  const DiagnosedFailure& failure = suite->failures[nextFailure];
+  if (suite_ == nullptr || nextFailure_ >= suite_->failures.size()) return;
+  const DiagnosedFailure& failure = suite_->failures[nextFailure_];
   if (!IsReportTestOf(reportTestName, failure.testName)) return;
-  ++nextFailure;
-  if (!showFindings) return;
-  if (failure.dataFile != suite->dataFile) out << "    data file: " << Varnel::OneLineText(failure.dataFile) << "\n";
+  ++nextFailure_;
+  if (!showFindings_) return;
+  if (failure.dataFile != suite_->dataFile) out << "    data file: " << Varnel::OneLineText(failure.dataFile) << "\n";
   for (const std::string& finding : failure.findings) out << "    found: " << Varnel::OneLineText(finding) << "\n";
 }
 

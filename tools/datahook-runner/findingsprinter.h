@@ -17,11 +17,11 @@ class FindingsPrinter {
   void PrintFindings(std::ostream& out, const std::string& reportTestName);
 
  private:
-  const RunDiagnostics& diagnostics;
-  const bool showFindings;
-  std::size_t nextSuite = 0;
-  const DiagnosedSuite* suite = nullptr;
-  std::size_t nextFailure = 0;
+  const RunDiagnostics& diagnostics_;
+  const bool showFindings_;
+  std::size_t nextSuite_ = 0;
+  const DiagnosedSuite* suite_ = nullptr;
+  std::size_t nextFailure_ = 0;
 };
 
 }  // namespace datahookrunner

@@ -26,30 +26,30 @@ std::string LineAt(const std::string& text, std::size_t start) {
 // Builds the summary while the report streams past: only the failure being read is held as text.
 class SummaryBuilder : public XmlHandler {
  public:
-  explicit SummaryBuilder(ReportSummary& target) : summary(target) {}
+  explicit SummaryBuilder(ReportSummary& target) : summary_(target) {}
 
   hostkit::Status StartElement(const std::string& name, const XmlAttributes& attributes, std::size_t depth) override {
-    const Role parent = roles.empty() ? Role::Document : roles.back();
+    const Role parent = roles_.empty() ? Role::Document : roles_.back();
     if (depth == 0 && name != "testsuite" && name != "testsuites") {
       return hostkit::Failure("not a test report: the root element is <" + name + ">, not <testsuites>");
     }
-    roles.push_back(RoleOf(name, parent, attributes));
+    roles_.push_back(RoleOf(name, parent, attributes));
     return {};
   }
 
   void EndElement() override {
-    if (roles.back() == Role::Failure) FinishFailure();
-    roles.pop_back();
+    if (roles_.back() == Role::Failure) FinishFailure();
+    roles_.pop_back();
   }
 
   // The location and message live in character data; a "]]>" inside them has to be split across two
   // sections, which are joined back together. Text outside them is only layout.
   void Text(const std::string& text, bool characterData) override {
-    if (failureDepth == 0) return;
-    failureText += text;
-    if (characterData && roles.size() == failureDepth) {
-      characterDataText += text;
-      sawCharacterData = true;
+    if (failureDepth_ == 0) return;
+    failureText_ += text;
+    if (characterData && roles_.size() == failureDepth_) {
+      characterDataText_ += text;
+      sawCharacterData_ = true;
     }
   }
 
@@ -58,53 +58,53 @@ class SummaryBuilder : public XmlHandler {
 
   Role RoleOf(const std::string& name, Role parent, const XmlAttributes& attributes) {
     if (parent == Role::Document && name == "testsuites") {
-      summary.declaresTotals = true;
-      summary.declaredTests = Attribute(attributes, "tests");
-      summary.declaredFailures = Attribute(attributes, "failures");
+      summary_.declaresTotals = true;
+      summary_.declaredTests = Attribute(attributes, "tests");
+      summary_.declaredFailures = Attribute(attributes, "failures");
       return Role::List;
     }
     if ((parent == Role::Document || parent == Role::List) && name == "testsuite") {
-      summary.suites.push_back(
+      summary_.suites.push_back(
           {Attribute(attributes, "name"), 0, {}, Attribute(attributes, "tests"), Attribute(attributes, "failures")});
       return Role::Suite;
     }
     if (parent == Role::Suite && name == "testcase") {
-      ++summary.suites.back().tests;
-      testName = Attribute(attributes, "name");
+      ++summary_.suites.back().tests;
+      testName_ = Attribute(attributes, "name");
       return Role::Case;
     }
     if (parent == Role::Case && name == "failure") {
-      failureDepth = roles.size() + 1;
-      failureSubject = Attribute(attributes, "message");
+      failureDepth_ = roles_.size() + 1;
+      failureSubject_ = Attribute(attributes, "message");
       return Role::Failure;
     }
     return Role::Other;
   }
 
   void FinishFailure() {
-    std::string text = characterDataText;
-    if (!sawCharacterData) {
-      const std::size_t start = failureText.find_first_not_of(" \t\r\n");
-      text = start == std::string::npos ? std::string() : failureText.substr(start);
+    std::string text = characterDataText_;
+    if (!sawCharacterData_) {
+      const std::size_t start = failureText_.find_first_not_of(" \t\r\n");
+      text = start == std::string::npos ? std::string() : failureText_.substr(start);
     }
     const std::size_t lineEnd = text.find('\n');
-    FailureSummary failure{testName, failureSubject, LineAt(text, 0), std::string()};
+    FailureSummary failure{testName_, failureSubject_, LineAt(text, 0), std::string()};
     if (lineEnd != std::string::npos) failure.firstMessageLine = LineAt(text, lineEnd + 1);
-    summary.suites.back().failures.push_back(std::move(failure));
-    failureDepth = 0;
-    failureText.clear();
-    characterDataText.clear();
-    sawCharacterData = false;
+    summary_.suites.back().failures.push_back(std::move(failure));
+    failureDepth_ = 0;
+    failureText_.clear();
+    characterDataText_.clear();
+    sawCharacterData_ = false;
   }
 
-  ReportSummary& summary;
-  std::vector<Role> roles;
-  std::string testName;
-  std::size_t failureDepth = 0;  // number of open elements while inside a failure, 0 outside
-  std::string failureSubject;
-  std::string failureText;
-  std::string characterDataText;
-  bool sawCharacterData = false;
+  ReportSummary& summary_;
+  std::vector<Role> roles_;
+  std::string testName_;
+  std::size_t failureDepth_ = 0;  // number of open elements while inside a failure, 0 outside
+  std::string failureSubject_;
+  std::string failureText_;
+  std::string characterDataText_;
+  bool sawCharacterData_ = false;
 };
 
 }  // namespace

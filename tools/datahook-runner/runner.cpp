@@ -52,13 +52,13 @@ struct RunPlan {
 // Messages name paths and texts of any content, shown on one line each.
 int CannotRun(const std::string& message) {
   std::cerr << "datahook-runner: " << Varnel::OneLineText(message) << std::endl;
-  return kCannotRun;
+  return ExitStatus::CannotRun;
 }
 
 int UsageError(const std::string& message) {
   std::cerr << "datahook-runner: " << Varnel::OneLineText(message)
             << "\nTry 'datahook-runner --help' for more information." << std::endl;
-  return kCannotRun;
+  return ExitStatus::CannotRun;
 }
 
 // The runner's own failure (the plug-in's are caught around each call into it). Told without allocating,
@@ -67,12 +67,12 @@ int RunnerFailed(const char* what) {
   std::fputs("datahook-runner: the runner itself failed: ", stderr);
   std::fputs(what, stderr);
   std::fputs("\n", stderr);
-  return kCannotRun;
+  return ExitStatus::CannotRun;
 }
 
 // What the process ends with should anything call std::terminate: before the outcome is told, "could not run";
 // after it, the outcome itself.
-std::atomic<int> statusAtExit{kCannotRun};
+std::atomic<int> statusAtExit{ExitStatus::CannotRun};
 std::atomic<bool> outcomeTold{false};
 
 [[noreturn]] void StopWithKnownStatus() {
@@ -239,7 +239,7 @@ int SummariseReport(const std::string& workDir, bool showFindings, const std::st
   FindingsPrinter findings(diagnostics, showFindings);
   PrintSummary(std::cout, summary, reportPath, findings);
   std::cout.flush();
-  return summary.TotalFailures() == 0 ? kNoFailures : kFailuresReported;
+  return summary.TotalFailures() == 0 ? ExitStatus::NoFailures : ExitStatus::FailuresReported;
 }
 
 int RunWithToolkit(const RunnerOptions& options) {
@@ -268,7 +268,7 @@ int RunWithToolkit(const RunnerOptions& options) {
   const std::string siteNames = SiteNamesInForce(Utf8Path(NativePath(plan.pluginPath).parent_path()));
   const std::string junitLine = junitReport.empty() ? "" : "junit report: " + Varnel::OneLineText(junitReport) + "\n";
   const int status = SummariseReport(plan.workDir, options.showFindings, hostInstance);
-  if (status != kCannotRun) std::cout << siteNames << junitLine;
+  if (status != ExitStatus::CannotRun) std::cout << siteNames << junitLine;
   return status;
 }
 
@@ -291,11 +291,11 @@ int RunDataHookRunner(int argc, const char* const* argv) {
     if (!parsed.Ok()) return UsageError(parsed.Error());
     if (parsed.Value().showHelp) {
       std::cout << UsageText();
-      return kNoFailures;
+      return ExitStatus::NoFailures;
     }
     if (parsed.Value().showVersion) {
       std::cout << "datahook-runner (dh-AutomatedTesting) " DH_VERSION "\n";
-      return kNoFailures;
+      return ExitStatus::NoFailures;
     }
     return Run(parsed.Value());
   } catch (const std::bad_alloc&) {

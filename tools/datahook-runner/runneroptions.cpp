@@ -14,29 +14,29 @@ struct ParsedArguments {
 // Walks the arguments once; options take their value from the next argument or after "=".
 class ArgumentScanner {
  public:
-  ArgumentScanner(int count, const char* const* arguments) : argc(count), argv(arguments) {}
+  ArgumentScanner(int count, const char* const* arguments) : argc_(count), argv_(arguments) {}
 
   ParsedArguments Scan() {
-    while (index < argc && result.error.empty() && !result.options.showHelp && !result.options.showVersion) {
-      ScanOne(argv[index++]);
+    while (index_ < argc_ && result_.error.empty() && !result_.options.showHelp && !result_.options.showVersion) {
+      ScanOne(argv_[index_++]);
     }
-    return result;
+    return result_;
   }
 
  private:
   void ScanOne(const std::string& argument) {
-    if (onlyDataFiles || argument == "-" || argument.rfind('-', 0) != 0) {
-      result.options.dataFiles.push_back(argument);
+    if (onlyDataFiles_ || argument == "-" || argument.rfind('-', 0) != 0) {
+      result_.options.dataFiles.push_back(argument);
     } else if (argument == "--") {
-      onlyDataFiles = true;
+      onlyDataFiles_ = true;
     } else if (argument == "--help" || argument == "-h") {
-      result.options.showHelp = true;
+      result_.options.showHelp = true;
     } else if (argument == "--version") {
-      result.options.showVersion = true;
+      result_.options.showVersion = true;
     } else if (argument == "--stim-areas-beside") {
-      result.options.stimAreasBeside = true;
+      result_.options.stimAreasBeside = true;
     } else if (argument == "--no-findings") {
-      result.options.showFindings = false;
+      result_.options.showFindings = false;
     } else {
       ScanOption(argument);
     }
@@ -53,21 +53,21 @@ class ArgumentScanner {
     }
     if (!TakeValue(argument, equals, name, value)) return;
     if (name == "--host-assert") {
-      result.options.hostAssertions.push_back(value);
+      result_.options.hostAssertions.push_back(value);
       return;
     }
-    std::string& slot = name == "--plugin"      ? result.options.pluginPath
-                        : name == "--workdir"   ? result.options.workDir
-                        : name == "--junit-dir" ? result.options.junitDir
-                                                : result.options.stimAreaFile;
+    std::string& slot = name == "--plugin"      ? result_.options.pluginPath
+                        : name == "--workdir"   ? result_.options.workDir
+                        : name == "--junit-dir" ? result_.options.junitDir
+                                                : result_.options.stimAreaFile;
     StoreOnce(name, value, slot);
   }
 
   bool TakeValue(const std::string& argument, std::size_t equals, const std::string& name, std::string& value) {
     if (equals != std::string::npos) {
       value = argument.substr(equals + 1);
-    } else if (index < argc) {
-      value = argv[index++];
+    } else if (index_ < argc_) {
+      value = argv_[index_++];
     } else {
       Fail("option " + name + " needs a value");
       return false;
@@ -88,13 +88,13 @@ class ArgumentScanner {
     slot = value;
   }
 
-  void Fail(const std::string& message) { result.error = message; }
+  void Fail(const std::string& message) { result_.error = message; }
 
-  const int argc;
-  const char* const* argv;
-  int index = 1;
-  bool onlyDataFiles = false;
-  ParsedArguments result;
+  const int argc_;
+  const char* const* argv_;
+  int index_ = 1;
+  bool onlyDataFiles_ = false;
+  ParsedArguments result_;
 };
 
 void RejectEmptyDataFiles(ParsedArguments& parsed) {

@@ -15,7 +15,7 @@ constexpr int kEnd = -1;
 // The file's bytes one at a time, read in chunks; CR LF and a lone CR come out as LF, as XML requires.
 class ByteSource {
  public:
-  explicit ByteSource(wxFFile& source) : file(source), buffer(kChunkSize) {}
+  explicit ByteSource(wxFFile& source) : file_(source), buffer_(kChunkSize) {}
 
   int Get() {
     int c = Raw();
@@ -23,34 +23,34 @@ class ByteSource {
       if (PeekRaw() == '\n') Raw();
       c = '\n';
     }
-    if (c == '\n') ++line;
+    if (c == '\n') ++line_;
     return c;
   }
   int Peek() {
     const int c = PeekRaw();
     return c == '\r' ? '\n' : c;
   }
-  int Line() const { return line; }
-  bool ReadFailed() const { return readFailed; }
+  int Line() const { return line_; }
+  bool ReadFailed() const { return readFailed_; }
 
  private:
   bool Fill() {
-    if (position < size) return true;
-    if (file.Eof()) return false;
-    size = file.Read(buffer.data(), buffer.size());
-    position = 0;
-    if (file.Error()) readFailed = true;
-    return size > 0;
+    if (position_ < size_) return true;
+    if (file_.Eof()) return false;
+    size_ = file_.Read(buffer_.data(), buffer_.size());
+    position_ = 0;
+    if (file_.Error()) readFailed_ = true;
+    return size_ > 0;
   }
-  int Raw() { return Fill() ? static_cast<unsigned char>(buffer[position++]) : kEnd; }
-  int PeekRaw() { return Fill() ? static_cast<unsigned char>(buffer[position]) : kEnd; }
+  int Raw() { return Fill() ? static_cast<unsigned char>(buffer_[position_++]) : kEnd; }
+  int PeekRaw() { return Fill() ? static_cast<unsigned char>(buffer_[position_]) : kEnd; }
 
-  wxFFile& file;
-  std::vector<char> buffer;
-  std::size_t position = 0;
-  std::size_t size = 0;
-  int line = 1;
-  bool readFailed = false;
+  wxFFile& file_;
+  std::vector<char> buffer_;
+  std::size_t position_ = 0;
+  std::size_t size_ = 0;
+  int line_ = 1;
+  bool readFailed_ = false;
 };
 
 bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -68,18 +68,18 @@ bool IsAllowedCharacter(unsigned long code) {
 class XmlReader {
  public:
   XmlReader(ByteSource& bytes, XmlHandler& receiver, XmlError& problem)
-      : source(bytes), handler(receiver), error(problem) {}
+      : source_(bytes), handler_(receiver), error_(problem) {}
 
   bool ReadDocument() {
     SkipByteOrderMark();
-    for (int c = source.Get(); c != kEnd; c = source.Get()) {
+    for (int c = source_.Get(); c != kEnd; c = source_.Get()) {
       if (!(c == '<' ? Markup() : Character(c))) return false;
     }
-    if (source.ReadFailed()) return Fail("the file cannot be read", 0);
-    if (!rootSeen) return Fail("Document is empty", source.Line());
-    if (!open.empty()) {
-      return Fail("Premature end of data in tag " + open.back().name + " line " + std::to_string(open.back().line),
-                  source.Line());
+    if (source_.ReadFailed()) return Fail("the file cannot be read", 0);
+    if (!rootSeen_) return Fail("Document is empty", source_.Line());
+    if (!open_.empty()) {
+      return Fail("Premature end of data in tag " + open_.back().name + " line " + std::to_string(open_.back().line),
+                  source_.Line());
     }
     return true;
   }
@@ -91,39 +91,39 @@ class XmlReader {
   };
 
   bool Fail(const std::string& message, int line) {
-    error.message = message;
-    error.line = line;
+    error_.message = message;
+    error_.line = line;
     return false;
   }
 
   void SkipByteOrderMark() {
-    if (source.Peek() != 0xEF) return;
-    source.Get();
-    source.Get();
-    source.Get();
+    if (source_.Peek() != 0xEF) return;
+    source_.Get();
+    source_.Get();
+    source_.Get();
   }
 
   void FlushText(bool characterData) {
-    if (!text.empty()) handler.Text(text, characterData);
-    text.clear();
+    if (!text_.empty()) handler_.Text(text_, characterData);
+    text_.clear();
   }
 
   // Text between tags: only blanks outside the root element; pieces go to the handler as they fill up.
   bool Character(int c) {
-    if (open.empty()) {
+    if (open_.empty()) {
       if (IsBlank(c)) return true;
-      return Fail(rootSeen ? "Extra content at the end of the document" : "Start tag expected, '<' not found",
-                  source.Line());
+      return Fail(rootSeen_ ? "Extra content at the end of the document" : "Start tag expected, '<' not found",
+                  source_.Line());
     }
-    if (c == '&') return Reference(text);
-    text += static_cast<char>(c);
-    if (text.size() >= kChunkSize) FlushText(false);
+    if (c == '&') return Reference(text_);
+    text_ += static_cast<char>(c);
+    if (text_.size() >= kChunkSize) FlushText(false);
     return true;
   }
 
   bool Markup() {
     FlushText(false);
-    const int c = source.Peek();
+    const int c = source_.Peek();
     if (c == '?') return SkipPast("?>", "processing instruction");
     if (c == '!') return Declaration();
     if (c == '/') return EndTag();
@@ -133,149 +133,149 @@ class XmlReader {
   bool SkipPast(const char* terminator, const char* what) {
     const std::size_t length = std::strlen(terminator);
     std::string window;
-    for (int c = source.Get(); c != kEnd; c = source.Get()) {
+    for (int c = source_.Get(); c != kEnd; c = source_.Get()) {
       window += static_cast<char>(c);
       if (window.size() > length) window.erase(0, 1);
       if (window == terminator) return true;
     }
-    return Fail(std::string("unfinished ") + what, source.Line());
+    return Fail(std::string("unfinished ") + what, source_.Line());
   }
 
   bool Expect(const char* literal) {
     for (const char* p = literal; *p != '\0'; ++p) {
-      if (source.Get() != static_cast<unsigned char>(*p)) return false;
+      if (source_.Get() != static_cast<unsigned char>(*p)) return false;
     }
     return true;
   }
 
   bool Declaration() {
-    source.Get();  // '!'
-    if (source.Peek() == '-') {
-      if (!Expect("--")) return Fail("Comment not started correctly", source.Line());
+    source_.Get();  // '!'
+    if (source_.Peek() == '-') {
+      if (!Expect("--")) return Fail("Comment not started correctly", source_.Line());
       return SkipPast("-->", "comment");
     }
-    if (source.Peek() == '[') {
-      if (!Expect("[CDATA[")) return Fail("CDATA section not started correctly", source.Line());
-      if (open.empty()) return Fail("CDATA section outside the root element", source.Line());
+    if (source_.Peek() == '[') {
+      if (!Expect("[CDATA[")) return Fail("CDATA section not started correctly", source_.Line());
+      if (open_.empty()) return Fail("CDATA section outside the root element", source_.Line());
       return CharacterData();
     }
     return SkipPast(">", "declaration");
   }
 
   bool CharacterData() {
-    for (int c = source.Get(); c != kEnd; c = source.Get()) {
-      text += static_cast<char>(c);
-      if (text.size() >= 3 && text.compare(text.size() - 3, 3, "]]>") == 0) {
-        text.resize(text.size() - 3);
+    for (int c = source_.Get(); c != kEnd; c = source_.Get()) {
+      text_ += static_cast<char>(c);
+      if (text_.size() >= 3 && text_.compare(text_.size() - 3, 3, "]]>") == 0) {
+        text_.resize(text_.size() - 3);
         FlushText(true);
         return true;
       }
-      if (text.size() >= kChunkSize) {
+      if (text_.size() >= kChunkSize) {
         // Keep the last two bytes: they may begin the section's end.
-        const std::string tail = text.substr(text.size() - 2);
-        text.resize(text.size() - 2);
+        const std::string tail = text_.substr(text_.size() - 2);
+        text_.resize(text_.size() - 2);
         FlushText(true);
-        text = tail;
+        text_ = tail;
       }
     }
-    return Fail("CData section not finished", source.Line());
+    return Fail("CData section not finished", source_.Line());
   }
 
   bool Name(std::string& name) {
     name.clear();
-    while (IsNameChar(source.Peek(), name.empty())) name += static_cast<char>(source.Get());
+    while (IsNameChar(source_.Peek(), name.empty())) name += static_cast<char>(source_.Get());
     return !name.empty();
   }
 
   void SkipBlanks() {
-    while (IsBlank(source.Peek())) source.Get();
+    while (IsBlank(source_.Peek())) source_.Get();
   }
 
   bool EndTag() {
-    source.Get();  // '/'
+    source_.Get();  // '/'
     std::string name;
-    if (!Name(name)) return Fail("expected a name in an end tag", source.Line());
+    if (!Name(name)) return Fail("expected a name in an end tag", source_.Line());
     SkipBlanks();
-    if (source.Get() != '>') return Fail("expected '>' after the end tag " + name, source.Line());
-    if (open.empty()) return Fail("Extra content at the end of the document", source.Line());
-    if (open.back().name != name) {
-      return Fail("Opening and ending tag mismatch: " + open.back().name + " line " + std::to_string(open.back().line) +
-                      " and " + name,
-                  source.Line());
+    if (source_.Get() != '>') return Fail("expected '>' after the end tag " + name, source_.Line());
+    if (open_.empty()) return Fail("Extra content at the end of the document", source_.Line());
+    if (open_.back().name != name) {
+      return Fail("Opening and ending tag mismatch: " + open_.back().name + " line " +
+                      std::to_string(open_.back().line) + " and " + name,
+                  source_.Line());
     }
-    open.pop_back();
-    handler.EndElement();
+    open_.pop_back();
+    handler_.EndElement();
     return true;
   }
 
   bool StartTag() {
-    if (rootSeen && open.empty()) return Fail("Extra content at the end of the document", source.Line());
-    const int line = source.Line();
+    if (rootSeen_ && open_.empty()) return Fail("Extra content at the end of the document", source_.Line());
+    const int line = source_.Line();
     std::string name;
     if (!Name(name)) return Fail("expected an element name after '<'", line);
     XmlAttributes attributes;
     bool empty = false;
     if (!Attributes(name, attributes, empty)) return false;
-    rootSeen = true;
-    const hostkit::Status accepted = handler.StartElement(name, attributes, open.size());
+    rootSeen_ = true;
+    const hostkit::Status accepted = handler_.StartElement(name, attributes, open_.size());
     if (!accepted.Ok()) {
-      error.fromHandler = true;
+      error_.fromHandler = true;
       return Fail(accepted.Error(), 0);
     }
     if (empty) {
-      handler.EndElement();
+      handler_.EndElement();
     } else {
-      open.push_back({name, line});
+      open_.push_back({name, line});
     }
     return true;
   }
 
   bool Attributes(const std::string& element, XmlAttributes& attributes, bool& empty) {
     for (;;) {
-      const bool separated = IsBlank(source.Peek());
+      const bool separated = IsBlank(source_.Peek());
       SkipBlanks();
-      const int c = source.Peek();
+      const int c = source_.Peek();
       if (c == '>' || c == '/') {
-        source.Get();
+        source_.Get();
         empty = c == '/';
-        if (empty && source.Get() != '>') return Fail("expected '>' after '/' in " + element, source.Line());
+        if (empty && source_.Get() != '>') return Fail("expected '>' after '/' in " + element, source_.Line());
         return true;
       }
       std::string name;
-      if (!separated || !Name(name)) return Fail("malformed attributes in the tag " + element, source.Line());
+      if (!separated || !Name(name)) return Fail("malformed attributes in the tag " + element, source_.Line());
       SkipBlanks();
-      if (source.Get() != '=') return Fail("attribute " + name + " has no value", source.Line());
+      if (source_.Get() != '=') return Fail("attribute " + name + " has no value", source_.Line());
       SkipBlanks();
       std::string value;
       if (!AttributeValue(name, value)) return false;
       for (const auto& existing : attributes) {
-        if (existing.first == name) return Fail("Attribute " + name + " redefined", source.Line());
+        if (existing.first == name) return Fail("Attribute " + name + " redefined", source_.Line());
       }
       attributes.emplace_back(name, value);
     }
   }
 
   bool AttributeValue(const std::string& name, std::string& value) {
-    const int quote = source.Get();
-    if (quote != '"' && quote != '\'') return Fail("AttValue: \" or ' expected for " + name, source.Line());
-    for (int c = source.Get(); c != kEnd; c = source.Get()) {
+    const int quote = source_.Get();
+    if (quote != '"' && quote != '\'') return Fail("AttValue: \" or ' expected for " + name, source_.Line());
+    for (int c = source_.Get(); c != kEnd; c = source_.Get()) {
       if (c == quote) return true;
-      if (c == '<') return Fail("Unescaped '<' not allowed in attributes values", source.Line());
+      if (c == '<') return Fail("Unescaped '<' not allowed in attributes values", source_.Line());
       if (c == '&') {
         if (!Reference(value)) return false;
       } else {
         value += IsBlank(c) ? ' ' : static_cast<char>(c);  // a parser turns literal blanks into spaces
       }
     }
-    return Fail("AttValue: ' expected", source.Line());
+    return Fail("AttValue: ' expected", source_.Line());
   }
 
   // After '&': a named entity of XML or a character reference.
   bool Reference(std::string& out) {
     std::string name;
-    for (int c = source.Get(); c != ';'; c = source.Get()) {
+    for (int c = source_.Get(); c != ';'; c = source_.Get()) {
       if (c == kEnd || IsBlank(c) || c == '<' || c == '&' || name.size() > 16) {
-        return Fail("EntityRef: expecting ';'", source.Line());
+        return Fail("EntityRef: expecting ';'", source_.Line());
       }
       name += static_cast<char>(c);
     }
@@ -287,7 +287,7 @@ class XmlReader {
         return true;
       }
     }
-    if (name.size() < 2 || name[0] != '#') return Fail("Entity '" + name + "' not defined", source.Line());
+    if (name.size() < 2 || name[0] != '#') return Fail("Entity '" + name + "' not defined", source_.Line());
     const bool hex = name[1] == 'x';
     const std::string digits = name.substr(hex ? 2 : 1);
     unsigned long code = 0;
@@ -296,23 +296,23 @@ class XmlReader {
                         : digit <= '9'                                        ? digit - '0'
                                                                               : (std::tolower(digit) - 'a' + 10);
       if (value < 0 || (!hex && value > 9) || code > 0x10FFFF) {
-        return Fail("invalid character reference &" + name + ";", source.Line());
+        return Fail("invalid character reference &" + name + ";", source_.Line());
       }
       code = code * (hex ? 16 : 10) + static_cast<unsigned long>(value);
     }
     if (digits.empty() || !IsAllowedCharacter(code)) {
-      return Fail("xmlParseCharRef: invalid xmlChar value " + std::to_string(code), source.Line());
+      return Fail("xmlParseCharRef: invalid xmlChar value " + std::to_string(code), source_.Line());
     }
     Varnel::AppendUtf8(out, static_cast<std::uint32_t>(code));  // allowed, so within Unicode
     return true;
   }
 
-  ByteSource& source;
-  XmlHandler& handler;
-  XmlError& error;
-  std::vector<OpenElement> open;
-  std::string text;
-  bool rootSeen = false;
+  ByteSource& source_;
+  XmlHandler& handler_;
+  XmlError& error_;
+  std::vector<OpenElement> open_;
+  std::string text_;
+  bool rootSeen_ = false;
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "dumpformat.h"
 
+namespace tabulondump {
+
 wxString EscapeField(const wxString& field) {
   wxString escaped;
   escaped.reserve(field.length());
@@ -34,3 +36,5 @@ std::string DumpLine(const std::vector<wxString>& fields) {
   const wxScopedCharBuffer utf8 = line.utf8_str();
   return std::string(utf8.data(), utf8.length());
 }
+
+}  // namespace tabulondump

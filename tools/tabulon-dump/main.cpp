@@ -83,14 +83,14 @@ std::unique_ptr<Options> ParseArguments(int argc, char** argv) {
 }
 
 void Print(const std::vector<wxString>& fields) {
-  const std::string line = DumpLine(fields);
+  const std::string line = tabulondump::DumpLine(fields);
   std::fwrite(line.data(), 1, line.size(), stdout);
 }
 
 wxString Decimal(long long value) { return wxString::Format(wxS("%lld"), value); }
 
 void PrintHeader(const MUExperimentTextReaderMultiFile& reader) {
-  const RowRecord* first = reader.GetRowRecord(0, MURowScope_Shown);
+  const RowRecord* first = reader.GetRowRecord(0, tabulon::RowScope::Shown);
   if (first == nullptr) return;
   for (const wxChar* key :
        {MarkerKey_Participant, MarkerKey_FullPath, MarkerKey_FileName, MarkerKey_ExperimentName, MarkerKey_RunDate}) {

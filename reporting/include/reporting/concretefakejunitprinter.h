@@ -20,7 +20,7 @@ inline const char kDiagnosticsSuffix[] = ".diagnostics.txt";
 // and no report is left under this run's name.
 class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
  public:
-  ConcreteFakeJUnitPrinter(const wxString& runName, const wxString& outputSubdirectory, bool renameAtStart);
+  ConcreteFakeJUnitPrinter(const wxString& name, const wxString& outputSubdirectory, bool renameWhenStarting);
   ~ConcreteFakeJUnitPrinter() override;
   ConcreteFakeJUnitPrinter(const ConcreteFakeJUnitPrinter&) = delete;
   ConcreteFakeJUnitPrinter& operator=(const ConcreteFakeJUnitPrinter&) = delete;
@@ -32,10 +32,10 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
                      const wxString& message) override;
 
   // For a caller that lost an outcome it meant to report: the report is withheld.
-  void MarkOutcomeLost() noexcept { outcomeLost = true; }
+  void MarkOutcomeLost() noexcept { outcomeLost_ = true; }
 
   // Once the report is written whole, *digest gets the size and hash of its bytes; it stays as it is otherwise.
-  void TellWrittenReportTo(std::optional<ContentDigest>* digest) noexcept { writtenDigest = digest; }
+  void TellWrittenReportTo(std::optional<ContentDigest>* digest) noexcept { writtenDigest_ = digest; }
 
   // Where the report goes: the output directory, the run name, "_", the process id and ".xml".
   wxString ReportFilePath() const;
@@ -52,6 +52,8 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   // Leaves nothing under this run's report name after a failed write, and says so on standard error.
   void WithdrawReport(const char* reason) noexcept;
 
+  // Down to suppressNotices, the members carry the host's own names.
+  // NOLINTBEGIN(readability-identifier-naming)
   std::int32_t testTime = 999;
   std::uint32_t testsInClosedSuites = 0;
   std::uint32_t testsInOpenSuite = 0;
@@ -69,11 +71,12 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   wxString processIdText;
   wxString runName;
   bool suppressNotices = true;
-  bool outcomeLost = false;
+  // NOLINTEND(readability-identifier-naming)
+  bool outcomeLost_ = false;
   // Made at construction, so that a report that cannot be written can still be removed and named when
   // memory has run out.
-  std::string reportPathBytes;
-  std::optional<ContentDigest>* writtenDigest = nullptr;
+  std::string reportPathBytes_;
+  std::optional<ContentDigest>* writtenDigest_ = nullptr;
 };
 
 }  // namespace Varnel

@@ -41,10 +41,10 @@ class DashboardJUnitPrinter : public FakeJUnitPrinter {
   void BeginDataFile(const wxString& path) noexcept override;
 
   // An outcome was lost on its way to the printers: this report is withheld too.
-  void MarkOutcomeLost() noexcept { outcomeLost = true; }
+  void MarkOutcomeLost() noexcept { outcomeLost_ = true; }
 
   // "<directory>/dh-AutomatedTesting_<host>_<pid>_<random>.xml"
-  const wxString& ReportFilePath() const { return reportPath; }
+  const wxString& ReportFilePath() const { return reportPath_; }
 
  private:
   using Clock = std::chrono::steady_clock;
@@ -76,15 +76,15 @@ class DashboardJUnitPrinter : public FakeJUnitPrinter {
   template <typename Record>
   void Guarded(Record record) noexcept;
 
-  wxString reportPath;
-  std::string hostName;  // escaped for the attribute
-  std::string processId;
-  std::vector<Suite> suites;
-  std::size_t current = 0;
-  std::size_t hostAssertionSuite = SIZE_MAX;        // none yet
-  std::pair<std::size_t, std::size_t> lastFailure;  // suite and check; findings go there while failureOpen
-  bool failureOpen = false;
-  bool outcomeLost = false;
+  wxString reportPath_;
+  std::string hostName_;  // escaped for the attribute
+  std::string processId_;
+  std::vector<Suite> suites_;
+  std::size_t current_ = 0;
+  std::size_t hostAssertionSuite_ = SIZE_MAX;        // none yet
+  std::pair<std::size_t, std::size_t> lastFailure_;  // suite and check; findings go there while failureOpen
+  bool failureOpen_ = false;
+  bool outcomeLost_ = false;
 };
 
 }  // namespace Varnel

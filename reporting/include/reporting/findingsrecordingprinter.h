@@ -31,18 +31,18 @@ class FindingsRecordingPrinter : public FakeJUnitPrinter {
   wxString DiagnosticsFilePath() const;
   // An outcome was lost: the report printer withholds its report (see ConcreteFakeJUnitPrinter).
   void MarkOutcomeLost() noexcept {
-    report->MarkOutcomeLost();
-    if (dashboard) dashboard->MarkOutcomeLost();
+    report_->MarkOutcomeLost();
+    if (dashboard_) dashboard_->MarkOutcomeLost();
   }
 
  private:
   void WriteDiagnostics(const wxString& path) const;
 
-  std::unique_ptr<ConcreteFakeJUnitPrinter> report;
-  std::unique_ptr<DashboardJUnitPrinter> dashboard;  // null unless the dashboard report is switched on
-  FindingsSink findings;
-  std::string hostInstance;
-  std::optional<ContentDigest> writtenReport;
+  std::unique_ptr<ConcreteFakeJUnitPrinter> report_;
+  std::unique_ptr<DashboardJUnitPrinter> dashboard_;  // null unless the dashboard report is switched on
+  FindingsSink findings_;
+  std::string hostInstance_;
+  std::optional<ContentDigest> writtenReport_;
 };
 
 }  // namespace Varnel

@@ -43,13 +43,13 @@ class FindingsSink {
     std::vector<Failure> failures;
   };
 
-  bool HasRoom() const { return storedLines < kMaxLines; }
+  bool HasRoom() const { return storedLines_ < kMaxLines; }
 
-  std::vector<Suite> suites;
-  std::string currentDataFile;
-  std::size_t storedLines = 0;
-  std::size_t linesCut = 0;
-  bool failureOpen = false;
+  std::vector<Suite> suites_;
+  std::string currentDataFile_;
+  std::size_t storedLines_ = 0;
+  std::size_t linesCut_ = 0;
+  bool failureOpen_ = false;
 };
 
 // A text as one bounded line in UTF-8: escaped as OneLineText does, and a text longer than the limit (in

@@ -50,7 +50,7 @@ class AtomicFileWriter {
   // Writes what is buffered, flushes, closes and renames; false (after telling why) when any step failed.
   bool Commit();
   // The bytes appended so far.
-  const ContentDigest& Digest() const { return digest; }
+  const ContentDigest& Digest() const { return digest_; }
 
  private:
   bool Open();
@@ -58,15 +58,15 @@ class AtomicFileWriter {
   // Tells the failure with the reason taken from the failing call itself.
   bool Fail(const char* what, const wxString& reason);
 
-  const wxString target;
-  const wxString temporary;
+  const wxString target_;
+  const wxString temporary_;
   // Found before anything is written: once the file is in place, nothing that can fail for want of memory is left.
-  const std::string targetDirectory;
-  wxFile file;
-  std::string buffer;
-  ContentDigest digest;
-  bool failed = false;
-  bool committed = false;
+  const std::string targetDirectory_;
+  wxFile file_;
+  std::string buffer_;
+  ContentDigest digest_;
+  bool failed_ = false;
+  bool committed_ = false;
 };
 
 // Writes the bytes to the path through an AtomicFileWriter.

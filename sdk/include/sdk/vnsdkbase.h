@@ -35,7 +35,7 @@ class VNSDK_API VNSdkBase {
   virtual wxPanel* FactoryFunction_GetNewEventPluginConfigPanel(wxWindow* parent) const;
 
  private:
-  const VNSdkPlugInInfo* plugInInfo = nullptr;
+  const VNSdkPlugInInfo* plugInInfo_ = nullptr;
 };
 
 }  // namespace VarnelSDK

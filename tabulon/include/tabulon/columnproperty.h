@@ -18,15 +18,15 @@ enum ColumnKind : std::uint32_t {
 };
 
 // Column flag bits. The parser sets the first two; the reader uses the hiding bits.
-enum ColumnFlag : std::uint32_t {
-  ColumnFlag_TrialVariable = 1,
-  ColumnFlag_FirstSegmentAbsent = 2,
-  ColumnFlag_Hidden4 = 4,
-  ColumnFlag_NotInPresentFile = 8,
-  ColumnFlag_Hidden16 = 16,
-  ColumnFlag_HiddenByUser = 32,
-  ColumnFlag_AnyHidingBit = 4 | 8 | 16 | 32,  // 60
-};
+namespace ColumnFlag {
+constexpr std::uint32_t TrialVariable = 1;
+constexpr std::uint32_t FirstSegmentAbsent = 2;
+constexpr std::uint32_t Hidden4 = 4;
+constexpr std::uint32_t NotInPresentFile = 8;
+constexpr std::uint32_t Hidden16 = 16;
+constexpr std::uint32_t HiddenByUser = 32;
+constexpr std::uint32_t AnyHidingBit = 4 | 8 | 16 | 32;  // 60
+}  // namespace ColumnFlag
 
 // A data file's path, shared by all the columns that name it: a file of very many columns holds its path once.
 using SharedPath = std::shared_ptr<const wxString>;

@@ -2,9 +2,9 @@
 #include "tabulon/columnmerge.h"
 #include "tabulon/muinterfacefileobserver.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "tabulon/muquerycache.h"
+#include "tabulon/querycache.h"
 #include "tabulon/muquerycachingbroker.h"
-#include "tabulon/mureaderevents.h"
+#include "tabulon/readerevents.h"
 #include "tabulon/rowsorting.h"
 #include "tabulon/rowsequence.h"
 #include "tabulon/rowstore.h"
@@ -69,7 +69,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   // MUInterfaceFileObserver: a reader can relay another table's changes to its own views.
   void OnTableChanged(int shownRowCount, int shownColumnCount, int allRowCount, int firstChangedRow,
                       int firstChangedColumn) override;
-  void SimultaneousFileRequestsSuppressAndUnsuppress(MUCommandEvent& event) override;
+  void SimultaneousFileRequestsSuppressAndUnsuppress(tabulon::CommandEvent& event) override;
 
   // MUInterfaceMultiExperimentDataSource.
   std::vector<wxString> GetSelectedFiles() const override;
@@ -87,9 +87,10 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   void GetSortSettings(wxString& columnName, int& direction) const override;
   void ClearSortSettings() override;
   std::vector<wxString> SelectDistinctPerColumn(const wxString& columnName, int scope, bool trim) override;
-  std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate, bool allRows) override;
-  std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate, bool allRows, int first,
-                                                          int last) override;
+  std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const tabulon::RowPredicate& predicate,
+                                                          bool includeHidden) override;
+  std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const tabulon::RowPredicate& predicate, bool includeHidden,
+                                                          int first, int last) override;
   std::vector<wxString> GetColumnNamesWhereBitStringMatches(std::uint32_t bits) override;
   std::vector<wxString> GetColumnNamesWhereBitStringAbsent(std::uint32_t bits) override;
   std::vector<wxString> GetColumnNamesWhereBitStringHasXAbsentY(std::uint32_t x, std::uint32_t y) override;
@@ -107,13 +108,13 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   // Read-only views of the reader's state, for tools and diagnostics.
   // The first column of exactly that name, shown or not; null when none has it.
   const tabulon::ColumnProperty* FindColumnProperty(const wxString& name) const;
-  bool IsRefreshNeeded() const { return refreshNeeded; }
+  bool IsRefreshNeeded() const { return refreshNeeded_; }
   // The last status text shown (after a sort, or by the file operations); empty before any.
-  const wxString& GetStatusText() const { return statusText; }
-  int GetAllRowCount() const { return static_cast<int>(allRows.size()); }
+  const wxString& GetStatusText() const { return statusText_; }
+  int GetAllRowCount() const { return static_cast<int>(allRows_.size()); }
   // The predicate query over the rows of any scope; scope 3 answers are never cached.
-  std::vector<int> GetRowIndicesWherePredicateReturnsTrueInScope(const MURowPredicate& predicate, int scope, int first,
-                                                                 int last);
+  std::vector<int> GetRowIndicesWherePredicateReturnsTrueInScope(const tabulon::RowPredicate& predicate, int scope,
+                                                                 int first, int last);
 
  private:
   enum class ColumnContent { Undecided, HasContent, Empty };
@@ -126,7 +127,7 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   void AppendToRowSequences(unsigned key, tabulon::RowRecord& record);
   void RebuildRowSequences(const std::vector<tabulon::RowSortEntry>& order);
   bool SortColumnInSelectedFile() const;
-  void OnDataChanged(MUCommandEvent& event);
+  void OnDataChanged(tabulon::CommandEvent& event);
   void NotifyViews(int firstChangedRow, int firstChangedColumn);
   void QueueToSelf(wxEventType type);
   void ShowStatus(const wxString& text);
@@ -140,48 +141,48 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
                                     Matches matches);
   template <typename Matches>
   std::vector<wxString> CachedColumnNames(const tabulon::QueryKey& key, Matches matches);
-  std::vector<int> ComputePredicateRows(const MURowPredicate& predicate, const RowSequence& sequence, int first,
+  std::vector<int> ComputePredicateRows(const tabulon::RowPredicate& predicate, const RowSequence& sequence, int first,
                                         int last) const;
   std::vector<wxString> ComputeDistinctValues(const wxString& columnName, int scope, bool trim) const;
   void ForgetMarkDependentResults();
 
-  tabulon::ParseReportSink* reportSink;
-  bool eventsBound = false;
+  tabulon::ParseReportSink* reportSink_;
+  bool eventsBound_ = false;
 
-  std::map<wxString, bool> fileSelection;
-  std::vector<wxString> newlyLoadedPaths;
+  std::map<wxString, bool> fileSelection_;
+  std::vector<wxString> newlyLoadedPaths_;
 
   // The rows in key order, one entry per key from firstRowKey on: a removed row leaves an empty place, so that a
   // key is found by its offset. Keys are never reused, not even after Initialise.
-  tabulon::RowStore rows;
-  unsigned firstRowKey = 0;
-  unsigned nextRowKey = 0;
-  RowSequence allRows;
-  RowSequence unfilteredRows;
-  RowSequence shownRows;
-  RowSequence previousShownRows;
+  tabulon::RowStore rows_;
+  unsigned firstRowKey_ = 0;
+  unsigned nextRowKey_ = 0;
+  RowSequence allRows_;
+  RowSequence unfilteredRows_;
+  RowSequence shownRows_;
+  RowSequence previousShownRows_;
 
-  tabulon::ColumnList columns;
-  std::vector<wxString> shownColumnNames;
-  std::vector<wxString> previousShownColumnNames;
-  std::vector<ColumnContent> shownColumnContent;
-  int shownRowCount = 0;
-  int shownColumnCount = 0;
+  tabulon::ColumnList columns_;
+  std::vector<wxString> shownColumnNames_;
+  std::vector<wxString> previousShownColumnNames_;
+  std::vector<ColumnContent> shownColumnContent_;
+  int shownRowCount_ = 0;
+  int shownColumnCount_ = 0;
 
-  wxString sortColumn;
-  int sortDirection = 0;
-  std::optional<unsigned long> lastSortMilliseconds;
-  wxString statusText;
+  wxString sortColumn_;
+  int sortDirection_ = 0;
+  std::optional<unsigned long> lastSortMilliseconds_;
+  wxString statusText_;
 
-  std::vector<MUInterfaceFileObserver*> views;
+  std::vector<MUInterfaceFileObserver*> views_;
 
-  MUQueryCache<std::vector<int>> rowIndexCache;
-  MUQueryCache<std::vector<int>> predicateCache;
-  MUQueryCache<std::vector<wxString>> columnNameCache;
-  MUQueryCache<std::vector<wxString>> distinctValueCache;
-  std::unique_ptr<MUQueryCachingBroker> cachingBroker;
-  std::vector<tabulon::QueryKey> markDependentKeys;
+  tabulon::QueryCache<std::vector<int>> rowIndexCache_;
+  tabulon::QueryCache<std::vector<int>> predicateCache_;
+  tabulon::QueryCache<std::vector<wxString>> columnNameCache_;
+  tabulon::QueryCache<std::vector<wxString>> distinctValueCache_;
+  std::unique_ptr<MUQueryCachingBroker> cachingBroker_;
+  std::vector<tabulon::QueryKey> markDependentKeys_;
 
-  bool insertColumnsNextTo = false;
-  bool refreshNeeded = false;
+  bool insertColumnsNextTo_ = false;
+  bool refreshNeeded_ = false;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
-class MUCommandEvent;
+namespace tabulon {
+class CommandEvent;
+}  // namespace tabulon
 
 // Something that shows a reader's table and must hear when it changes.
 class MUInterfaceFileObserver {
@@ -11,6 +13,6 @@ class MUInterfaceFileObserver {
                               int firstChangedColumn) = 0;
   // A command event about the file set: the reader's own data-changed event, or a request to select or
   // deselect files (paths one per line in the event's string, select when its integer is non-zero).
-  virtual void SimultaneousFileRequestsSuppressAndUnsuppress(MUCommandEvent& event) = 0;
+  virtual void SimultaneousFileRequestsSuppressAndUnsuppress(tabulon::CommandEvent& event) = 0;
   virtual ~MUInterfaceFileObserver();
 };

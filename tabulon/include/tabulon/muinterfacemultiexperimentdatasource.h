@@ -3,27 +3,29 @@
 #include <vector>
 #include <wx/string.h>
 
-class MURowPredicate;
 namespace tabulon {
+class RowPredicate;
 class RowRecord;
-}  // namespace tabulon
 
-// Row scopes: which of the reader's row sequences an index or a query refers to.
-enum MURowScope {
-  MURowScope_Shown = 1,
-  MURowScope_All = 2,
-  MURowScope_Unfiltered = 4,
-};
+// Row scopes: which of the reader's row sequences an index or a query refers to (the reader's operations take
+// them as int).
+namespace RowScope {
+constexpr int Shown = 1;
+constexpr int All = 2;
+constexpr int Unfiltered = 4;
+}  // namespace RowScope
 
 // Row flag bits.
-enum MURowFlag : std::uint32_t {
-  MURowFlag_Filtered4 = 4,
-  MURowFlag_Filtered8 = 8,
-  MURowFlag_Filtered16 = 16,
-  MURowFlag_AnyFilterBit = 4 | 8 | 16,
-  MURowFlag_Hidden = 32,
-  MURowFlag_Marked = 64,
-};
+namespace RowFlag {
+constexpr std::uint32_t Filtered4 = 4;
+constexpr std::uint32_t Filtered8 = 8;
+constexpr std::uint32_t Filtered16 = 16;
+constexpr std::uint32_t AnyFilterBit = 4 | 8 | 16;
+constexpr std::uint32_t Hidden = 32;
+constexpr std::uint32_t Marked = 64;
+}  // namespace RowFlag
+
+}  // namespace tabulon
 
 // One or more data files seen as one table of shown rows and shown columns, addressed by zero-based index.
 // Reads outside the table give "?" (texts) or -1 (column lookup); nothing here throws.
@@ -49,9 +51,10 @@ class MUInterfaceMultiExperimentDataSource {
   // The distinct texts of a column over the rows of a scope, in order of first occurrence.
   virtual std::vector<wxString> SelectDistinctPerColumn(const wxString& columnName, int scope, bool trim) = 0;
   // Indices (within all rows, or the shown rows) of the rows for which the predicate holds.
-  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate, bool allRows) = 0;
+  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const tabulon::RowPredicate& predicate,
+                                                                  bool allRows) = 0;
   // The same over the indices first..last; a negative first means 0, a negative last the last row.
-  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const MURowPredicate& predicate, bool allRows,
+  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const tabulon::RowPredicate& predicate, bool allRows,
                                                                   int first, int last) = 0;
   virtual std::vector<wxString> GetColumnNamesWhereBitStringMatches(std::uint32_t bits) = 0;
   virtual std::vector<wxString> GetColumnNamesWhereBitStringAbsent(std::uint32_t bits) = 0;

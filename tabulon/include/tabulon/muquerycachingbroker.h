@@ -4,21 +4,25 @@
 #include <memory>
 #include <vector>
 
+namespace tabulon {
+
 // Base of result objects that outlive the query that made them; the broker owns and deletes them.
-class MUCachedQueryResult {
+class CachedQueryResult {
  public:
-  virtual ~MUCachedQueryResult();
+  virtual ~CachedQueryResult();
 };
+
+}  // namespace tabulon
 
 // Holds query results that are whole objects rather than plain lists; emptied with the reader's other caches.
 class MUQueryCachingBroker {
  public:
-  void Store(const tabulon::QueryKey& key, std::unique_ptr<MUCachedQueryResult> result);
+  void Store(const tabulon::QueryKey& key, std::unique_ptr<tabulon::CachedQueryResult> result);
   // The objects stored under the key, in the order stored; null when there are none.
-  const std::vector<std::unique_ptr<MUCachedQueryResult>>* Find(const tabulon::QueryKey& key) const;
+  const std::vector<std::unique_ptr<tabulon::CachedQueryResult>>* Find(const tabulon::QueryKey& key) const;
   void Clear();
-  std::size_t KeyCount() const { return results.size(); }
+  std::size_t KeyCount() const { return results_.size(); }
 
  private:
-  std::map<tabulon::QueryKey, std::vector<std::unique_ptr<MUCachedQueryResult>>> results;
+  std::map<tabulon::QueryKey, std::vector<std::unique_ptr<tabulon::CachedQueryResult>>> results_;
 };

@@ -6,15 +6,15 @@
 namespace tabulon {
 
 // Outcome codes a parser reports.
-enum ParseReportCode : std::int32_t {
-  ParseReport_Success = 0,
-  ParseReport_BadLayout = 6,
-  ParseReport_FileTooLarge = 7,
-  ParseReport_OpenFailed = 8,
-};
+namespace ParseReportCode {
+constexpr std::int32_t Success = 0;
+constexpr std::int32_t BadLayout = 6;
+constexpr std::int32_t FileTooLarge = 7;
+constexpr std::int32_t OpenFailed = 8;
+}  // namespace ParseReportCode
 
 struct ParseReport {
-  std::int32_t code = ParseReport_Success;
+  std::int32_t code = ParseReportCode::Success;
   wxString message;
   wxString filePath;
 };

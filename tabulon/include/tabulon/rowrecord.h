@@ -26,7 +26,7 @@ class RowRecordLayout {
   // Enters a cell that every record of this layout reads alike. A column of the same name takes precedence
   // in the records that have a cell in it.
   void SetCommonCell(const wxString& name, const wxString& text);
-  std::uint32_t ColumnCount() const { return columnCount; }
+  std::uint32_t ColumnCount() const { return columnCount_; }
   // The slot of the column of that name, or npos.
   std::uint32_t ColumnSlot(const wxString& name) const;
 
@@ -44,10 +44,10 @@ class RowRecordLayout {
   };
   const Entry* Find(const wxString& name) const;
 
-  std::unordered_map<wxString, Entry, NameHash> entries;
-  std::vector<wxString> commonTexts;
-  std::uint32_t columnCount = 0;
-  std::atomic<std::uint32_t> references{0};
+  std::unordered_map<wxString, Entry, NameHash> entries_;
+  std::vector<wxString> commonTexts_;
+  std::uint32_t columnCount_ = 0;
+  std::atomic<std::uint32_t> references_{0};
 };
 
 // A counted reference to a layout, one pointer wide (a shared pointer takes two): a file of a million rows holds a
@@ -58,22 +58,22 @@ class LayoutRef {
   // A reference to a new, empty layout.
   static LayoutRef Make();
   // A reference to a new layout with the names and common cells of that one.
-  static LayoutRef CopyOf(const RowRecordLayout& layout);
+  static LayoutRef CopyOf(const RowRecordLayout& original);
   LayoutRef(const LayoutRef& other) noexcept;
   LayoutRef(LayoutRef&& other) noexcept;
   LayoutRef& operator=(LayoutRef other) noexcept;
   ~LayoutRef();
 
-  RowRecordLayout* operator->() const { return layout; }
-  RowRecordLayout& operator*() const { return *layout; }
-  explicit operator bool() const { return layout != nullptr; }
+  RowRecordLayout* operator->() const { return layout_; }
+  RowRecordLayout& operator*() const { return *layout_; }
+  explicit operator bool() const { return layout_ != nullptr; }
   // Whether another reference to the same layout exists.
   bool IsShared() const;
 
  private:
   explicit LayoutRef(RowRecordLayout* adopted);
 
-  RowRecordLayout* layout = nullptr;
+  RowRecordLayout* layout_ = nullptr;
 };
 
 // One data row of a data file: its cell texts keyed by full column name (the five header marker keys included),
@@ -91,7 +91,7 @@ class RowRecord {
  private:
   // Slots from the stored cells' count up to this one are present but unfilled. Declared here, beside the other
   // 32-bit fields, so that the record has no padding.
-  std::uint32_t unfilledUpTo = 0;
+  std::uint32_t unfilledUpTo_ = 0;
 
  public:
   // The value of the "Reaction\nTime" cell when it parses as a number, else -999999.0. Read from the cell rather
@@ -126,10 +126,10 @@ class RowRecord {
   void SetFirstColumnTexts(const std::vector<wxString>& texts, std::size_t count);
 
  private:
-  enum CellState : std::uint8_t {
-    Cell_Absent = 0,
-    Cell_Text = 1,      // sort keys follow from the text
-    Cell_Unfilled = 2,  // a column the row had no cell for: empty text, sort keys 0
+  enum class CellState : std::uint8_t {
+    Absent = 0,
+    Text = 1,      // sort keys follow from the text
+    Unfilled = 2,  // a column the row had no cell for: empty text, sort keys 0
   };
   struct CellRef {
     const wxChar* chars = nullptr;  // null: no such cell
@@ -137,7 +137,7 @@ class RowRecord {
     bool keysFromText = false;
   };
   struct LooseCell {
-    CellState state = Cell_Absent;
+    CellState state = CellState::Absent;
     wxString text;
   };
   CellRef FindCell(const wxString& column) const;
@@ -149,10 +149,10 @@ class RowRecord {
   void Pack(const std::vector<LooseCell>& cells);
   void SetLooseCell(std::uint32_t slot, const wxString& text);
 
-  LayoutRef layout;
+  LayoutRef layout_;
   // The cell count, then per cell the end of its text with its state in the top two bits, each as a 32-bit word,
   // then the texts one after another; null without stored cells.
-  std::unique_ptr<wxChar[]> cellBlock;
+  std::unique_ptr<wxChar[]> cellBlock_;
 };
 
 static_assert(sizeof(void*) != 8 || sizeof(RowRecord) <= 40, "a row record stays small: files hold many");

@@ -9,18 +9,18 @@ namespace tabulon {
 // here; the first key out of step turns the range into a list.
 class RowSequence {
  public:
-  std::size_t size() const { return keys.empty() ? runLength : keys.size(); }
+  std::size_t size() const { return keys_.empty() ? runLength_ : keys_.size(); }
   unsigned operator[](std::size_t index) const {
-    return keys.empty() ? runFirst + static_cast<unsigned>(index) : keys[index];
+    return keys_.empty() ? runFirst_ + static_cast<unsigned>(index) : keys_[index];
   }
   void push_back(unsigned key);
   void clear();
 
  private:
   // With keys empty: the keys runFirst, runFirst + 1, ... (runLength of them).
-  unsigned runFirst = 0;
-  std::size_t runLength = 0;
-  std::vector<unsigned> keys;
+  unsigned runFirst_ = 0;
+  std::size_t runLength_ = 0;
+  std::vector<unsigned> keys_;
 };
 
 }  // namespace tabulon

@@ -11,7 +11,7 @@ namespace tabulon {
 // removed row keeps its place (and its index) but gives back its cells.
 class RowStore {
  public:
-  std::size_t Size() const { return count; }
+  std::size_t Size() const { return count_; }
   // The record at that index; null when it was removed or the index is past the end.
   RowRecord* Find(std::size_t index) const;
   void Append(RowRecord&& record);
@@ -22,9 +22,9 @@ class RowStore {
  private:
   static constexpr std::size_t kRecordsPerBlock = 256;
 
-  std::vector<std::unique_ptr<RowRecord[]>> blocks;
-  std::vector<bool> removed;
-  std::size_t count = 0;
+  std::vector<std::unique_ptr<RowRecord[]>> blocks_;
+  std::vector<bool> removed_;
+  std::size_t count_ = 0;
 };
 
 }  // namespace tabulon

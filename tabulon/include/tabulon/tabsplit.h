@@ -1,5 +1,5 @@
 #pragma once
-#include "tabulon/mudecodedlines.h"
+#include "tabulon/decodedlines.h"
 #include <algorithm>
 #include <cstddef>
 #include <utility>
@@ -37,12 +37,12 @@ std::size_t ForEachTabSeparatedToken(const wxString& line, OnToken&& onToken) {
 }
 
 template <typename OnToken>
-std::size_t ForEachTabSeparatedToken(MULineView line, OnToken&& onToken) {
+std::size_t ForEachTabSeparatedToken(tabulon::LineView line, OnToken&& onToken) {
   return ForEachTabSeparatedToken(line.chars, line.length, std::forward<OnToken>(onToken));
 }
 
 // The number of tokens ForEachTabSeparatedToken finds in the line, without visiting them.
-inline std::size_t TabSeparatedTokenCount(MULineView line) {
+inline std::size_t TabSeparatedTokenCount(tabulon::LineView line) {
   std::size_t end = line.length;
   while (end > 0 && line.chars[end - 1] == wxS('\t')) --end;
   if (end == 0) return line.length == 0 ? 0 : 1;

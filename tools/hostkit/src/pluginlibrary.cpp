@@ -11,26 +11,26 @@ namespace {
 // keeps the last error, so that it becomes part of the caller's message, and passes anything else on.
 class LogCapture : public wxLog {
  public:
-  LogCapture() : previous(wxLog::GetActiveTarget()) { wxLog::SetActiveTarget(this); }
-  ~LogCapture() override { wxLog::SetActiveTarget(previous); }
+  LogCapture() : previous_(wxLog::GetActiveTarget()) { wxLog::SetActiveTarget(this); }
+  ~LogCapture() override { wxLog::SetActiveTarget(previous_); }
   LogCapture(const LogCapture&) = delete;
   LogCapture& operator=(const LogCapture&) = delete;
 
-  std::string Text() const { return text.empty() ? std::string("no further detail") : text; }
-  bool Empty() const { return text.empty(); }
+  std::string Text() const { return text_.empty() ? std::string("no further detail") : text_; }
+  bool Empty() const { return text_.empty(); }
 
  protected:
   void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo& info) override {
     if (level <= wxLOG_Error) {
-      text = message.utf8_string();
-    } else if (previous != nullptr) {
-      previous->LogRecord(level, message, info);
+      text_ = message.utf8_string();
+    } else if (previous_ != nullptr) {
+      previous_->LogRecord(level, message, info);
     }
   }
 
  private:
-  wxLog* previous;
-  std::string text;
+  wxLog* previous_;
+  std::string text_;
 };
 
 Result<VNSdkGetObjectPtrFunction> FindFactory(const wxDynamicLibrary& library) {
@@ -80,11 +80,11 @@ Result<std::unique_ptr<PluginLibrary>> PluginLibrary::Open(const std::string& pa
 PluginLibrary::~PluginLibrary() { (void)Close(); }
 
 Status PluginLibrary::Close() {
-  if (!library) return {};
-  plugin = nullptr;
+  if (!library_) return {};
+  plugin_ = nullptr;
   LogCapture reason;
-  library->Unload();
-  library.reset();
+  library_->Unload();
+  library_.reset();
   if (reason.Empty()) return {};
   return Failure("cannot unload the plug-in: " + reason.Text());
 }

@@ -1,5 +1,5 @@
 #include "hostkit/stimareafile.h"
-#include "tabulon/mudatafilebytes.h"
+#include "tabulon/datafilebytes.h"
 #include "hostkit/utf8text.h"
 #include <array>
 #include <charconv>
@@ -48,16 +48,16 @@ Result<std::array<int, kNumberFields>> ParseNumbers(const std::array<std::string
 
 // Read by the plug-in's rules for data files: opened once without blocking, a regular file, within the limit.
 Result<std::string> ReadWholeFile(const std::string& path) {
-  MUDataFileBytes read = MUReadDataFileBytes(wxString::FromUTF8(path), kMaximumStimAreaFileSize);
+  tabulon::DataFileBytes read = tabulon::ReadDataFileBytes(wxString::FromUTF8(path), kMaximumStimAreaFileSize);
   const std::string cannot = "cannot read stimulus-area file '" + path + "'";
   switch (read.failure) {
-    case MUDataFileBytes::Failure::None:
+    case tabulon::DataFileBytes::Failure::None:
       return std::move(read.bytes);
-    case MUDataFileBytes::Failure::CannotOpen:
+    case tabulon::DataFileBytes::Failure::CannotOpen:
       return Failure(cannot + ": " + std::strerror(read.systemError));
-    case MUDataFileBytes::Failure::NotRegular:
+    case tabulon::DataFileBytes::Failure::NotRegular:
       return Failure(cannot + ": not a regular file");
-    case MUDataFileBytes::Failure::TooLarge:
+    case tabulon::DataFileBytes::Failure::TooLarge:
       return Failure(cannot + ": larger than " + std::to_string(kMaximumStimAreaFileSize) + " bytes");
   }
   return Failure(cannot);

@@ -114,19 +114,19 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
 
  private:
   void BuildTrialTable() {
-    trials = BuildTrialSuffixTable(ColumnTexts(kTrialNameColumn), ColumnTexts(kEventNameColumn));
-    if (!ReportOutcome(trials.firstUnnamedRow < 0, "INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN",
+    trials_ = BuildTrialSuffixTable(ColumnTexts(kTrialNameColumn), ColumnTexts(kEventNameColumn));
+    if (!ReportOutcome(trials_.firstUnnamedRow < 0, "INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN",
                        "Some trial failed to meet our naming conventions", kTrialParsingLine,
                        "BaseTrialNameAtRow parses trial names and expects ONE COMMA in each trial name")) {
       AddFinding(
-          wxString::Format("row %d holds the trial name {%s}", trials.firstUnnamedRow,
-                           reader->GetCellText(trials.firstUnnamedRow, reader->GetColumnIndex(kTrialNameColumn))));
+          wxString::Format("row %d holds the trial name {%s}", trials_.firstUnnamedRow,
+                           reader->GetCellText(trials_.firstUnnamedRow, reader->GetColumnIndex(kTrialNameColumn))));
     }
   }
 
   void CheckTrialSequence(const wxString& checkName, const wxString& baseTrialName,
                           const std::vector<wxString>& expected) {
-    const std::vector<wxString>& suffixes = trials.SuffixesOf(baseTrialName);
+    const std::vector<wxString>& suffixes = trials_.SuffixesOf(baseTrialName);
     const TrialSequenceVerdict verdict = CompareTrialSequence(suffixes, expected);
     ReportTrialSequence(checkName, verdict);
     if (verdict == TrialSequenceVerdict::Same) return;
@@ -167,7 +167,7 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     std::vector<int> patternCounts(UnpairedLetterPatterns().size(), 0);
     for (size_t copy = 0; copy < numeralSequences.size(); ++copy) {
       const wxString checkName = wxString::Format("COPIES_OF_TRIAL_2_LOOP_%d", static_cast<int>(copy));
-      const std::vector<wxString>& suffixes = trials.SuffixesOf(UnpairedTrial2Copies()[copy]);
+      const std::vector<wxString>& suffixes = trials_.SuffixesOf(UnpairedTrial2Copies()[copy]);
       if (suffixes.empty()) {
         ReportFailure(checkName, kTrialMissingSubject, kLoopCopyMissingLine, kTrialMissingMessage);
         AddFinding("no rows of the trial {" + UnpairedTrial2Copies()[copy] + "}");
@@ -214,7 +214,7 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
 
   // Five letters unpaired with seven numerals: the rows alternate letter, numeral, starting with a letter.
   void CheckTrial4() {
-    const std::vector<wxString>& suffixes = trials.SuffixesOf(Trial4Name());
+    const std::vector<wxString>& suffixes = trials_.SuffixesOf(Trial4Name());
     if (suffixes.empty()) {
       ReportFailure("LOCATE_TRIAL_BASENAME_04", kTrialMissingSubject, kTrialFourBaseNameLine, kTrialMissingMessage);
       AddFinding("no rows of the trial {" + Trial4Name() + "}");
@@ -259,7 +259,7 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     }
   }
 
-  TrialSuffixTable trials;
+  TrialSuffixTable trials_;
 };
 
 }  // namespace Varnel

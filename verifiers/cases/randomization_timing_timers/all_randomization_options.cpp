@@ -136,12 +136,12 @@ class TestAllBTERandomizationOptionsAllowedInV4
   static constexpr char kExperimentFileName[] = "2011-06-17_test_all_randomization_for_case_983.vn4";
 
   void RunChecks(VerificationContext) override {
-    eventColumn = reader->GetColumnIndex(kEventNameColumn);
+    eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
     for (const RandomizationCheck& check : Checks()) {
-      if (ReportOutcome(Holds(check, *reader, eventColumn), check.name, check.subject, check.line, check.message)) {
+      if (ReportOutcome(Holds(check, *reader, eventColumn_), check.name, check.subject, check.line, check.message)) {
         continue;
       }
-      for (const wxString& finding : Findings(check, *reader, eventColumn)) AddFinding(finding);
+      for (const wxString& finding : Findings(check, *reader, eventColumn_)) AddFinding(finding);
     }
 
     CheckExperimentDuration(780, 2500, true);
@@ -150,7 +150,7 @@ class TestAllBTERandomizationOptionsAllowedInV4
   }
 
  private:
-  int eventColumn = -1;
+  int eventColumn_ = -1;
 };
 
 }  // namespace Varnel

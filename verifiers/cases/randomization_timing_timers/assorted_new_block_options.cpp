@@ -90,7 +90,7 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
   static constexpr int kBlockFourLine = 417;
 
   void RunChecks(VerificationContext) override {
-    eventColumn = reader->GetColumnIndex(kEventNameColumn);
+    eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
 
     CompareWholeColumn(kBlockNameColumn, ExpectedBlocks());
     CheckBlockOneIsJumbled();
@@ -106,7 +106,7 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
   }
 
  private:
-  wxString EventAt(int row) const { return reader->GetCellText(row, eventColumn); }
+  wxString EventAt(int row) const { return reader->GetCellText(row, eventColumn_); }
 
   // The pictures a check looked at, for the diagnostics of a failed check.
   static wxString Shown(const wxString& where, const std::vector<wxString>& events) {
@@ -162,7 +162,7 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
 
   // The block loops twice: its second pass (16 rows further down) shows the same pictures in the same order.
   void CheckBlockThreeRepeatsVerbatim() {
-    if (!ReportOutcome(RowsRepeatAtOffset(*reader, eventColumn, 33, 8, 2, 16), "Block_Three_Repeats_Twice_Verbatim",
+    if (!ReportOutcome(RowsRepeatAtOffset(*reader, eventColumn_, 33, 8, 2, 16), "Block_Three_Repeats_Twice_Verbatim",
                        "the third block was supposed to loop twice verbatim", kBlockThreeRepeatsLine,
                        "the third block should show the EXACT SAME SEQUENCE of events twice in a row, verbatim")) {
       AddFinding(Shown("rows 33, 35, ... 47", EveryOtherEvent(33, 8)));
@@ -197,7 +197,7 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
     }
   }
 
-  int eventColumn = -1;
+  int eventColumn_ = -1;
 };
 
 }  // namespace Varnel

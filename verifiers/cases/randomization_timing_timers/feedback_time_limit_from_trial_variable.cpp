@@ -45,21 +45,21 @@ class TestTrialVariableTimeLimitOnFeedback_2405
     VerifyStimAreas(areas, ExpectedStimAreas(), printer, VerifierLocation(name, kStimAreasLine));
 
     ScanFeedbackEvents();
-    ReportOutcome(found, "Event_named_correct_is_expected", "The event 'correct' should have happened. Where is it?",
+    ReportOutcome(found_, "Event_named_correct_is_expected", "The event 'correct' should have happened. Where is it?",
                   kCorrectShownLine,
                   "We expected the event with name 'correct' to have been displayed during the experiment.");
-    if (!ReportOutcome(!unwanted, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
+    if (!ReportOutcome(!unwanted_, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
                        kIncorrectUnwantedLine,
                        "As long as there was no human interaction we expect to NOT find this event. This runs "
                        "unattended, so how could there be interaction...?")) {
-      AddFinding(wxString::Format("row %d holds the event {incorrect}", unwantedRow));
+      AddFinding(wxString::Format("row %d holds the event {incorrect}", unwantedRow_));
     }
-    if (!ReportOutcome(longEnough, "Variable_time_should_be_greater_than_6000", "Looks like bug 2405 is back.",
+    if (!ReportOutcome(longEnough_, "Variable_time_should_be_greater_than_6000", "Looks like bug 2405 is back.",
                        kFeedbackLongEnoughLine,
                        "The event named 'correct' should have been on screen for 6000 ms or more.")) {
-      AddFinding(shownFor.empty() ? wxString("no row holds the event {correct}")
-                                  : "the event {correct} was on screen for " + shownFor + "; at least " +
-                                        wxString::Format("%ld ms expected", kShortestFeedbackMs));
+      AddFinding(shownFor_.empty() ? wxString("no row holds the event {correct}")
+                                   : "the event {correct} was on screen for " + shownFor_ + "; at least " +
+                                         wxString::Format("%ld ms expected", kShortestFeedbackMs));
     }
 
     CheckExperimentDuration(10000, 12250, true);
@@ -72,38 +72,38 @@ class TestTrialVariableTimeLimitOnFeedback_2405
   // The feedback "correct" is measured from the row before it, the event it followed; "incorrect" would only
   // follow a response, which an unattended run never gives.
   void ScanFeedbackEvents() {
-    found = false;
-    unwanted = false;
-    longEnough = false;
-    unwantedRow = -1;
-    shownFor.clear();
+    found_ = false;
+    unwanted_ = false;
+    longEnough_ = false;
+    unwantedRow_ = -1;
+    shownFor_.clear();
     const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
     const int timeColumn = reader->GetColumnIndex(kCumulativeTimeColumn);
     for (int row = 0; row < reader->GetRowCount(); ++row) {
       const wxString event = reader->GetCellText(row, eventColumn);
-      if (event == "incorrect" && !unwanted) {
-        unwanted = true;
-        unwantedRow = row;
+      if (event == "incorrect" && !unwanted_) {
+        unwanted_ = true;
+        unwantedRow_ = row;
       }
       if (event != "correct") continue;
-      found = true;
+      found_ = true;
       long shownAt = 0;
       long before = 0;
       const bool measured = row >= 1 && ReadWholeNumberCell(*reader, row, timeColumn, &shownAt) &&
                             ReadWholeNumberCell(*reader, row - 1, timeColumn, &before);
-      shownFor += wxString(shownFor.empty() ? "" : ", ") +
-                  (measured ? wxString::Format("%ld ms (row %d)", Difference(shownAt, before), row)
-                            : wxString::Format("an unmeasurable time (row %d)", row));
-      if (measured && Difference(shownAt, before) >= kShortestFeedbackMs) longEnough = true;
+      shownFor_ += wxString(shownFor_.empty() ? "" : ", ") +
+                   (measured ? wxString::Format("%ld ms (row %d)", Difference(shownAt, before), row)
+                             : wxString::Format("an unmeasurable time (row %d)", row));
+      if (measured && Difference(shownAt, before) >= kShortestFeedbackMs) longEnough_ = true;
     }
   }
 
-  bool found = false;
-  bool unwanted = false;
-  bool longEnough = false;
+  bool found_ = false;
+  bool unwanted_ = false;
+  bool longEnough_ = false;
   // What the scan saw, for the diagnostics of a failed check.
-  int unwantedRow = -1;
-  wxString shownFor;
+  int unwantedRow_ = -1;
+  wxString shownFor_;
 };
 
 }  // namespace Varnel

@@ -97,7 +97,7 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
  private:
   // One record per row; a time that is no number is reported and taken as 0, and the walk goes on.
   void BuildRecords() {
-    records.clear();
+    records_.clear();
     const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
     const int timeColumn = reader->GetColumnIndex(kCumulativeTimeColumn);
     for (int row = 0; row < reader->GetRowCount(); ++row) {
@@ -110,17 +110,17 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
         AddFinding(
             wxString::Format("row %d holds the cumulative time {%s}", row, reader->GetCellText(row, timeColumn)));
       }
-      records.push_back({reader->GetCellText(row, eventColumn).Left(3), time});
+      records_.push_back({reader->GetCellText(row, eventColumn).Left(3), time});
     }
   }
 
   // The prefix of the record at the index; a missing record reads like a cell outside the table.
-  wxString PrefixAt(size_t index) const { return index < records.size() ? records[index].prefix : wxString("?"); }
+  wxString PrefixAt(size_t index) const { return index < records_.size() ? records_[index].prefix : wxString("?"); }
 
   void CheckContentCounts() {
     const std::vector<SyncEvent>& events = SyncEvents();
     std::vector<int> counts(events.size(), 0);
-    for (const SyncRecord& record : records) {
+    for (const SyncRecord& record : records_) {
       const int event = FindSyncEvent(record.prefix);
       if (event >= 0) ++counts[event];
     }
@@ -156,13 +156,13 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
       AddFinding("row 1 begins with {" + PrefixAt(1) + "}, which no sync event begins with");
       return;
     }
-    long priorTimeStamp = records[0].timeMs;
+    long priorTimeStamp = records_[0].timeMs;
     long interval = SyncEvents()[secondEvent].intervalMs;
     bool lastWasEvent = true;
     bool alternationBroken = false;
     int brokenAt = -1;
-    for (size_t i = 2; i < records.size() && !alternationBroken; ++i) {
-      const SyncRecord& record = records[i];
+    for (size_t i = 2; i < records_.size() && !alternationBroken; ++i) {
+      const SyncRecord& record = records_[i];
       if (record.prefix == kIgnoredPrefix) continue;
       if (record.prefix == kTimeStampPrefix) {
         if (!lastWasEvent) {
@@ -221,7 +221,7 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
     return list;
   }
 
-  std::vector<SyncRecord> records;
+  std::vector<SyncRecord> records_;
 };
 
 }  // namespace Varnel

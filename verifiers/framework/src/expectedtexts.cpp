@@ -3,7 +3,7 @@
 namespace Varnel {
 
 ExpectedTextsBuilder& ExpectedTextsBuilder::Run(const wxString& text, int count) {
-  for (int i = 0; i < count; ++i) texts.push_back(text);
+  for (int i = 0; i < count; ++i) texts_.push_back(text);
   return *this;
 }
 
@@ -12,7 +12,7 @@ ExpectedTextsBuilder& ExpectedTextsBuilder::Sequence(std::initializer_list<wxStr
 }
 
 ExpectedTextsBuilder& ExpectedTextsBuilder::Sequence(const std::vector<wxString>& sequence, int count) {
-  for (int i = 0; i < count; ++i) texts.insert(texts.end(), sequence.begin(), sequence.end());
+  for (int i = 0; i < count; ++i) texts_.insert(texts_.end(), sequence.begin(), sequence.end());
   return *this;
 }
 

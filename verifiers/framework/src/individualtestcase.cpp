@@ -17,14 +17,14 @@ constexpr int kNoExpansionColumnLine = 369;
 }  // namespace
 
 IndividualTestCaseBase::IndividualTestCaseBase(const wxString& experimentFileName, bool expectsEmptyFile)
-    : name(experimentFileName), expectEmptyDatafile(expectsEmptyFile) {}
+    : name(experimentFileName), expectEmptyDatafile_(expectsEmptyFile) {}
 
 void IndividualTestCaseBase::VerifyDatafile(const wxString& dataFilePath, const StimAreaList* stimAreas,
                                             FakeJUnitPrinter* outcomePrinter) {
   printer = outcomePrinter;
   printer->BeginSuite(name);
   printer->ReportPass("VerifyDatafile_was_called_for_" + name);
-  reader = CommonTestHelperLogic_GetReaderOrElseLogAnError(printer, dataFilePath, expectEmptyDatafile);
+  reader = CommonTestHelperLogic_GetReaderOrElseLogAnError(printer, dataFilePath, expectEmptyDatafile_);
   if (!reader) {
     OnNotifyUnableToReadDatafile(printer);
     return;
@@ -35,7 +35,7 @@ void IndividualTestCaseBase::VerifyDatafile(const wxString& dataFilePath, const 
 }
 
 void IndividualTestCaseBase::OnNotifyUnableToReadDatafile(FakeJUnitPrinter* reportTo) {
-  if (!expectEmptyDatafile) return;
+  if (!expectEmptyDatafile_) return;
   reportTo->ReportFailure("Failed_To_Override_Notifier_Function_OnNotifyUnableToReadDatafile",
                           "Incorrect subclass of IndividualTestCase_T.", MakeTestLocation(name, kMissingNotifierLine),
                           "You set EXPECT_EMPTY_DATAFILE to true, which means you MUST override "

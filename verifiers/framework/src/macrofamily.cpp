@@ -28,28 +28,28 @@ const wxString kEventOneThenTwoMessage =
     "We expected to see event 1 once and event 2 also once as that's what the macro is set up to do.";
 
 EventNameRule::EventNameRule(Kind ruleKind, const ExpectedTexts& expectedNames, int expectedRows)
-    : kind(ruleKind), names(expectedNames), rowCount(expectedRows) {}
+    : kind_(ruleKind), names_(expectedNames), rowCount_(expectedRows) {}
 
 EventNameRule EventNameRule::Sequence(const ExpectedTexts& names) {
-  return EventNameRule(Kind::kSequence, names, static_cast<int>(names.size()));
+  return EventNameRule(Kind::Sequence, names, static_cast<int>(names.size()));
 }
 
 EventNameRule EventNameRule::Contains(const ExpectedTexts& names, int rowCount) {
-  return EventNameRule(Kind::kContains, names, rowCount);
+  return EventNameRule(Kind::Contains, names, rowCount);
 }
 
-EventNameRule EventNameRule::Rows(int rowCount) { return EventNameRule(Kind::kRows, {}, rowCount); }
+EventNameRule EventNameRule::Rows(int rowCount) { return EventNameRule(Kind::Rows, {}, rowCount); }
 
 bool EventNameRule::HeldBy(const TextColumn& eventNames) const {
-  if (eventNames.empty() || static_cast<int>(eventNames.size()) != rowCount) return false;
-  switch (kind) {
-    case Kind::kSequence:
-      return eventNames == names;
-    case Kind::kContains:
-      return std::all_of(names.begin(), names.end(), [&](const wxString& name) {
+  if (eventNames.empty() || static_cast<int>(eventNames.size()) != rowCount_) return false;
+  switch (kind_) {
+    case Kind::Sequence:
+      return eventNames == names_;
+    case Kind::Contains:
+      return std::all_of(names_.begin(), names_.end(), [&](const wxString& name) {
         return std::find(eventNames.begin(), eventNames.end(), name) != eventNames.end();
       });
-    case Kind::kRows:
+    case Kind::Rows:
       return true;
   }
   return false;
@@ -57,15 +57,15 @@ bool EventNameRule::HeldBy(const TextColumn& eventNames) const {
 
 std::vector<wxString> EventNameRule::Findings(const TextColumn& eventNames) const {
   std::vector<wxString> findings = {
-      wxString::Format("found %d rows, expected %d", static_cast<int>(eventNames.size()), rowCount),
+      wxString::Format("found %d rows, expected %d", static_cast<int>(eventNames.size()), rowCount_),
       "event names found: " + BracedList(eventNames)};
-  if (kind == Kind::kSequence) findings.push_back("event names expected in this order: " + BracedList(names));
-  if (kind == Kind::kContains) {
+  if (kind_ == Kind::Sequence) findings.push_back("event names expected in this order: " + BracedList(names_));
+  if (kind_ == Kind::Contains) {
     std::vector<wxString> missing;
-    for (const wxString& wanted : names) {
+    for (const wxString& wanted : names_) {
       if (std::find(eventNames.begin(), eventNames.end(), wanted) == eventNames.end()) missing.push_back(wanted);
     }
-    findings.push_back("event names expected somewhere: " + BracedList(names) + "; missing: " + BracedList(missing));
+    findings.push_back("event names expected somewhere: " + BracedList(names_) + "; missing: " + BracedList(missing));
   }
   return findings;
 }

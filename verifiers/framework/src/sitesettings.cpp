@@ -1,7 +1,7 @@
 // Site settings at run time: "key = value" lines in dh-AutomatedTesting.ini beside the plug-in library, read with
 // the toolkit's file configuration, and environment variables over them.
 #include "framework/sitesettings.h"
-#include "tabulon/mudatafilebytes.h"
+#include "tabulon/datafilebytes.h"
 #include "ownlibrary.h"
 #include <cstdio>
 #include <set>
@@ -91,15 +91,15 @@ std::string LinesProblem(const wxString& text) {
 
 // The file's text, or why it could not be read.
 std::string ReadText(const wxString& path, wxString& text) {
-  const MUDataFileBytes file = MUReadDataFileBytes(path, kMaxFileBytes);
+  const tabulon::DataFileBytes file = tabulon::ReadDataFileBytes(path, kMaxFileBytes);
   switch (file.failure) {
-    case MUDataFileBytes::Failure::None:
+    case tabulon::DataFileBytes::Failure::None:
       break;
-    case MUDataFileBytes::Failure::CannotOpen:
+    case tabulon::DataFileBytes::Failure::CannotOpen:
       return "cannot be read (system error " + std::to_string(file.systemError) + ")";
-    case MUDataFileBytes::Failure::NotRegular:
+    case tabulon::DataFileBytes::Failure::NotRegular:
       return "is not a plain file";
-    case MUDataFileBytes::Failure::TooLarge:
+    case tabulon::DataFileBytes::Failure::TooLarge:
       return "is larger than " + std::to_string(kMaxFileBytes) + " bytes";
   }
   text = wxString::FromUTF8(file.bytes.data(), file.bytes.size());

@@ -12,7 +12,7 @@ class ParseReportTally : public tabulon::ParseReportSink {
   void ReceiveReports(const std::vector<tabulon::ParseReport>& reports) override {
     for (const tabulon::ParseReport& report : reports) {
       ++received;
-      if (report.code != tabulon::ParseReport_Success) ++failures;
+      if (report.code != tabulon::ParseReportCode::Success) ++failures;
     }
   }
   // Whether what the parser reported agrees with whether it failed: any failing report means it failed.

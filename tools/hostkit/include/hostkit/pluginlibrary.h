@@ -18,16 +18,16 @@ class PluginLibrary {
   PluginLibrary(const PluginLibrary&) = delete;
   PluginLibrary& operator=(const PluginLibrary&) = delete;
 
-  Varnel::Interface_DataHookPlugin& Plugin() const { return *plugin; }
+  Varnel::Interface_DataHookPlugin& Plugin() const { return *plugin_; }
   // Unloads the library, which runs its static destructors. Fails if the system complains.
   Status Close();
 
  private:
   PluginLibrary(std::unique_ptr<wxDynamicLibrary> loaded, Varnel::Interface_DataHookPlugin* object)
-      : library(std::move(loaded)), plugin(object) {}
+      : library_(std::move(loaded)), plugin_(object) {}
 
-  std::unique_ptr<wxDynamicLibrary> library;
-  Varnel::Interface_DataHookPlugin* plugin;
+  std::unique_ptr<wxDynamicLibrary> library_;
+  Varnel::Interface_DataHookPlugin* plugin_;
 };
 
 }  // namespace hostkit

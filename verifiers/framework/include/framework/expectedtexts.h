@@ -13,12 +13,12 @@ class ExpectedTextsBuilder {
   // One entry, count times in a row.
   ExpectedTextsBuilder& Run(const wxString& text, int count = 1);
   // The entries in order, the whole sequence count times.
-  ExpectedTextsBuilder& Sequence(std::initializer_list<wxString> texts, int count = 1);
-  ExpectedTextsBuilder& Sequence(const std::vector<wxString>& texts, int count = 1);
-  std::vector<wxString> Build() const { return texts; }
+  ExpectedTextsBuilder& Sequence(std::initializer_list<wxString> sequence, int count = 1);
+  ExpectedTextsBuilder& Sequence(const std::vector<wxString>& sequence, int count = 1);
+  std::vector<wxString> Build() const { return texts_; }
 
  private:
-  std::vector<wxString> texts;
+  std::vector<wxString> texts_;
 };
 
 }  // namespace Varnel

@@ -33,7 +33,7 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   const wxString& GetName() const { return name; }
 
  protected:
-  IndividualTestCaseBase(const wxString& experimentFileName, bool expectEmptyDatafile);
+  IndividualTestCaseBase(const wxString& experimentFileName, bool expectsEmptyFile);
   IndividualTestCaseBase(const IndividualTestCaseBase&) = delete;
   IndividualTestCaseBase& operator=(const IndividualTestCaseBase&) = delete;
 
@@ -66,12 +66,15 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
 
   // What a verifier's checks read and report to: the reader over the current data file and the printer of the
   // current verification, both replaced at the start of each.
+  // The host's own names.
+  // NOLINTBEGIN(readability-identifier-naming)
   FakeJUnitPrinter* printer = nullptr;
   std::shared_ptr<MUInterfaceMultiExperimentDataSource> reader;
   const wxString name;
+  // NOLINTEND(readability-identifier-naming)
 
  private:
-  const bool expectEmptyDatafile;
+  const bool expectEmptyDatafile_;
 };
 
 // The base of every verifier class T. T names its experiment once, in a static constexpr kExperimentFileName;

@@ -29,12 +29,12 @@ class EventNameRule {
   std::vector<wxString> Findings(const TextColumn& eventNames) const;
 
  private:
-  enum class Kind { kSequence, kContains, kRows };
-  EventNameRule(Kind kind, const ExpectedTexts& names, int rowCount);
+  enum class Kind { Sequence, Contains, Rows };
+  EventNameRule(Kind kind, const ExpectedTexts& names, int expectedRows);
 
-  Kind kind;
-  ExpectedTexts names;
-  int rowCount;
+  Kind kind_;
+  ExpectedTexts names_;
+  int rowCount_;
 };
 
 // A verifier's one event check: reported under testName, and when it fails, with the family's subject, the

@@ -1,4 +1,4 @@
-#include "tabulon/mudecodedlines.h"
+#include "tabulon/decodedlines.h"
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -119,37 +119,37 @@ bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& te
 
 }  // namespace tabulon
 
-bool MUDecodedLines::Decode(std::string bytes, LineEnds lineEnds) {
-  lines.clear();
-  text.clear();
-  utf8.clear();
+bool tabulon::DecodedLines::Decode(std::string bytes, LineEnds lineEnds) {
+  lines_.clear();
+  text_.clear();
+  utf8_.clear();
   if (bytes.size() > UINT32_MAX) return false;
-  linesInUtf8 = IsPlainUtf8(Unsigned(bytes.data()), bytes.size());
-  if (linesInUtf8) {
+  linesInUtf8_ = IsPlainUtf8(Unsigned(bytes.data()), bytes.size());
+  if (linesInUtf8_) {
     // Line ends are ASCII, and an ASCII byte never sits inside a longer UTF-8 sequence: the bytes split as the
     // text would.
-    utf8 = std::move(bytes);
-    Split(utf8.data(), utf8.size(), lineEnds);
+    utf8_ = std::move(bytes);
+    Split(utf8_.data(), utf8_.size(), lineEnds);
     return true;
   }
-  if (!tabulon::DecodeAsConverterDoes(bytes.data(), bytes.size(), text)) return false;
-  Split(text.data(), text.size(), lineEnds);
+  if (!tabulon::DecodeAsConverterDoes(bytes.data(), bytes.size(), text_)) return false;
+  Split(text_.data(), text_.size(), lineEnds);
   return true;
 }
 
-MULineView MUDecodedLines::Line(std::size_t index) const {
-  const Span& span = lines[index];
-  if (!linesInUtf8) return {text.data() + span.start, span.length};
-  DecodePlainUtf8(Unsigned(utf8.data()) + span.start, span.length, lineText);
-  return {lineText.data(), lineText.size()};
+tabulon::LineView tabulon::DecodedLines::Line(std::size_t index) const {
+  const Span& span = lines_[index];
+  if (!linesInUtf8_) return {text_.data() + span.start, span.length};
+  DecodePlainUtf8(Unsigned(utf8_.data()) + span.start, span.length, lineText_);
+  return {lineText_.data(), lineText_.size()};
 }
 
 template <typename Char>
-void MUDecodedLines::Split(const Char* chars, std::size_t size, LineEnds lineEnds) {
+void tabulon::DecodedLines::Split(const Char* chars, std::size_t size, LineEnds lineEnds) {
   const Char* const begin = chars;
   const Char* const end = begin + size;
   const auto add = [&](const Char* first, const Char* last) {
-    lines.push_back({static_cast<std::uint32_t>(first - begin), static_cast<std::uint32_t>(last - first)});
+    lines_.push_back({static_cast<std::uint32_t>(first - begin), static_cast<std::uint32_t>(last - first)});
   };
   if (lineEnds == LineEnds::OneSeparator) {
     const std::basic_string_view<Char> all(chars, size);

@@ -1,14 +1,14 @@
-#include "tabulon/mudatafilebytes.h"
+#include "tabulon/datafilebytes.h"
 #include "nonblockingfile.h"
 
 namespace {
 
 constexpr std::size_t kReadChunk = 1 << 16;
 
-using Failure = MUDataFileBytes::Failure;
+using Failure = tabulon::DataFileBytes::Failure;
 
-MUDataFileBytes Failed(Failure failure, int systemError = 0, unsigned long long size = 0) {
-  MUDataFileBytes result;
+tabulon::DataFileBytes Failed(Failure failure, int systemError = 0, unsigned long long size = 0) {
+  tabulon::DataFileBytes result;
   result.failure = failure;
   result.systemError = systemError;
   result.size = size;
@@ -21,12 +21,12 @@ std::size_t ChunkSize(std::size_t alreadyRead, unsigned long long limit) {
   return left < kReadChunk ? static_cast<std::size_t>(left) : kReadChunk;
 }
 
-MUDataFileBytes ReadOpen(NonBlockingFile& file, unsigned long long limit) {
+tabulon::DataFileBytes ReadOpen(NonBlockingFile& file, unsigned long long limit) {
   const NonBlockingFile::Status status = file.Inspect();
   if (status.kind == NonBlockingFile::Kind::Unknown) return Failed(Failure::CannotOpen, file.SystemError());
   if (status.kind == NonBlockingFile::Kind::NotRegular) return Failed(Failure::NotRegular);
   if (status.size > limit) return Failed(Failure::TooLarge, 0, status.size);
-  MUDataFileBytes result;
+  tabulon::DataFileBytes result;
   result.bytes.reserve(static_cast<std::size_t>(status.size));
   char chunk[kReadChunk];
   for (;;) {
@@ -43,7 +43,7 @@ MUDataFileBytes ReadOpen(NonBlockingFile& file, unsigned long long limit) {
 
 }  // namespace
 
-MUDataFileBytes MUReadDataFileBytes(const wxString& path, unsigned long long limit) {
+tabulon::DataFileBytes tabulon::ReadDataFileBytes(const wxString& path, unsigned long long limit) {
   NonBlockingFile file(path);
   if (!file.IsOpen()) return Failed(Failure::CannotOpen, file.SystemError());
   return ReadOpen(file, limit);

@@ -1,8 +1,8 @@
 #pragma once
 #include "tabulon/columnproperty.h"
-#include "tabulon/mudecodedlines.h"
+#include "tabulon/decodedlines.h"
 #include "tabulon/muinterfaceexperimentdatafileinputreader.h"
-#include "tabulon/mumakeuniquename.h"
+#include "tabulon/makeuniquename.h"
 #include "tabulon/parsereport.h"
 #include "tabulon/rowrecord.h"
 #include <cstddef>
@@ -10,18 +10,20 @@
 #include <vector>
 #include <wx/string.h>
 
+namespace tabulon {
+
 // What the two data-file parsers share once they have the file's lines: reading the header, building the
 // columns from the two heading rows and turning data lines into row records. A parser supplies the lines and
 // its own wording of layout failures.
-class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
+class DataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
  public:
-  wxString GetExperimentName() const override { return experimentName; }
-  wxString GetRunDateText() const override { return runDateText; }
-  unsigned GetDataRowCount() const override { return dataRowCount; }
-  unsigned SetNextRowIndex(unsigned index) override { return nextRowIndex = index; }
-  bool HasFailed() const override { return failed; }
-  tabulon::ColumnPropertyQueue ReleaseColumnProperties() override;
-  std::unique_ptr<tabulon::RowRecord> ReadNextRow(bool advance) override;
+  wxString GetExperimentName() const override { return experimentName_; }
+  wxString GetRunDateText() const override { return runDateText_; }
+  unsigned GetDataRowCount() const override { return dataRowCount_; }
+  unsigned SetNextRowIndex(unsigned index) override { return nextRowIndex_ = index; }
+  bool HasFailed() const override { return failed_; }
+  ColumnPropertyQueue ReleaseColumnProperties() override;
+  std::unique_ptr<RowRecord> ReadNextRow(bool advance) override;
 
  protected:
   // The header holds six lines: participant, experiment name, run date, one unused line, two heading rows.
@@ -41,10 +43,10 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
     bool setFlagsAndKinds = true;
   };
 
-  MUDataFileParserCore(bool hasHeader, tabulon::ParseReportSink* sink, Dialect dialect);
+  DataFileParserCore(bool withHeader, ParseReportSink* sink, Dialect dialect);
 
   virtual std::size_t LineCount() const = 0;
-  virtual MULineView Line(std::size_t index) const = 0;
+  virtual LineView Line(std::size_t index) const = 0;
   virtual wxString LayoutFailureMessage(LayoutFailure failure) const = 0;
 
   // Records the path as given and the file's name with its extension.
@@ -55,14 +57,14 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   bool BuildColumns();
   void ReportSuccess();
   // Reports one batch (when there is a sink) and sets the failure flag unless every code is success.
-  void Report(const std::vector<tabulon::ParseReport>& reports);
+  void Report(const std::vector<ParseReport>& reports);
   void Fail(std::int32_t code, const wxString& message);
-  void MarkFailed() { failed = true; }
+  void MarkFailed() { failed_ = true; }
 
-  const wxString& FilePath() const { return filePath; }
-  bool HasHeader() const { return hasHeader; }
-  bool Failed() const { return failed; }
-  std::size_t ColumnCount() const { return columnCount; }
+  const wxString& FilePath() const { return filePath_; }
+  bool HasHeader() const { return hasHeader_; }
+  bool Failed() const { return failed_; }
+  std::size_t ColumnCount() const { return columnCount_; }
 
  private:
   bool BuildColumnsFromHeadings();
@@ -72,29 +74,31 @@ class MUDataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   bool AddColumn(const wxString& name, std::uint32_t flags, std::uint32_t kind);
   // Makes room for a data cell past the last column; false when the budget does not allow another column.
   bool AddMissingColumn();
-  std::unique_ptr<tabulon::RowRecord> ReadRow(MULineView line);
+  std::unique_ptr<RowRecord> ReadRow(LineView line);
 
-  const bool hasHeader;
-  const Dialect dialect;
-  tabulon::ParseReportSink* const sink;
+  const bool hasHeader_;
+  const Dialect dialect_;
+  ParseReportSink* const sink_;
 
-  wxString experimentName;
-  wxString runDateText;
-  wxString participantName;
-  wxString filePath;
-  wxString fileNameWithExtension;
-  unsigned nextRowIndex = 0;
-  unsigned dataRowCount = 0;
-  bool failed = false;
-  bool released = false;
+  wxString experimentName_;
+  wxString runDateText_;
+  wxString participantName_;
+  wxString filePath_;
+  wxString fileNameWithExtension_;
+  unsigned nextRowIndex_ = 0;
+  unsigned dataRowCount_ = 0;
+  bool failed_ = false;
+  bool released_ = false;
 
-  tabulon::ColumnPropertyQueue columns;
+  ColumnPropertyQueue columns_;
   // The path every column of this file names as its source.
-  tabulon::SharedPath sharedFilePath;
-  std::size_t columnCount = 0;
-  std::size_t columnNameCharacters = 0;
-  MUNamesInUse namesInUse;
-  tabulon::LayoutRef layout;
+  SharedPath sharedFilePath_;
+  std::size_t columnCount_ = 0;
+  std::size_t columnNameCharacters_ = 0;
+  NamesInUse namesInUse_;
+  LayoutRef layout_;
   // The texts of the row being read, kept between rows so that their room is reused.
-  std::vector<wxString> cellTexts;
+  std::vector<wxString> cellTexts_;
 };
+
+}  // namespace tabulon

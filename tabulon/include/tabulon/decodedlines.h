@@ -5,8 +5,10 @@
 #include <vector>
 #include <wx/string.h>
 
+namespace tabulon {
+
 // One line of a decoded text.
-struct MULineView {
+struct LineView {
   const wxChar* chars = nullptr;
   std::size_t length = 0;
 
@@ -16,7 +18,7 @@ struct MULineView {
 // A data file's bytes decoded as the toolkit's automatic converter does, and split into lines without a copy per
 // line. Bytes that are well-formed UTF-8 (nearly every data file) stay as they are and each line is decoded when
 // it is asked for, so that a load never holds the whole file as wide characters; other bytes are decoded once.
-class MUDecodedLines {
+class DecodedLines {
  public:
   enum class LineEnds {
     // CR LF, LF and CR each end a line, as the toolkit's text files read them.
@@ -30,9 +32,9 @@ class MUDecodedLines {
   // lines, when the converter cannot make a text of bytes that are not empty (a byte-order mark alone is one such).
   bool Decode(std::string bytes, LineEnds lineEnds);
 
-  std::size_t LineCount() const { return lines.size(); }
+  std::size_t LineCount() const { return lines_.size(); }
   // The line's text; it stays valid until the next call of Line or Decode.
-  MULineView Line(std::size_t index) const;
+  LineView Line(std::size_t index) const;
 
  private:
   // 32-bit offsets: a file of a million short lines holds a million of these while its rows are made.
@@ -41,17 +43,15 @@ class MUDecodedLines {
     std::uint32_t length;
   };
   template <typename Char>
-  void Split(const Char* text, std::size_t size, LineEnds lineEnds);
+  void Split(const Char* chars, std::size_t size, LineEnds lineEnds);
 
   // Either the UTF-8 bytes (lines decoded one at a time into lineText) or the whole decoded text.
-  std::string utf8;
-  std::wstring text;
-  bool linesInUtf8 = false;
-  mutable std::wstring lineText;
-  std::vector<Span> lines;
+  std::string utf8_;
+  std::wstring text_;
+  bool linesInUtf8_ = false;
+  mutable std::wstring lineText_;
+  std::vector<Span> lines_;
 };
-
-namespace tabulon {
 
 // The text the toolkit's automatic converter makes of the bytes; false when it fails. Plain ASCII and
 // well-formed UTF-8 without a byte-order mark are decoded here directly, everything else by the converter.

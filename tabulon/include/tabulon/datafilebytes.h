@@ -2,10 +2,12 @@
 #include <string>
 #include <wx/string.h>
 
+namespace tabulon {
+
 // Reads a whole data file into memory, opening it once and checking it through the open handle, so that what
 // is checked is what is read: a file swapped for a FIFO or a larger file between a check and an open cannot
 // block the host or make it read past the limit.
-struct MUDataFileBytes {
+struct DataFileBytes {
   enum class Failure {
     None,
     CannotOpen,  // missing, unreadable or a read error; systemError tells why
@@ -19,4 +21,6 @@ struct MUDataFileBytes {
 };
 
 // Never blocks and never reads more than limit + 1 bytes.
-MUDataFileBytes MUReadDataFileBytes(const wxString& path, unsigned long long limit);
+DataFileBytes ReadDataFileBytes(const wxString& path, unsigned long long limit);
+
+}  // namespace tabulon

@@ -1,4 +1,4 @@
-#include "tabulon/mudatafileparsercore.h"
+#include "tabulon/datafileparsercore.h"
 #include "tabulon/celltext.h"
 #include "tabulon/columnnames.h"
 #include "tabulon/tabsplit.h"
@@ -26,8 +26,6 @@ using tabulon::MarkerKey_RunDate;
 using tabulon::MissingColumnName;
 using tabulon::NameListTerminator;
 using tabulon::ParseReport;
-using tabulon::ParseReport_BadLayout;
-using tabulon::ParseReport_Success;
 using tabulon::ParseReportSink;
 using tabulon::RowRecord;
 using tabulon::RowRecordLayout;
@@ -51,85 +49,85 @@ unsigned ClampToUnsigned(std::size_t value) {
 
 }  // namespace
 
-MUDataFileParserCore::MUDataFileParserCore(bool withHeader, ParseReportSink* reportSink, Dialect parserDialect)
-    : hasHeader(withHeader), dialect(parserDialect), sink(reportSink) {}
+tabulon::DataFileParserCore::DataFileParserCore(bool withHeader, ParseReportSink* reportSink, Dialect parserDialect)
+    : hasHeader_(withHeader), dialect_(parserDialect), sink_(reportSink) {}
 
-void MUDataFileParserCore::RecordFilePath(const wxString& path) {
-  filePath = path;
+void tabulon::DataFileParserCore::RecordFilePath(const wxString& path) {
+  filePath_ = path;
   const wxFileName name(path);
-  fileNameWithExtension = name.GetName() + wxS(".") + name.GetExt();
+  fileNameWithExtension_ = name.GetName() + wxS(".") + name.GetExt();
 }
 
-void MUDataFileParserCore::Report(const std::vector<ParseReport>& reports) {
+void tabulon::DataFileParserCore::Report(const std::vector<ParseReport>& reports) {
   for (const ParseReport& report : reports) {
-    if (report.code != ParseReport_Success) failed = true;
+    if (report.code != tabulon::ParseReportCode::Success) failed_ = true;
   }
-  if (sink && !reports.empty()) sink->ReceiveReports(reports);
+  if (sink_ && !reports.empty()) sink_->ReceiveReports(reports);
 }
 
-void MUDataFileParserCore::Fail(std::int32_t code, const wxString& message) {
+void tabulon::DataFileParserCore::Fail(std::int32_t code, const wxString& message) {
   ParseReport report;
   report.code = code;
   report.message = message;
-  report.filePath = filePath;
+  report.filePath = filePath_;
   Report({report});
-  failed = true;
+  failed_ = true;
 }
 
-void MUDataFileParserCore::ReportSuccess() {
-  if (failed || !sink) return;
+void tabulon::DataFileParserCore::ReportSuccess() {
+  if (failed_ || !sink_) return;
   ParseReport report;
-  report.code = ParseReport_Success;
+  report.code = tabulon::ParseReportCode::Success;
   report.message = _("Success");
-  report.filePath = filePath;
+  report.filePath = filePath_;
   Report({report});
 }
 
-bool MUDataFileParserCore::ReadHeader() {
+bool tabulon::DataFileParserCore::ReadHeader() {
   const std::size_t lines = LineCount();
   std::size_t headerLines = 0;
-  if (hasHeader) {
+  if (hasHeader_) {
     if (lines < 2) {
-      experimentName.clear();
-      Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::MissingExperimentName));
+      experimentName_.clear();
+      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingExperimentName));
       return false;
     }
-    experimentName = Line(1).ToString();
-    experimentName.Trim(true).Trim(false);
-    participantName = Line(0).ToString();
-    participantName.Trim(true).Trim(false);
+    experimentName_ = Line(1).ToString();
+    experimentName_.Trim(true).Trim(false);
+    participantName_ = Line(0).ToString();
+    participantName_.Trim(true).Trim(false);
     if (lines < 3) {
-      runDateText.clear();
-      Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::MissingRunDate));
+      runDateText_.clear();
+      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingRunDate));
       return false;
     }
-    runDateText = Line(2).ToString();
+    runDateText_ = Line(2).ToString();
     headerLines = kHeaderLineCount;
   }
 
-  layout = tabulon::LayoutRef::Make();
-  layout->SetCommonCell(MarkerKey_Participant, participantName);
-  layout->SetCommonCell(MarkerKey_FullPath, filePath);
-  layout->SetCommonCell(MarkerKey_FileName, fileNameWithExtension);
-  layout->SetCommonCell(MarkerKey_ExperimentName, experimentName);
-  layout->SetCommonCell(MarkerKey_RunDate, runDateText);
-  dataRowCount = lines > headerLines ? ClampToUnsigned(lines - headerLines) : 0;
+  layout_ = tabulon::LayoutRef::Make();
+  layout_->SetCommonCell(MarkerKey_Participant, participantName_);
+  layout_->SetCommonCell(MarkerKey_FullPath, filePath_);
+  layout_->SetCommonCell(MarkerKey_FileName, fileNameWithExtension_);
+  layout_->SetCommonCell(MarkerKey_ExperimentName, experimentName_);
+  layout_->SetCommonCell(MarkerKey_RunDate, runDateText_);
+  dataRowCount_ = lines > headerLines ? ClampToUnsigned(lines - headerLines) : 0;
   return true;
 }
 
-bool MUDataFileParserCore::BuildColumns() {
-  if (failed) return false;
-  if (hasHeader && !BuildColumnsFromHeadings()) return false;
-  if (!hasHeader) BuildStandardColumns();
+bool tabulon::DataFileParserCore::BuildColumns() {
+  if (failed_) return false;
+  if (hasHeader_ && !BuildColumnsFromHeadings()) return false;
+  if (!hasHeader_) BuildStandardColumns();
   // Columns added later for stray cells are never the reaction-time column, so its slot is known from here on.
   return true;
 }
 
-void MUDataFileParserCore::BuildStandardColumns() {
+void tabulon::DataFileParserCore::BuildStandardColumns() {
   const wxString terminator(NameListTerminator);
   for (const StandardColumn* column = StandardColumns(); terminator != column->name; ++column) {
     const wxString name(column->name);
-    if (dialect.setFlagsAndKinds) {
+    if (dialect_.setFlagsAndKinds) {
       AddColumn(name, ColumnFlagsOfName(name), column->kind);
     } else {
       AddColumn(name, 0, ColumnKind_Unset);
@@ -137,9 +135,9 @@ void MUDataFileParserCore::BuildStandardColumns() {
   }
 }
 
-bool MUDataFileParserCore::BuildColumnsFromHeadings() {
+bool tabulon::DataFileParserCore::BuildColumnsFromHeadings() {
   if (LineCount() <= kHeaderLineCount) {
-    Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::TooShort));
+    Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooShort));
     return false;
   }
 
@@ -149,7 +147,7 @@ bool MUDataFileParserCore::BuildColumnsFromHeadings() {
   for (std::size_t row = 0; row < 2; ++row) {
     ForEachTabSeparatedToken(Line(4 + row), [&](const wxChar* start, std::size_t length, std::size_t index) {
       wxString segment(start, length);
-      if (dialect.trimHeadingSegmentEnds) segment.Trim(true);
+      if (dialect_.trimHeadingSegmentEnds) segment.Trim(true);
       if (index < names.size()) {
         names[index] += wxS('\n');
         names[index] += segment;
@@ -161,61 +159,61 @@ bool MUDataFileParserCore::BuildColumnsFromHeadings() {
     });
   }
   if (names.empty()) {
-    Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::NoColumnHeadings));
+    Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::NoColumnHeadings));
     return false;
   }
 
-  namesInUse.Clear();
+  namesInUse_.Clear();
   for (std::size_t index = 0; index < names.size(); ++index) {
     // Flags and kinds go by the name as the headings spell it, before trimming and de-duplication.
     std::uint32_t flags = 0;
     std::uint32_t kind = ColumnKind_Unset;
-    if (dialect.setFlagsAndKinds) {
+    if (dialect_.setFlagsAndKinds) {
       flags = ColumnFlagsOfName(names[index]);
       kind = KnownColumnKind(names[index]);
       if (kind == ColumnKind_Unset) kind = ColumnKind_Text;
     }
     wxString name = names[index];
     name.Trim(true).Trim(false);
-    if (index > 0) name = MakeUniqueName(name, namesInUse);
+    if (index > 0) name = MakeUniqueName(name, namesInUse_);
     if (!AddColumn(name, flags, kind)) {
-      Fail(ParseReport_BadLayout, LayoutFailureMessage(LayoutFailure::TooManyColumns));
+      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooManyColumns));
       return false;
     }
   }
   return true;
 }
 
-bool MUDataFileParserCore::AddColumn(const wxString& name, std::uint32_t flags, std::uint32_t kind) {
+bool tabulon::DataFileParserCore::AddColumn(const wxString& name, std::uint32_t flags, std::uint32_t kind) {
   const std::size_t charge = name.length() + kBookkeepingCharactersPerColumn;
-  if (charge > kColumnNameCharacterBudget - columnNameCharacters) return false;
-  if (!layout) layout = tabulon::LayoutRef::Make();
+  if (charge > kColumnNameCharacterBudget - columnNameCharacters_) return false;
+  if (!layout_) layout_ = tabulon::LayoutRef::Make();
   // Names are unique ignoring case, so the layout gives every column a slot of its own, in column order.
-  if (layout->ColumnSlot(name) != RowRecordLayout::npos || layout->ColumnCount() != columnCount) return false;
-  layout->AddColumn(name);
-  columnNameCharacters += charge;
-  if (!sharedFilePath || *sharedFilePath != filePath) sharedFilePath = std::make_shared<const wxString>(filePath);
-  auto property = std::make_unique<ColumnProperty>(name, sharedFilePath);
+  if (layout_->ColumnSlot(name) != RowRecordLayout::npos || layout_->ColumnCount() != columnCount_) return false;
+  layout_->AddColumn(name);
+  columnNameCharacters_ += charge;
+  if (!sharedFilePath_ || *sharedFilePath_ != filePath_) sharedFilePath_ = std::make_shared<const wxString>(filePath_);
+  auto property = std::make_unique<ColumnProperty>(name, sharedFilePath_);
   property->flags = flags;
   property->kind = kind;
-  columns.push_back(std::move(property));
-  namesInUse.Insert(name);
-  ++columnCount;
+  columns_.push_back(std::move(property));
+  namesInUse_.Insert(name);
+  ++columnCount_;
   return true;
 }
 
-bool MUDataFileParserCore::AddMissingColumn() {
-  return AddColumn(MakeUniqueName(MissingColumnName(), namesInUse), 0, ColumnKind_Unset);
+bool tabulon::DataFileParserCore::AddMissingColumn() {
+  return AddColumn(MakeUniqueName(MissingColumnName(), namesInUse_), 0, ColumnKind_Unset);
 }
 
-ColumnPropertyQueue MUDataFileParserCore::ReleaseColumnProperties() {
-  released = true;
-  return std::move(columns);
+ColumnPropertyQueue tabulon::DataFileParserCore::ReleaseColumnProperties() {
+  released_ = true;
+  return std::move(columns_);
 }
 
-std::unique_ptr<RowRecord> MUDataFileParserCore::ReadNextRow(bool advance) {
-  if (failed || !layout || nextRowIndex >= dataRowCount) return nullptr;
-  const std::size_t lineIndex = static_cast<std::size_t>(nextRowIndex) + (hasHeader ? kHeaderLineCount : 0);
+std::unique_ptr<RowRecord> tabulon::DataFileParserCore::ReadNextRow(bool advance) {
+  if (failed_ || !layout_ || nextRowIndex_ >= dataRowCount_) return nullptr;
+  const std::size_t lineIndex = static_cast<std::size_t>(nextRowIndex_) + (hasHeader_ ? kHeaderLineCount : 0);
   if (lineIndex >= LineCount()) return nullptr;
 
   // Running out of memory on a hostile file ends the rows instead of escaping into the host.
@@ -225,24 +223,24 @@ std::unique_ptr<RowRecord> MUDataFileParserCore::ReadNextRow(bool advance) {
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
-  if (advance) ++nextRowIndex;
+  if (advance) ++nextRowIndex_;
   return record;
 }
 
-std::unique_ptr<RowRecord> MUDataFileParserCore::ReadRow(MULineView line) {
-  auto record = std::make_unique<RowRecord>(layout, static_cast<std::uint32_t>(columnCount));
+std::unique_ptr<RowRecord> tabulon::DataFileParserCore::ReadRow(tabulon::LineView line) {
+  auto record = std::make_unique<RowRecord>(layout_, static_cast<std::uint32_t>(columnCount_));
   std::size_t filled = 0;
   bool columnBudgetSpent = false;
   ForEachTabSeparatedToken(line, [&](const wxChar* start, std::size_t length, std::size_t index) {
     // A cell beyond the last heading gets a column of its own, named for its missing heading.
-    if (index >= columnCount && (columnBudgetSpent || !AddMissingColumn())) {
+    if (index >= columnCount_ && (columnBudgetSpent || !AddMissingColumn())) {
       columnBudgetSpent = true;
       return;
     }
-    if (index >= cellTexts.size()) cellTexts.resize(index + 1);
-    AssignPrintableCellText(cellTexts[index], start, length);
+    if (index >= cellTexts_.size()) cellTexts_.resize(index + 1);
+    AssignPrintableCellText(cellTexts_[index], start, length);
     filled = index + 1;
   });
-  record->SetFirstColumnTexts(cellTexts, filled);
+  record->SetFirstColumnTexts(cellTexts_, filled);
   return record;
 }

@@ -1,4 +1,4 @@
-#include "tabulon/mumakeuniquename.h"
+#include "tabulon/makeuniquename.h"
 #include <iterator>
 
 namespace {
@@ -45,23 +45,23 @@ bool AddToRuns(std::map<std::size_t, std::size_t>& runs, std::size_t count) {
 
 }  // namespace
 
-void MUNamesInUse::Clear() {
-  hashRunsByStem.clear();
-  count = 0;
+void tabulon::NamesInUse::Clear() {
+  hashRunsByStem_.clear();
+  count_ = 0;
 }
 
-void MUNamesInUse::Insert(const wxString& name) {
+void tabulon::NamesInUse::Insert(const wxString& name) {
   auto [stem, hashes] = FoldedStem(name);
-  if (AddToRuns(hashRunsByStem[stem], hashes)) ++count;
+  if (AddToRuns(hashRunsByStem_[stem], hashes)) ++count_;
 }
 
 namespace tabulon {
 
-wxString MakeUniqueName(const wxString& baseName, const MUNamesInUse& namesInUse) {
+wxString MakeUniqueName(const wxString& baseName, const tabulon::NamesInUse& namesInUse) {
   const auto [stem, baseHashes] = FoldedStem(baseName);
-  const auto found = namesInUse.hashRunsByStem.find(stem);
-  if (found == namesInUse.hashRunsByStem.end()) return baseName;
-  const MUNamesInUse::HashRuns& runs = found->second;
+  const auto found = namesInUse.hashRunsByStem_.find(stem);
+  if (found == namesInUse.hashRunsByStem_.end()) return baseName;
+  const tabulon::NamesInUse::HashRuns& runs = found->second;
   const auto own = RunHolding(runs, baseHashes);
   if (own == runs.end()) return baseName;
 

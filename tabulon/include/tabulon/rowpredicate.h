@@ -2,15 +2,15 @@
 #include <wx/string.h>
 
 namespace tabulon {
+
 class RowRecord;
-}  // namespace tabulon
 
 // A caller's condition on rows, for the reader's predicate queries. The reader does not own it.
-class MURowPredicate {
+class RowPredicate {
  public:
-  virtual ~MURowPredicate();
+  virtual ~RowPredicate();
   // 1 when the condition holds for the row.
-  virtual int Test(const tabulon::RowRecord& record) const = 0;
+  virtual int Test(const RowRecord& record) const = 0;
   // The same condition applied to a single cell text, for callers that look at one column.
   virtual int TestCellText(const wxString& cellText) const = 0;
   // False when the answer may change without the reader's data changing, so it must not be cached.
@@ -18,3 +18,5 @@ class MURowPredicate {
   // Identifies the condition inside cache keys: equal descriptions must mean equal conditions.
   virtual wxString Description() const = 0;
 };
+
+}  // namespace tabulon

@@ -1,3 +1,0 @@
-#include "tabulon/murowpredicate.h"
-
-MURowPredicate::~MURowPredicate() = default;

@@ -1,0 +1,3 @@
+#include "tabulon/rowpredicate.h"
+
+tabulon::RowPredicate::~RowPredicate() = default;
