@@ -5,6 +5,7 @@
 namespace testsupport {
 
 const char* const kNativeLineEnd = "\n";
+const bool kConverterStableBeyondUnicode = true;
 
 std::vector<std::string> SpecialFiles(const std::string& folder) {
   const std::string fifo = folder + "/fifo.txt";
