@@ -18,6 +18,9 @@ namespace {
 
 const char kFlagFilePrefix[] = "special_flag_file_";
 const char kDocumentFooter[] = "</testsuites>";
+const char kSuiteFooter[] = "    </testsuite>";
+// The name whose temporary file takes the test-case entries once they outgrow memory.
+const char kEntriesSuffix[] = ".entries";
 
 // Every entry ends with the platform's native line end (CR LF on Windows); line feeds inside an entry stay.
 const std::string& LineEnd() {
@@ -53,6 +56,7 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& name, const w
   processIdText = std::to_string(processId);
   runName = name;
   reportPathBytes_ = ReportFilePath().utf8_str().data();
+  entries_.emplace(TemporaryPathFor(outputDirectory + runName + "_" + processIdText + kEntriesSuffix));
   suppressNotices = !wxGetEnv("MAKE_TEST_FAILURES_POP_UP_FOR_INTERACTIVE_HUMAN", nullptr);
 
   {
@@ -61,7 +65,10 @@ ConcreteFakeJUnitPrinter::ConcreteFakeJUnitPrinter(const wxString& name, const w
     if (!suppressNotices) quiet.emplace();
     EnsureDirectoryExists(outputDirectory);
     RemoveLeftoverTemporaries(outputDirectory,
-                              {{runName + "_", ".xml"}, {runName + "_", kDiagnosticsSuffix}, {kFlagFilePrefix, ".dat"}},
+                              {{runName + "_", ".xml"},
+                               {runName + "_", kDiagnosticsSuffix},
+                               {runName + "_", kEntriesSuffix},
+                               {kFlagFilePrefix, ".dat"}},
                               processId);
     WriteFileAtomically(FlagFilePath(), LineEnd());
     if (renameAtStart || !flagFileExisted) {
@@ -118,7 +125,7 @@ void ConcreteFakeJUnitPrinter::AddTestCase(bool failed, Build build) {
     entry += "\" status=\"run\" time=\"";
     AppendSigned(entry, testTime);
     build(entry);
-    openSuiteLines += entry;  // all or nothing
+    entries_->Append(entry);  // all or nothing
   } catch (...) {
     outcomeLost_ = true;
     throw;
@@ -163,25 +170,18 @@ void ConcreteFakeJUnitPrinter::ReportFailure(const wxString& testName, const wxS
   AddTestCase(true, FailedEntry{testName, subject, location, message});
 }
 
-// Either the whole suite moves into the document or, when memory runs out, nothing changes.
+// Either the suite is closed whole or, when memory runs out, nothing changes.
 void ConcreteFakeJUnitPrinter::CloseOpenSuite() {
   std::string header = "    <testsuite name=\"" + openSuiteName + '"';
   AppendCounts(header, testsInOpenSuite, failuresInOpenSuite, testTime);
   header += ">";
   header += LineEnd();
-  std::string footer = "    </testsuite>" + LineEnd();
-  std::string suite;
-  suite.reserve(header.size() + openSuiteLines.size() + footer.size());
-  suite += header;
-  suite += openSuiteLines;
-  suite += footer;
   if (documentLines.size() == documentLines.capacity()) documentLines.reserve(2 * documentLines.size() + 16);
-  documentLines.push_back(std::move(suite));
+  documentLines.push_back({std::move(header), entries_->Size()});
   testsInClosedSuites += testsInOpenSuite;
   failuresInClosedSuites += failuresInOpenSuite;
   testsInOpenSuite = 0;
   failuresInOpenSuite = 0;
-  openSuiteLines.clear();
 }
 
 std::string ConcreteFakeJUnitPrinter::DocumentHeader() const {
@@ -199,7 +199,13 @@ bool ConcreteFakeJUnitPrinter::WriteReport() {
   EnsureDirectoryExists(outputDirectory);
   AtomicFileWriter writer(ReportFilePath());
   writer.Append(DocumentHeader());
-  for (const std::string& line : documentLines) writer.Append(line);
+  std::uint64_t entriesStart = 0;
+  for (const ClosedSuite& suite : documentLines) {
+    writer.Append(suite.header);
+    if (!entries_->CopyTo(writer, entriesStart, suite.entriesEnd)) return false;
+    entriesStart = suite.entriesEnd;
+    writer.Append(kSuiteFooter + LineEnd());
+  }
   writer.Append(kDocumentFooter + LineEnd());
   if (!writer.Commit()) return false;
   if (writtenDigest_ != nullptr) *writtenDigest_ = writer.Digest();

@@ -1,5 +1,6 @@
 #include "reporting/reportfiles.h"
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -18,13 +19,6 @@ namespace {
 const char kTemporarySuffix[] = ".partial";
 // Large enough that a report goes out in few writes, small enough to cost nothing next to the report.
 constexpr std::size_t kWriteChunk = 1 << 16;
-
-// One line, whatever the names hold.
-void TellWriteFailure(const wxString& path, const wxString& reason) {
-  const std::string workingDir = OneLineText(wxGetCwd().utf8_string());
-  std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s (relative to the working directory %s)\n",
-               OneLineText(path.utf8_string()).c_str(), OneLineText(reason.utf8_string()).c_str(), workingDir.c_str());
-}
 
 // The standard rename replaces an existing target in one step everywhere (MoveFileEx with replace-existing on
 // Windows) and never follows a link at the target; the toolkit's falls back to copying onto the target, which
@@ -72,12 +66,6 @@ bool ReachedThroughLink(const wxString& directory) {
   return false;
 }
 
-// The reason of a failed call, from the error code it left; other calls since may have changed errno.
-wxString Reason(int errorCode) {
-  if (errorCode == 0) return "the system gave no reason";
-  return wxString::FromUTF8(std::generic_category().message(errorCode));
-}
-
 // The file's directory as the system names it. A name the system cannot take gives an empty one, but then the
 // file cannot be created either, so its directory is never flushed.
 std::string NativeDirectoryOf(const wxString& path) {
@@ -85,7 +73,34 @@ std::string NativeDirectoryOf(const wxString& path) {
   return name.data() == nullptr ? std::string() : std::string(name.data());
 }
 
+int OpenNew(const wxString& path) { return wxOpen(path, wxO_BINARY | O_RDWR | O_CREAT | O_EXCL, wxS_DEFAULT); }
+
 }  // namespace
+
+// One line, whatever the names hold.
+void TellWriteFailure(const wxString& path, const wxString& reason) {
+  const std::string workingDir = OneLineText(wxGetCwd().utf8_string());
+  std::fprintf(stderr, "FakeJUnitPrinter failed to write to the file %s: %s (relative to the working directory %s)\n",
+               OneLineText(path.utf8_string()).c_str(), OneLineText(reason.utf8_string()).c_str(), workingDir.c_str());
+}
+
+// Taken from the failed call's own error code: other calls since may have changed errno.
+wxString ErrorReason(int errorCode) {
+  if (errorCode == 0) return "the system gave no reason";
+  return wxString::FromUTF8(std::generic_category().message(errorCode));
+}
+
+int CreateExclusively(wxFile& file, const wxString& path) {
+  wxLogNull quiet;
+  int descriptor = OpenNew(path);
+  if (descriptor < 0) {
+    wxRemoveFile(path);
+    descriptor = OpenNew(path);
+  }
+  if (descriptor < 0) return errno != 0 ? errno : EEXIST;
+  file.Attach(descriptor);
+  return 0;
+}
 
 void EnsureDirectoryExists(const wxString& directory) {
   if (wxFileName::DirExists(directory)) return;
@@ -145,18 +160,14 @@ AtomicFileWriter::~AtomicFileWriter() {
 }
 
 bool AtomicFileWriter::Open() {
-  wxLogNull quiet;
-  if (file_.Create(temporary_, false)) return true;
-  // Whatever holds the name, a leftover or a planted link, is removed and not written through.
-  wxRemoveFile(temporary_);
-  if (file_.Create(temporary_, false)) return true;
-  return Fail("cannot create the temporary file: ", Reason(file_.GetLastError()));
+  const int error = CreateExclusively(file_, temporary_);
+  return error == 0 || Fail("cannot create the temporary file: ", ErrorReason(error));
 }
 
-void AtomicFileWriter::Append(const std::string& bytes) {
+void AtomicFileWriter::Append(const char* bytes, std::size_t count) {
   if (failed_) return;
-  buffer_ += bytes;
-  digest_.Add(bytes.data(), bytes.size());
+  buffer_.append(bytes, count);
+  digest_.Add(bytes, count);
   if (buffer_.size() >= kWriteChunk) WriteBuffered();
 }
 
@@ -167,7 +178,7 @@ bool AtomicFileWriter::WriteBuffered() {
   // one then fails and tells why.
   for (std::size_t written = 0; written < buffer_.size();) {
     const std::size_t taken = file_.Write(buffer_.data() + written, buffer_.size() - written);
-    if (taken == 0) return Fail("cannot write: ", Reason(file_.GetLastError()));
+    if (taken == 0) return Fail("cannot write: ", ErrorReason(file_.GetLastError()));
     written += taken;
   }
   buffer_.clear();
@@ -179,8 +190,8 @@ bool AtomicFileWriter::Commit() {
   wxLogNull quiet;
   // Flushed before the rename and the directory after it: a power loss then leaves the earlier file or
   // the whole new one, never an empty one.
-  if (!file_.Flush()) return Fail("cannot flush: ", Reason(file_.GetLastError()));
-  if (!file_.Close()) return Fail("cannot close: ", Reason(file_.GetLastError()));
+  if (!file_.Flush()) return Fail("cannot flush: ", ErrorReason(file_.GetLastError()));
+  if (!file_.Close()) return Fail("cannot close: ", ErrorReason(file_.GetLastError()));
   std::error_code renameError;
   if (!RenameReplacing(temporary_, target_, renameError)) {
     Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));

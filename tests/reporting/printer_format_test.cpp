@@ -3,6 +3,7 @@
 #include "printerfiles.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -72,6 +73,41 @@ TEST_F(PrinterFormat, NumbersGrowPastThreeDigits) {
   });
   EXPECT_NE(report.find(Passed("test999t") + Passed("test1000t")), std::string::npos);
   EXPECT_NE(report.find("time=\"999000\">"), std::string::npos);
+}
+
+// Past what the printer keeps in memory, the entries wait in a temporary file beside the report; the report is
+// the same, byte for byte, and the file is gone afterwards.
+TEST_F(PrinterFormat, AReportLongerThanMemoryHoldsComesOutWhole) {
+  const std::string message(200, 'm');
+  const int failures = 2000;  // about 600 KB of entries
+  const auto spillFiles = [] { return testsupport::FilesIn(kDir, ".partial"); };
+  const std::string report = ReportOf([&](ConcreteFakeJUnitPrinter& printer) {
+    printer.BeginSuite("Long");
+    for (int i = 0; i < failures; ++i) printer.ReportFailure("f", "s", "l", message);
+    EXPECT_EQ(spillFiles().size(), 1U) << "the entries have outgrown memory";
+    printer.BeginSuite("After");
+    printer.ReportPass("p");
+  });
+  const auto suite = [](const std::string& name, int tests, int failed) {
+    return "    <testsuite name=\"" + name + "_pid_" + kPid + "\" tests=\"" + std::to_string(tests) + "\" failures=\"" +
+           std::to_string(failed) + "\" disabled=\"0\" errors=\"0\" time=\"" + std::to_string(999 * tests) + "\">\n";
+  };
+  std::string expected =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites tests=\"2001\" failures=\"2000\" "
+      "disabled=\"0\" errors=\"0\" time=\"1998999\" name=\"AllTests\">\n" +
+      suite("DefaultInitialTestSuite_ConcreteFakeJUnitPrinter", 0, 0) + "    </testsuite>\n" +
+      suite("Long", failures, failures);
+  for (int i = 1; i <= failures; ++i) {
+    const std::string number = (i < 10 ? "00" : i < 100 ? "0" : "") + std::to_string(i);
+    expected += "        <testcase name=\"test" + number +
+                "f\" status=\"run\" time=\"999\" >\n        <failure message=\"s\" type=\"\">\n\n <![CDATA[l\n" +
+                message + "]]>\n\n</failure>\n</testcase>\n";
+  }
+  expected += "    </testsuite>\n" + suite("After", 1, 0) + Passed("test2001p") + "    </testsuite>\n</testsuites>\n";
+  const auto differs = std::mismatch(report.begin(), report.end(), expected.begin(), expected.end());
+  EXPECT_TRUE(report == expected) << "the first difference at byte " << differs.first - report.begin() << " of "
+                                  << report.size();
+  EXPECT_TRUE(spillFiles().empty());
 }
 
 }  // namespace

@@ -70,6 +70,23 @@ TEST_F(HostileDirectory, FailedFinalWriteLeavesNoEarlierReportUnderThisRunsName)
   EXPECT_FALSE(Present(kReport));
 }
 
+// A report too long for memory whose temporary file cannot be made: withheld, and both failures told.
+TEST_F(HostileDirectory, LongReportWhoseEntriesCannotBeSetAsideIsWithheld) {
+  const std::string entries = Temporary(kDir + kRunName + "_" + kPid + ".entries");
+  fs::create_directories(entries + "/in-the-way");
+  auto printer = NewPrinter();
+  ::testing::internal::CaptureStderr();
+  for (int i = 0; i < 2000; ++i) printer->ReportFailure("f", "s", "l", std::string(200, 'm'));
+  printer.reset();
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(errors.find("failed to write to the file " + entries + ": cannot create the temporary file"),
+            std::string::npos)
+      << errors;
+  EXPECT_NE(errors.find("failed to write to the file " + kReport + ": the report was not written"), std::string::npos)
+      << errors;
+  EXPECT_FALSE(Present(kReport));
+}
+
 // Only the printer's own names are cleaned up: those of processes no longer running and this instance's own.
 TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNothingElse) {
   const pid_t goneId = fork();
@@ -79,8 +96,9 @@ TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNo
   const std::string gone = testsupport::ReportPathOf(goneId);
   const std::string goneFlag = kDir + "special_flag_file_" + std::to_string(goneId);
   const std::string token = ".0123456789abcdef.partial";
-  const std::vector<std::string> leftovers = {gone + ".partial", gone + token, goneFlag + ".dat" + token,
-                                              kReport + ".partial", Temporary(kReport)};
+  const std::string goneEntries = kDir + kRunName + "_" + std::to_string(goneId) + ".entries";
+  const std::vector<std::string> leftovers = {gone + ".partial",   gone + token,         goneFlag + ".dat" + token,
+                                              goneEntries + token, kReport + ".partial", Temporary(kReport)};
   // Another instance of this process id (another container) or a process still running may be writing; the
   // rest are not the printer's names at all.
   const std::vector<std::string> kept = {kReport + token,

@@ -283,6 +283,29 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
             std::string::npos);
 }
 
+// A report of more failures than a summary lists: the first ten thousand are listed, the rest counted, and every
+// count stays whole.
+TEST(DatahookRunnerReport, FailuresPastTheListedNumberAreCountedNotListed) {
+  testsupport::ScratchDir scratch;
+  const std::string failure = "><failure message=\"s\">l\nm</failure></testcase>";
+  std::string report =
+      "<testsuites tests=\"10003\" failures=\"10003\">"
+      "<testsuite name=\"A_pid_@PID@\" tests=\"10002\" failures=\"10002\">";
+  for (int i = 1; i <= 10002; ++i) report += "<testcase name=\"t" + std::to_string(i) + "\"" + failure;
+  report += "</testsuite><testsuite name=\"B_pid_@PID@\" tests=\"1\" failures=\"1\"><testcase name=\"u\"" + failure +
+            "</testsuite></testsuites>";
+  testsupport::WriteFile(scratch.File("many.xml"), report);
+  const auto run = RunRunner({"--plugin", kRecording}, {"RECORDING_PLUGIN_REPORT=" + scratch.File("many.xml")});
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_EQ(run.err, "") << "the counts agree with the report's own";
+  EXPECT_NE(run.out.find(": tests 10002, failures 10002\n"), std::string::npos);
+  EXPECT_NE(run.out.find("  FAILED t10000\n    subject: s\n    message: m\n  ... and 2 more failures, not listed here: "
+                         "the report holds them all\nsuite B_pid_"),
+            std::string::npos);
+  EXPECT_NE(run.out.find(": tests 1, failures 1\n  ... and 1 more failure, not listed here"), std::string::npos);
+  EXPECT_NE(run.out.find("total: suites 2, tests 10003, failures 10003\n"), std::string::npos);
+}
+
 // The diagnostics beside the report add data files and findings only where suite and test names pair up in order:
 // a failure they do not name next gets nothing, nor does a suite they do not name next.
 TEST(DatahookRunnerReport, FindingsAndDataFilesComeFromTheDiagnosticsBesideTheReport) {

@@ -65,7 +65,7 @@ class SummaryBuilder : public XmlHandler {
     }
     if ((parent == Role::Document || parent == Role::List) && name == "testsuite") {
       summary_.suites.push_back(
-          {Attribute(attributes, "name"), 0, {}, Attribute(attributes, "tests"), Attribute(attributes, "failures")});
+          {Attribute(attributes, "name"), 0, 0, {}, Attribute(attributes, "tests"), Attribute(attributes, "failures")});
       return Role::Suite;
     }
     if (parent == Role::Suite && name == "testcase") {
@@ -82,6 +82,15 @@ class SummaryBuilder : public XmlHandler {
   }
 
   void FinishFailure() {
+    ++summary_.suites.back().failureCount;
+    if (summary_.listedFailures < ReportSummary::kMaxListedFailures) ListFailure();
+    failureDepth_ = 0;
+    failureText_.clear();
+    characterDataText_.clear();
+    sawCharacterData_ = false;
+  }
+
+  void ListFailure() {
     std::string text = characterDataText_;
     if (!sawCharacterData_) {
       const std::size_t start = failureText_.find_first_not_of(" \t\r\n");
@@ -91,10 +100,7 @@ class SummaryBuilder : public XmlHandler {
     FailureSummary failure{testName_, failureSubject_, LineAt(text, 0), std::string()};
     if (lineEnd != std::string::npos) failure.firstMessageLine = LineAt(text, lineEnd + 1);
     summary_.suites.back().failures.push_back(std::move(failure));
-    failureDepth_ = 0;
-    failureText_.clear();
-    characterDataText_.clear();
-    sawCharacterData_ = false;
+    ++summary_.listedFailures;
   }
 
   ReportSummary& summary_;
@@ -117,7 +123,7 @@ unsigned long ReportSummary::TotalTests() const {
 
 unsigned long ReportSummary::TotalFailures() const {
   unsigned long total = 0;
-  for (const SuiteSummary& suite : suites) total += suite.failures.size();
+  for (const SuiteSummary& suite : suites) total += suite.failureCount;
   return total;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "reporting/reportstamp.h"
 #include "hostkit/result.h"
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,19 @@ struct FailureSummary {
 struct SuiteSummary {
   std::string name;
   unsigned long tests = 0;
-  std::vector<FailureSummary> failures;
+  unsigned long failureCount = 0;        // every failure of the suite
+  std::vector<FailureSummary> failures;  // the first of them, while the summary lists any (kMaxListedFailures)
   std::string declaredTests;
   std::string declaredFailures;
 };
 
 struct ReportSummary {
+  // Failures past this many in a report are counted, not listed: the report holds them all, and a million of
+  // them would otherwise cost the runner hundreds of megabytes.
+  static constexpr std::size_t kMaxListedFailures = 10000;
+
   std::vector<SuiteSummary> suites;
+  std::size_t listedFailures = 0;
   bool declaresTotals = false;  // false when a lone suite is the root
   std::string declaredTests;
   std::string declaredFailures;

@@ -15,10 +15,15 @@ void PrintFailure(std::ostream& out, const FailureSummary& failure, FindingsPrin
 }
 
 void PrintSuite(std::ostream& out, const SuiteSummary& suite, FindingsPrinter& findings) {
-  out << "suite " << OneLineText(suite.name) << ": tests " << suite.tests << ", failures " << suite.failures.size()
+  out << "suite " << OneLineText(suite.name) << ": tests " << suite.tests << ", failures " << suite.failureCount
       << "\n";
   findings.PrintSuiteDataFile(out, suite.name);
   for (const FailureSummary& failure : suite.failures) PrintFailure(out, failure, findings);
+  const unsigned long unlisted = suite.failureCount - suite.failures.size();
+  if (unlisted > 0) {
+    out << "  ... and " << unlisted << (unlisted == 1 ? " more failure" : " more failures")
+        << ", not listed here: the report holds them all\n";
+  }
 }
 
 void CompareCount(std::ostream& out, const std::string& where, const char* what, const std::string& declared,
@@ -42,7 +47,7 @@ void PrintCountMismatches(std::ostream& out, const ReportSummary& summary) {
   for (const SuiteSummary& suite : summary.suites) {
     const std::string where = "suite '" + OneLineText(suite.name) + "'";
     CompareCount(out, where, "tests", suite.declaredTests, suite.tests);
-    CompareCount(out, where, "failures", suite.declaredFailures, suite.failures.size());
+    CompareCount(out, where, "failures", suite.declaredFailures, suite.failureCount);
   }
   if (!summary.declaresTotals) return;
   CompareCount(out, "the report", "tests", summary.declaredTests, summary.TotalTests());

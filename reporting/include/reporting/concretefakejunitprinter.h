@@ -1,6 +1,7 @@
 #pragma once
 #include "reporting/fakejunitprinter.h"
 #include "reporting/reportstamp.h"
+#include "reporting/spillingbuffer.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -59,11 +60,14 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   std::uint32_t testsInOpenSuite = 0;
   std::uint32_t failuresInClosedSuites = 0;
   std::uint32_t failuresInOpenSuite = 0;
-  // The report's entries in UTF-8, without the document header, which is written first when the report is:
-  // one text per closed suite, its entries one after another, so that a long run holds few allocations.
-  std::vector<std::string> documentLines;
-  std::string openSuiteLines;  // the open suite's test-case entries, one after another
-  std::string openSuiteName;   // escaped for the attribute
+  // The closed suites in file order, each as its header and the end of its test-case entries in entries_; the
+  // document header goes first when the report is written, each suite's footer after its entries.
+  struct ClosedSuite {
+    std::string header;
+    std::uint64_t entriesEnd;
+  };
+  std::vector<ClosedSuite> documentLines;
+  std::string openSuiteName;  // escaped for the attribute
   bool renameAtStart;
   wxString outputDirectory;
   bool flagFileExisted = false;
@@ -77,6 +81,8 @@ class ConcreteFakeJUnitPrinter : public FakeJUnitPrinter {
   // memory has run out.
   std::string reportPathBytes_;
   std::optional<ContentDigest>* writtenDigest_ = nullptr;
+  // Every test-case entry in UTF-8, suite after suite: a report of any length costs a bounded amount of memory.
+  std::optional<SpillingBuffer> entries_;
 };
 
 }  // namespace Varnel

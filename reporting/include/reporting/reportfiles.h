@@ -32,6 +32,15 @@ wxString TemporaryPathFor(const wxString& path);
 void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<ProcessFileName>& names,
                                unsigned long ownProcessId);
 
+// Creates the file for reading and writing, exclusively: whatever holds the name, a leftover or a planted link, is
+// removed and never written through. 0 on success, else the error code of the failed creation.
+int CreateExclusively(wxFile& file, const wxString& path);
+
+// Tells on standard error, on one line, that the path could not be written and why.
+void TellWriteFailure(const wxString& path, const wxString& reason);
+// The system's text for an error code; a code of 0 says the system gave no reason.
+wxString ErrorReason(int errorCode);
+
 // Renames from to to unless to already exists or from does not.
 void MoveWithoutOverwriting(const wxString& from, const wxString& to);
 
@@ -46,7 +55,8 @@ class AtomicFileWriter {
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-  void Append(const std::string& bytes);
+  void Append(const std::string& bytes) { Append(bytes.data(), bytes.size()); }
+  void Append(const char* bytes, std::size_t count);
   // Writes what is buffered, flushes, closes and renames; false (after telling why) when any step failed.
   bool Commit();
   // The bytes appended so far.

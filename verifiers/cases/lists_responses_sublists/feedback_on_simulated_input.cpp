@@ -21,11 +21,12 @@ class Test_fake_input_when_resp_is_fb_test : public IndividualTestCase_T<Test_fa
     if (!ReportOutcome(
             seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
             "Something bad happened instead.", kFeedbackFollowsInputLine,
-            // Joined rather than formatted: the found names may be many, and formatting copies them over and over.
-            "We expected to see exactly five events in that order:\nnon-fb-event1, should show one fb; feedback "
-            "event a; non-fb-event2, should not show fb; non-fb-event3, should show one fb; feedback event c\nWe "
-            "got\n" +
-                JoinTexts(seen, "; ") + " instead")) {
+            // Joined in one piece rather than formatted: the found names may be a million.
+            JoinTexts(seen, "; ",
+                      "We expected to see exactly five events in that order:\nnon-fb-event1, should show one fb; "
+                      "feedback event a; non-fb-event2, should not show fb; non-fb-event3, should show one fb; "
+                      "feedback event c\nWe got\n",
+                      " instead"))) {
       for (const wxString& finding : SequenceFindings(seen, expectedEvents)) AddFinding(finding);
     }
 

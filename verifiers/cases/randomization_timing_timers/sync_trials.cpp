@@ -66,11 +66,6 @@ long BestTimeStampDistance(long prior, long current, long interval) {
   return best;
 }
 
-struct SyncRecord {
-  wxString prefix;
-  long timeMs;
-};
-
 }  // namespace
 
 class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestSyncTrialsTessel3251> {
@@ -85,7 +80,9 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
   static constexpr int kOneTimeStampPerEventLine = 274;
 
   void RunChecks(VerificationContext) override {
-    BuildRecords();
+    eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
+    timeColumn_ = reader->GetColumnIndex(kCumulativeTimeColumn);
+    ReportNonNumericTimes();
     CheckContentCounts();
     CheckSequenceAndTimeStamps();
 
@@ -95,33 +92,39 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
   }
 
  private:
-  // One record per row; a time that is no number is reported and taken as 0, and the walk goes on.
-  void BuildRecords() {
-    records_.clear();
-    const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
-    const int timeColumn = reader->GetColumnIndex(kCumulativeTimeColumn);
+  // Rows are read where they are, not copied: a file of a million rows costs nothing more here.
+  std::size_t RowCount() const { return static_cast<std::size_t>(std::max(reader->GetRowCount(), 0)); }
+
+  // The first three characters of the row's event name; a missing row reads like a cell outside the table.
+  wxString PrefixAt(std::size_t row) const {
+    return row < RowCount() ? reader->GetCellText(static_cast<int>(row), eventColumn_).Left(3) : wxString("?");
+  }
+
+  // A time that is no number is taken as 0 (and reported once, by ReportNonNumericTimes).
+  long TimeAt(std::size_t row) const {
+    long time = 0;
+    return ReadWholeNumberCell(*reader, static_cast<int>(row), timeColumn_, &time) ? time : 0;
+  }
+
+  // Every time that is no number is reported, and the checks go on.
+  void ReportNonNumericTimes() {
     for (int row = 0; row < reader->GetRowCount(); ++row) {
       long time = 0;
-      if (!ReadWholeNumberCell(*reader, row, timeColumn, &time)) {
-        time = 0;
+      if (!ReadWholeNumberCell(*reader, row, timeColumn_, &time)) {
         ReportFailure("NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number",
                       kNonNumericTimeLine,
                       "we called the wx function ToLong on a string, and it failed to produce a number");
         AddFinding(
-            wxString::Format("row %d holds the cumulative time {%s}", row, reader->GetCellText(row, timeColumn)));
+            wxString::Format("row %d holds the cumulative time {%s}", row, reader->GetCellText(row, timeColumn_)));
       }
-      records_.push_back({reader->GetCellText(row, eventColumn).Left(3), time});
     }
   }
-
-  // The prefix of the record at the index; a missing record reads like a cell outside the table.
-  wxString PrefixAt(size_t index) const { return index < records_.size() ? records_[index].prefix : wxString("?"); }
 
   void CheckContentCounts() {
     const std::vector<SyncEvent>& events = SyncEvents();
     std::vector<int> counts(events.size(), 0);
-    for (const SyncRecord& record : records_) {
-      const int event = FindSyncEvent(record.prefix);
+    for (std::size_t row = 0; row < RowCount(); ++row) {
+      const int event = FindSyncEvent(PrefixAt(row));
       if (event >= 0) ++counts[event];
     }
     bool allPassed = true;
@@ -156,33 +159,34 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
       AddFinding("row 1 begins with {" + PrefixAt(1) + "}, which no sync event begins with");
       return;
     }
-    long priorTimeStamp = records_[0].timeMs;
+    long priorTimeStamp = TimeAt(0);
     long interval = SyncEvents()[secondEvent].intervalMs;
     bool lastWasEvent = true;
     bool alternationBroken = false;
     int brokenAt = -1;
-    for (size_t i = 2; i < records_.size() && !alternationBroken; ++i) {
-      const SyncRecord& record = records_[i];
-      if (record.prefix == kIgnoredPrefix) continue;
-      if (record.prefix == kTimeStampPrefix) {
+    for (std::size_t i = 2; i < RowCount() && !alternationBroken; ++i) {
+      const wxString prefix = PrefixAt(i);
+      if (prefix == kIgnoredPrefix) continue;
+      if (prefix == kTimeStampPrefix) {
         if (!lastWasEvent) {
           alternationBroken = true;
           brokenAt = static_cast<int>(i);
           continue;
         }
-        CheckTimeStamp(priorTimeStamp, interval, record.timeMs);
-        priorTimeStamp = record.timeMs;
+        const long timeStamp = TimeAt(i);
+        CheckTimeStamp(priorTimeStamp, interval, timeStamp);
+        priorTimeStamp = timeStamp;
         lastWasEvent = false;
       } else if (lastWasEvent) {
         alternationBroken = true;
         brokenAt = static_cast<int>(i);
       } else {
-        const int event = FindSyncEvent(record.prefix);
+        const int event = FindSyncEvent(prefix);
         if (event < 0) {
           ReportFailure("BAD_MIDRUN_EVENT_NAME", "the events should always match *** or tim or one of 8 expected names",
                         kMidRunEventNameLine, "whatever is the event name on some data row seems wrong");
           AddFinding(wxString::Format("row %d begins with {%s}, which no sync event begins with", static_cast<int>(i),
-                                      record.prefix));
+                                      prefix));
           return;
         }
         interval = SyncEvents()[event].intervalMs;
@@ -221,7 +225,8 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
     return list;
   }
 
-  std::vector<SyncRecord> records_;
+  int eventColumn_ = -1;
+  int timeColumn_ = -1;
 };
 
 }  // namespace Varnel

@@ -20,12 +20,17 @@ ExpectedTextsBuilder& ExpectedTextsBuilder::Sequence(const std::vector<wxString>
 
 namespace Varnel {
 
-wxString JoinTexts(const TextColumn& texts, const wxString& separator) {
+wxString JoinTexts(const TextColumn& texts, const wxString& separator, const wxString& before, const wxString& after) {
+  std::size_t length = before.length() + after.length();
+  for (std::size_t i = 0; i < texts.size(); ++i) length += texts[i].length() + (i > 0 ? separator.length() : 0);
   wxString joined;
-  for (size_t i = 0; i < texts.size(); ++i) {
+  joined.reserve(length);
+  joined += before;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
     if (i > 0) joined += separator;
     joined += texts[i];
   }
+  joined += after;
   return joined;
 }
 

@@ -25,7 +25,9 @@ class ExpectedTextsBuilder {
 
 namespace Varnel {
 
-// The texts with the separator between consecutive ones, none after the last.
-wxString JoinTexts(const TextColumn& texts, const wxString& separator);
+// The texts with the separator between consecutive ones (none after the last), after before and followed by after:
+// built in one piece of its exact length, since a column may hold a million texts.
+wxString JoinTexts(const TextColumn& texts, const wxString& separator, const wxString& before = wxString(),
+                   const wxString& after = wxString());
 
 }  // namespace Varnel
