@@ -16,6 +16,10 @@ The build directory is kept between runs (in memory when /dev/shm exists: the te
 files). --list prints the sample without building anything. --kill-matrix runs the whole suite for every mutant
 and writes, for each, every test that failed: the tests that alone kill a mutant are the ones a diet must keep.
 --only FILE plants just the sampled mutants FILE lists as --list prints them, such as an earlier run's survivors.
+
+A mutant that no input can tell from the original is listed in scripts/equivalent-mutants.txt, one line each:
+"<file>: <line>  ->  <mutated line>  # <why no test can catch it>". Listed mutants are not planted and not scored;
+a line without a reason stops the run.
 """
 import argparse
 import hashlib
@@ -30,6 +34,7 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PRODUCT_DIRS = ["plugin", "reporting", "sdk", "tabulon", "tools", "verifiers"]
 TEST_TIMEOUT_SECONDS = 120
+EQUIVALENTS_FILE = os.path.join(ROOT, "scripts", "equivalent-mutants.txt")
 
 # Each operator: a pattern over the code (comments and literals blanked) and what the match becomes. Binary
 # operators need a blank on both sides, as the house style writes them: that leaves out template brackets,
@@ -146,6 +151,29 @@ def describe(path, offset, original, replacement):
     return f"{path}:{line_no}", line.strip(), mutated.strip()
 
 
+def equivalence_key(site):
+    """How the equivalents file names a mutant: its file and its line before and after, not the line number, which
+    moves with every edit above it."""
+    where, before, after = describe(*site)
+    return f"{where.rsplit(':', 1)[0]}: {before}  ->  {after}"
+
+
+def read_equivalents():
+    """The listed equivalent mutants, each with its reason."""
+    equivalents = {}
+    if not os.path.exists(EQUIVALENTS_FILE):
+        return equivalents
+    with open(EQUIVALENTS_FILE, encoding="utf-8") as listed:
+        for number, line in enumerate(listed, 1):
+            if not line.strip() or line.startswith("#"):
+                continue
+            key, _, reason = line.rstrip("\n").partition("  # ")
+            if not reason.strip():
+                sys.exit(f"mutants: {EQUIVALENTS_FILE}:{number} gives no reason why the mutant is equivalent")
+            equivalents[key.strip()] = reason.strip()
+    return equivalents
+
+
 def default_build_dir():
     digest = hashlib.sha1(ROOT.encode()).hexdigest()[:8]
     base = "/dev/shm" if os.path.isdir("/dev/shm") and os.access("/dev/shm", os.W_OK) else ROOT
@@ -247,10 +275,12 @@ def main():
             wanted = {line.strip() for line in listed if line.strip()}
         sample = [site for site in sample if "%s: %s  ->  %s" % describe(*site) in wanted]
         print(f"{len(sample)} of them listed in {args.only}")
+    equivalents = read_equivalents()
     if args.list:
         for site in sample:
             where, before, after = describe(*site)
-            print(f"  {where}: {before}  ->  {after}")
+            listed = "  (equivalent)" if equivalence_key(site) in equivalents else ""
+            print(f"  {where}: {before}  ->  {after}{listed}")
         return 0
 
     if subprocess.run(["git", "diff", "--quiet", "--"] + PRODUCT_DIRS, cwd=ROOT).returncode != 0:
@@ -260,10 +290,15 @@ def main():
     if failing_tests(args.build_dir, args.jobs) != []:
         sys.exit("mutants: the tests do not pass on the unchanged code")
 
-    killed, survived, not_compiled = 0, [], 0
+    killed, survived, not_compiled, equivalent = 0, [], 0, 0
     started = time.time()
     for number, site in enumerate(sample, 1):
         where, before, after = describe(*site)
+        reason = equivalents.get(equivalence_key(site))
+        if reason is not None:
+            equivalent += 1
+            print(f"[{number}/{len(sample)}] {'equivalent':16} {where}: {before}  ->  {after}  ({reason})", flush=True)
+            continue
         with PlantedMutant(*site):
             built = run(["cmake", "--build", args.build_dir, "-j", str(args.jobs)], ROOT) == 0
             outcome, killers = "not compiled", []
@@ -284,8 +319,8 @@ def main():
         print(f"[{number}/{len(sample)}] {outcome:16} {where}: {before}  ->  {after}{by}", flush=True)
 
     scored = killed + len(survived)
-    print(f"\n{killed} killed, {len(survived)} survived, {not_compiled} did not compile "
-          f"({time.time() - started:.0f} s)")
+    print(f"\n{killed} killed, {len(survived)} survived, {not_compiled} did not compile, {equivalent} listed as "
+          f"equivalent ({time.time() - started:.0f} s)")
     if survived:
         print("survivors:")
         for where, before, after in survived:
