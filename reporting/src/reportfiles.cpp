@@ -162,7 +162,7 @@ AtomicFileWriter::AtomicFileWriter(const wxString& path)
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
-  if (committed_ || !created_) return;
+  if (!ownsTemporary_) return;
   wxLogNull quiet;
   file_.Close();
   wxRemoveFile(temporary_);
@@ -170,8 +170,8 @@ AtomicFileWriter::~AtomicFileWriter() {
 
 bool AtomicFileWriter::Open() {
   const int error = CreateExclusively(file_, temporary_);
-  created_ = error == 0;
-  return created_ || Fail("cannot create the temporary file: ", ErrorReason(error));
+  ownsTemporary_ = error == 0;
+  return ownsTemporary_ || Fail("cannot create the temporary file: ", ErrorReason(error));
 }
 
 void AtomicFileWriter::Append(const char* bytes, std::size_t count) {
@@ -210,7 +210,7 @@ bool AtomicFileWriter::Commit() {
   if (!RenameReplacing(temporary_, target_, renameError)) {
     return Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
   }
-  committed_ = true;
+  ownsTemporary_ = false;
   if (InjectedFileError() != 0 || !SyncDirectory(targetDirectory_))
     TellWriteFailure(target_, "cannot flush its directory");
   return true;

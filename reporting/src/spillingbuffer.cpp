@@ -27,10 +27,11 @@ SpillingBuffer::~SpillingBuffer() {
 void SpillingBuffer::Append(const std::string& bytes) {
   if (failed_) return;
   memory_ += bytes;
-  if (memory_.size() >= memoryLimit_) Spill();
+  // Once in the file the bytes leave memory; a spill that failed has dropped them already.
+  if (memory_.size() >= memoryLimit_ && Spill()) memory_.clear();
 }
 
-// Moves what is in memory to the end of the file, which is created on first need.
+// Copies what is in memory to the end of the file, which is created on first need.
 bool SpillingBuffer::Spill() {
   if (!file_.IsOpened()) {
     const int error = CreateExclusively(file_, path_);
@@ -50,7 +51,6 @@ bool SpillingBuffer::Spill() {
     written += taken;
     spilled_ += taken;
   }
-  memory_.clear();
   return true;
 }
 

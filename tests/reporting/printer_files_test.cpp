@@ -32,6 +32,7 @@ TEST_F(PrinterFiles, MissingDirectoryIsCreatedAndFlagFileHoldsOneEmptyLine) {
 TEST_F(PrinterFiles, EarlierReportOfTheRunNameIsMovedToThisProcessName) {
   fs::create_directories(kDir);
   testsupport::WriteFile(kPreviousReport, "earlier");
+  testsupport::WriteFile(kDir + "special_flag_file_1.dat", "\n");  // another process's: moved all the same
   auto printer = NewPrinter();
   EXPECT_FALSE(testsupport::FileExists(kPreviousReport));
   EXPECT_EQ(testsupport::ReadFile(kReport), "earlier");

@@ -77,9 +77,8 @@ class AtomicFileWriter {
   wxFile file_;
   std::string buffer_;
   ContentDigest digest_;
-  bool created_ = false;
+  bool ownsTemporary_ = false;  // from its creation until the rename moves it to the target
   bool failed_ = false;
-  bool committed_ = false;
 };
 
 // Writes the bytes to the path through an AtomicFileWriter.
