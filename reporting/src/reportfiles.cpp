@@ -207,12 +207,11 @@ bool AtomicFileWriter::Commit() {
   // The descriptor goes even when closing fails.
   if (!file_.Close() || injected != 0) return Fail("cannot close: ", ErrorReason(FileError(file_, injected)));
   std::error_code renameError;
-  if (!RenameReplacing(temporary_, target_, renameError)) {
-    return Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
-  }
-  ownsTemporary_ = false;
-  if (InjectedFileError() != 0 || !SyncDirectory(targetDirectory_))
+  ownsTemporary_ = !RenameReplacing(temporary_, target_, renameError);
+  if (ownsTemporary_) return Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
+  if (InjectedFileError() != 0 || !SyncDirectory(targetDirectory_)) {
     TellWriteFailure(target_, "cannot flush its directory");
+  }
   return true;
 }
 
