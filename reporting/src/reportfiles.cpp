@@ -10,6 +10,7 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/process.h>
+#include "reporting/fileerrorinjection.h"
 #include "reporting/onelinetext.h"
 
 namespace Varnel {
@@ -24,6 +25,10 @@ constexpr std::size_t kWriteChunk = 1 << 16;
 // Windows) and never follows a link at the target; the toolkit's falls back to copying onto the target, which
 // would follow a planted link and can be seen half done.
 bool RenameReplacing(const wxString& from, const wxString& to, std::error_code& error) {
+  if (const int injected = InjectedFileError()) {
+    error.assign(injected, std::generic_category());
+    return false;
+  }
   std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()),
                           error);
   return !error;
@@ -84,6 +89,8 @@ void TellWriteFailure(const wxString& path, const wxString& reason) {
                OneLineText(path.utf8_string()).c_str(), OneLineText(reason.utf8_string()).c_str(), workingDir.c_str());
 }
 
+int FileError(const wxFile& file, int injected) { return injected != 0 ? injected : file.GetLastError(); }
+
 // Taken from the failed call's own error code: other calls since may have changed errno.
 wxString ErrorReason(int errorCode) {
   if (errorCode == 0) return "the system gave no reason";
@@ -91,6 +98,7 @@ wxString ErrorReason(int errorCode) {
 }
 
 int CreateExclusively(wxFile& file, const wxString& path) {
+  if (const int injected = InjectedFileError()) return injected;
   wxLogNull quiet;
   int descriptor = OpenNew(path);
   if (descriptor < 0) {
@@ -134,8 +142,9 @@ void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<Proc
     if (!ParseTemporaryName(wxFileName(path).GetFullName(), names, processId, token)) continue;
     // This instance writes nothing yet; an instance of another process is left while a process of its id runs.
     const bool ownInstance = processId == ownProcessId && (token.empty() || token == ProcessInstanceToken());
+    // A leftover that stays harms no report; the next printer tries again.
     if (ownInstance || (processId != ownProcessId && !wxProcess::Exists(static_cast<int>(processId)))) {
-      wxRemoveFile(path);
+      if (InjectedFileError() == 0) wxRemoveFile(path);
     }
   }
 }
@@ -153,7 +162,7 @@ AtomicFileWriter::AtomicFileWriter(const wxString& path)
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
-  if (committed_ || !file_.IsOpened()) return;
+  if (!ownsTemporary_) return;
   wxLogNull quiet;
   file_.Close();
   wxRemoveFile(temporary_);
@@ -161,7 +170,8 @@ AtomicFileWriter::~AtomicFileWriter() {
 
 bool AtomicFileWriter::Open() {
   const int error = CreateExclusively(file_, temporary_);
-  return error == 0 || Fail("cannot create the temporary file: ", ErrorReason(error));
+  ownsTemporary_ = error == 0;
+  return ownsTemporary_ || Fail("cannot create the temporary file: ", ErrorReason(error));
 }
 
 void AtomicFileWriter::Append(const char* bytes, std::size_t count) {
@@ -177,8 +187,9 @@ bool AtomicFileWriter::WriteBuffered() {
   // A write may take fewer bytes than offered without an error (a file-size limit reached midway); the next
   // one then fails and tells why.
   for (std::size_t written = 0; written < buffer_.size();) {
-    const std::size_t taken = file_.Write(buffer_.data() + written, buffer_.size() - written);
-    if (taken == 0) return Fail("cannot write: ", ErrorReason(file_.GetLastError()));
+    const int injected = InjectedFileError();
+    const std::size_t taken = injected != 0 ? 0 : file_.Write(buffer_.data() + written, buffer_.size() - written);
+    if (taken == 0) return Fail("cannot write: ", ErrorReason(FileError(file_, injected)));
     written += taken;
   }
   buffer_.clear();
@@ -190,16 +201,17 @@ bool AtomicFileWriter::Commit() {
   wxLogNull quiet;
   // Flushed before the rename and the directory after it: a power loss then leaves the earlier file or
   // the whole new one, never an empty one.
-  if (!file_.Flush()) return Fail("cannot flush: ", ErrorReason(file_.GetLastError()));
-  if (!file_.Close()) return Fail("cannot close: ", ErrorReason(file_.GetLastError()));
+  int injected = InjectedFileError();
+  if (injected != 0 || !file_.Flush()) return Fail("cannot flush: ", ErrorReason(FileError(file_, injected)));
+  injected = InjectedFileError();
+  // The descriptor goes even when closing fails.
+  if (!file_.Close() || injected != 0) return Fail("cannot close: ", ErrorReason(FileError(file_, injected)));
   std::error_code renameError;
-  if (!RenameReplacing(temporary_, target_, renameError)) {
-    Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
-    wxRemoveFile(temporary_);
-    return false;
+  ownsTemporary_ = !RenameReplacing(temporary_, target_, renameError);
+  if (ownsTemporary_) return Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
+  if (InjectedFileError() != 0 || !SyncDirectory(targetDirectory_)) {
+    TellWriteFailure(target_, "cannot flush its directory");
   }
-  committed_ = true;
-  if (!SyncDirectory(targetDirectory_)) TellWriteFailure(target_, "cannot flush its directory");
   return true;
 }
 

@@ -1,4 +1,5 @@
 #include "reporting/spillingbuffer.h"
+#include "reporting/fileerrorinjection.h"
 #include <algorithm>
 #include <cerrno>
 #include <wx/filefn.h>
@@ -26,28 +27,30 @@ SpillingBuffer::~SpillingBuffer() {
 void SpillingBuffer::Append(const std::string& bytes) {
   if (failed_) return;
   memory_ += bytes;
-  if (memory_.size() >= memoryLimit_) Spill();
+  // Once in the file the bytes leave memory; a spill that failed has dropped them already.
+  if (memory_.size() >= memoryLimit_ && Spill()) memory_.clear();
 }
 
-// Moves what is in memory to the end of the file, which is created on first need.
+// Copies what is in memory to the end of the file, which is created on first need.
 bool SpillingBuffer::Spill() {
   if (!file_.IsOpened()) {
     const int error = CreateExclusively(file_, path_);
     if (error != 0) return Fail("cannot create the temporary file: ", ErrorReason(error));
   }
   wxLogNull quiet;
-  if (file_.Seek(static_cast<wxFileOffset>(spilled_)) == wxInvalidOffset) {
-    return Fail("cannot write: ", ErrorReason(file_.GetLastError()));
+  const int injected = InjectedFileError();
+  if (injected != 0 || file_.Seek(static_cast<wxFileOffset>(spilled_)) == wxInvalidOffset) {
+    return Fail("cannot write: ", ErrorReason(FileError(file_, injected)));
   }
   // A write may take fewer bytes than offered without an error (a file-size limit reached midway); the next
   // one then fails and tells why.
   for (std::size_t written = 0; written < memory_.size();) {
-    const std::size_t taken = file_.Write(memory_.data() + written, memory_.size() - written);
-    if (taken == 0) return Fail("cannot write: ", ErrorReason(file_.GetLastError()));
+    const int writeError = InjectedFileError();
+    const std::size_t taken = writeError != 0 ? 0 : file_.Write(memory_.data() + written, memory_.size() - written);
+    if (taken == 0) return Fail("cannot write: ", ErrorReason(FileError(file_, writeError)));
     written += taken;
     spilled_ += taken;
   }
-  memory_.clear();
   return true;
 }
 
@@ -56,14 +59,16 @@ bool SpillingBuffer::CopyTo(AtomicFileWriter& writer, std::uint64_t from, std::u
   to = std::min(to, Size());
   if (from < spilled_) {
     wxLogNull quiet;
-    if (file_.Seek(static_cast<wxFileOffset>(from)) == wxInvalidOffset) {
-      return Fail("cannot read back: ", ErrorReason(file_.GetLastError()));
+    const int injected = InjectedFileError();
+    if (injected != 0 || file_.Seek(static_cast<wxFileOffset>(from)) == wxInvalidOffset) {
+      return Fail("cannot read back: ", ErrorReason(FileError(file_, injected)));
     }
     std::string chunk(kReadChunk, '\0');
     for (const std::uint64_t end = std::min(to, spilled_); from < end;) {
       const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(end - from, kReadChunk));
-      const ssize_t read = file_.Read(&chunk[0], wanted);
-      if (read == wxInvalidOffset) return Fail("cannot read back: ", ErrorReason(file_.GetLastError()));
+      const int readError = InjectedFileError();
+      const ssize_t read = readError != 0 ? wxInvalidOffset : file_.Read(&chunk[0], wanted);
+      if (read == wxInvalidOffset) return Fail("cannot read back: ", ErrorReason(FileError(file_, readError)));
       // The file ends early only when something else cut it.
       if (read == 0) return Fail("cannot read back: ", "the file ends early");
       writer.Append(chunk.data(), static_cast<std::size_t>(read));

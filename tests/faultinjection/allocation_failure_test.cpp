@@ -3,6 +3,7 @@
 // saying so on standard error. The same holds for the dashboard JUnit report when it is switched on.
 #include "datahookoutputtestingplugin.h"
 #include "failingnew.h"
+#include "reporting/fakejunitprinter.h"
 #include "support/files.h"
 #include "support/pluginhost.h"
 #include "support/report.h"
@@ -12,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -117,10 +119,25 @@ void ExpectNeverGreen(const std::function<void()>& calls, int expectedFailures) 
   EXPECT_EQ(after.report.failures, expectedFailures);
 }
 
+// A verifier that passes a check and then throws: the failure the plug-in records for it must not get lost.
+class ThrowingVerifier : public Varnel::Interface_SpecificIndividualTestVerifier {
+  void VerifyDatafile(const wxString&, const Varnel::StimAreaList*, Varnel::FakeJUnitPrinter* printer) override {
+    printer->ReportPass("before_the_throw");
+    throw std::runtime_error("a check threw");
+  }
+} throwingVerifier;
+const bool registered =
+    (Varnel::DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"throws.vn5", &throwingVerifier}), true);
+
 TEST(AllocationFailure, DuringAVerificationAndItsReportNeverGivesAGreenRun) {
   const wxString path = wxString::FromUTF8(testsupport::TestData(kDataFile));
   const Varnel::StimAreaList noAreas;
   ExpectNeverGreen([&] { ThePlugin().PerformPostProcessing(path, &noAreas); }, 0);
+}
+
+TEST(AllocationFailure, WhileRecordingAnEscapedExceptionNeverLosesIt) {
+  const wxString path = "/data/throws.vn5.txt";
+  ExpectNeverGreen([&] { ThePlugin().PerformPostProcessing(path, nullptr); }, 1);
 }
 
 TEST(AllocationFailure, WhileRecordingAHostAssertionNeverLosesIt) {

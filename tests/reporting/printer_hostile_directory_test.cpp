@@ -1,5 +1,5 @@
-// Others may write to the report directory: links planted there, leftovers of killed writers and a final
-// write that fails must never make the printer write elsewhere or leave a report that is not its own.
+// Others may write to the report directory: links planted there and leftovers of killed writers must never make
+// the printer write elsewhere or leave a report that is not its own.
 #include "reporting/findingsrecordingprinter.h"
 #include "reporting/reportfiles.h"
 #include "printerfiles.h"
@@ -54,37 +54,6 @@ TEST_F(HostileDirectory, LinksPlantedAtEveryPathTheWriterTouchesAreNeverFollowed
     fs::remove_all(kDir);
     fs::create_directories(kDir);
   }
-}
-
-TEST_F(HostileDirectory, FailedFinalWriteLeavesNoEarlierReportUnderThisRunsName) {
-  WriteFile(kPreviousReport, "an earlier run's report");
-  auto printer = NewPrinter();
-  ASSERT_EQ(ReadFile(kReport), "an earlier run's report") << "moved to this run's name at start";
-  printer->ReportFailure("f", "s", "l", "m");
-  // A directory with something in it where the temporary file goes: the write fails as on a full disk.
-  fs::create_directories(Temporary(kReport) + "/in-the-way");
-  ::testing::internal::CaptureStderr();
-  printer.reset();
-  const std::string errors = ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(errors.find("FakeJUnitPrinter failed to write to the file " + kReport), std::string::npos) << errors;
-  EXPECT_FALSE(Present(kReport));
-}
-
-// A report too long for memory whose temporary file cannot be made: withheld, and both failures told.
-TEST_F(HostileDirectory, LongReportWhoseEntriesCannotBeSetAsideIsWithheld) {
-  const std::string entries = Temporary(kDir + kRunName + "_" + kPid + ".entries");
-  fs::create_directories(entries + "/in-the-way");
-  auto printer = NewPrinter();
-  ::testing::internal::CaptureStderr();
-  for (int i = 0; i < 2000; ++i) printer->ReportFailure("f", "s", "l", std::string(200, 'm'));
-  printer.reset();
-  const std::string errors = ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(errors.find("failed to write to the file " + entries + ": cannot create the temporary file"),
-            std::string::npos)
-      << errors;
-  EXPECT_NE(errors.find("failed to write to the file " + kReport + ": the report was not written"), std::string::npos)
-      << errors;
-  EXPECT_FALSE(Present(kReport));
 }
 
 // Only the printer's own names are cleaned up: those of processes no longer running and this instance's own.

@@ -32,17 +32,18 @@ TEST(DatahookRunner, SummaryAndExitStatusFollowTheReport) {
                            ReportPathIn(scratch.Path(), empty.pid) + "\n");
   EXPECT_EQ(testsupport::SchemaErrors(ReportPathIn(scratch.Path(), empty.pid)), "");
 
-  const auto one = RunRunner({"Other Experiment.txt"});
+  // One letter short of a registered name: that name comes first among the closest.
+  const auto one = RunRunner({"import_v4_macro.vn4 P01.txt"});
   EXPECT_EQ(one.exitCode, 1) << one.err;
-  EXPECT_EQ(one.out,
-            "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(one.pid) +
-                ": tests 3, failures 1\n  data file: (none)\n  FAILED test003locating_verifier_for_Other Experiment\n" +
-                kNoVerifier + "    data file: " + scratch.File("Other Experiment.txt") +
-                "\n    found: looked up the registry key {OTHER}\n"
-                "    found: closest registered names: {import_v4_macros.vn4}, {tessel_2807_test.vn5}, "
-                "{2772_2_macro_1_reg.vn4}\n"
-                "total: suites 1, tests 3, failures 1\nreport: " +
-                ReportPathIn(scratch.Path(), one.pid) + "\n");
+  EXPECT_EQ(one.out, "suite DefaultInitialTestSuite_ConcreteFakeJUnitPrinter_pid_" + std::to_string(one.pid) +
+                         ": tests 3, failures 1\n  data file: (none)\n  FAILED "
+                         "test003locating_verifier_for_import_v4_macro.vn4 P01\n" +
+                         kNoVerifier + "    data file: " + scratch.File("import_v4_macro.vn4 P01.txt") +
+                         "\n    found: looked up the registry key {IMPORT_V4_MACRO.VN4}\n"
+                         "    found: closest registered names: {import_v4_macros.vn4}, {2772_2_macro_1_reg.vn4}, "
+                         "{tessel_2807_test.vn5}\n"
+                         "total: suites 1, tests 3, failures 1\nreport: " +
+                         ReportPathIn(scratch.Path(), one.pid) + "\n");
 }
 
 TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {

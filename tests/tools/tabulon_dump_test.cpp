@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus,
 TEST(TabulonDump, UsageErrorsPrintNothingAndExitWith2) {
   testsupport::ScratchDir scratch;  // the child's output files go here
   const std::string good = testsupport::TestData("tabulon/dump example.txt");
-  for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"--bogus", good}, {good, good}}) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"--bogus"}, {good, good}}) {
     const auto run = Dump(arguments);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");

@@ -40,6 +40,8 @@ int CreateExclusively(wxFile& file, const wxString& path);
 void TellWriteFailure(const wxString& path, const wxString& reason);
 // The system's text for an error code; a code of 0 says the system gave no reason.
 wxString ErrorReason(int errorCode);
+// The error a file call failed with: the injected one when there is one (see fileerrorinjection.h), else the file's.
+int FileError(const wxFile& file, int injected);
 
 // Renames from to to unless to already exists or from does not.
 void MoveWithoutOverwriting(const wxString& from, const wxString& to);
@@ -50,7 +52,7 @@ void MoveWithoutOverwriting(const wxString& from, const wxString& to);
 class AtomicFileWriter {
  public:
   explicit AtomicFileWriter(const wxString& path);
-  // Removes the temporary file unless Commit succeeded.
+  // Removes the temporary file it created unless Commit succeeded.
   ~AtomicFileWriter();
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -75,8 +77,8 @@ class AtomicFileWriter {
   wxFile file_;
   std::string buffer_;
   ContentDigest digest_;
+  bool ownsTemporary_ = false;  // from its creation until the rename moves it to the target
   bool failed_ = false;
-  bool committed_ = false;
 };
 
 // Writes the bytes to the path through an AtomicFileWriter.

@@ -31,7 +31,7 @@ class SpillingBuffer {
   bool CopyTo(AtomicFileWriter& writer, std::uint64_t from, std::uint64_t to);
 
  private:
-  bool Spill();
+  bool Spill();  // true once what is in memory is in the file too
   bool Fail(const char* what, const wxString& reason);
 
   const wxString path_;

@@ -14,8 +14,8 @@ constexpr std::size_t kNumberFields = 5;
 const char* const kFieldNames[kNumberFields] = {"x", "y", "width", "height", "responseId"};
 const char* const kLineLayout = "x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB>areaName";
 
-// Strict: an optional minus sign and digits only, nothing before or after, within the range of int. (The standard
-// conversion takes no plus sign, blank or empty text.)
+// Strict: an optional minus sign and digits only, nothing before or after, within the range of int (from_chars
+// takes no plus sign, space or empty text).
 bool ParseInteger(const std::string& text, int& value) {
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);

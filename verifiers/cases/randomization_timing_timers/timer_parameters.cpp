@@ -134,7 +134,7 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
       }
     }
     if (!Within(Difference(held, NumberAt(first - 1, column)), 0, 12)) holds = false;
-    if (gap >= 0 && !Within(Difference(Difference(NumberAt(last + 1, column), held), gap), 0, 50)) holds = false;
+    if (gap != kNoGap && !Within(Difference(Difference(NumberAt(last + 1, column), held), gap), 0, 50)) holds = false;
     return holds;
   }
 

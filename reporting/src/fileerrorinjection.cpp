@@ -1,0 +1,28 @@
+#include "reporting/fileerrorinjection.h"
+#include <atomic>
+
+namespace Varnel {
+
+namespace {
+
+// Atomic only so that writers on several threads count without a race; nothing waits on them.
+std::atomic<long> counted{0};
+std::atomic<long> failAt{0};
+std::atomic<int> injectedError{0};
+
+}  // namespace
+
+int InjectedFileError() noexcept {
+  const long number = counted.fetch_add(1, std::memory_order_relaxed) + 1;
+  return number == failAt.load(std::memory_order_relaxed) ? injectedError.load(std::memory_order_relaxed) : 0;
+}
+
+void InjectFileErrorAt(long operation, int errorCode) noexcept {
+  counted.store(0, std::memory_order_relaxed);
+  injectedError.store(errorCode, std::memory_order_relaxed);
+  failAt.store(operation, std::memory_order_relaxed);
+}
+
+long FileOperationsCounted() noexcept { return counted.load(std::memory_order_relaxed); }
+
+}  // namespace Varnel
