@@ -60,11 +60,9 @@ std::uint32_t ColumnFlagsOfName(const wxString& columnName) {
   return flags;
 }
 
-const wxString& StandardColumnName(int index) {
-  static const wxString names[] = {_("Block\nName"), _("Trial\nName"), _("Error\nCode"), _("Reaction\nTime")};
-  static const wxString none;
-  if (index < 0 || index >= 4) return none;
-  return names[index];
+const wxString& ReactionTimeColumnName() {
+  static const wxString name = _("Reaction\nTime");
+  return name;
 }
 
 wxString MissingColumnName() { return _("[Missing\nCol Name]"); }

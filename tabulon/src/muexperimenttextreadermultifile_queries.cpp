@@ -37,6 +37,10 @@ void MUExperimentTextReaderMultiFile::ClearQueryCaches() {
   markDependentKeys_.clear();
 }
 
+std::size_t MUExperimentTextReaderMultiFile::QueryCacheHits() const {
+  return rowIndexCache_.Hits() + predicateCache_.Hits() + columnNameCache_.Hits() + distinctValueCache_.Hits();
+}
+
 void MUExperimentTextReaderMultiFile::ForgetMarkDependentResults() {
   for (const QueryKey& key : markDependentKeys_) rowIndexCache_.Erase(key);
   markDependentKeys_.clear();

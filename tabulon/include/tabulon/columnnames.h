@@ -29,8 +29,8 @@ std::uint32_t KnownColumnKind(const wxString& columnName);
 // The column flag bits a column name implies.
 std::uint32_t ColumnFlagsOfName(const wxString& columnName);
 
-// 0 "Block\nName", 1 "Trial\nName", 2 "Error\nCode", 3 "Reaction\nTime"; the empty name for any other index.
-const wxString& StandardColumnName(int index);
+// "Reaction\nTime", the column whose cells are read as numbers and sorted as such.
+const wxString& ReactionTimeColumnName();
 
 // The name given to a data cell that has no column heading above it.
 wxString MissingColumnName();
