@@ -242,6 +242,7 @@ TEST(ParserCells, SortKeysCoverEighteenCharactersInThreeParts) {
 TEST(ParserCells, ACharacterOutsideTheBmpCountsOnceInSortKeys) {
   const std::string grin = "\xF0\x9F\x98\x80";  // U+1F600: low 8 bits 0; two UTF-16 halves on Windows
   EXPECT_EQ(SortKeyOfSix(W(grin + "B")), SortKeyOfSix(wxString(L"\x100") + "B"));
+  EXPECT_EQ(SortKeyOfSix(W("\364\217\277\277B")), SortKeyOfSix(wxString(L"\xFF") + "B"));  // U+10FFFF, B
 
   testsupport::ScratchDir dir;
   std::string eighteen;
@@ -250,6 +251,14 @@ TEST(ParserCells, ACharacterOutsideTheBmpCountsOnceInSortKeys) {
   const RowRecord& row = *parsed->rows[0];
   EXPECT_TRUE(row.IsCoveredBySortKeys("A\na"));
   EXPECT_EQ(row.SortKey("A\na", 2), SortKeyOfSix(W(eighteen.substr(0, 6 * grin.size()))));
+}
+
+// A cell is a view into its line: an ESC that ends it is not read together with the character after it.
+TEST(ParserCells, AnEscapeThatEndsACellStandsAlone) {
+  const wxString line = wxS("a\033A");
+  wxString cell;
+  AssignPrintableCellText(cell, line.wx_str(), 2);
+  EXPECT_EQ(cell, "a^[");
 }
 
 TEST(ReactionTimes, ParseFromTheReactionTimeColumn) {

@@ -140,7 +140,14 @@ TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
   EXPECT_EQ(reader->GetRowCount(), 3);
   EXPECT_EQ(reader->GetColumnCount(), 5);
   EXPECT_EQ(reader->GetAllRowCount(), 4);
-  reader->RemoveMultipleFiles({secondPath});
+  // A file added without selecting it stays unselected and brings none of those columns back.
+  const std::string third = dir_.File("third.txt");
+  testsupport::WriteDataFile(third, {"Block\nName"}, {{"B3"}});
+  ASSERT_TRUE(reader->AddFile(wxFileName(W(third)), true));
+  reader->Refresh();
+  EXPECT_EQ(reader->GetColumnCount(), 5);
+  EXPECT_EQ(reader->GetSelectedFiles(), std::vector<wxString>{wxFileName(W(path_)).GetFullPath()});
+  reader->RemoveMultipleFiles({secondPath, wxFileName(W(third)).GetFullPath()});
   EXPECT_EQ(reader->GetAllRowCount(), 3);
   EXPECT_EQ(reader->GetColumnNames(), WxList(kColumns));
   EXPECT_EQ(reader->FindColumnProperty("Block\nName")->sourceFiles.size(), 1u);

@@ -149,7 +149,6 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   void ForgetMarkDependentResults();
 
   tabulon::ParseReportSink* reportSink_;
-  bool eventsBound_ = false;
 
   std::map<wxString, bool> fileSelection_;
   std::vector<wxString> newlyLoadedPaths_;
