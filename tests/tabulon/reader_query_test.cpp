@@ -52,16 +52,14 @@ class ReaderQueries : public ::testing::Test {
   std::shared_ptr<MUExperimentTextReaderMultiFile> reader_;
 };
 
-TEST_F(ReaderQueries, ColumnQueriesAreCachedUntilARefresh) {
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringAbsent(60),
-            WxList({"Event\nName", "Value", "Text", "Blank", "Color\n(Trial Variable)"}));
+TEST_F(ReaderQueries, ColumnQueriesAndHiddenColumns) {
   EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(tabulon::ColumnFlag::TrialVariable),
             WxList({"Color\n(Trial Variable)"}));
   EXPECT_EQ(reader_->GetColumnNamesWhereBitStringHasXAbsentY(0, tabulon::ColumnFlag::TrialVariable).size(), 4u);
   reader_->HideColumn("Text");
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringAbsent(60).size(), 5u);
   reader_->Refresh();
   EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(tabulon::ColumnFlag::HiddenByUser), WxList({"Text"}));
+  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringAbsent(tabulon::ColumnFlag::HiddenByUser).size(), 4u);
   EXPECT_EQ(reader_->GetColumnIndex("Text"), -1);
   reader_->ShowColumn("Text");
   reader_->Refresh();

@@ -27,20 +27,6 @@ class ReaderLoad : public ::testing::Test {
   std::string path_ = dir_.File("data.txt");
 };
 
-TEST_F(ReaderLoad, TableReadsBackByRowAndColumn) {
-  auto reader = LoadReader(path_);
-  ASSERT_EQ(reader->GetRowCount(), 3);
-  ASSERT_EQ(reader->GetColumnCount(), 5);
-  EXPECT_EQ(reader->GetColumnNames(), WxList(kColumns));
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 5; ++column) EXPECT_EQ(reader->GetCellText(row, column), W(kRows[row][column]));
-  }
-  EXPECT_EQ(reader->GetRowRecord(1, tabulon::RowScope::Shown)->ReactionTime(), 455.0);
-  EXPECT_TRUE(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"));
-  EXPECT_FALSE(reader->IsTrialVariableColumn("Trial\nName"));
-  EXPECT_EQ(reader->FindColumnProperty("Reaction\nTime")->kind, std::uint32_t{ColumnKind_Numeric});
-}
-
 TEST_F(ReaderLoad, OutsideTheTableGivesQuestionMarksAndMinusOne) {
   auto reader = LoadReader(path_);
   MUExperimentTextReaderMultiFile empty;
