@@ -126,6 +126,7 @@ TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
   EXPECT_EQ(reader->GetRowCount(), 3);
   EXPECT_EQ(reader->GetColumnCount(), 5);
   EXPECT_EQ(reader->GetAllRowCount(), 4);
+  EXPECT_EQ(reader->GetRowRecord(3, tabulon::RowScope::Unfiltered), nullptr);
   // A file added without selecting it stays unselected and brings none of those columns back.
   const std::string third = dir_.File("third.txt");
   testsupport::WriteDataFile(third, {"Block\nName"}, {{"B3"}});
