@@ -88,7 +88,6 @@ TEST_F(ReaderQueries, RepeatedQueriesComeFromTheCachesUntilTheirDataChanges) {
     const char* hits;  // per query, of the two times it is asked
   } changes[] = {
       {"none", [] {}, "1111100"},
-      {"none", [] {}, "2222200"},
       {"a mark", [&] { reader_->SetRowMarked(0, true); }, "2122200"},
       {"a refresh", [&] { reader_->Refresh(); }, "1111100"},
       {"another file", [&] { reader_->AddSelectedFile(wxFileName(W(dir_.File("more.txt"))), false); }, "1111100"}};

@@ -172,9 +172,8 @@ TEST_F(ReaderLoad, MarkingRows) {
   }
   reader->Refresh();
   EXPECT_EQ(reader->GetRowCount(), 3);  // marks survive a refresh and hide nothing
-  EXPECT_TRUE(reader->IsRowMarked(0));
-  EXPECT_FALSE(reader->IsRowMarked(1));
-  EXPECT_FALSE(reader->IsRowMarked(2));
+  EXPECT_EQ((std::vector<bool>{reader->IsRowMarked(0), reader->IsRowMarked(1), reader->IsRowMarked(2)}),
+            (std::vector<bool>{true, false, false}));
 }
 
 class RecordingView : public MUInterfaceFileObserver {
