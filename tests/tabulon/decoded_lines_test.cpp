@@ -23,8 +23,9 @@ std::vector<wxString> LinesOf(const tabulon::DecodedLines& decoded) {
 }
 
 TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
-  std::vector<std::string> cases = {"", "plain ASCII\tcells\n", "latin-1 caf\xE9"};
-  std::vector<bool> wellFormed = {true, true, false};  // twice with a line end between: kept as UTF-8 bytes
+  // Each text, and whether it is kept as UTF-8 bytes when it is given twice with a line end between.
+  std::vector<std::pair<std::string, bool>> cases = {
+      {"", true}, {"plain ASCII\tcells\n", true}, {"latin-1 caf\xE9", false}};
   // In hexadecimal, '+' before well-formed UTF-8 without NUL: byte-order marks (UTF-8, UTF-16 of either order, UTF-32)
   // alone and before text, NUL, and UTF-8's boundaries: each lead byte range's ends, the second byte's limits after E0,
   // ED, F0 and F4 (overlongs, surrogates, beyond U+10FFFF), sequences cut short or broken by ASCII, stray
@@ -43,11 +44,10 @@ TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
     std::string sequence;
     for (std::size_t i = 0; i < hex.size(); i += 2)
       sequence += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    for (const std::string& text : {sequence, "a" + sequence + "bcdefgh", "abcdefgh" + sequence}) cases.push_back(text);
-    wellFormed.insert(wellFormed.end(), {plus && hex < "80", plus, plus});
+    cases.insert(cases.end(),
+                 {{sequence, plus && hex < "80"}, {"a" + sequence + "bcdefgh", plus}, {"abcdefgh" + sequence, plus}});
   }
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    const std::string& bytes = cases[i];
+  for (const auto& [bytes, keepsUtf8Bytes] : cases) {
     std::wstring text;
     const bool decoded = DecodeAsConverterDoes(bytes.data(), bytes.size(), text);
     const wxString expected(bytes.data(), wxConvAuto(), bytes.size());
@@ -66,7 +66,7 @@ TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
     tabulon::DecodedLines lines;
     EXPECT_EQ(lines.Decode(twoLines, tabulon::DecodedLines::LineEnds::Any), !whole.empty()) << bytes;
     EXPECT_EQ(LinesOf(lines), expectedLines) << bytes;
-    EXPECT_EQ(lines.KeepsUtf8Bytes(), wellFormed[i]) << bytes;
+    EXPECT_EQ(lines.KeepsUtf8Bytes(), keepsUtf8Bytes) << bytes;
   }
 }
 

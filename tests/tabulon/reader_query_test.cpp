@@ -147,9 +147,6 @@ TEST_F(ReaderQueries, PredicatesOverTheSequenceAndRanges) {
     EXPECT_EQ(reader_->GetRowIndicesWherePredicateReturnsTrue(odd, true, r.first, r.last), r.expected)
         << r.first << ".." << r.last;
   }
-  MUExperimentTextReaderMultiFile empty;
-  EXPECT_TRUE(empty.GetRowIndicesWherePredicateReturnsTrue(odd, true).empty());
-  EXPECT_TRUE(empty.GetRowIndicesWherePredicateReturnsTrue(odd, false, -1, -1).empty());
 }
 
 TEST_F(ReaderQueries, EmptyColumnsAreJudgedOnTheShownRows) {

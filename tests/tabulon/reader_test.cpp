@@ -119,10 +119,12 @@ TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
   EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix", "Target", "Fix", ""}));
   EXPECT_EQ(reader->FindColumnProperty("Block\nName")->sourceFiles.size(), 2u);
 
-  // Deselecting the second file filters its rows and the columns only it has; removing it takes them out.
+  // Deselecting the second file (as a view asks, which refreshes) filters its rows and the columns only it has;
+  // removing it takes them out.
   const wxString secondPath = wxFileName(W(second)).GetFullPath();
-  ASSERT_TRUE(reader->SetFileSelected(secondPath, false));
-  reader->Refresh();
+  tabulon::CommandEvent deselect;
+  deselect.SetString("unknown path\n" + secondPath);  // SetInt(0): deselect
+  reader->SimultaneousFileRequestsSuppressAndUnsuppress(deselect);
   EXPECT_EQ(reader->GetRowCount(), 3);
   EXPECT_EQ(reader->GetColumnCount(), 5);
   EXPECT_EQ(reader->GetAllRowCount(), 4);
