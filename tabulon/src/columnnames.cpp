@@ -38,7 +38,6 @@ std::uint32_t KnownColumnKind(const wxString& columnName) {
   for (const StandardColumn* column = StandardColumns(); terminator != column->name; ++column) {
     if (columnName == column->name) return column->kind;
   }
-  if (columnName == MarkerKey_FileName || columnName == MarkerKey_ExperimentName) return ColumnKind_Text;
   if (columnName == MarkerKey_RunDate) return ColumnKind_DateTime;
   return ColumnKind_Unset;
 }

@@ -24,7 +24,7 @@ struct StandardColumn {
 // The host's standard columns in their order, ended by an entry named NameListTerminator.
 const StandardColumn* StandardColumns();
 
-// The kind of a column of that name: a standard column's kind, the marker keys' kinds, otherwise 0.
+// The kind of a column of that name: a standard column's kind, the run date marker's, otherwise 0 (unset).
 std::uint32_t KnownColumnKind(const wxString& columnName);
 // The column flag bits a column name implies.
 std::uint32_t ColumnFlagsOfName(const wxString& columnName);
