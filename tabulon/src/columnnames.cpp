@@ -38,7 +38,6 @@ std::uint32_t KnownColumnKind(const wxString& columnName) {
   for (const StandardColumn* column = StandardColumns(); terminator != column->name; ++column) {
     if (columnName == column->name) return column->kind;
   }
-  if (columnName == MarkerKey_FileName || columnName == MarkerKey_ExperimentName) return ColumnKind_Text;
   if (columnName == MarkerKey_RunDate) return ColumnKind_DateTime;
   return ColumnKind_Unset;
 }
@@ -60,11 +59,9 @@ std::uint32_t ColumnFlagsOfName(const wxString& columnName) {
   return flags;
 }
 
-const wxString& StandardColumnName(int index) {
-  static const wxString names[] = {_("Block\nName"), _("Trial\nName"), _("Error\nCode"), _("Reaction\nTime")};
-  static const wxString none;
-  if (index < 0 || index >= 4) return none;
-  return names[index];
+const wxString& ReactionTimeColumnName() {
+  static const wxString name = _("Reaction\nTime");
+  return name;
 }
 
 wxString MissingColumnName() { return _("[Missing\nCol Name]"); }

@@ -74,6 +74,11 @@ void tabulon::DataFileParserCore::Fail(std::int32_t code, const wxString& messag
   failed_ = true;
 }
 
+bool tabulon::DataFileParserCore::FailLayout(LayoutFailure failure) {
+  Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(failure));
+  return false;
+}
+
 void tabulon::DataFileParserCore::ReportSuccess() {
   if (failed_ || !sink_) return;
   ParseReport report;
@@ -89,8 +94,7 @@ bool tabulon::DataFileParserCore::ReadHeader() {
   if (hasHeader_) {
     if (lines < 2) {
       experimentName_.clear();
-      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingExperimentName));
-      return false;
+      return FailLayout(LayoutFailure::MissingExperimentName);
     }
     experimentName_ = Line(1).ToString();
     experimentName_.Trim(true).Trim(false);
@@ -98,8 +102,7 @@ bool tabulon::DataFileParserCore::ReadHeader() {
     participantName_.Trim(true).Trim(false);
     if (lines < 3) {
       runDateText_.clear();
-      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::MissingRunDate));
-      return false;
+      return FailLayout(LayoutFailure::MissingRunDate);
     }
     runDateText_ = Line(2).ToString();
     headerLines = kHeaderLineCount;
@@ -116,7 +119,6 @@ bool tabulon::DataFileParserCore::ReadHeader() {
 }
 
 bool tabulon::DataFileParserCore::BuildColumns() {
-  if (failed_) return false;
   if (hasHeader_ && !BuildColumnsFromHeadings()) return false;
   if (!hasHeader_) BuildStandardColumns();
   // Columns added later for stray cells are never the reaction-time column, so its slot is known from here on.
@@ -137,8 +139,7 @@ void tabulon::DataFileParserCore::BuildStandardColumns() {
 
 bool tabulon::DataFileParserCore::BuildColumnsFromHeadings() {
   if (LineCount() <= kHeaderLineCount) {
-    Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooShort));
-    return false;
+    return FailLayout(LayoutFailure::TooShort);
   }
 
   // Each column's name is its segment of heading row 1, "\n", and its segment of heading row 2. A column that
@@ -159,8 +160,7 @@ bool tabulon::DataFileParserCore::BuildColumnsFromHeadings() {
     });
   }
   if (names.empty()) {
-    Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::NoColumnHeadings));
-    return false;
+    return FailLayout(LayoutFailure::NoColumnHeadings);
   }
 
   namesInUse_.Clear();
@@ -177,8 +177,7 @@ bool tabulon::DataFileParserCore::BuildColumnsFromHeadings() {
     name.Trim(true).Trim(false);
     if (index > 0) name = MakeUniqueName(name, namesInUse_);
     if (!AddColumn(name, flags, kind)) {
-      Fail(tabulon::ParseReportCode::BadLayout, LayoutFailureMessage(LayoutFailure::TooManyColumns));
-      return false;
+      return FailLayout(LayoutFailure::TooManyColumns);
     }
   }
   return true;

@@ -80,14 +80,14 @@ void DecodePlainUtf8(const unsigned char* bytes, std::size_t size, std::wstring&
   text.resize(size);  // every byte yields at most one character
   wchar_t* out = &text[0];
   for (std::size_t i = 0; i < size;) {
-    const unsigned char byte = bytes[i];
-    if (byte < 0x80) {
-      *out++ = static_cast<wchar_t>(byte);
+    const unsigned char lead = bytes[i];
+    if (lead < 0x80) {
+      *out++ = static_cast<wchar_t>(lead);
       ++i;
       continue;
     }
     const std::size_t length = WellFormedSequenceLength(bytes + i, size - i);
-    std::uint32_t code = byte & (0xFF >> (length + 1));
+    std::uint32_t code = lead & (0xFF >> (length + 1));
     for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (bytes[i + k] & 0x3F);
     out = AppendCodePoint(out, code);
     i += length;

@@ -24,7 +24,9 @@ bool IsByteOrderMarkOnly(const std::string& bytes) {
          (std::memcmp(bytes.data(), utf32Little, 4) == 0 || std::memcmp(bytes.data(), utf32Big, 4) == 0);
 }
 
-bool PopulateLinesCollection(wxFile& file, tabulon::DecodedLines& lines) {
+// Leaves no lines when the file cannot be read or decoded (logged unless it holds a byte-order mark alone): the
+// header check then fails the file.
+void PopulateLinesCollection(wxFile& file, tabulon::DecodedLines& lines) {
   bool readable = file.IsOpened();
   std::string bytes;
   if (readable) {
@@ -48,9 +50,7 @@ bool PopulateLinesCollection(wxFile& file, tabulon::DecodedLines& lines) {
   if (!readable) {
     wxLogger(wxLOG_Error, kSourceFile, __LINE__, "`anonymous-namespace'::PopulateLinesCollection", wxLOG_COMPONENT)
         .Log(_("Failed to slurp into string."));
-    return false;
   }
-  return true;
 }
 
 }  // namespace

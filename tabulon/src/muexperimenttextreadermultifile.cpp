@@ -42,6 +42,7 @@ std::unique_ptr<MUInterfaceExperimentDataFileInputReader> CreateParser(const wxS
 }  // namespace
 
 MUExperimentTextReaderMultiFile::MUExperimentTextReaderMultiFile(ParseReportSink* sink) : reportSink_(sink) {
+  Bind(tabulon::EVT_DATA_CHANGED, &MUExperimentTextReaderMultiFile::OnDataChanged, this);
   Initialise();
 }
 
@@ -69,10 +70,6 @@ bool MUExperimentTextReaderMultiFile::Initialise() {
   ClearQueryCaches();
   insertColumnsNextTo_ = true;
   refreshNeeded_ = false;
-  if (!eventsBound_) {
-    Bind(tabulon::EVT_DATA_CHANGED, &MUExperimentTextReaderMultiFile::OnDataChanged, this);
-    eventsBound_ = true;
-  }
   return true;
 }
 

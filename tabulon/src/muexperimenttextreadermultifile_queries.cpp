@@ -37,6 +37,10 @@ void MUExperimentTextReaderMultiFile::ClearQueryCaches() {
   markDependentKeys_.clear();
 }
 
+std::size_t MUExperimentTextReaderMultiFile::QueryCacheHits() const {
+  return rowIndexCache_.Hits() + predicateCache_.Hits() + columnNameCache_.Hits() + distinctValueCache_.Hits();
+}
+
 void MUExperimentTextReaderMultiFile::ForgetMarkDependentResults() {
   for (const QueryKey& key : markDependentKeys_) rowIndexCache_.Erase(key);
   markDependentKeys_.clear();
@@ -179,7 +183,8 @@ void MUExperimentTextReaderMultiFile::HideEmptyColumnsBasedOnCurrentlyShownRows(
   wxLogVerbose(wxS("HideEmptyColumnsBasedOnCurrentlyShownRows: %s (%s)"), _("Hiding empty columns..."),
                wxDateTime::UNow().FormatISOCombined(' '));
   int hidden = 0;
-  for (std::size_t i = 0; i < shownColumnNames_.size() && i < shownColumnContent_.size(); ++i) {
+  // Refresh gives every shown column name an entry of its own.
+  for (std::size_t i = 0; i != shownColumnContent_.size(); ++i) {
     if (shownColumnContent_[i] == ColumnContent::Undecided) {
       const std::vector<wxString> values =
           SelectDistinctPerColumn(shownColumnNames_[i], tabulon::RowScope::Shown, true);

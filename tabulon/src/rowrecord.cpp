@@ -166,7 +166,7 @@ RowRecord::CellRef RowRecord::FindCell(const wxString& column) const {
 }
 
 double RowRecord::ReactionTime() const {
-  const CellRef ref = FindCell(StandardColumnName(3));
+  const CellRef ref = FindCell(ReactionTimeColumnName());
   double value = -999999.0;
   if (ref.chars && !wxString(ref.chars, ref.length).ToCDouble(&value)) value = -999999.0;
   return value;

@@ -96,7 +96,7 @@ void SortByText(EntryIterator begin, EntryIterator end, const wxString& column, 
 void SortRowsByColumn(std::vector<RowSortEntry>& rows, const wxString& column, bool descending) {
   const auto hiddenRows = std::stable_partition(
       rows.begin(), rows.end(), [](const RowSortEntry& row) { return (row.record->flags & kNotShownBits) == 0; });
-  if (column == StandardColumnName(3)) {
+  if (column == ReactionTimeColumnName()) {
     SortByReactionTime(rows.begin(), hiddenRows, descending);
   } else {
     SortByText(rows.begin(), hiddenRows, column, descending);

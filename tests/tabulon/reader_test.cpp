@@ -27,20 +27,6 @@ class ReaderLoad : public ::testing::Test {
   std::string path_ = dir_.File("data.txt");
 };
 
-TEST_F(ReaderLoad, TableReadsBackByRowAndColumn) {
-  auto reader = LoadReader(path_);
-  ASSERT_EQ(reader->GetRowCount(), 3);
-  ASSERT_EQ(reader->GetColumnCount(), 5);
-  EXPECT_EQ(reader->GetColumnNames(), WxList(kColumns));
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 5; ++column) EXPECT_EQ(reader->GetCellText(row, column), W(kRows[row][column]));
-  }
-  EXPECT_EQ(reader->GetRowRecord(1, tabulon::RowScope::Shown)->ReactionTime(), 455.0);
-  EXPECT_TRUE(reader->IsTrialVariableColumn("Font Color\n(Trial Variable)"));
-  EXPECT_FALSE(reader->IsTrialVariableColumn("Trial\nName"));
-  EXPECT_EQ(reader->FindColumnProperty("Reaction\nTime")->kind, std::uint32_t{ColumnKind_Numeric});
-}
-
 TEST_F(ReaderLoad, OutsideTheTableGivesQuestionMarksAndMinusOne) {
   auto reader = LoadReader(path_);
   MUExperimentTextReaderMultiFile empty;
@@ -133,14 +119,24 @@ TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
   EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix", "Target", "Fix", ""}));
   EXPECT_EQ(reader->FindColumnProperty("Block\nName")->sourceFiles.size(), 2u);
 
-  // Deselecting the second file filters its rows and the columns only it has; removing it takes them out.
+  // Deselecting the second file (as a view asks, which refreshes) filters its rows and the columns only it has;
+  // removing it takes them out.
   const wxString secondPath = wxFileName(W(second)).GetFullPath();
-  ASSERT_TRUE(reader->SetFileSelected(secondPath, false));
-  reader->Refresh();
+  tabulon::CommandEvent deselect;
+  deselect.SetString("unknown path\n" + secondPath);  // SetInt(0): deselect
+  reader->SimultaneousFileRequestsSuppressAndUnsuppress(deselect);
   EXPECT_EQ(reader->GetRowCount(), 3);
   EXPECT_EQ(reader->GetColumnCount(), 5);
   EXPECT_EQ(reader->GetAllRowCount(), 4);
-  reader->RemoveMultipleFiles({secondPath});
+  EXPECT_EQ(reader->GetRowRecord(3, tabulon::RowScope::Unfiltered), nullptr);
+  // A file added without selecting it stays unselected and brings none of those columns back.
+  const std::string third = dir_.File("third.txt");
+  testsupport::WriteDataFile(third, {"Block\nName"}, {{"B3"}});
+  ASSERT_TRUE(reader->AddFile(wxFileName(W(third)), true));
+  reader->Refresh();
+  EXPECT_EQ(reader->GetColumnCount(), 5);
+  EXPECT_EQ(reader->GetSelectedFiles(), std::vector<wxString>{wxFileName(W(path_)).GetFullPath()});
+  reader->RemoveMultipleFiles({secondPath, wxFileName(W(third)).GetFullPath()});
   EXPECT_EQ(reader->GetAllRowCount(), 3);
   EXPECT_EQ(reader->GetColumnNames(), WxList(kColumns));
   EXPECT_EQ(reader->FindColumnProperty("Block\nName")->sourceFiles.size(), 1u);
@@ -153,7 +149,9 @@ TEST_F(ReaderLoad, HiddenRowsLeaveAtTheNextRefreshAndComeBack) {
   reader->HideRow(0);
   reader->HideRow(1);  // the shown rows do not change before a refresh: this is Target
   EXPECT_TRUE(reader->IsRefreshNeeded());
+  reader->SetSortSettings("Trial\nName", 0);  // leaves one row shown, but the counts wait for a refresh
   EXPECT_EQ(reader->GetRowCount(), 3);
+  EXPECT_EQ(reader->GetCellText(2, 0), "?");
   reader->Refresh();
   EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix"}));
   EXPECT_EQ(reader->GetCellText(0, 1), "T2");
@@ -163,6 +161,8 @@ TEST_F(ReaderLoad, HiddenRowsLeaveAtTheNextRefreshAndComeBack) {
             (std::vector<int>{1, 1, -1}));
   EXPECT_EQ(reader->GetRowRecord(0, tabulon::RowScope::Shown)->positions[3], 0);
   reader->ShowAllRows();
+  reader->ClearSortSettings();  // brings the rows back at once, but the counts wait for a refresh
+  EXPECT_EQ(reader->GetCellText(1, 0), "?");
   reader->Refresh();
   EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix", "Target", "Fix"}));
 }
@@ -178,9 +178,8 @@ TEST_F(ReaderLoad, MarkingRows) {
   }
   reader->Refresh();
   EXPECT_EQ(reader->GetRowCount(), 3);  // marks survive a refresh and hide nothing
-  EXPECT_TRUE(reader->IsRowMarked(0));
-  EXPECT_FALSE(reader->IsRowMarked(1));
-  EXPECT_FALSE(reader->IsRowMarked(2));
+  EXPECT_EQ((std::vector<bool>{reader->IsRowMarked(0), reader->IsRowMarked(1), reader->IsRowMarked(2)}),
+            (std::vector<bool>{true, false, false}));
 }
 
 class RecordingView : public MUInterfaceFileObserver {

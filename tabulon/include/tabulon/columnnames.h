@@ -24,13 +24,13 @@ struct StandardColumn {
 // The host's standard columns in their order, ended by an entry named NameListTerminator.
 const StandardColumn* StandardColumns();
 
-// The kind of a column of that name: a standard column's kind, the marker keys' kinds, otherwise 0.
+// The kind of a column of that name: a standard column's kind, the run date marker's, otherwise 0 (unset).
 std::uint32_t KnownColumnKind(const wxString& columnName);
 // The column flag bits a column name implies.
 std::uint32_t ColumnFlagsOfName(const wxString& columnName);
 
-// 0 "Block\nName", 1 "Trial\nName", 2 "Error\nCode", 3 "Reaction\nTime"; the empty name for any other index.
-const wxString& StandardColumnName(int index);
+// "Reaction\nTime", the column whose cells are read as numbers and sorted as such.
+const wxString& ReactionTimeColumnName();
 
 // The name given to a data cell that has no column heading above it.
 wxString MissingColumnName();

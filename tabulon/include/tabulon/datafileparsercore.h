@@ -67,6 +67,8 @@ class DataFileParserCore : public MUInterfaceExperimentDataFileInputReader {
   std::size_t ColumnCount() const { return columnCount_; }
 
  private:
+  // Fails the file with the layout failure's message; always false, for the step that found it to return.
+  bool FailLayout(LayoutFailure failure);
   bool BuildColumnsFromHeadings();
   void BuildStandardColumns();
   // Enters a finished column into the queue, the names in use and the row layout; false when the names of all

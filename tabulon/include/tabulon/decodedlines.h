@@ -33,6 +33,9 @@ class DecodedLines {
   bool Decode(std::string bytes, LineEnds lineEnds);
 
   std::size_t LineCount() const { return lines_.size(); }
+  // Whether the lines stay UTF-8 bytes, each decoded when asked for (well-formed UTF-8 without NUL that starts
+  // with ASCII), rather than the whole text decoded at once.
+  bool KeepsUtf8Bytes() const { return linesInUtf8_; }
   // The line's text; it stays valid until the next call of Line or Decode.
   LineView Line(std::size_t index) const;
 

@@ -112,6 +112,8 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   // The last status text shown (after a sort, or by the file operations); empty before any.
   const wxString& GetStatusText() const { return statusText_; }
   int GetAllRowCount() const { return static_cast<int>(allRows_.size()); }
+  // How many query answers came from the caches rather than from the rows and columns, since construction.
+  std::size_t QueryCacheHits() const;
   // The predicate query over the rows of any scope; scope 3 answers are never cached.
   std::vector<int> GetRowIndicesWherePredicateReturnsTrueInScope(const tabulon::RowPredicate& predicate, int scope,
                                                                  int first, int last);
@@ -147,7 +149,6 @@ class MUExperimentTextReaderMultiFile : public wxEvtHandler,
   void ForgetMarkDependentResults();
 
   tabulon::ParseReportSink* reportSink_;
-  bool eventsBound_ = false;
 
   std::map<wxString, bool> fileSelection_;
   std::vector<wxString> newlyLoadedPaths_;

@@ -1,5 +1,6 @@
 #pragma once
 #include "tabulon/querykey.h"
+#include <cstddef>
 #include <map>
 #include <optional>
 
@@ -13,6 +14,7 @@ class QueryCache {
   std::optional<Result> Find(const QueryKey& key) const {
     const auto found = answers_.find(key);
     if (found == answers_.end()) return std::nullopt;
+    ++hits_;
     return found->second;
   }
   void Store(const QueryKey& key, const Result& result) { answers_[key] = result; }
@@ -20,9 +22,12 @@ class QueryCache {
   void Clear() { answers_.clear(); }
   bool Contains(const QueryKey& key) const { return answers_.count(key) != 0; }
   std::size_t Size() const { return answers_.size(); }
+  // How many answers Find has given since the cache was made; Clear leaves the count.
+  std::size_t Hits() const { return hits_; }
 
  private:
   std::map<QueryKey, Result> answers_;
+  mutable std::size_t hits_ = 0;
 };
 
 }  // namespace tabulon

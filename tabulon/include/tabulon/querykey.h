@@ -5,7 +5,7 @@
 
 namespace tabulon {
 
-// Identifies one cached query: three texts compared part by part.
+// Identifies one cached query: three texts ordered part by part (the caches are ordered maps).
 struct QueryKey {
   wxString part1;
   wxString part2;
@@ -13,9 +13,6 @@ struct QueryKey {
 
   bool operator<(const QueryKey& other) const {
     return std::tie(part1, part2, part3) < std::tie(other.part1, other.part2, other.part3);
-  }
-  bool operator==(const QueryKey& other) const {
-    return part1 == other.part1 && part2 == other.part2 && part3 == other.part3;
   }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "tabulon/decodedlines.h"
-#include <algorithm>
 #include <cstddef>
+#include <string_view>
 #include <utility>
 #include <wx/string.h>
 
@@ -13,9 +13,9 @@ namespace tabulon {
 // length, size_t index) for each token in order, without copying.
 template <typename OnToken>
 std::size_t ForEachTabSeparatedToken(const wxChar* chars, std::size_t length, OnToken&& onToken) {
-  std::size_t end = length;
-  if (end == 0) return 0;
-  while (end > 0 && chars[end - 1] == wxS('\t')) --end;
+  if (length == 0) return 0;
+  // Past the last character that is not a TAB; npos + 1 is 0 for a line of TABs only.
+  const std::size_t end = std::basic_string_view<wxChar>(chars, length).find_last_not_of(wxS('\t')) + 1;
   if (end == 0) {
     onToken(chars, std::size_t{0}, std::size_t{0});
     return 1;
@@ -39,14 +39,6 @@ std::size_t ForEachTabSeparatedToken(const wxString& line, OnToken&& onToken) {
 template <typename OnToken>
 std::size_t ForEachTabSeparatedToken(tabulon::LineView line, OnToken&& onToken) {
   return ForEachTabSeparatedToken(line.chars, line.length, std::forward<OnToken>(onToken));
-}
-
-// The number of tokens ForEachTabSeparatedToken finds in the line, without visiting them.
-inline std::size_t TabSeparatedTokenCount(tabulon::LineView line) {
-  std::size_t end = line.length;
-  while (end > 0 && line.chars[end - 1] == wxS('\t')) --end;
-  if (end == 0) return line.length == 0 ? 0 : 1;
-  return static_cast<std::size_t>(std::count(line.chars, line.chars + end, wxS('\t'))) + 1;
 }
 
 }  // namespace tabulon
