@@ -25,6 +25,7 @@ import argparse
 import hashlib
 import os
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -208,6 +209,12 @@ def configure(build_dir, jobs):
         sys.exit("mutants: the unchanged code does not build in " + build_dir)
 
 
+def limit_file_size():
+    """A mutant can turn a write loop endless: no file of the tests may grow past 4 GiB, so that such a mutant
+    is killed by the limit instead of filling the disk under every other process of the machine."""
+    resource.setrlimit(resource.RLIMIT_FSIZE, (4 << 30, 4 << 30))
+
+
 def failing_tests(build_dir, jobs, whole_suite=False):
     """The names of the tests that failed (empty when all passed), or None when the suite ran out of time. Stops
     at the first failure unless the whole suite is asked for."""
@@ -219,7 +226,7 @@ def failing_tests(build_dir, jobs, whole_suite=False):
         command.append("--stop-on-failure")
     try:
         result = subprocess.run(command, cwd=ROOT, capture_output=True, text=True, errors="replace",
-                                timeout=TEST_TIMEOUT_SECONDS * 10, start_new_session=True)
+                                timeout=TEST_TIMEOUT_SECONDS * 10, start_new_session=True, preexec_fn=limit_file_size)
     except subprocess.TimeoutExpired:
         return None
     failed = re.findall(r"^\s*\d+ - (\S+) \(", result.stdout.split("The following tests FAILED:")[-1], re.M)
