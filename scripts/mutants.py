@@ -2,7 +2,7 @@
 """Measures how many planted faults the tests catch.
 
 usage: scripts/mutants.py [--mutants N] [--seed S] [--build-dir DIR] [--jobs J] [--list] [--kill-matrix FILE]
-                          [--only FILE]
+                          [--only FILE] [--wine]
 
 Finds every place in the product code where a small fault can be planted (a comparison turned, && and ||
 swapped, a boolean flipped, +1 and -1 swapped, a negation dropped), outside comments, strings and preprocessor
@@ -16,6 +16,9 @@ The build directory is kept between runs (in memory when /dev/shm exists: the te
 files). --list prints the sample without building anything. --kill-matrix runs the whole suite for every mutant
 and writes, for each, every test that failed: the tests that alone kill a mutant are the ones a diet must keep.
 --only FILE plants just the sampled mutants FILE lists as --list prints them, such as an earlier run's survivors.
+--wine gives every mutant that survives the Linux build a second chance to die: it is built into a Windows
+cross-build as well and that build's tests run under Wine. Lines only Windows compiles (the *_windows.cpp files,
+code for 16-bit wide characters) are planted and scored like any other line that way.
 
 A mutant that no input can tell from the original is listed in scripts/equivalent-mutants.txt, one line each:
 "<file>: <line>  ->  <mutated line>  # <why no test can catch it>". Listed mutants are not planted and not scored;
@@ -215,7 +218,7 @@ def limit_file_size():
     resource.setrlimit(resource.RLIMIT_FSIZE, (4 << 30, 4 << 30))
 
 
-def failing_tests(build_dir, jobs, whole_suite=False):
+def failing_tests(build_dir, jobs, whole_suite=False, env=None):
     """The names of the tests that failed (empty when all passed), or None when the suite ran out of time. Stops
     at the first failure unless the whole suite is asked for."""
     # The scaffold test builds a copy of the tree for a new experiment and runs that experiment's cases only: what it
@@ -226,13 +229,41 @@ def failing_tests(build_dir, jobs, whole_suite=False):
         command.append("--stop-on-failure")
     try:
         result = subprocess.run(command, cwd=ROOT, capture_output=True, text=True, errors="replace",
-                                timeout=TEST_TIMEOUT_SECONDS * 10, start_new_session=True, preexec_fn=limit_file_size)
+                                timeout=TEST_TIMEOUT_SECONDS * 10, start_new_session=True, preexec_fn=limit_file_size,
+                                env=env)
     except subprocess.TimeoutExpired:
         return None
     failed = re.findall(r"^\s*\d+ - (\S+) \(", result.stdout.split("The following tests FAILED:")[-1], re.M)
     if result.returncode != 0 and not failed:
         failed = ["(the suite failed without naming a test)"]
     return failed
+
+
+class WindowsBuild:
+    """The cross-build beside the Linux one and the Wine prefix its tests run in, both kept between runs."""
+
+    def __init__(self, linux_build_dir, jobs):
+        self.build_dir, self.jobs = linux_build_dir + "-windows", jobs
+        self.env = dict(os.environ, WINEPREFIX=linux_build_dir + "-wine", WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=", JOBS=str(jobs))
+
+    def prepare(self):
+        print(f"building the unchanged code for Windows in {self.build_dir}")
+        if subprocess.run([os.path.join(ROOT, "scripts", "build-windows.sh"), self.build_dir], cwd=ROOT,
+                          stdout=subprocess.DEVNULL, env=self.env).returncode != 0:
+            sys.exit("mutants: the unchanged code does not build for Windows in " + self.build_dir)
+        subprocess.run(["wineboot", "--init"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if self.failing_tests() != []:
+            sys.exit("mutants: the tests do not pass under Wine on the unchanged code")
+
+    def built(self):
+        return run(["cmake", "--build", self.build_dir, "-j", str(self.jobs)], ROOT) == 0
+
+    def failing_tests(self, whole_suite=False):
+        return failing_tests(self.build_dir, self.jobs, whole_suite, self.env)
+
+    def stop(self):
+        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 class PlantedMutant:
@@ -268,6 +299,8 @@ def main():
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--kill-matrix", metavar="FILE",
                         help="run the whole suite for every mutant and write each one's failing tests to FILE")
+    parser.add_argument("--wine", action="store_true",
+                        help="run the survivors of the Linux build again in a Windows cross-build under Wine")
     parser.add_argument("--only", metavar="FILE",
                         help="plant only the sampled mutants listed in FILE, one per line as --list prints them "
                              "(the survivors of an earlier run, say, once tests were added)")
@@ -296,6 +329,9 @@ def main():
     configure(args.build_dir, args.jobs)
     if failing_tests(args.build_dir, args.jobs) != []:
         sys.exit("mutants: the tests do not pass on the unchanged code")
+    windows = WindowsBuild(args.build_dir, args.jobs) if args.wine else None
+    if windows:
+        windows.prepare()
 
     killed, survived, not_compiled, equivalent = 0, [], 0, 0
     started = time.time()
@@ -312,6 +348,10 @@ def main():
             if built:
                 killers = failing_tests(args.build_dir, args.jobs, whole_suite=matrix is not None)
                 outcome = "killed (timeout)" if killers is None else "killed" if killers else "survived"
+            if outcome == "survived" and windows and windows.built():
+                killers = windows.failing_tests(whole_suite=matrix is not None)
+                outcome = "killed on Windows" if killers is None or killers else "survived"
+                killers = ["(timeout under Wine)"] if killers is None else ["wine:" + name for name in killers]
         if matrix is not None and built:
             failed = "(timeout)" if killers is None else " ".join(killers) or "(survived)"
             matrix.write(f"{where}\t{before}\t{after}\t{failed}\n")
@@ -325,6 +365,8 @@ def main():
         by = f"  [{killers[0]}{' ...' if len(killers) > 1 else ''}]" if killers else ""
         print(f"[{number}/{len(sample)}] {outcome:16} {where}: {before}  ->  {after}{by}", flush=True)
 
+    if windows:
+        windows.stop()
     scored = killed + len(survived)
     print(f"\n{killed} killed, {len(survived)} survived, {not_compiled} did not compile, {equivalent} listed as "
           f"equivalent ({time.time() - started:.0f} s)")

@@ -11,19 +11,8 @@ cd "$(dirname "$0")/.."
 linux_build=$1
 windows_build=$2
 
-WITH_WINDOWS=1 scripts/install-deps.sh
-wx_prefix=$(scripts/build-wx-mingw.sh)
-
-cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DDH_WX_MINGW_PREFIX="$wx_prefix" \
-  -DDH_WERROR="${WERROR:-OFF}" $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake --build "$windows_build" -j "$(nproc)"
+scripts/build-windows.sh "$windows_build"
 bin=$windows_build/bin
-
-# What the programs load at run time goes beside them, as an installation would ship it.
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-cp -u "$wx_prefix"/bin/wxbase*.dll "$runtime"/libstdc++-6.dll "$runtime"/libgcc_s_seh-1.dll \
-  "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)" "$bin"/
 
 # Only the factory leaves the plug-in.
 exports=$(x86_64-w64-mingw32-objdump -p "$bin/dh-AutomatedTesting.dll" |
