@@ -21,9 +21,9 @@ auto RunHolding(Runs& runs, std::size_t count) {
   return run->second >= count ? run : runs.end();
 }
 
-// Adds the count to the runs, joining it to its neighbours. False when it was there already.
-bool AddToRuns(std::map<std::size_t, std::size_t>& runs, std::size_t count) {
-  if (RunHolding(runs, count) != runs.end()) return false;
+// Adds the count to the runs, joining it to its neighbours; a count there already changes nothing.
+void AddToRuns(std::map<std::size_t, std::size_t>& runs, std::size_t count) {
+  if (RunHolding(runs, count) != runs.end()) return;
   auto after = runs.upper_bound(count);
   auto before = after == runs.begin() ? runs.end() : std::prev(after);
   const bool joinsBefore = before != runs.end() && before->second + 1 == count;
@@ -40,19 +40,17 @@ bool AddToRuns(std::map<std::size_t, std::size_t>& runs, std::size_t count) {
   } else {
     runs.emplace(count, count);
   }
-  return true;
 }
 
 }  // namespace
 
 void tabulon::NamesInUse::Clear() {
   hashRunsByStem_.clear();
-  count_ = 0;
 }
 
 void tabulon::NamesInUse::Insert(const wxString& name) {
   auto [stem, hashes] = FoldedStem(name);
-  if (AddToRuns(hashRunsByStem_[stem], hashes)) ++count_;
+  AddToRuns(hashRunsByStem_[stem], hashes);
 }
 
 namespace tabulon {

@@ -77,7 +77,9 @@ TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNo
                                          gone + ".bak.partial",
                                          gone + ".0123456789ABCDEF.partial",
                                          goneFlag + ".txt.partial",
-                                         goneFlag + "x.dat.partial"};
+                                         goneFlag + "x.dat.partial",
+                                         // Past any process id, though its low 32 bits are the gone one's.
+                                         kDir + kRunName + "_" + std::to_string((1ULL << 32) + goneId) + ".xml.partial"};
   for (const auto& paths : {leftovers, kept}) {
     for (const std::string& path : paths) WriteFile(path, "<testsuites");
   }

@@ -1,3 +1,4 @@
+#include "reporting/onelinetext.h"
 #include "reporting/xmltext.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -24,6 +25,19 @@ TEST(XmlText, ACharacterOutsideTheBmpStaysWholeAndALoneHalfIsShownAsItsCode) {
   EXPECT_EQ(CData(grin + "]]>"), "\xF0\x9F\x98\x80]]]]><![CDATA[>");
   EXPECT_EQ(Attribute(wxString(L"x\xD800y")), "x[0xD800]y");
   EXPECT_EQ(CData(wxString(L"\xDC00")), "[0xDC00]");
+}
+
+// Only what would break the line is escaped; a byte that merely begins such a character passes unchanged.
+TEST(OneLineText, EscapesExactlyTheCharactersThatBreakALine) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"a\tb\x1F \x7F~", "a\\x09b\\x1F \\x7F~"},
+      {"\xC2\x80.\xC2\x85.\xC2\x9F", "\\u0080.\\u0085.\\u009F"},
+      {"\xC2\xA0\xC2\x7F", "\xC2\xA0\xC2\\x7F"},
+      {"\xE2\x80\xA8\xE2\x80\xA9", "\\u2028\\u2029"},
+      {"\xE2\x80\xA7\xE2\x80\xAA\xE2\x81\xA8", "\xE2\x80\xA7\xE2\x80\xAA\xE2\x81\xA8"},
+      {"\xC2", "\xC2"},
+      {"\xE2\x80", "\xE2\x80"}};
+  for (const auto& [text, line] : cases) EXPECT_EQ(Varnel::OneLineText(text), line) << line;
 }
 
 }  // namespace

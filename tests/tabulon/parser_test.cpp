@@ -57,6 +57,21 @@ TEST(ParserFailures, ReportOneBatchAndGiveNoRows) {
   }
 }
 
+// 52,427 names of 8 characters and a last one of 40, with 32 characters of bookkeeping each, fill the column
+// names' budget exactly; one character more is refused.
+TEST(ParserHeader, ColumnNamesFillTheirBudgetToTheLastCharacter) {
+  std::string headings;
+  for (int i = 0; i < 52427; ++i) headings += wxString::Format("%08x\t", i).utf8_string();
+  testsupport::ScratchDir dir;
+  for (const std::size_t last : {40, 41}) {
+    auto parsed = ParseBytes(dir.File("f.txt"), HeaderBlock(headings + std::string(last, 'z'), "") + "1\n");
+    EXPECT_EQ(parsed->parser->HasFailed(), last == 41) << last;
+    if (last == 40) {
+      EXPECT_EQ(parsed->columns.size(), 52428u);
+    }
+  }
+}
+
 TEST(ParserOpen, ExactlyOneMebibyteIsAccepted) {
   testsupport::ScratchDir dir;
   const std::string bytes = FileOfSize(1048576);

@@ -14,7 +14,6 @@ class NamesInUse {
  public:
   void Clear();
   void Insert(const wxString& name);
-  bool empty() const { return count_ == 0; }
 
  private:
   friend wxString MakeUniqueName(const wxString& baseName, const NamesInUse& namesInUse);
@@ -22,7 +21,6 @@ class NamesInUse {
   using HashRuns = std::map<std::size_t, std::size_t>;
   // Upper-case form without its trailing '#' characters -> the '#' counts of the names with that form, as runs.
   std::unordered_map<std::wstring, HashRuns> hashRunsByStem_;
-  std::size_t count_ = 0;
 };
 
 // The base name when no name in use equals it ignoring case; otherwise the base name followed by as many '#' as
