@@ -94,9 +94,9 @@ check "build_farm_host=site-ci\r\n" - SITE-CI-7 0 \
 check "host_name_a site-pc\n" - site-pc-1 0 "" "ignored, the compiled-in names hold: line 1: 'host_name_a site-pc' is not"
 check "host_name_a = site*pc\n" - site-pc-1 0 "" "host_name_a: 'site*pc' is not a host name"
 check "host_name_b = site*pc\n" - site-pc-1 0 "" "host_name_b: 'site*pc' is not a host name"
-# Blanks before a key, and a name in capitals from A to Z.
-check "  host_name_b = SITE-PC-AZ\n" - site-pc-1 0 \
-  "site names: build farm $farm, host A \"dh-lab-rig-a\" (compiled in), host B \"SITE-PC-AZ\" (dh-AutomatedTesting.ini)" ""
+# Blanks before a key, and a name of capitals from A to Z, digits, '_' and '.'.
+check "  host_name_b = SITE-PC-AZ_09.lab\n" - site-pc-1 0 \
+  "site names: build farm $farm, host A \"dh-lab-rig-a\" (compiled in), host B \"SITE-PC-AZ_09.lab\" (dh-AutomatedTesting.ini)" ""
 check "[site]\nhost_name_a = site-pc\n" - site-pc-1 0 "" "line 1: sections are not used"
 check "host_nmae_a = site-pc\n" - site-pc-1 0 "" "line 1: unknown key 'host_nmae_a'"
 check "host_name_a = a\nhost_name_a = site-pc\n" - site-pc-1 0 "" "line 2: 'host_name_a' is given twice"
