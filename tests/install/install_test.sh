@@ -91,7 +91,7 @@ check "; ours\nhost_name_a = other\n" DH_AUTOMATEDTESTING_HOST_NAME_A=site-pc si
 check "build_farm_host=site-ci\r\n" - SITE-CI-7 0 \
   "$(names '"site-ci" (dh-AutomatedTesting.ini)' '"dh-lab-rig-a" (compiled in)')" ""
 [ "$(tests_of_last_run)" -lt "$plain_tests" ] || fail "the build farm's general windows were not left out"
-check "host_name_a site-pc\n" - site-pc-1 0 "" "ignored, the compiled-in names hold: line 1: 'host_name_a site-pc' is not"
+check "host_name_a site-pc \n" - site-pc-1 0 "" "ignored, the compiled-in names hold: line 1: 'host_name_a site-pc' is not"
 check "host_name_a = site*pc\n" - site-pc-1 0 "" "host_name_a: 'site*pc' is not a host name"
 check "host_name_b = site*pc\n" - site-pc-1 0 "" "host_name_b: 'site*pc' is not a host name"
 # Blanks before a key, and a name of capitals from A to Z, digits, '_' and '.'.
