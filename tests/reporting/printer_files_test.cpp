@@ -1,6 +1,5 @@
-// The files the printer leaves behind: the flag file, the renamed earlier report, and the report itself, also
-// when the directory is missing. Failing file operations are swept in file_errors_test.cpp.
-#include "reporting/reportfiles.h"
+// The files the printer leaves behind: the flag file, the renamed earlier report and the report itself.
+// Failing file operations are swept in file_errors_test.cpp.
 #include "printerfiles.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
@@ -17,16 +16,6 @@ class PrinterFiles : public ::testing::Test {
  protected:
   testsupport::ScratchDir scratch_;
 };
-
-TEST_F(PrinterFiles, MissingDirectoryIsCreatedAndFlagFileHoldsOneEmptyLine) {
-  auto printer = NewPrinter();
-  EXPECT_EQ(testsupport::ReadFile(kFlag), "\n");
-  EXPECT_EQ(printer->ReportFilePath().ToStdString(), kReport);
-  EXPECT_FALSE(testsupport::FileExists(kReport)) << "nothing is written before the printer goes away";
-  printer.reset();
-  EXPECT_TRUE(testsupport::FileExists(kReport));
-  EXPECT_TRUE(testsupport::FileExists(kFlag)) << "the flag file stays";
-}
 
 TEST_F(PrinterFiles, EarlierReportOfTheRunNameIsMovedToThisProcessName) {
   fs::create_directories(kDir);
@@ -54,15 +43,6 @@ TEST_F(PrinterFiles, WithoutRenameAtStartAnotherFlagFileKeepsTheEarlierReport) {
   testsupport::WriteFile(kPreviousReport, "earlier");
   NewPrinter(false);
   EXPECT_EQ(testsupport::ReadFile(kPreviousReport), "earlier");
-}
-
-TEST_F(PrinterFiles, SecondPrinterReplacesTheFirstReport) {
-  NewPrinter()->ReportPass("first");
-  NewPrinter()->ReportPass("second");
-  const std::string report = testsupport::ReadFile(kReport);
-  EXPECT_EQ(report.find("first"), std::string::npos);
-  EXPECT_NE(report.find("test001second"), std::string::npos);
-  EXPECT_FALSE(testsupport::FileExists(Varnel::TemporaryPathFor(kReport).utf8_string()));
 }
 
 }  // namespace

@@ -42,10 +42,6 @@ class PrinterFormat : public ::testing::Test {
   testsupport::ScratchDir scratch_;
 };
 
-TEST_F(PrinterFormat, UnusedPrinterWritesTheEmptyDefaultSuite) {
-  ExpectKept(ReportOf([](ConcreteFakeJUnitPrinter&) {}), "printer-empty.xml");
-}
-
 // Every shape of outcome in one report: suites begun, named alike or with characters XML escapes, passes and
 // failures, line feeds, "]]>" in character data, characters XML cannot carry, text beyond ASCII.
 TEST_F(PrinterFormat, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {

@@ -1,6 +1,5 @@
 // The parser that reads a data file from a file object the caller opened. What it makes of small files is the
 // data-file corpus's (testdata/tabulon/).
-#include "tabulon/columnnames.h"
 #include "tabulon/muconcreteinmemorydatafile.h"
 #include "support/scratchdir.h"
 #include "tabulon_test_files.h"
@@ -47,22 +46,6 @@ TEST(InMemoryParser, AByteOrderMarkAloneLogsNothing) {
     auto parsed = ParseInMemory(dir.File("m.txt"), mark);
     EXPECT_TRUE(log.texts.empty()) << mark.size();
   }
-}
-
-TEST(InMemoryParser, ClosedFileLogsAndFails) {
-  testsupport::ScratchDir dir;
-  wxFile closed;
-  CollectingSink sink;
-  CollectingLog log;
-  MUConcreteInMemoryDataFile parser(closed, W(dir.File("c.txt")), true, &sink);
-  EXPECT_TRUE(parser.HasFailed());
-  ASSERT_EQ(log.texts.size(), 2u);
-  EXPECT_NE(log.texts[0].Find("Seek failed"), wxNOT_FOUND);
-  EXPECT_EQ(log.functions[0], "MUConcreteInMemoryDataFile::MUConcreteInMemoryDataFile");
-  EXPECT_NE(log.texts[1].Find("Failed to slurp into string."), wxNOT_FOUND);
-  EXPECT_EQ(log.functions[1], "`anonymous-namespace'::PopulateLinesCollection");
-  ASSERT_EQ(sink.batches.size(), 1u);
-  EXPECT_EQ(sink.batches[0][0].message, "missing exp name");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "tabulon/celltext.h"
 #include "tabulon/columnnames.h"
 #include "tabulon/makeuniquename.h"
-#include "tabulon/tabsplit.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
 #include "support/system.h"
@@ -11,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <random>
-#include <wx/tokenzr.h>
 
 using namespace tabulon;
 
@@ -124,36 +122,6 @@ TEST(ParserOpen, FileThatGrowsPastTheLimitAfterTheCheckIsRefused) {
       << sink.batches[0][0].message;
 }
 
-// Both header parsers give the header values (what rows hold of them is the corpus's "header values with blanks")
-// and name the file as the source of each column.
-TEST(ParserHeader, ValuesAndFileMarkersReachEveryRow) {
-  testsupport::ScratchDir dir;
-  const std::string path = dir.File("run one.txt");
-  for (auto kind : {DataFileParser_TextWithHeader, DataFileParser_TextWithHeaderToo}) {
-    auto parsed = ParseBytes(path, "  P-17 \n\t My Experiment  \n  2012-03-09 \nx\nA\nB\n1\n2\n", kind);
-    ASSERT_EQ(parsed->rows.size(), 2u);
-    EXPECT_EQ(parsed->parser->GetExperimentName(), "My Experiment");
-    EXPECT_EQ(parsed->parser->GetRunDateText(), "  2012-03-09 ");
-    EXPECT_EQ(parsed->rows[1]->CellText(MarkerKey_FullPath), W(path));
-    ASSERT_EQ(parsed->columns[0]->sourceFiles.size(), 1u);
-    EXPECT_EQ(*parsed->columns[0]->sourceFiles[0].first, W(path));
-    EXPECT_EQ(parsed->columns[0]->sourceFiles[0].second, 0);
-  }
-}
-
-TEST(ParserHeader, ReadNextRowAdvancesOnlyWhenAsked) {
-  testsupport::ScratchDir dir;
-  testsupport::WriteFile(dir.File("n.txt"), HeaderBlock("A", "B") + "1\n2\n");
-  auto parser = CreateDataFileParser(W(dir.File("n.txt")), DataFileParser_TextWithHeader, nullptr);
-  EXPECT_EQ(parser->GetDataRowCount(), 2u);
-  EXPECT_EQ(parser->ReadNextRow(false)->CellText("A\nB"), "1");
-  EXPECT_EQ(parser->ReadNextRow(true)->CellText("A\nB"), "1");
-  EXPECT_EQ(parser->ReadNextRow(true)->CellText("A\nB"), "2");
-  EXPECT_EQ(parser->ReadNextRow(true), nullptr);
-  EXPECT_EQ(parser->SetNextRowIndex(1), 1u);
-  EXPECT_EQ(parser->ReadNextRow(true)->CellText("A\nB"), "2");
-}
-
 TEST(ParserHeader, WithoutHeaderEveryLineIsARowUnderTheStandardColumns) {
   testsupport::ScratchDir dir;
   auto parsed = ParseBytes(dir.File("raw.txt"), "g1\tann\tB1\tT1\n", DataFileParser_TextWithoutHeader);
@@ -203,22 +171,6 @@ TEST(UniqueNames, AgreeWithTheLiteralRuleInAnyInsertionOrder) {
     }
     const wxString base = (random() % 8 ? wxS("a") : wxS("")) + wxString(wxS('#'), random() % 4);
     ASSERT_EQ(MakeUniqueName(base, inUse), UniqueNameByWalkingAll(base, names)) << "round " << round;
-  }
-}
-
-// The parser splits lines itself; it must agree with the toolkit's tokenizer in its "return empty" mode.
-TEST(ParserCells, SplitMatchesTheToolkitTokenizer) {
-  std::mt19937 random(7);
-  const wxChar alphabet[] = {wxS('a'), wxS('\t'), wxS('\t'), wxS(' ')};
-  for (int round = 0; round < 5000; ++round) {
-    wxString line;
-    for (int i = static_cast<int>(random() % 9); i > 0; --i) line += alphabet[random() % 4];
-    std::vector<wxString> ours, toolkit;
-    ForEachTabSeparatedToken(
-        line, [&](const wxChar* start, std::size_t length, std::size_t) { ours.emplace_back(start, length); });
-    wxStringTokenizer tokenizer(line, "\t", wxTOKEN_RET_EMPTY);
-    while (tokenizer.HasMoreTokens()) toolkit.push_back(tokenizer.GetNextToken());
-    ASSERT_EQ(ours, toolkit) << "'" << line << "'";
   }
 }
 
@@ -282,27 +234,6 @@ TEST(ReactionTimes, ParseFromTheReactionTimeColumn) {
     ASSERT_EQ(parsed->rows.size(), 1u) << cell;
     EXPECT_EQ(parsed->rows[0]->ReactionTime(), expected) << cell;
   }
-}
-
-// Records of one file share their column layout; a change to one must not show in another.
-TEST(ParserCells, RecordsSharingALayoutStayIndependent) {
-  tabulon::LayoutRef layout = tabulon::LayoutRef::Make();
-  layout->SetCommonCell("MARK", "file value");
-  layout->AddColumn("A");
-  RowRecord first(layout, 1), second(layout, 1);
-  first.SetColumnText(0, "1");
-  second.SetColumnText(0, "2");
-  first.SetCell("C", "only here");
-  first.SetCell("MARK", "own value");
-  RowRecord copy = first;
-  copy.SetCell("A", "3");
-  EXPECT_EQ(copy.CellText("C"), "only here");
-  EXPECT_EQ(first.CellText("A"), "1");
-  EXPECT_EQ(second.CellText("A"), "2");
-  EXPECT_FALSE(second.HasCell("C"));
-  EXPECT_EQ(first.CellText("MARK"), "own value");
-  EXPECT_EQ(second.CellText("MARK"), "file value");
-  EXPECT_EQ(second.SortKey("MARK", 0), SortKeyOfSix("file value"));
 }
 
 }  // namespace

@@ -167,21 +167,6 @@ TEST_F(ReaderLoad, HiddenRowsLeaveAtTheNextRefreshAndComeBack) {
   EXPECT_EQ(ColumnTexts(*reader, "Event\nName"), WxList({"Fix", "Target", "Fix"}));
 }
 
-TEST_F(ReaderLoad, MarkingRows) {
-  auto reader = LoadReader(path_);
-  reader->SetRowMarked(2, true);
-  reader->ToggleRowMarked(0);
-  reader->ToggleRowMarked(2);
-  for (int outside : {-1, 3}) {
-    reader->SetRowMarked(outside, true);
-    EXPECT_FALSE(reader->IsRowMarked(outside));
-  }
-  reader->Refresh();
-  EXPECT_EQ(reader->GetRowCount(), 3);  // marks survive a refresh and hide nothing
-  EXPECT_EQ((std::vector<bool>{reader->IsRowMarked(0), reader->IsRowMarked(1), reader->IsRowMarked(2)}),
-            (std::vector<bool>{true, false, false}));
-}
-
 class RecordingView : public MUInterfaceFileObserver {
  public:
   void OnTableChanged(int shownRows, int shownColumns, int, int firstRow, int firstColumn) override {

@@ -1,10 +1,9 @@
-// The checks verifiers share: duration windows at their bounds, whole-column comparison, stim areas. Which
+// The checks verifiers share: duration windows at their bounds, whole-column comparison. Which
 // windows apply on which machine is the durations-by-machine test's.
 #include "support/datafile.h"
 #include "support/recordingprinter.h"
 #include "support/scratchdir.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/stimareachecks.h"
 #include "framework/wholecolumncomparison.h"
 #include <gtest/gtest.h>
 
@@ -133,15 +132,6 @@ TEST_F(SharedChecks, DefaultChecksCompareAgainstAnEmptyList) {
   RecordingPrinter printer;
   verifier.VerifyDatafile(path, nullptr, &printer);
   EXPECT_EQ(printer.entries[2], kQuantityTooMany);
-}
-
-StimAreaData Area(int x, int y, int w, int h, int id, const char* name) { return MakeStimArea(x, y, w, h, id, name); }
-
-TEST(StimAreas, DumpWritesOneLinePerArea) {
-  ::testing::internal::CaptureStderr();
-  DumpStimAreas({Area(10, -20, 300, 40, 7, "bye now")});
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-            "x:   10 | y:  -20 | width:   300 | height:    40 | response_id:     7 | area_name:[bye now]\n");
 }
 
 }  // namespace
