@@ -42,21 +42,6 @@ const bool registered = [] {
   return true;
 }();
 
-TEST(DispatchKey, NamePartIsUpperCasedAndCutAtTheFirstBlank) {
-  struct Case {
-    const char* path;
-    const char* key;
-  } cases[] = {
-      {"/data/2013-01_Assorted_New_Block_Options.vn5 P01 2014.txt", "2013-01_ASSORTED_NEW_BLOCK_OPTIONS.VN5"},
-      {"2013-01_assorted_new_block_options.vn5.txt", "2013-01_ASSORTED_NEW_BLOCK_OPTIONS.VN5"},
-      {"/x/Other Experiment.txt", "OTHER"},
-      {"/x/y/", ""},
-      {"noextension", "NOEXTENSION"},
-      {" leading.txt", ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(RegistryKeyForDataFile(c.path), c.key) << c.path;
-}
-
 class Dispatch : public ::testing::Test {
  protected:
   void SetUp() override { ThePlugin().ReleaseTestPrinter(); }
