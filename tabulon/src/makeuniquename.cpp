@@ -44,9 +44,7 @@ void AddToRuns(std::map<std::size_t, std::size_t>& runs, std::size_t count) {
 
 }  // namespace
 
-void tabulon::NamesInUse::Clear() {
-  hashRunsByStem_.clear();
-}
+void tabulon::NamesInUse::Clear() { hashRunsByStem_.clear(); }
 
 void tabulon::NamesInUse::Insert(const wxString& name) {
   auto [stem, hashes] = FoldedStem(name);

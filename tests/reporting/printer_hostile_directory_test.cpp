@@ -70,16 +70,12 @@ TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNo
                                               goneEntries + token, kReport + ".partial", Temporary(kReport)};
   // Another instance of this process id (another container) or a process still running may be writing; the
   // rest are not the printer's names at all.
-  const std::vector<std::string> kept = {kReport + token,
-                                         kDir + "special_flag_file_" + std::to_string(getppid()) + ".dat.partial",
-                                         kDir + "upload_99999.tar.partial",
-                                         kDir + "other-tool-run4000000.partial",
-                                         gone + ".bak.partial",
-                                         gone + ".0123456789ABCDEF.partial",
-                                         goneFlag + ".txt.partial",
-                                         goneFlag + "x.dat.partial",
-                                         // Past any process id, though its low 32 bits are the gone one's.
-                                         kDir + kRunName + "_" + std::to_string((1ULL << 32) + goneId) + ".xml.partial"};
+  const std::vector<std::string> kept = {
+      kReport + token, kDir + "special_flag_file_" + std::to_string(getppid()) + ".dat.partial",
+      kDir + "upload_99999.tar.partial", kDir + "other-tool-run4000000.partial", gone + ".bak.partial",
+      gone + ".0123456789ABCDEF.partial", goneFlag + ".txt.partial", goneFlag + "x.dat.partial",
+      // Past any process id, though its low 32 bits are the gone one's.
+      kDir + kRunName + "_" + std::to_string((1ULL << 32) + goneId) + ".xml.partial"};
   for (const auto& paths : {leftovers, kept}) {
     for (const std::string& path : paths) WriteFile(path, "<testsuites");
   }

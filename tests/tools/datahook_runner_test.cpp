@@ -283,7 +283,7 @@ TEST(DatahookRunnerReport, EverySuiteAndFailureIsListedAndTheVerdictFollowsTheCo
   const auto claims = RunRunner({"--plugin", kRecording}, {HandOver("declared-failure.xml")});
   EXPECT_EQ(claims.exitCode, 0) << claims.err;
   EXPECT_EQ(claims.err, "datahook-runner: warning: suite 'S_pid_" + std::to_string(claims.pid) +
-                           "' declares failures=\"1\" but holds 0\n");
+                            "' declares failures=\"1\" but holds 0\n");
 }
 
 // A report of more failures than a summary lists: the first ten thousand are listed, the rest counted, and every
