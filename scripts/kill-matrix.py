@@ -18,9 +18,9 @@ import subprocess
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
-spec = importlib.util.spec_from_file_location("mutants", os.path.join(ROOT, "scripts", "mutants.py"))
-mutants_script = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(mutants_script)
+module_spec = importlib.util.spec_from_file_location("mutants", os.path.join(ROOT, "scripts", "mutants.py"))
+mutants_script = importlib.util.module_from_spec(module_spec)
+module_spec.loader.exec_module(mutants_script)
 
 TEST_MACRO = re.compile(r"^(?:TEST|TEST_F|TEST_P)\((\w+), (\w+)\)", re.M)
 
