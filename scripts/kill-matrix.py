@@ -33,7 +33,7 @@ def read_matrices(paths):
         with open(path, encoding="utf-8") as matrix:
             for line in matrix:
                 where, before, after, failed = line.rstrip("\n").split("\t")
-                if f"{where.rsplit(':', 1)[0]}: {before}  ->  {after}" in equivalents:
+                if mutants_script.equivalence_key_of(where, before, after) in equivalents:
                     continue
                 key = (os.path.basename(path), where, before, after)
                 if failed == "(survived)":

@@ -158,7 +158,11 @@ def describe(path, offset, original, replacement):
 def equivalence_key(site):
     """How the equivalents file names a mutant: its file and its line before and after, not the line number, which
     moves with every edit above it."""
-    where, before, after = describe(*site)
+    return equivalence_key_of(*describe(*site))
+
+
+def equivalence_key_of(where, before, after):
+    """The same key from a mutant as --list and --kill-matrix write it: "file:line", its line before and after."""
     return f"{where.rsplit(':', 1)[0]}: {before}  ->  {after}"
 
 
