@@ -4,8 +4,6 @@
 #include "support/files.h"
 #include "support/scratchdir.h"
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -27,17 +25,10 @@ std::string Passed(const std::string& numberedName) {
 
 class PrinterFormat : public ::testing::Test {
  protected:
-  // Compares the report, this process's id written as @PID@, with the one kept in testdata/reporting/NAME byte for
-  // byte; DH_WRITE_EXPECTED=1 writes the file from this build instead (then read the diff).
+  // Compares the report, this process's id written as @PID@, with the one kept in testdata/reporting/NAME.
   static void ExpectKept(std::string report, const std::string& name) {
-    for (std::size_t at; (at = report.find("_pid_" + kPid)) != std::string::npos;)
-      report.replace(at + 5, kPid.size(), "@PID@");
-    const std::string expected = testsupport::TestData("reporting/" + name);
-    if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
-      std::ofstream(expected, std::ios::binary) << report;
-      GTEST_SKIP() << "wrote " << expected;
-    }
-    EXPECT_EQ(report, testsupport::ReadFile(expected));
+    testsupport::ExpectSameAsKept(testsupport::ReplaceAll(report, "_pid_" + kPid, "_pid_@PID@"),
+                                  testsupport::TestData("reporting/" + name));
   }
   testsupport::ScratchDir scratch_;
 };

@@ -3,8 +3,10 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <stdexcept>
 
@@ -75,6 +77,20 @@ std::string TestNameOf(const std::string& path) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
   return name;
+}
+
+std::string& ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+void ExpectSameAsKept(const std::string& text, const std::string& keptPath) {
+  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
+    WriteFile(keptPath, text);
+    GTEST_SKIP() << "wrote " << keptPath;
+  }
+  EXPECT_EQ(text, ReadFile(keptPath)) << keptPath;
 }
 
 std::string WithoutProcessIds(std::string text) {

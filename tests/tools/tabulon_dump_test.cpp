@@ -3,9 +3,6 @@
 #include "support/pluginhost.h"
 #include "support/scratchdir.h"
 #include "datahook_runner_child.h"
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,10 +24,7 @@ std::string DumpThroughBothParsers(const std::string& file) {
     const auto run = Dump(arguments);
     both += (options.empty() ? "" : "--in-memory\n") + run.out + "exit\t" + std::to_string(run.exitCode) + "\n";
   }
-  const std::string folder = testsupport::TestData("tabulon/");
-  for (std::size_t at; (at = both.find(folder)) != std::string::npos;)
-    both.replace(at, folder.size(), "testdata/tabulon/");
-  return both;
+  return testsupport::ReplaceAll(both, testsupport::TestData("tabulon/"), "testdata/tabulon/");
 }
 
 class TabulonCorpus : public ::testing::TestWithParam<std::string> {};
@@ -38,13 +32,7 @@ class TabulonCorpus : public ::testing::TestWithParam<std::string> {};
 TEST_P(TabulonCorpus, DumpsAsKeptBesideIt) {
   testsupport::ScratchDir scratch;  // the child's output files go here
   const std::string& file = GetParam();
-  const std::string expectedPath = file.substr(0, file.size() - 4) + ".dump";
-  const std::string actual = DumpThroughBothParsers(file);
-  if (std::getenv("DH_WRITE_EXPECTED") != nullptr) {
-    std::ofstream(expectedPath, std::ios::binary) << actual;
-    GTEST_SKIP() << "wrote " << expectedPath;
-  }
-  EXPECT_EQ(actual, testsupport::ReadFile(expectedPath));
+  testsupport::ExpectSameAsKept(DumpThroughBothParsers(file), file.substr(0, file.size() - 4) + ".dump");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus,

@@ -8,11 +8,15 @@ namespace datahookrunner {
 
 namespace {
 
-std::string Attribute(const XmlAttributes& attributes, const char* name) {
+std::optional<std::string> DeclaredAttribute(const XmlAttributes& attributes, const char* name) {
   for (const auto& [key, value] : attributes) {
     if (key == name) return value;
   }
-  return std::string();
+  return std::nullopt;
+}
+
+std::string Attribute(const XmlAttributes& attributes, const char* name) {
+  return DeclaredAttribute(attributes, name).value_or(std::string());
 }
 
 std::string LineAt(const std::string& text, std::size_t start) {
@@ -58,14 +62,17 @@ class SummaryBuilder : public XmlHandler {
 
   Role RoleOf(const std::string& name, Role parent, const XmlAttributes& attributes) {
     if (parent == Role::Document && name == "testsuites") {
-      summary_.declaresTotals = true;
-      summary_.declaredTests = Attribute(attributes, "tests");
-      summary_.declaredFailures = Attribute(attributes, "failures");
+      summary_.declaredTests = DeclaredAttribute(attributes, "tests");
+      summary_.declaredFailures = DeclaredAttribute(attributes, "failures");
       return Role::List;
     }
     if ((parent == Role::Document || parent == Role::List) && name == "testsuite") {
-      summary_.suites.push_back(
-          {Attribute(attributes, "name"), 0, 0, {}, Attribute(attributes, "tests"), Attribute(attributes, "failures")});
+      summary_.suites.push_back({Attribute(attributes, "name"),
+                                 0,
+                                 0,
+                                 {},
+                                 DeclaredAttribute(attributes, "tests"),
+                                 DeclaredAttribute(attributes, "failures")});
       return Role::Suite;
     }
     if (parent == Role::Suite && name == "testcase") {

@@ -2,6 +2,7 @@
 #include "reporting/reportstamp.h"
 #include "hostkit/result.h"
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,15 +15,15 @@ struct FailureSummary {
   std::string firstMessageLine;  // the line after the location
 };
 
-// Counts are what the report holds; the declared ones are its attributes, kept to spot reports that
-// contradict themselves.
+// Counts are what the report holds; the declared ones are its attributes (none when absent), kept to spot
+// reports that contradict themselves.
 struct SuiteSummary {
   std::string name;
   unsigned long tests = 0;
   unsigned long failureCount = 0;        // every failure of the suite
   std::vector<FailureSummary> failures;  // the first of them, while the summary lists any (kMaxListedFailures)
-  std::string declaredTests;
-  std::string declaredFailures;
+  std::optional<std::string> declaredTests;
+  std::optional<std::string> declaredFailures;
 };
 
 struct ReportSummary {
@@ -32,9 +33,8 @@ struct ReportSummary {
 
   std::vector<SuiteSummary> suites;
   std::size_t listedFailures = 0;
-  bool declaresTotals = false;  // false when a lone suite is the root
-  std::string declaredTests;
-  std::string declaredFailures;
+  std::optional<std::string> declaredTests;  // none either when a lone suite is the root
+  std::optional<std::string> declaredFailures;
 
   unsigned long TotalTests() const;
   unsigned long TotalFailures() const;
