@@ -2,14 +2,15 @@
 // user then sees, byte for byte: the exit status, standard output, standard error and the files X.run asks to keep.
 //
 // X.run has one instruction a line, keyword TAB value; "#" starts a comment line. "write NAME BYTES" writes a file
-// first, "env NAME=VALUE" adds to the runner's environment, "arg VALUE" adds an argument, "keep PATH" appends the
-// file (below the session's directory) to X.out afterwards. Values take \t \n \r \\ and \xHH; @BIN@ and @TESTDATA@
-// stand for the built programs' folder and testdata/. In X.out the session's directory reads @DIR@, the programs'
-// folder @BIN@ and the runner's process id in suite and report names @PID@ (in keep paths too).
+// (and its folders) first, "env NAME=VALUE" adds to the runner's environment, "arg VALUE" adds an argument, "keep
+// PATH" appends the file (below the session's directory) to X.out afterwards. Values take \t \n \r \\ and \xHH;
+// @BIN@ and @TESTDATA@ stand for the built programs' folder and testdata/. In X.out the session's directory reads
+// @DIR@, the programs' folder @BIN@ and the runner's process id in suite and report names @PID@ (in keep paths too).
 // DH_WRITE_EXPECTED=1 writes the X.out files from this build instead of comparing (then read the diff).
 #include "support/files.h"
 #include "support/scratchdir.h"
 #include "datahook_runner_child.h"
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,8 +54,9 @@ Session ReadAndPrepare(const std::string& runFile, const testsupport::ScratchDir
     } else if (keyword == "keep") {
       session.kept.push_back(value);
     } else if (keyword == "write") {
-      const std::size_t split = value.find('\t');
-      testsupport::WriteFile(scratch.File(value.substr(0, split)), Unescaped(value.substr(split + 1)));
+      const std::string file = scratch.File(value.substr(0, value.find('\t')));
+      std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+      testsupport::WriteFile(file, Unescaped(value.substr(value.find('\t') + 1)));
     } else {
       ADD_FAILURE() << runFile << ": unknown instruction '" << keyword << "'";
     }
@@ -77,8 +79,8 @@ TEST_P(RunnerSession, ShowsWhatIsKeptBesideIt) {
   testsupport::ScratchDir scratch;
   const Session session = ReadAndPrepare(GetParam(), scratch);
   const auto run = runnertest::RunRunner(session.arguments, session.environment);
-  std::string seen = "exit\t" + std::to_string(run.exitCode) + "\n--- standard output\n" + run.out +
-                     "--- standard error\n" + run.err;
+  std::string seen =
+      "exit\t" + std::to_string(run.exitCode) + "\n--- standard output\n" + run.out + "--- standard error\n" + run.err;
   for (std::string path : session.kept) {
     ReplaceAll(path, "@PID@", std::to_string(run.pid));
     const std::string file = scratch.File(path);
