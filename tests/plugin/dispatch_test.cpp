@@ -29,15 +29,11 @@ class RecordingVerifier : public Interface_SpecificIndividualTestVerifier {
 };
 
 RecordingVerifier blockOptions("block_options");
-RecordingVerifier lowerCase("lower");
-RecordingVerifier upperCaseDuplicate("upper");
 RecordingVerifier withBlank("with_blank");
 
 // Registered as a verifier would be while the library loads.
 const bool registered = [] {
   DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"2013-01_assorted_new_block_options.vn5", &blockOptions});
-  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"a.vn5", &lowerCase});
-  DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"A.VN5", &upperCaseDuplicate});
   DataHookOutputTestingPlugin::RegisterOneSingleVerifier({"has blank.vn5", &withBlank});
   return true;
 }();
@@ -64,15 +60,6 @@ TEST_F(Dispatch, DataFileReachesItsVerifierWhateverTheCaseAndSuffix) {
   EXPECT_NE(report.find("test002DataHookOutputTestingPlugin_PerformPostProcessing_was_called\""), std::string::npos);
   EXPECT_NE(report.find("test003verified_by_block_options"), std::string::npos);
   EXPECT_EQ(report.find("locating_verifier_for_"), std::string::npos);
-}
-
-TEST_F(Dispatch, FirstRegistrationOfANameWinsIgnoringCase) {
-  upperCaseDuplicate.paths.clear();
-  lowerCase.paths.clear();
-  ThePlugin().PerformPostProcessing("a.vn5.txt", nullptr);
-  EXPECT_EQ(lowerCase.paths.size(), 1u);
-  EXPECT_TRUE(upperCaseDuplicate.paths.empty());
-  EXPECT_EQ(TheVerifierRegistry().at("A.VN5").name, "a.vn5") << "the registry keeps the name as given";
 }
 
 TEST_F(Dispatch, NameWithABlankCanNeverBeReached) {

@@ -28,15 +28,6 @@ TEST_F(PrinterFiles, EarlierReportOfTheRunNameIsMovedToThisProcessName) {
   EXPECT_NE(testsupport::ReadFile(kReport), "earlier") << "the new report replaces the moved one";
 }
 
-TEST_F(PrinterFiles, MoveNeverOverwritesAnExistingReport) {
-  fs::create_directories(kDir);
-  testsupport::WriteFile(kPreviousReport, "earlier");
-  testsupport::WriteFile(kReport, "mine");
-  const auto printer = NewPrinter();
-  EXPECT_EQ(testsupport::ReadFile(kPreviousReport), "earlier");
-  EXPECT_EQ(testsupport::ReadFile(kReport), "mine");
-}
-
 TEST_F(PrinterFiles, WithoutRenameAtStartAnotherFlagFileKeepsTheEarlierReport) {
   fs::create_directories(kDir);
   testsupport::WriteFile(kDir + "special_flag_file_1.dat", "\n");

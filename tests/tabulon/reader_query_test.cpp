@@ -52,20 +52,6 @@ class ReaderQueries : public ::testing::Test {
   std::shared_ptr<MUExperimentTextReaderMultiFile> reader_;
 };
 
-TEST_F(ReaderQueries, ColumnQueriesAndHiddenColumns) {
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(tabulon::ColumnFlag::TrialVariable),
-            WxList({"Color\n(Trial Variable)"}));
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringHasXAbsentY(0, tabulon::ColumnFlag::TrialVariable).size(), 4u);
-  reader_->HideColumn("Text");
-  reader_->Refresh();
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(tabulon::ColumnFlag::HiddenByUser), WxList({"Text"}));
-  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringAbsent(tabulon::ColumnFlag::HiddenByUser).size(), 4u);
-  EXPECT_EQ(reader_->GetColumnIndex("Text"), -1);
-  reader_->ShowColumn("Text");
-  reader_->Refresh();
-  EXPECT_EQ(reader_->GetColumnIndex("Text"), 2);
-}
-
 // Each query family answers a repeated question from its cache until a change that can alter the answer: a mark
 // (only queries on the marked bit), a refresh, another file. Predicates that forbid it and scope 3 are never cached.
 TEST_F(ReaderQueries, RepeatedQueriesComeFromTheCachesUntilTheirDataChanges) {
@@ -99,25 +85,6 @@ TEST_F(ReaderQueries, RepeatedQueriesComeFromTheCachesUntilTheirDataChanges) {
       EXPECT_EQ(reader_->QueryCacheHits() - hits, std::size_t(c.hits[i] - '0')) << c.change << ", query " << i;
     }
   }
-}
-
-TEST_F(ReaderQueries, RowQueriesFollowTheScope) {
-  reader_->HideRow(0);
-  reader_->Refresh();
-  reader_->SetRowMarked(1, true);  // E2
-  reader_->SetRowMarked(4, true);  // E5
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringMatches(0, tabulon::RowScope::Shown), (Rows{0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringAbsent(0, tabulon::RowScope::Shown), (Rows{0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringMatches(0, tabulon::RowScope::All), (Rows{0, 1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringAbsent(0, tabulon::RowScope::Unfiltered), (Rows{0, 1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringMatches(tabulon::RowFlag::Hidden, tabulon::RowScope::All), Rows{0});
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringMatches(tabulon::RowFlag::Marked, tabulon::RowScope::Shown),
-            (Rows{1, 4}));
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringMatches(tabulon::RowFlag::Marked, tabulon::RowScope::All),
-            (Rows{2, 5}));
-  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringHasXAbsentY(0, tabulon::RowFlag::Marked | tabulon::RowFlag::Hidden,
-                                                            tabulon::RowScope::All),
-            (Rows{1, 3, 4, 6}));
 }
 
 TEST_F(ReaderQueries, DistinctValuesWithAndWithoutTrimming) {

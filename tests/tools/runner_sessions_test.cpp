@@ -3,7 +3,8 @@
 //
 // X.run has one instruction a line, keyword TAB value; "#" starts a comment line. "write NAME BYTES" writes a file
 // (and its folders) first, "env NAME=VALUE" adds to the runner's environment, "arg VALUE" adds an argument, "keep
-// PATH" appends the file (below the session's directory) to X.out afterwards. Values take \t \n \r \\ and \xHH;
+// PATH" appends the file (below the session's directory) to X.out afterwards, a diagnostics file without its stamp,
+// which differs every run. Values take \t \n \r \\ and \xHH;
 // @BIN@ and @TESTDATA@ stand for the built programs' folder and testdata/. In X.out the session's directory reads
 // @DIR@, the programs' folder @BIN@ and the runner's process id in suite and report names @PID@ (in keep paths too).
 // DH_WRITE_EXPECTED=1 writes the X.out files from this build instead of comparing (then read the diff).
@@ -84,7 +85,9 @@ TEST_P(RunnerSession, ShowsWhatIsKeptBesideIt) {
   for (std::string path : session.kept) {
     ReplaceAll(path, "@PID@", std::to_string(run.pid));
     const std::string file = scratch.File(path);
-    seen += "--- " + path + "\n" + (testsupport::FileExists(file) ? testsupport::ReadFile(file) : "(absent)\n");
+    std::string kept = testsupport::FileExists(file) ? testsupport::ReadFile(file) : "(absent)\n";
+    if (path.find(".diagnostics.txt") != std::string::npos) kept.erase(0, kept.find("suite: "));
+    seen += "--- " + path + "\n" + kept;
   }
   const std::string outFile = GetParam().substr(0, GetParam().size() - 4) + ".out";
   testsupport::ExpectSameAsKept(Generalised(seen, scratch.Path(), run.pid), outFile);

@@ -29,11 +29,6 @@ class CheckRunner : public TestCaseWithFullColumnStringComp_T<CheckRunner> {
   using TestCaseWithFullColumnStringComp_T::CompareWholeColumn;
 };
 
-// Compares nothing of its own: the default column name and the default (empty) list.
-struct DefaultChecks : TestCaseWithFullColumnStringComp_T<DefaultChecks> {
-  static constexpr char kExperimentFileName[] = "checks.vn5";
-};
-
 class SharedChecks : public ::testing::Test {
  protected:
   // The outcomes of the checks alone, without the template's own entries around them.
@@ -123,15 +118,6 @@ TEST_F(SharedChecks, EmptyReaderAgainstEmptyListFailsTheOrderAtRowZero) {
                   r.CompareWholeColumn("Color", {});
                 }),
             Entries{OrderFailure(0, "ERRORERROR")});
-}
-
-TEST_F(SharedChecks, DefaultChecksCompareAgainstAnEmptyList) {
-  const std::string path = scratch_.File("checks.vn5 P01.txt");
-  testsupport::WriteDataFile(path, {"Color"}, {{"red"}});
-  DefaultChecks verifier;
-  RecordingPrinter printer;
-  verifier.VerifyDatafile(path, nullptr, &printer);
-  EXPECT_EQ(printer.entries[2], kQuantityTooMany);
 }
 
 }  // namespace
