@@ -74,8 +74,9 @@ TEST_F(HostileDirectory, LeftoversOfWritersNoLongerRunningAreRemovedAtStartAndNo
       kReport + token, kDir + "special_flag_file_" + std::to_string(getppid()) + ".dat.partial",
       kDir + "upload_99999.tar.partial", kDir + "other-tool-run4000000.partial", gone + ".bak.partial",
       gone + ".0123456789ABCDEF.partial", goneFlag + ".txt.partial", goneFlag + "x.dat.partial",
-      // Past any process id, though its low 32 bits are the gone one's.
-      kDir + kRunName + "_" + std::to_string((1ULL << 32) + goneId) + ".xml.partial"};
+      // Past any process id, though its low 32 bits are the gone one's; a sign before the digits.
+      kDir + kRunName + "_" + std::to_string((1ULL << 32) + goneId) + ".xml.partial",
+      kDir + kRunName + "_+" + std::to_string(goneId) + ".xml.partial"};
   for (const auto& paths : {leftovers, kept}) {
     for (const std::string& path : paths) WriteFile(path, "<testsuites");
   }

@@ -27,7 +27,7 @@ TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
   WriteFile(scratch.File("occupied"), "");
   const auto blocked = RunRunner({"--junit-dir", "occupied"});
   EXPECT_EQ(blocked.exitCode, 2);
-  EXPECT_NE(blocked.err.find("report " + scratch.File("occupied/dh-AutomatedTesting_")), std::string::npos);
+  EXPECT_NE(blocked.err.find(": cannot create the temporary file: Not a directory"), std::string::npos) << blocked.err;
   EXPECT_NE(blocked.err.find(" was not written\ndatahook-runner: the plug-in wrote no JUnit report"), std::string::npos)
       << blocked.err;
 }
