@@ -3,7 +3,7 @@
 // saying so on standard error. The same holds for the dashboard JUnit report when it is switched on.
 #include "datahookoutputtestingplugin.h"
 #include "failingnew.h"
-#include "reporting/fakejunitprinter.h"
+#include "reporting/concretefakejunitprinter.h"
 #include "support/files.h"
 #include "support/pluginhost.h"
 #include "support/report.h"
@@ -138,6 +138,30 @@ TEST(AllocationFailure, DuringAVerificationAndItsReportNeverGivesAGreenRun) {
 TEST(AllocationFailure, WhileRecordingAnEscapedExceptionNeverLosesIt) {
   const wxString path = "/data/throws.vn5.txt";
   ExpectNeverGreen([&] { ThePlugin().PerformPostProcessing(path, nullptr); }, 1);
+}
+
+// Memory that runs out for good during a step leaves no printer to take the step's failure: the next printer's
+// report, made once memory is back, is withheld, as is a printer's whose suite could not be begun.
+TEST(AllocationFailure, AnOutcomeThatCouldNotBeRecordedWithholdsItsReport) {
+  testsupport::ScratchDir scratch;
+  ThePlugin().ReleaseTestPrinter();
+  ::testing::internal::CaptureStderr();
+  const wxString text = "lost";
+  failingnew::Arm(1, false, true);
+  ThePlugin().OnHostAssertionFailure(text);
+  failingnew::Disarm();
+  ThePlugin().PerformPostProcessing(wxString::FromUTF8(testsupport::TestData(kDataFile)), nullptr);
+  ThePlugin().ReleaseTestPrinter();
+  std::string runReport;
+  {
+    Varnel::ConcreteFakeJUnitPrinter printer("Run", "out", true);
+    runReport = printer.ReportFilePath().utf8_string();
+    failingnew::Arm(1);
+    EXPECT_THROW(printer.BeginSuite(text), std::bad_alloc);
+    failingnew::Disarm();
+  }
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(testsupport::FileExists(testsupport::ReportPath()) || testsupport::FileExists(runReport)) << errors;
 }
 
 TEST(AllocationFailure, WhileRecordingAHostAssertionNeverLosesIt) {

@@ -17,6 +17,7 @@ long failedAt = 0;
 long counted = 0;
 long failAtCount = 0;
 bool failInToolkit = false;
+bool failLater = false;
 
 // Where the toolkit's code lies, found once; nothing here allocates, since operator new asks.
 struct CodeRange {
@@ -50,16 +51,16 @@ bool ToolkitOnTheStack() {
 }
 
 bool ShouldFail() {
-  if (!armed || failed || ++counted < failAtCount || failAtCount == 0) return false;
+  if (!armed || (failed && !failLater) || ++counted < failAtCount || failAtCount == 0) return false;
   if (!failInToolkit && ToolkitOnTheStack()) return false;
+  if (!failed) failedAt = counted;
   failed = true;
-  failedAt = counted;
   return true;
 }
 
 }  // namespace
 
-void Arm(long failAt, bool evenInToolkit) {
+void Arm(long failAt, bool evenInToolkit, bool staysOut) {
   if (toolkitRanges == 0) dl_iterate_phdr(CollectToolkitCode, nullptr);
   void* warmUp[1];
   backtrace(warmUp, 1);  // its first call loads the unwinder, which allocates
@@ -68,6 +69,7 @@ void Arm(long failAt, bool evenInToolkit) {
   failedAt = 0;
   failAtCount = failAt;
   failInToolkit = evenInToolkit;
+  failLater = staysOut;
   armed = true;
 }
 

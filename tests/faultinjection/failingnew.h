@@ -10,8 +10,9 @@
 namespace failingnew {
 
 // Fails the allocation numbered failAt (1 = the next one), or the first after it made outside the toolkit
-// (or that very one, also inside the toolkit, with evenInToolkit); 0 only counts.
-void Arm(long failAt, bool evenInToolkit = false);
+// (or that very one, also inside the toolkit, with evenInToolkit); 0 only counts. With staysOut every later one
+// outside the toolkit fails too, as memory that does not come back.
+void Arm(long failAt, bool evenInToolkit = false, bool staysOut = false);
 // Allocations made since Arm.
 long Counted();
 // Stops counting and failing; returns how many allocations were made while armed.

@@ -54,14 +54,6 @@ TEST_F(PrinterFormat, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {
   ExpectKept(report, "printer-format.xml");
 }
 
-TEST_F(PrinterFormat, NumbersGrowPastThreeDigits) {
-  const std::string report = ReportOf([](ConcreteFakeJUnitPrinter& printer) {
-    for (int i = 0; i < 1000; ++i) printer.ReportPass("t");
-  });
-  EXPECT_NE(report.find(Passed("test999t") + Passed("test1000t")), std::string::npos);
-  EXPECT_NE(report.find("time=\"999000\">"), std::string::npos);
-}
-
 // Past what the printer keeps in memory, the entries wait in a temporary file beside the report; the report is
 // the same, byte for byte, and the file is gone afterwards.
 TEST_F(PrinterFormat, AReportLongerThanMemoryHoldsComesOutWhole) {

@@ -62,6 +62,9 @@ TEST_F(ReaderLoad, FailedAddLeavesTheTableAsItWas) {
   ASSERT_EQ(sink.batches.size(), 5u);
   EXPECT_EQ(sink.batches[0][0].code, tabulon::ParseReportCode::Success);
   EXPECT_EQ(sink.batches[1][0].code, tabulon::ParseReportCode::OpenFailed);
+  // Initialising again empties the table as the constructor left it.
+  EXPECT_TRUE(reader.Initialise());
+  EXPECT_TRUE(reader.GetAllRowCount() == 0 && reader.GetColumnCount() == 0 && reader.GetSelectedFiles().empty());
 }
 
 // The caller's file may stand anywhere: it is read from the start and its position put back.

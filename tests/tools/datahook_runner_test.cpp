@@ -1,12 +1,10 @@
-// The runner end to end where a kept session (testdata/runner/sessions/) cannot show it: reports named at random,
-// files that are no plain files, a report of ten thousand failures.
+// The runner end to end where a kept session (testdata/runner/sessions/) cannot show it: reports named at random
+// and a report of ten thousand failures.
 #include "support/report.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
 #include "datahook_runner_child.h"
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -33,26 +31,6 @@ TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
 }
 
 const std::string kRecording = runnertest::ToolPath("recording-datahook-plugin.so");
-
-// The stimulus-area file is read by the data files' rules: nothing that blocks, never more than the limit.
-TEST(DatahookRunnerStimAreas, OnlyARegularFileWithinTheLimitIsRead) {
-  testsupport::ScratchDir scratch;
-  ASSERT_EQ(mkfifo(scratch.File("fifo").c_str(), 0600), 0);
-  WriteFile(scratch.File("huge"), "");
-  std::filesystem::resize_file(scratch.File("huge"), (16 << 20) + 1);
-  const struct {
-    std::string path;
-    const char* says;
-  } cases[] = {{"fifo", "not a regular file"},
-               {"/dev/zero", "not a regular file"},
-               {".", "not a regular file"},
-               {"huge", "larger than 16777216 bytes"}};
-  for (const auto& c : cases) {
-    const auto run = RunRunner({"--plugin", kRecording, "--stim-areas", c.path, "x.txt"});
-    EXPECT_EQ(run.exitCode, 2) << c.path << run.err;
-    EXPECT_NE(run.err.find("cannot read stimulus-area file '" + c.path + "': " + c.says), std::string::npos) << run.err;
-  }
-}
 
 // A report of more failures than a summary lists: the first ten thousand are listed, the rest counted, and every
 // count stays whole.

@@ -1,6 +1,5 @@
-// tabulon-dump end to end: the data-file corpus through either parser, usage errors.
+// tabulon-dump end to end: the data-file corpus through either parser (its usage errors are runner sessions).
 #include "support/files.h"
-#include "support/pluginhost.h"
 #include "support/scratchdir.h"
 #include "datahook_runner_child.h"
 #include <gtest/gtest.h>
@@ -40,15 +39,5 @@ INSTANTIATE_TEST_SUITE_P(EveryFile, TabulonCorpus,
                          [](const ::testing::TestParamInfo<std::string>& generated) {
                            return testsupport::TestNameOf(generated.param);
                          });
-
-TEST(TabulonDump, UsageErrorsPrintNothingAndExitWith2) {
-  testsupport::ScratchDir scratch;  // the child's output files go here
-  const std::string good = testsupport::TestData("tabulon/dump example.txt");
-  for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"--bogus"}, {good, good}}) {
-    const auto run = Dump(arguments);
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.out, "");
-  }
-}
 
 }  // namespace
