@@ -130,6 +130,7 @@ TEST_F(ReaderLoad, ASecondFileWithExtraColumnsMergesIntoTheTable) {
   tabulon::CommandEvent deselect;
   deselect.SetString("unknown path\n" + secondPath);  // SetInt(0): deselect
   reader->SimultaneousFileRequestsSuppressAndUnsuppress(deselect);
+  EXPECT_TRUE(reader->IsFileSelected(wxFileName(W(path_)).GetFullPath()) && !reader->IsFileSelected(secondPath));
   EXPECT_EQ(reader->GetRowCount(), 3);
   EXPECT_EQ(reader->GetColumnCount(), 5);
   EXPECT_EQ(reader->GetAllRowCount(), 4);
