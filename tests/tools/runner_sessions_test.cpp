@@ -79,8 +79,9 @@ Session ReadAndPrepare(const std::string& runFile, const testsupport::ScratchDir
 
 // The runner's process id: the one its report's name gives, else (no report named) the program's own.
 std::string RunnerProcessId(const std::string& out, pid_t program) {
-  const std::size_t digits = out.find("Running_") + 8;
-  if (digits == std::string::npos + 8) return std::to_string(program);
+  const std::size_t name = out.find("Running_");
+  if (name == std::string::npos) return std::to_string(program);
+  const std::size_t digits = name + 8;
   return out.substr(digits, out.find_first_not_of("0123456789", digits) - digits);
 }
 
