@@ -52,6 +52,22 @@ class ReaderQueries : public ::testing::Test {
   std::shared_ptr<MUExperimentTextReaderMultiFile> reader_;
 };
 
+// Row indices follow the scope asked for: the shown rows' own or the places among all rows.
+TEST_F(ReaderQueries, FlagQueriesFollowTheScope) {
+  reader_->HideRow(0);
+  reader_->Refresh();
+  reader_->SetRowMarked(1, true);  // E2
+  reader_->SetRowMarked(4, true);  // E5
+  namespace RowFlag = tabulon::RowFlag;
+  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringMatches(RowFlag::Marked, tabulon::RowScope::Shown), (Rows{1, 4}));
+  EXPECT_EQ(reader_->GetRowIndicesWhereBitStringMatches(RowFlag::Marked, tabulon::RowScope::All), (Rows{2, 5}));
+  EXPECT_EQ(
+      reader_->GetRowIndicesWhereBitStringHasXAbsentY(0, RowFlag::Marked | RowFlag::Hidden, tabulon::RowScope::All),
+      (Rows{1, 3, 4, 6}));
+  EXPECT_EQ(reader_->GetColumnNamesWhereBitStringMatches(tabulon::ColumnFlag::TrialVariable),
+            WxList({"Color\n(Trial Variable)"}));
+}
+
 // Each query family answers a repeated question from its cache until a change that can alter the answer: a mark
 // (only queries on the marked bit), a refresh, another file. Predicates that forbid it and scope 3 are never cached.
 TEST_F(ReaderQueries, RepeatedQueriesComeFromTheCachesUntilTheirDataChanges) {
