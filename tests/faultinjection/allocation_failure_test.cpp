@@ -141,7 +141,7 @@ TEST(AllocationFailure, WhileRecordingAnEscapedExceptionNeverLosesIt) {
 }
 
 // Memory that runs out for good during a step leaves no printer to take the step's failure: the next printer's
-// report, made once memory is back, is withheld, as is a printer's whose suite could not be begun.
+// report, made once memory is back, is withheld, as is a printer's whose suite or test case could not be recorded.
 TEST(AllocationFailure, AnOutcomeThatCouldNotBeRecordedWithholdsItsReport) {
   testsupport::ScratchDir scratch;
   ThePlugin().ReleaseTestPrinter();
@@ -152,16 +152,19 @@ TEST(AllocationFailure, AnOutcomeThatCouldNotBeRecordedWithholdsItsReport) {
   failingnew::Disarm();
   ThePlugin().PerformPostProcessing(wxString::FromUTF8(testsupport::TestData(kDataFile)), nullptr);
   ThePlugin().ReleaseTestPrinter();
-  std::string runReport;
-  {
-    Varnel::ConcreteFakeJUnitPrinter printer("Run", "out", true);
-    runReport = printer.ReportFilePath().utf8_string();
+  const std::function<void(Varnel::ConcreteFakeJUnitPrinter&)> steps[] = {
+      [&](Varnel::ConcreteFakeJUnitPrinter& printer) { printer.BeginSuite(text); },
+      [&](Varnel::ConcreteFakeJUnitPrinter& printer) { printer.ReportPass(text); }};
+  std::vector<std::string> reports = {testsupport::ReportPath()};
+  for (const auto& step : steps) {
+    Varnel::ConcreteFakeJUnitPrinter printer("Run" + std::to_string(reports.size()), "out", true);
+    reports.push_back(printer.ReportFilePath().utf8_string());
     failingnew::Arm(1);
-    EXPECT_THROW(printer.BeginSuite(text), std::bad_alloc);
+    EXPECT_THROW(step(printer), std::bad_alloc);
     failingnew::Disarm();
   }
   const std::string errors = ::testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(testsupport::FileExists(testsupport::ReportPath()) || testsupport::FileExists(runReport)) << errors;
+  for (const std::string& report : reports) EXPECT_FALSE(testsupport::FileExists(report)) << report << errors;
 }
 
 TEST(AllocationFailure, WhileRecordingAHostAssertionNeverLosesIt) {
