@@ -42,4 +42,12 @@ TEST_F(PluginLifecycle, HostAssertionsAreNumberedAcrossReleasedPrinters) {
   EXPECT_EQ(second.find("_00001"), std::string::npos);
 }
 
+// The host reaches what the plug-in inherits through the SDK base's slots: each answers as the SDK does.
+TEST_F(PluginLifecycle, InheritedOperationsAnswerAsTheSdkDoes) {
+  VarnelSDK::VNSdkBase& base = *VNSdkGetObjectPtr();
+  EXPECT_TRUE(base.Init() && base.DeInit() && base.PluginHasBeenConvertedTo_NON_xrc() && !base.NeedsPlugInID(0));
+  EXPECT_TRUE(base.OnEndExperiment() == 0 && base.FactoryFunction_GetNewEventPluginConfigPanel(nullptr) == nullptr);
+  EXPECT_EQ(base.SdkReservedQuery(), -7654);
+}
+
 }  // namespace
