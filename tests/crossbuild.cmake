@@ -25,3 +25,11 @@ target_link_libraries(report_writing_tests PRIVATE test_support GTest::gtest_mai
 set(workdir ${CMAKE_CURRENT_BINARY_DIR}/work/report_writing_tests)
 file(MAKE_DIRECTORY ${workdir})
 add_test(NAME report_writing_tests COMMAND report_writing_tests WORKING_DIRECTORY ${workdir})
+
+# The runner's Windows entry point takes its arguments whole, no more and no fewer: a name with blanks reaches the
+# plug-in as one data file, named in the summary.
+set(workdir ${CMAKE_CURRENT_BINARY_DIR}/work/runner_arguments)
+file(MAKE_DIRECTORY ${workdir})
+add_test(NAME runner_arguments COMMAND datahook-runner --no-findings "a b.txt" WORKING_DIRECTORY ${workdir})
+set_tests_properties(runner_arguments PROPERTIES PASS_REGULAR_EXPRESSION
+  "FAILED test003locating_verifier_for_a b\r?\n.*total: suites 1, tests 3, failures 1")
