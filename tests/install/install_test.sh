@@ -104,9 +104,10 @@ check "host_name_a = \xff\n" - site-pc-1 0 "" "is not UTF-8 text"
 check fifo - site-pc-1 0 "" "is not a plain file"
 check "" "DH_AUTOMATEDTESTING_HOST_NAME_A=site pc" site-pc-1 0 "" \
   "DH_AUTOMATEDTESTING_HOST_NAME_A ignored: 'site pc' is not a host name"
-# junit_dir in the settings turns the dashboard report on (relative to the host's working directory).
-check "junit_dir = dashboards\n" - site-pc-1 0 "" ""
-ls "$scratch/run/dashboards/"dh-AutomatedTesting_*.xml >/dev/null 2>&1 || fail "junit_dir wrote no dashboard report"
+# junit_dir in the settings turns the dashboard report on (a folder, not a host name: relative to the host's
+# working directory, blanks and separators allowed).
+check "junit_dir = dash boards/farm\n" - site-pc-1 0 "" ""
+ls "$scratch/run/dash boards/farm/"dh-AutomatedTesting_*.xml >/dev/null 2>&1 || fail "junit_dir wrote no dashboard report"
 
 # README's site configuration, run as shown, prints the names it shows.
 run_readme install-commands configure-commands >"$scratch/configure.out" 2>&1 || fail "README's configure commands: $(cat "$scratch/configure.out")"
