@@ -45,9 +45,7 @@ TEST_F(ReadmeExamples, RunnerSummaryAndReportAreTheOnesShown) {
   ASSERT_EQ(blocks_["runner-command"], "$ datahook-runner --workdir run \"" + kDataFile + "\"\n");
   std::string summary =
       testsupport::CommandOutput(DH_BINARY_DIR "/bin/datahook-runner --workdir run \"" + kDataFile + "\"");
-  for (size_t at = summary.find(scratch_.Path()); at != std::string::npos; at = summary.find(scratch_.Path(), at)) {
-    summary.replace(at, scratch_.Path().size(), "<workdir>");
-  }
+  testsupport::ReplaceAll(summary, scratch_.Path(), "<workdir>");
   EXPECT_EQ(testsupport::WithoutProcessIds(summary), blocks_["runner-output"]);
 
   const size_t report = summary.find("report: <workdir>/");
