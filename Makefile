@@ -8,7 +8,7 @@ WERROR      ?= OFF
 CMAKE_FLAGS := -G Ninja -DDH_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
 .PHONY: all deps configure build run run-faulty test expected new-verifier test-sanitize test-windows test-libcxx fuzz \
-        fuzz-smoke bench mutants format \
+        fuzz-smoke bench mutants format dashboards \
         format-check lint clean
 
 all: build
@@ -38,6 +38,11 @@ test: build
 expected: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target verifier_tests
 	@scripts/write-expected.py --build $(BUILD_DIR) $(if $(ONLY),--only '$(ONLY)')
+
+# The faulty corpus's dashboard report in the viewers people read it in: both Allure Report versions' sites from two
+# runs, checked against the runner's summary; screenshots of them go to build/dashboards-screenshots/.
+dashboards: build
+	@scripts/check-dashboards.sh $(BUILD_DIR) $(BUILD_DIR)/dashboards-screenshots
 
 # A new verifier with its catalogue line and a golden data file: make new-verifier CLASS=... EXPERIMENT=... FAMILY=...
 new-verifier:

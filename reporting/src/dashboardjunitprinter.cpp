@@ -1,12 +1,13 @@
 #include "reporting/dashboardjunitprinter.h"
 #include "reporting/concretefakejunitprinter.h"
+#include "reporting/environmentvariable.h"
 #include "reporting/findingssink.h"
 #include "reporting/processid.h"
 #include "reporting/reportfiles.h"
 #include "reporting/reportstamp.h"
+#include "reporting/utctimestamp.h"
 #include "reporting/xmltext.h"
 #include <cstdio>
-#include <wx/datetime.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/utils.h>
@@ -17,17 +18,19 @@
 
 namespace Varnel {
 
+const char kJunitDirectoryVariable[] = "DH_AUTOMATEDTESTING_JUNIT_DIR";
+
 namespace {
 
-const char kJunitDirectoryVariable[] = "DH_AUTOMATEDTESTING_JUNIT_DIR";
-const char kPluginSuiteClass[] = "DataHookOutputTestingPlugin";
 const char kHostAssertionSuite[] = "host assertions";
 const char kNoVerifierPrefix[] = "no verifier: ";
+const char kMessageFindingSeparator[] = " | ";
 constexpr unsigned long long kMicrosecondsPerSecond = 1000000;
 
+// Some viewers show an attribute's entities as written: only what XML demands is escaped.
 std::string Attribute(const wxString& text) {
   std::string escaped;
-  AppendXmlAttribute(escaped, text);
+  AppendXmlAttribute(escaped, text, AttributeEscapes::Required);
   return escaped;
 }
 
@@ -41,6 +44,12 @@ wxString FileNamePart(const wxString& text) {
   return part.empty() ? wxString("unknown") : part;
 }
 
+// The data file's own name; a path that ends in a separator is its own name.
+wxString DataFileName(const wxString& path) {
+  const wxString name = wxFileName(path).GetFullName();
+  return name.empty() ? path : name;
+}
+
 // Seconds to the microsecond: a check takes a few of them.
 void AppendSeconds(std::string& out, std::int64_t microseconds) {
   const auto whole = static_cast<unsigned long long>(microseconds < 0 ? 0 : microseconds);
@@ -49,7 +58,7 @@ void AppendSeconds(std::string& out, std::int64_t microseconds) {
   AppendDecimal(out, whole % kMicrosecondsPerSecond, 6);
 }
 
-void AppendProperty(std::string& out, const char* name, const std::string& escapedValue) {
+void AppendProperty(std::string& out, const std::string& name, const std::string& escapedValue) {
   out += "      <property name=\"";
   out += name;
   out += "\" value=\"";
@@ -57,11 +66,17 @@ void AppendProperty(std::string& out, const char* name, const std::string& escap
   out += "\"/>\n";
 }
 
+// What a test case's and a suite's system-out begin with: the data file, or that there is none.
+void AppendDataFileLine(std::string& out, const wxString& dataFile) {
+  out += "data file: ";
+  AppendXmlCData(out, dataFile.empty() ? wxString("(none)") : dataFile);
+}
+
 }  // namespace
 
 wxString JunitDirectory(wxString (*siteDirectory)()) {
-  wxString directory;
-  if (wxGetEnv(kJunitDirectoryVariable, &directory)) return directory;
+  const std::optional<wxString> directory = EnvironmentVariable(kJunitDirectoryVariable);
+  if (directory) return *directory;
   return siteDirectory == nullptr ? wxString() : siteDirectory();
 }
 
@@ -82,10 +97,16 @@ DashboardJUnitPrinter::DashboardJUnitPrinter(const wxString& directory) {
   hostName_ = Attribute(host);
   processId_ = std::to_string(CurrentProcessId());
   // The fresh token keeps two instances with the same host name and process id (containers) apart.
-  reportPath_ = wxFileName(directory, "dh-AutomatedTesting_" + FileNamePart(host) + "_" + processId_ + "_" +
-                                          NewInstanceToken() + ".xml")
-                    .GetFullPath();
-  OpenSuite(kDefaultInitialSuiteName, kPluginSuiteClass, wxString());
+  const wxString stem =
+      wxFileName(directory, "dh-AutomatedTesting_" + FileNamePart(host) + "_" + processId_ + "_" + NewInstanceToken())
+          .GetFullPath();
+  reportPath_ = stem + ".xml";
+  entries_.emplace(TemporaryPathFor(stem + ".entries"));
+  {
+    wxLogNull quiet;
+    EnsureDirectoryExists(directory);  // test cases may wait beside the report long before it is written
+  }
+  OpenSuite(kDefaultInitialSuiteName, kDefaultInitialSuiteName, wxString());
 }
 
 DashboardJUnitPrinter::~DashboardJUnitPrinter() {
@@ -116,12 +137,20 @@ void DashboardJUnitPrinter::Guarded(Record record) noexcept {
   }
 }
 
+std::string DashboardJUnitPrinter::UniqueClassName(const wxString& base) {
+  std::string name = Attribute(base);
+  const unsigned seen = ++classNameCounts_[name];
+  if (seen > 1) name += " #" + std::to_string(seen);
+  return name;
+}
+
 void DashboardJUnitPrinter::OpenSuite(const wxString& name, const wxString& className, const wxString& dataFile) {
   Suite suite;
+  suite.className = UniqueClassName(className);
   suite.name = Attribute(name);
-  suite.className = Attribute(className);
   suite.dataFile = dataFile;
-  suite.timestamp = wxDateTime::Now().Format("%Y-%m-%dT%H:%M:%SZ", wxDateTime::UTC).utf8_string();
+  suite.dataFileAttribute = Attribute(dataFile);
+  suite.timestamp = UtcTimestamp(MillisecondsSinceEpoch(), false);
   suite.lastOutcome = Clock::now();
   suites_.push_back(std::move(suite));
   current_ = suites_.size() - 1;
@@ -137,11 +166,11 @@ void DashboardJUnitPrinter::ResumeSuite(std::size_t index) {
 void DashboardJUnitPrinter::BeginDataFile(const wxString& path) noexcept {
   Guarded([&] {
     if (!path.empty()) {
-      OpenSuite(kNoVerifierPrefix + wxFileName(path).GetFullName(), kPluginSuiteClass, path);
+      OpenSuite(kNoVerifierPrefix + DataFileName(path), DataFileName(path), path);
     } else if (hostAssertionSuite_ != SIZE_MAX) {
       ResumeSuite(hostAssertionSuite_);
     } else {
-      OpenSuite(kHostAssertionSuite, kPluginSuiteClass, wxString());
+      OpenSuite(kHostAssertionSuite, kHostAssertionSuite, wxString());
       hostAssertionSuite_ = current_;
     }
   });
@@ -149,126 +178,207 @@ void DashboardJUnitPrinter::BeginDataFile(const wxString& path) noexcept {
 
 void DashboardJUnitPrinter::BeginSuite(const wxString& suiteName) noexcept {
   Guarded([&] {
-    failureOpen_ = false;
-    Suite& open = suites_[current_];
-    const wxString dataFile = open.dataFile;
+    CloseFailure();
+    const wxString dataFile = suites_[current_].dataFile;
     if (dataFile.empty()) {
       OpenSuite(suiteName, suiteName, wxString());
       return;
     }
-    // A second verification of the same data file gets a suite of its own.
-    if (open.hasVerifier) OpenSuite(wxString(), wxString(), dataFile);
+    // A second verification of the same data file gets a suite, and so a classname, of its own.
+    if (suites_[current_].hasVerifier) OpenSuite(wxString(), DataFileName(dataFile), dataFile);
     Suite& suite = suites_[current_];
-    suite.name = Attribute(suiteName + " / " + wxFileName(dataFile).GetFullName());
-    suite.className = Attribute(suiteName);
+    suite.name = Attribute(suiteName) + " / " + suite.className;
     suite.hasVerifier = true;
   });
 }
 
-void DashboardJUnitPrinter::AddCheck(const wxString& testName, bool failed) {
+// Every name of a suite is unique: a repeat gets " #N", its N-th occurrence. Past the names a suite counts, a new
+// name gets the number of its outcome in the suite instead, which no other outcome of the suite has.
+std::string DashboardJUnitPrinter::UniqueName(Suite& suite, const wxString& testName) const {
+  std::string name = Attribute(testName);
+  const auto counted = suite.nameCounts.find(name);
+  if (counted != suite.nameCounts.end()) return name + " #" + std::to_string(++counted->second);
+  if (suite.nameCounts.size() < kCountedNames) {
+    suite.nameCounts.emplace(name, 1);
+    return name;
+  }
+  return name + " #" + std::to_string(suite.tests + 1);
+}
+
+std::string DashboardJUnitPrinter::TestCaseHead(const wxString& testName, bool failed) {
   Suite& suite = suites_[current_];
-  Check check;
-  check.name = Attribute(testName);
-  const unsigned seen = ++suite.nameCounts[check.name];
-  if (seen > 1) check.name += " #" + std::to_string(seen);
   const Clock::time_point now = Clock::now();
-  check.microseconds = std::chrono::duration_cast<std::chrono::microseconds>(now - suite.lastOutcome).count();
-  check.failed = failed;
-  suite.checks.push_back(std::move(check));
+  const std::int64_t microseconds =
+      std::chrono::duration_cast<std::chrono::microseconds>(now - suite.lastOutcome).count();
+  std::string head =
+      "    <testcase classname=\"" + suite.className + "\" name=\"" + UniqueName(suite, testName) + "\" time=\"";
+  AppendSeconds(head, microseconds);
+  head += "\" timestamp=\"" + UtcTimestamp(MillisecondsSinceEpoch(), true) + "\"";
+  if (!suite.dataFile.empty()) head += " file=\"" + suite.dataFileAttribute + "\"";
+  head += ">\n";
   suite.lastOutcome = now;
+  ++suite.tests;
+  if (failed) ++suite.failures;
+  suite.microseconds += microseconds;
+  return head;
+}
+
+std::string DashboardJUnitPrinter::TestCaseTail(const Suite& suite, const std::string& output) const {
+  std::string tail = "      <system-out><![CDATA[";
+  AppendDataFileLine(tail, suite.dataFile);
+  return tail + output + "]]></system-out>\n    </testcase>\n";
+}
+
+// Appends to the suite's last range when the bytes follow it and it is not kept for an open failure.
+void DashboardJUnitPrinter::AppendEntry(Suite& suite, const std::string& bytes) {
+  const std::uint64_t from = entries_->Size();
+  entries_->Append(bytes);
+  if (suite.entries.size() > suite.firstMergeable && suite.entries.back().second == from) {
+    suite.entries.back().second = entries_->Size();
+  } else {
+    suite.entries.emplace_back(from, entries_->Size());
+  }
+}
+
+void DashboardJUnitPrinter::AddPass(const wxString& testName, const std::string& output) {
+  const std::string head = TestCaseHead(testName, false);
+  Suite& suite = suites_[current_];
+  AppendEntry(suite, head + TestCaseTail(suite, output));
+}
+
+// The open failure goes to the buffer whole, into the ranges its suite kept for it: its head, the text that went
+// ahead when it was long, the rest. With nothing after it yet it simply continues the suite's entries, so that a
+// run of failures costs no range each.
+void DashboardJUnitPrinter::CloseFailure() {
+  if (!failure_) return;
+  const OpenFailure& failure = *failure_;
+  Suite& suite = suites_[failure.suite];
+  std::string head = failure.head + "      <failure message=\"" + failure.message + "\" type=\"failure\"><![CDATA[";
+  std::string tail = failure.text;
+  if (failure.findingsCut > 0) tail += "\nfound: [cut: " + std::to_string(failure.findingsCut) + " more findings]";
+  tail += "]]></failure>\n" + TestCaseTail(suite, std::string());
+  if (!failure.spilled && failure.slot + 1 == suite.entries.size()) {
+    suite.entries.pop_back();
+    suite.firstMergeable = failure.firstMergeableBefore;
+    AppendEntry(suite, head + tail);
+  } else if (!failure.spilled) {
+    const std::uint64_t from = entries_->Size();
+    entries_->Append(head + tail);
+    suite.entries[failure.slot] = ByteRange{from, entries_->Size()};
+  } else {
+    const std::uint64_t headFrom = entries_->Size();
+    entries_->Append(head);
+    suite.entries[failure.slot] = ByteRange{headFrom, entries_->Size()};
+    suite.entries[failure.slot + 1] = *failure.spilled;
+    const std::uint64_t tailFrom = entries_->Size();
+    entries_->Append(tail);
+    suite.entries[failure.slot + 2] = ByteRange{tailFrom, entries_->Size()};
+  }
+  failure_.reset();
 }
 
 void DashboardJUnitPrinter::ReportPass(const wxString& testName) noexcept {
-  Guarded([&] { AddCheck(testName, false); });
+  Guarded([&] { AddPass(testName, std::string()); });
+}
+
+void DashboardJUnitPrinter::ReportTracking(const wxString& trackName, const wxString& milliseconds) noexcept {
+  Guarded([&] {
+    std::string output = "\nmeasured: ";
+    AppendXmlCData(output, milliseconds);
+    AddPass(trackName, output + " ms");
+    suites_[current_].tracked.emplace_back(Attribute(trackName), Attribute(milliseconds));
+  });
 }
 
 void DashboardJUnitPrinter::ReportFailure(const wxString& testName, const wxString& subject, const wxString& location,
                                           const wxString& message) noexcept {
   Guarded([&] {
-    std::string escapedSubject = Attribute(subject);
-    std::string text;
-    AppendXmlCData(text, location);
-    text += '\n';
-    AppendXmlCData(text, message);
-    AddCheck(testName, true);
-    suites_[current_].checks.back().subject = std::move(escapedSubject);
-    suites_[current_].checks.back().text = std::move(text);
-    lastFailure_ = {current_, suites_[current_].checks.size() - 1};
-    failureOpen_ = true;
+    CloseFailure();
+    OpenFailure failure;
+    failure.suite = current_;
+    failure.head = TestCaseHead(testName, true);
+    failure.message = Attribute(subject);
+    AppendXmlCData(failure.text, location);
+    failure.text += '\n';
+    AppendXmlCData(failure.text, message);
+    if (failure.text.size() > kLongTextBytes) {
+      // A text this long waits in the buffer, not in memory, while its findings come.
+      const std::uint64_t from = entries_->Size();
+      entries_->Append(failure.text);
+      failure.spilled = ByteRange{from, entries_->Size()};
+      std::string().swap(failure.text);
+    }
+    // Kept empty until the failure closes (its head, a long text, the rest); later test cases go after them.
+    Suite& suite = suites_[current_];
+    failure.slot = suite.entries.size();
+    failure.firstMergeableBefore = suite.firstMergeable;
+    suite.entries.resize(suite.entries.size() + (failure.spilled ? 3 : 1), ByteRange{0, 0});
+    suite.firstMergeable = suite.entries.size();
+    failure_ = std::move(failure);
   });
 }
 
-// The same bounded lines, and as many, as the diagnostics file gives the failure reported last.
+// The same bounded lines, and as many, as the diagnostics file gives the failure reported last; the first one
+// also ends the failure's message, where viewers show it without a click.
 void DashboardJUnitPrinter::AddFinding(const wxString& text) noexcept {
   Guarded([&] {
-    if (!failureOpen_) return;
-    Check& check = suites_[lastFailure_.first].checks[lastFailure_.second];
-    if (check.findings >= FindingsSink::kMaxFindingsPerFailure) {
-      ++check.findingsCut;
+    if (!failure_) return;
+    OpenFailure& failure = *failure_;
+    if (failure.findings >= FindingsSink::kMaxFindingsPerFailure) {
+      ++failure.findingsCut;
       return;
     }
-    std::string line = "\nfound: ";
-    AppendXmlCData(line, BoundedLine(text));
-    check.text += line;
-    ++check.findings;
+    const std::string line = BoundedLine(text);
+    const wxString shown = wxString::FromUTF8(line.data(), line.size());
+    if (failure.findings == 0) {
+      failure.message += kMessageFindingSeparator;
+      AppendXmlAttribute(failure.message, shown, AttributeEscapes::Required);
+    }
+    failure.text += "\nfound: ";
+    AppendXmlCData(failure.text, shown);
+    ++failure.findings;
   });
 }
 
-void DashboardJUnitPrinter::AppendSuite(std::string& out, const Suite& suite) const {
-  std::int64_t microseconds = 0;
-  std::size_t failures = 0;
-  for (const Check& check : suite.checks) {
-    microseconds += check.microseconds;
-    failures += check.failed ? 1 : 0;
-  }
-  const std::string dataFile = suite.dataFile.empty() ? std::string("(none)") : Attribute(suite.dataFile);
-  out += "  <testsuite name=\"" + suite.name + "\" tests=\"" + std::to_string(suite.checks.size()) + "\" failures=\"" +
-         std::to_string(failures) + "\" errors=\"0\" skipped=\"0\" time=\"";
-  AppendSeconds(out, microseconds);
+std::string DashboardJUnitPrinter::SuiteHeader(const Suite& suite) const {
+  std::string out = "  <testsuite name=\"" + suite.name + "\" tests=\"" + std::to_string(suite.tests) +
+                    "\" failures=\"" + std::to_string(suite.failures) + "\" errors=\"0\" skipped=\"0\" time=\"";
+  AppendSeconds(out, suite.microseconds);
   out += "\" timestamp=\"" + suite.timestamp + "\" hostname=\"" + hostName_ + "\">\n    <properties>\n";
-  AppendProperty(out, "data_file", dataFile);
+  AppendProperty(out, "data_file", suite.dataFile.empty() ? std::string("(none)") : suite.dataFileAttribute);
   AppendProperty(out, "host_name", hostName_);
   AppendProperty(out, "process_id", processId_);
   AppendProperty(out, "plugin_version", DH_VERSION);
+  for (const auto& [name, value] : suite.tracked) AppendProperty(out, name, value);
   out += "    </properties>\n";
-  for (const Check& check : suite.checks) {
-    out += "    <testcase classname=\"" + suite.className + "\" name=\"" + check.name + "\" time=\"";
-    AppendSeconds(out, check.microseconds);
-    if (!check.failed) {
-      out += "\"/>\n";
-      continue;
-    }
-    out += "\">\n      <failure message=\"" + check.subject + "\" type=\"failure\"><![CDATA[" + check.text;
-    if (check.findingsCut > 0) out += "\nfound: [cut: " + std::to_string(check.findingsCut) + " more findings]";
-    out += "]]></failure>\n    </testcase>\n";
-  }
-  out += "    <system-out><![CDATA[data file: ";
-  AppendXmlCData(out, suite.dataFile.empty() ? wxString("(none)") : suite.dataFile);
-  out += "]]></system-out>\n  </testsuite>\n";
+  return out;
 }
 
-bool DashboardJUnitPrinter::WriteReport() const {
-  std::size_t tests = 0;
-  std::size_t failures = 0;
+bool DashboardJUnitPrinter::WriteReport() {
+  CloseFailure();
+  std::uint64_t tests = 0;
+  std::uint64_t failures = 0;
   std::int64_t microseconds = 0;
   for (const Suite& suite : suites_) {
-    tests += suite.checks.size();
-    for (const Check& check : suite.checks) {
-      failures += check.failed ? 1 : 0;
-      microseconds += check.microseconds;
-    }
+    tests += suite.tests;
+    failures += suite.failures;
+    microseconds += suite.microseconds;
   }
   std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites name=\"dh-AutomatedTesting\" tests=\"" +
                        std::to_string(tests) + "\" failures=\"" + std::to_string(failures) + "\" errors=\"0\" time=\"";
   AppendSeconds(header, microseconds);
   header += "\">\n";
-  EnsureDirectoryExists(wxFileName(reportPath_).GetPath());
   AtomicFileWriter writer(reportPath_);
   writer.Append(header);
   for (const Suite& suite : suites_) {
-    std::string text;
-    AppendSuite(text, suite);
-    writer.Append(text);
+    writer.Append(SuiteHeader(suite));
+    for (const ByteRange& range : suite.entries) {
+      if (!entries_->CopyTo(writer, range.first, range.second)) return false;
+    }
+    std::string footer = "    <system-out><![CDATA[";
+    AppendDataFileLine(footer, suite.dataFile);
+    footer += "]]></system-out>\n  </testsuite>\n";
+    writer.Append(footer);
   }
   writer.Append("</testsuites>\n");
   return writer.Commit();

@@ -66,6 +66,11 @@ void FindingsRecordingPrinter::ReportPass(const wxString& testName) {
   report_->ReportPass(testName);
 }
 
+void FindingsRecordingPrinter::ReportTracking(const wxString& trackName, const wxString& milliseconds) {
+  if (dashboard_) dashboard_->ReportTracking(trackName, milliseconds);
+  report_->ReportTracking(trackName, milliseconds);
+}
+
 void FindingsRecordingPrinter::ReportFailure(const wxString& testName, const wxString& subject,
                                              const wxString& location, const wxString& message) {
   if (dashboard_) dashboard_->ReportFailure(testName, subject, location, message);

@@ -28,7 +28,11 @@ void SpillingBuffer::Append(const std::string& bytes) {
   if (failed_) return;
   memory_ += bytes;
   // Once in the file the bytes leave memory; a spill that failed has dropped them already.
-  if (memory_.size() >= memoryLimit_ && Spill()) memory_.clear();
+  if (memory_.size() >= memoryLimit_ && Spill()) {
+    memory_.clear();
+    // One long text must not leave its size behind as the buffer's capacity.
+    if (memory_.capacity() > 2 * memoryLimit_) memory_.shrink_to_fit();
+  }
 }
 
 // Copies what is in memory to the end of the file, which is created on first need.

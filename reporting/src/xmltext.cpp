@@ -70,9 +70,11 @@ void ForEachCodePoint(const wxString& text, Emit emit) {
 
 }  // namespace
 
-void AppendXmlAttribute(std::string& out, const wxString& text) {
-  ForEachCodePoint(text, [&out](CodePoint c) {
-    if (const char* entity = AttributeEntity(c)) {
+void AppendXmlAttribute(std::string& out, const wxString& text, AttributeEscapes escapes) {
+  const bool all = escapes == AttributeEscapes::All;
+  ForEachCodePoint(text, [&out, all](CodePoint c) {
+    const char* entity = all || (c != '>' && c != '\'') ? AttributeEntity(c) : nullptr;
+    if (entity != nullptr) {
       out += entity;
     } else if (IsAllowedInXml(c)) {
       AppendUtf8(out, c);

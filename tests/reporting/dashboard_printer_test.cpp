@@ -7,7 +7,9 @@
 #include "support/pluginhost.h"
 #include "support/report.h"
 #include "support/scratchdir.h"
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <regex>
 
 namespace {
@@ -26,6 +28,12 @@ TEST(DashboardPrinter, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {
     printer.AddFinding("still about the failure above");
     printer.ReportFailure("Check", "again", "l", "m");
     for (int i = 0; i < 18; ++i) printer.AddFinding("row " + std::to_string(i) + "\tholds\x01 this");
+    printer.ReportTracking("__TIMING__TRACKING__x.vn5", "3400");
+    printer.BeginSuite("x.vn5");  // the same data file verified again
+    printer.ReportPass("Check");
+    printer.BeginDataFile("/other/x.vn5 P01.txt");  // another file of the same name
+    printer.BeginSuite("x.vn5");
+    printer.ReportPass("Check");
     printer.BeginDataFile(wxString());
     printer.ReportFailure("TestingPluginDH_AssertionFailure_00001", "host", "h", "first");
     printer.BeginDataFile("/data/nobody.txt");
@@ -43,6 +51,59 @@ TEST(DashboardPrinter, EveryShapeOfOutcomeGivesTheReportKeptInTheTestData) {
       std::regex(R"re(((?: time| timestamp| hostname|"(?:host_name|process_id|plugin_version)" value)=)"[^"]*")re"),
       "$1\"@\"");
   testsupport::ExpectSameAsKept(report, testsupport::TestData("reporting/dashboard-format.xml"));
+}
+
+// A report past the printer's memory, a failure text longer than it keeps waiting for findings, a pass and a host
+// assertion between a failure and its findings: every test case comes out whole, in its suite's order, and the
+// buffer's file is gone.
+TEST(DashboardPrinter, AReportLongerThanMemoryHoldsComesOutWholeInOrder) {
+  testsupport::ScratchDir scratch;
+  const std::string longText(Varnel::DashboardJUnitPrinter::kLongTextBytes + 1, 'x');
+  std::string shown;  // suite, classname, name, message and text of every test case, in report order
+  const auto expect = [&shown](const std::string& suite, const std::string& name, const std::string& subject,
+                               const std::string& message) {
+    testsupport::Outcome outcome{suite,
+                                 name,
+                                 suite == "host assertions" ? suite : "a.txt",
+                                 !subject.empty(),
+                                 subject,
+                                 subject.empty() ? "" : "l",
+                                 message};
+    shown += Describe(outcome) + " @" + outcome.className + "\n";
+  };
+  {
+    Varnel::DashboardJUnitPrinter printer(wxString::FromUTF8(scratch.File("dashboards")));
+    printer.BeginDataFile("/data/a.txt");
+    printer.BeginSuite("a");
+    printer.ReportFailure("Long", "s", "l", longText);
+    printer.ReportPass("Between");
+    printer.AddFinding("after a pass");
+    printer.BeginDataFile(wxString());
+    printer.ReportFailure("TestingPluginDH_AssertionFailure_00001", "h", "l", "m");
+    for (int i = 0; i < 3000; ++i) {
+      printer.ReportFailure("Short", "t", "l", std::string(100, 'y'));
+      if (i % 3 == 0) printer.ReportPass("Pass");
+    }
+  }
+  expect("DefaultInitialTestSuite_ConcreteFakeJUnitPrinter", "", "", "");
+  shown.clear();  // the printer opens it; it holds nothing here
+  expect("a / a.txt", "Long", "s | after a pass", longText + "\nfound: after a pass");
+  expect("a / a.txt", "Between", "", "");
+  expect("host assertions", "TestingPluginDH_AssertionFailure_00001", "h", "m");
+  for (int i = 0; i < 3000; ++i) {
+    expect("host assertions", i == 0 ? "Short" : "Short #" + std::to_string(i + 1), "t", std::string(100, 'y'));
+    if (i % 3 == 0) expect("host assertions", i == 0 ? "Pass" : "Pass #" + std::to_string(i / 3 + 1), "", "");
+  }
+  const std::vector<std::string> reports = testsupport::DashboardReportsIn(scratch.File("dashboards"));
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(testsupport::SchemaErrors(reports[0], testsupport::Schema::Dashboard), "");
+  std::string read;
+  for (const testsupport::Outcome& outcome : testsupport::ReadReport(reports[0]).outcomes) {
+    read += Describe(outcome) + " @" + outcome.className + "\n";
+  }
+  EXPECT_EQ(read, shown);
+  const auto files = std::filesystem::directory_iterator(scratch.File("dashboards"));
+  EXPECT_EQ(std::distance(begin(files), end(files)), 1) << "the buffer's file is removed";
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ Outcome ReadTestCase(xmlNode* testcase, const std::string& suite) {
   Outcome outcome;
   outcome.suite = suite;
   outcome.name = WithoutNumber(Attribute(testcase, "name"));
+  outcome.className = Attribute(testcase, "classname");
   for (xmlNode* child = testcase->children; child != nullptr; child = child->next) {
     if (!Is(child, "failure")) continue;
     outcome.failed = true;
@@ -58,8 +59,8 @@ Outcome ReadTestCase(xmlNode* testcase, const std::string& suite) {
 }  // namespace
 
 bool Outcome::operator==(const Outcome& other) const {
-  return suite == other.suite && name == other.name && failed == other.failed && subject == other.subject &&
-         location == other.location && message == other.message;
+  return suite == other.suite && name == other.name && className == other.className && failed == other.failed &&
+         subject == other.subject && location == other.location && message == other.message;
 }
 
 std::vector<Outcome> Report::OfSuite(const std::string& suite) const {

@@ -6,8 +6,9 @@ namespace testsupport {
 
 // One test case of a report (or of a dashboard report), read back with an XML parser.
 struct Outcome {
-  std::string suite;  // the suite's name without "_pid_" and the process id
-  std::string name;   // the test name without its "testNNN" number
+  std::string suite;      // the suite's name without "_pid_" and the process id
+  std::string name;       // the test name without its "testNNN" number
+  std::string className;  // a dashboard report's classname
   bool failed = false;
   std::string subject;   // the failure's message attribute
   std::string location;  // first line of the failure's text

@@ -21,13 +21,19 @@ TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
   EXPECT_NE(run.out.find("failures 1\nreport: " + ReportPathIn(scratch.Path(), run.pid) +
                          "\njunit report: " + reports[0] + "\n"),
             std::string::npos);
-  // Where a file stands in for the folder, the run stops: the plug-in says why, the runner that none was written.
+  // Where a file stands in for the folder, the run cannot pass: the plug-in says why, the runner gives its whole
+  // summary and then that none was written.
   WriteFile(scratch.File("occupied"), "");
   const auto blocked = RunRunner({"--junit-dir", "occupied"});
   EXPECT_EQ(blocked.exitCode, 2);
   EXPECT_NE(blocked.err.find(": cannot create the temporary file: Not a directory"), std::string::npos) << blocked.err;
-  EXPECT_NE(blocked.err.find(" was not written\ndatahook-runner: the plug-in wrote no JUnit report"), std::string::npos)
-      << blocked.err;
+  EXPECT_NE(blocked.err.find(" was not written\n"), std::string::npos) << blocked.err;
+  EXPECT_NE(
+      blocked.out.find("\ntotal: suites 1, tests 1, failures 0\nreport: " + ReportPathIn(scratch.Path(), blocked.pid) +
+                       "\njunit report withheld: the plug-in wrote none to " + scratch.File("occupied") +
+                       " (standard error says why)\n"),
+      std::string::npos)
+      << blocked.out;
 }
 
 const std::string kRecording = runnertest::ToolPath("recording-datahook-plugin.so");

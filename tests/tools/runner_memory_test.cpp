@@ -1,6 +1,6 @@
-// A data file within the size limit keeps the runner below 64 MiB however it is shaped: names the reader must invent
-// for stray cells and very many headings stay within the columns' budget, and a report that grows with the rows
-// waits in a file, not in memory.
+// A data file within the size limit keeps the runner below 64 MiB however it is shaped, with the dashboard report
+// off and on: names the reader must invent for stray cells and very many headings stay within the columns' budget,
+// and a report that grows with the rows waits in a file, not in memory.
 #include "support/files.h"
 #include "support/scratchdir.h"
 #include "datahook_runner_child.h"
@@ -71,11 +71,17 @@ TEST(RunnerMemory, WorstShapedDataFilesPeakBelowTheLimit) {
     ASSERT_LE(c.bytes.size(), kSizeLimit) << c.shape;
     const std::string path = scratch.File(c.experiment + " " + c.shape);
     testsupport::WriteFile(path + ".txt", c.bytes);
-    const runnertest::PeakMemory run = runnertest::RunMeasuringPeakMemory(
-        {runnertest::ToolPath("datahook-runner"), "--workdir", scratch.File("run"), path + ".txt"});
-    EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1) << c.experiment << ", " << c.shape << ": exit " << run.exitCode;
-    EXPECT_LT(run.peakKibibytes, kPeakLimitKibibytes)
-        << c.experiment << ", " << c.shape << ": peak " << run.peakKibibytes << " KiB";
+    // The dashboard report off, then on: its test cases wait in a file too.
+    for (const std::vector<std::string>& dashboard :
+         {std::vector<std::string>(), {"--junit-dir", scratch.File("jd")}}) {
+      std::vector<std::string> arguments = {runnertest::ToolPath("datahook-runner"), "--workdir", scratch.File("run")};
+      arguments.insert(arguments.end(), dashboard.begin(), dashboard.end());
+      arguments.push_back(path + ".txt");
+      const runnertest::PeakMemory run = runnertest::RunMeasuringPeakMemory(arguments);
+      const std::string which = c.experiment + ", " + c.shape + (dashboard.empty() ? "" : ", dashboard report on");
+      EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1) << which << ": exit " << run.exitCode;
+      EXPECT_LT(run.peakKibibytes, kPeakLimitKibibytes) << which << ": peak " << run.peakKibibytes << " KiB";
+    }
   }
 }
 

@@ -15,6 +15,7 @@
 #include "datahook_runner_child.h"
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sys/stat.h>
 
 namespace {
@@ -85,13 +86,15 @@ std::string RunnerProcessId(const std::string& out, pid_t program) {
   return out.substr(digits, out.find_first_not_of("0123456789", digits) - digits);
 }
 
-// The text with the session's directory, the build tree and the process id in suite and report names as
-// placeholders.
+// The text with the session's directory, the build tree, the process id in suite and report names and the
+// dashboard report's host and random part as placeholders.
 std::string Generalised(std::string text, const std::string& directory, const std::string& pid) {
   ReplaceAll(text, directory, "@DIR@");
   ReplaceAll(text, DH_BINARY_DIR, "@BUILD@");
   ReplaceAll(text, "_pid_" + pid, "_pid_@PID@");
-  return ReplaceAll(text, "Running_" + pid, "Running_@PID@");
+  ReplaceAll(text, "Running_" + pid, "Running_@PID@");
+  return std::regex_replace(text, std::regex("dh-AutomatedTesting_[A-Za-z0-9._-]+_" + pid + "_[0-9a-f]{16}\\.xml"),
+                            "dh-AutomatedTesting_@HOST@_@PID@_@TOKEN@.xml");
 }
 
 class RunnerSession : public ::testing::TestWithParam<std::string> {};

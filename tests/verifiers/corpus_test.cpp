@@ -21,6 +21,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -109,30 +110,38 @@ void ExpectDashboardSuite(const Load& off, const Load& on, const Load& again, co
   EXPECT_EQ(testsupport::SchemaErrors(on.second[0], testsupport::Schema::Dashboard), "");
   const testsupport::Report dashboard = testsupport::ReadReport(on.second[0]),
                             other = testsupport::ReadReport(again.second[0]);
-  const auto identities = [](const testsupport::Report& read) {  // suite and name of every test
-    std::string all;
-    for (const Outcome& o : read.outcomes) all += o.suite + "|" + o.name + "\n";
+  // Viewers key a test by classname and name: unique within the report, the same in another run.
+  const auto identities = [](const testsupport::Report& read) {
+    std::set<std::string> all;
+    for (const Outcome& o : read.outcomes) EXPECT_TRUE(all.insert(o.className + "|" + o.name).second) << o.name;
     return all;
   };
   EXPECT_EQ(identities(dashboard), identities(other));
   EXPECT_TRUE(dashboard.tests == report.tests && dashboard.failures == report.failures);
   const std::string experiment = report.outcomes.back().suite;
   const std::vector<Outcome> outcomes = report.OfSuite(experiment);
-  const std::string suite = experiment + " / " + fs::path(dataFile).filename().string();
-  const std::vector<Outcome> cases = dashboard.OfSuite(suite);
+  const std::string fileName = fs::path(dataFile).filename().string();
+  const std::vector<Outcome> cases = dashboard.OfSuite(experiment + " / " + fileName);
   ASSERT_TRUE(cases.size() == outcomes.size() + 1 && dashboard.outcomes.size() == cases.size() + 1)
-      << "the first suite's pass, then " << suite << ": the plug-in's own pass and the verifier's outcomes";
+      << "the first suite's pass, then the data file's suite: the plug-in's own pass and the verifier's outcomes";
   auto finding = findings.begin();
   std::map<std::string, int> seen;  // a repeated name within the suite gets " #2", " #3"
   for (std::size_t i = 0; i < outcomes.size(); ++i) {
     Outcome expected = outcomes[i];
+    expected.className = fileName;
+    // A charted time keeps its name; its value goes beside it.
+    for (const std::string& tracked : {"__TIMING__TRACKING__" + experiment, "__EXPANSION__TRACKING__" + experiment}) {
+      if (expected.name.rfind(tracked + "__", 0) == 0) expected.name = tracked;
+    }
     if (++seen[expected.name] > 1) expected.name += " #" + std::to_string(seen[expected.name]);
-    // The diagnostics' line for a failure without findings is not a finding.
+    // The diagnostics' line for a failure without findings is not a finding; the first one ends the message.
     for (const std::string& found :
          (expected.failed && finding != findings.end()) ? *finding++ : std::vector<std::string>()) {
-      if (found != "this check has nothing to show beyond its message") expected.message += "\nfound: " + found;
+      if (found == "this check has nothing to show beyond its message") continue;
+      if (expected.message.find("\nfound: ") == std::string::npos) expected.subject += " | " + found;
+      expected.message += "\nfound: " + found;
     }
-    EXPECT_EQ(Describe(cases[i + 1]), Describe(expected));
+    EXPECT_EQ(Describe(cases[i + 1]) + " @" + cases[i + 1].className, Describe(expected) + " @" + fileName);
   }
 }
 

@@ -255,21 +255,23 @@ int RunWithToolkit(const RunnerOptions& options) {
   if (!plan.junitDir.empty() && !SwitchOnJunitReport(plan.junitDir)) {
     return CannotRun("cannot set the environment variable for --junit-dir");
   }
-  const std::set<std::string> junitReportsBefore = JunitReportsOfThisProcess(plan.junitDir);
+  const std::string pluginFolder = Utf8Path(NativePath(plan.pluginPath).parent_path());
+  const std::string junitDir = JunitDirectoryInForce(pluginFolder);
+  const std::set<std::string> junitReportsBefore = JunitReportsOfThisProcess(junitDir);
   const Status ran = RunPlugin(plan);
   if (!ran.Ok()) return CannotRun(ran.Error());
-  std::string junitReport;
-  if (!plan.junitDir.empty()) {
-    const Result<std::string> found = FindNewJunitReport(junitReportsBefore, JunitReportsOfThisProcess(plan.junitDir));
-    if (!found.Ok()) return CannotRun(found.Error());
-    junitReport = found.Value();
-  }
   // Worked out before the summary, so that nothing which can fail comes after the outcome is told.
-  const std::string siteNames = SiteNamesInForce(Utf8Path(NativePath(plan.pluginPath).parent_path()));
-  const std::string junitLine = junitReport.empty() ? "" : "junit report: " + Varnel::OneLineText(junitReport) + "\n";
+  const std::string siteNames = SiteNamesInForce(pluginFolder);
+  const Result<std::string> junitReport =
+      FindNewJunitReport(junitDir, junitReportsBefore, JunitReportsOfThisProcess(junitDir));
+  const std::string junitLine = junitDir.empty()   ? std::string()
+                                : junitReport.Ok() ? "junit report: " + Varnel::OneLineText(junitReport.Value()) + "\n"
+                                                   : "junit report withheld: " + junitReport.Error() + "\n";
   const int status = SummariseReport(plan.workDir, options.showFindings, hostInstance);
-  if (status != ExitStatus::CannotRun) std::cout << siteNames << junitLine;
-  return status;
+  if (status == ExitStatus::CannotRun) return status;
+  std::cout << siteNames << junitLine;
+  // A dashboard that was asked for and is missing must not pass for a clean run.
+  return junitDir.empty() || junitReport.Ok() ? status : static_cast<int>(ExitStatus::CannotRun);
 }
 
 int Run(const RunnerOptions& options) {

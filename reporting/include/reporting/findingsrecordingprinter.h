@@ -27,6 +27,7 @@ class FindingsRecordingPrinter : public FakeJUnitPrinter {
                      const wxString& message) override;
   void AddFinding(const wxString& text) override;
   void BeginDataFile(const wxString& path) override;
+  void ReportTracking(const wxString& trackName, const wxString& milliseconds) override;
 
   wxString DiagnosticsFilePath() const;
   // An outcome was lost: the report printer withholds its report (see ConcreteFakeJUnitPrinter).

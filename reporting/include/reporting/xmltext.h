@@ -12,8 +12,10 @@ namespace Varnel {
 // out as std::bad_alloc from the standard string, which the caller can catch.
 
 // For a double-quoted attribute value: the five special characters become entities, TAB, LF and CR become
-// character references (a parser would otherwise turn them into blanks).
-void AppendXmlAttribute(std::string& out, const wxString& text);
+// character references (a parser would otherwise turn them into blanks). Required escapes only those XML demands
+// there ('&', '<', '"', TAB, LF, CR), for readers that show an entity as written instead of what it stands for.
+enum class AttributeEscapes { All, Required };
+void AppendXmlAttribute(std::string& out, const wxString& text, AttributeEscapes escapes = AttributeEscapes::All);
 
 // For the inside of a CDATA section: every "]]>" is split across two sections, so the text can never end the
 // section early.

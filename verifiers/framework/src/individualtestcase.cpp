@@ -73,7 +73,7 @@ void IndividualTestCaseBase::TrackExperimentTiming() {
     return;
   }
   const wxString lastTime = reader->GetCellText(reader->GetRowCount() - 1, column);
-  ReportPass(wxString::Format("__TIMING__TRACKING__%s__%s_ms", name, lastTime));
+  printer->ReportTracking("__TIMING__TRACKING__" + name, lastTime);
 }
 
 void IndividualTestCaseBase::TrackExpansionTiming() {
@@ -85,7 +85,7 @@ void IndividualTestCaseBase::TrackExpansionTiming() {
                                 static_cast<int>(reader->GetColumnNames().size())));
     return;
   }
-  ReportPass(wxString::Format("__EXPANSION__TRACKING__%s__%s_ms", name, wxString::Format("%d", GetExpansionTimeMs())));
+  printer->ReportTracking("__EXPANSION__TRACKING__" + name, wxString::Format("%d", GetExpansionTimeMs()));
 }
 
 void IndividualTestCaseBase::ReportPass(const wxString& testName) { printer->ReportPass(testName); }
