@@ -1,10 +1,11 @@
 // The checks verifiers share: duration windows at their bounds, whole-column comparison, the findings of an
-// expected cell table. Which windows apply on which machine is the durations-by-machine test's.
+// expected cell table, consecutive repeats. Which windows apply on which machine is the durations-by-machine test's.
 #include "support/datafile.h"
 #include "support/recordingprinter.h"
 #include "support/scratchdir.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/expectedcelltable.h"
+#include "framework/randomselectionrules.h"
 #include "framework/wholecolumncomparison.h"
 #include <gtest/gtest.h>
 
@@ -139,6 +140,22 @@ TEST_F(SharedChecks, CellTableFindingsOfAMatchingTableAreTheCountAlone) {
     for (const wxString& finding : CellTableFindings(*context.reader, table)) findings.push_back(finding.utf8_string());
   });
   EXPECT_EQ(findings, Entries{"1 of 1 expected cells match"});
+}
+
+TEST(ConsecutiveRepeats, TheFirstRowThatRepeatsTheRowBeforeIt) {
+  const std::vector<wxString> none;
+  EXPECT_EQ(FirstConsecutiveRepeatOf(none, "a"), -1);
+  const std::vector<wxString> single = {"a"};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(single, "a"), -1);
+  const std::vector<wxString> apart = {"a", "b", "a"};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(apart, "a"), -1);
+  const std::vector<wxString> runs = {"b", "a", "a", "a", "b", "b"};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(runs, "a"), 2);
+  EXPECT_EQ(FirstConsecutiveRepeatOf(runs, "b"), 5);
+  EXPECT_EQ(FirstConsecutiveRepeatOf(runs, "c"), -1);
+  // An empty text is a text like any other: one empty row alone is no repeat.
+  const std::vector<wxString> blanks = {"", "x", "", ""};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(blanks, ""), 3);
 }
 
 }  // namespace
