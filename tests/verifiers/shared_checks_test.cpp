@@ -1,9 +1,11 @@
-// The checks verifiers share: duration windows at their bounds, whole-column comparison. Which
-// windows apply on which machine is the durations-by-machine test's.
+// The checks verifiers share: duration windows at their bounds, whole-column comparison, the findings of an
+// expected cell table, consecutive repeats. Which windows apply on which machine is the durations-by-machine test's.
 #include "support/datafile.h"
 #include "support/recordingprinter.h"
 #include "support/scratchdir.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/expectedcelltable.h"
+#include "framework/randomselectionrules.h"
 #include "framework/wholecolumncomparison.h"
 #include <gtest/gtest.h>
 
@@ -118,6 +120,42 @@ TEST_F(SharedChecks, EmptyReaderAgainstEmptyListFailsTheOrderAtRowZero) {
                   r.CompareWholeColumn("Color", {});
                 }),
             Entries{OrderFailure(0, "ERRORERROR")});
+}
+
+TEST_F(SharedChecks, CellTableFindingsNameAMissingColumnMissingRowsAndEachDifferingCell) {
+  static const ExpectedCellTable table = {{"A", "B", "C"}, {{"1", "x", "c"}, {"2", "y", "c"}, {"3", "z", "c"}}};
+  Entries findings;
+  Run({"A", "B"}, {{"1", "x"}, {"2", "y "}}, [&findings](CheckRunner&, VerificationContext& context) {
+    for (const wxString& finding : CellTableFindings(*context.reader, table)) findings.push_back(finding.utf8_string());
+  });
+  EXPECT_EQ(findings,
+            (Entries{"3 of 9 expected cells match", "the data file has no column {C}",
+                     "found 2 data rows, expected at least 3", "row 1, column {B}: expected {y}, found {y }"}));
+}
+
+TEST_F(SharedChecks, CellTableFindingsOfAMatchingTableAreTheCountAlone) {
+  static const ExpectedCellTable table = {{"A"}, {{"1"}}};
+  Entries findings;
+  Run({"A"}, {{"1"}, {"extra rows are not looked at"}}, [&findings](CheckRunner&, VerificationContext& context) {
+    for (const wxString& finding : CellTableFindings(*context.reader, table)) findings.push_back(finding.utf8_string());
+  });
+  EXPECT_EQ(findings, Entries{"1 of 1 expected cells match"});
+}
+
+TEST(ConsecutiveRepeats, TheFirstRowThatRepeatsTheRowBeforeIt) {
+  const std::vector<wxString> none;
+  EXPECT_EQ(FirstConsecutiveRepeatOf(none, "a"), -1);
+  const std::vector<wxString> single = {"a"};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(single, "a"), -1);
+  const std::vector<wxString> apart = {"a", "b", "a"};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(apart, "a"), -1);
+  const std::vector<wxString> runs = {"b", "a", "a", "a", "b", "b"};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(runs, "a"), 2);
+  EXPECT_EQ(FirstConsecutiveRepeatOf(runs, "b"), 5);
+  EXPECT_EQ(FirstConsecutiveRepeatOf(runs, "c"), -1);
+  // An empty text is a text like any other: one empty row alone is no repeat.
+  const std::vector<wxString> blanks = {"", "x", "", ""};
+  EXPECT_EQ(FirstConsecutiveRepeatOf(blanks, ""), 3);
 }
 
 }  // namespace

@@ -31,18 +31,28 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
                                                         "picturestimlist_w_folder (1, 02_foreveralonelaugh.jpg)",
                                                         "picturestimlist_w_folder (2, 03_scasi.jpg)",
                                                         "picturestimlist_w_folder (3, 01_foreveralone.png)"};
-    for (const wxString& eventName : ColumnTexts(kEventNameColumn)) {
-      const wxString lowered = eventName.Lower();
-      if (std::find(acceptedNames.begin(), acceptedNames.end(), lowered) == acceptedNames.end()) {
-        ReportFailure(
-            "Filenames show up in the data file as expected.",
-            "One or more strings contained in the Event Name column of the datafile is somehow improper.",
-            kFileNamesLine,
-            wxString::Format("At least one Event Name entry isn't correct. First such offending string: %s", lowered));
-        return;
-      }
+    const TextColumn eventNames = ColumnTexts(kEventNameColumn);
+    int firstOffending = -1;
+    int offending = 0;
+    for (std::size_t row = 0; row < eventNames.size(); ++row) {
+      const wxString lowered = eventNames[row].Lower();
+      if (std::find(acceptedNames.begin(), acceptedNames.end(), lowered) != acceptedNames.end()) continue;
+      if (firstOffending < 0) firstOffending = static_cast<int>(row);
+      ++offending;
     }
-    ReportPass("All the entries in the Event Name column are as they should be.");
+    if (firstOffending < 0) {
+      ReportPass("All the entries in the Event Name column are as they should be.");
+      return;
+    }
+    const wxString firstName = eventNames[static_cast<std::size_t>(firstOffending)];
+    ReportFailure("Filenames show up in the data file as expected.",
+                  "One or more strings contained in the Event Name column of the datafile is somehow improper.",
+                  kFileNamesLine,
+                  wxString::Format("At least one Event Name entry isn't correct. First such offending string: %s",
+                                   firstName.Lower()));
+    AddFinding(wxString::Format("row %d holds {%s}, which lower-cased is none of the %d accepted names", firstOffending,
+                                firstName, static_cast<int>(acceptedNames.size())));
+    AddFinding(wxString::Format("%d of %d rows hold no accepted name", offending, static_cast<int>(eventNames.size())));
   }
 };
 

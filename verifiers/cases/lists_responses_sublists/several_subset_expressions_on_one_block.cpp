@@ -4,6 +4,7 @@
 #include "framework/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/randomselectionrules.h"
+#include "framework/sequencefindings.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {
@@ -45,16 +46,23 @@ class TestMultipleSubsetExpressionsOnOneBlock
                     "for every run");
       AddFinding(wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kRowsPerRun));
     }
-    ReportOutcome(!HasConsecutiveRepeatOf(ColumnTexts(kBlockNameColumn), "coinflips"),
-                  "Never_Two_Consecutive_Coinflips", "extra coinflip row", kNoConsecutiveCoinFlipsLine,
-                  "we should never see two consecutive rows that both are from block coinflips");
+    const int repeatedCoinFlip = FirstConsecutiveRepeatOf(ColumnTexts(kBlockNameColumn), "coinflips");
+    if (!ReportOutcome(repeatedCoinFlip < 0, "Never_Two_Consecutive_Coinflips", "extra coinflip row",
+                       kNoConsecutiveCoinFlipsLine,
+                       "we should never see two consecutive rows that both are from block coinflips")) {
+      AddFinding(wxString::Format("rows %d and %d are both from the block {coinflips}", repeatedCoinFlip - 1,
+                                  repeatedCoinFlip));
+    }
     const wxString permissibleRareFailure = " -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY";
-    ReportOutcome(ContainsEveryText(ColumnTexts(kTrialNameColumn), {"cues left", "cues right"}),
-                  "Variety_of_Right_and_Left", "did not see both left and right" + permissibleRareFailure,
-                  kRightAndLeftLine,
-                  "after randomizing 12 items we normally want to see at least one go left and at least one go "
-                  "right" +
-                      permissibleRareFailure);
+    static const std::vector<wxString> cueTrials = {"cues left", "cues right"};
+    const TextColumn trials = ColumnTexts(kTrialNameColumn);
+    if (!ReportOutcome(ContainsEveryText(trials, cueTrials), "Variety_of_Right_and_Left",
+                       "did not see both left and right" + permissibleRareFailure, kRightAndLeftLine,
+                       "after randomizing 12 items we normally want to see at least one go left and at least one go "
+                       "right" +
+                           permissibleRareFailure)) {
+      AddFinding("rows counted by trial name: " + LevelCounts(trials, cueTrials));
+    }
     const wxString propagationProblem = CodePropagationProblem();
     if (!ReportOutcome(propagationProblem.empty(), "Random_codes_that_propagate_from_evt_to_trl",
                        "something is wrong with values for tags in columns coinflips_event and coinflips_trial",

@@ -3,6 +3,7 @@
 #include "framework/columnnames.h"
 #include "framework/hostnames.h"
 #include "framework/individualtestcase.h"
+#include "framework/sequencefindings.h"
 #include "framework/stimareachecks.h"
 #include "framework/verifierlocation.h"
 #include "framework/wholenumbercells.h"
@@ -45,9 +46,13 @@ class TestTrialVariableTimeLimitOnFeedback_2405
     VerifyStimAreas(areas, ExpectedStimAreas(), printer, VerifierLocation(name, kStimAreasLine));
 
     ScanFeedbackEvents();
-    ReportOutcome(found_, "Event_named_correct_is_expected", "The event 'correct' should have happened. Where is it?",
-                  kCorrectShownLine,
-                  "We expected the event with name 'correct' to have been displayed during the experiment.");
+    if (!ReportOutcome(found_, "Event_named_correct_is_expected",
+                       "The event 'correct' should have happened. Where is it?", kCorrectShownLine,
+                       "We expected the event with name 'correct' to have been displayed during the experiment.")) {
+      AddFinding(
+          wxString::Format("none of the %d rows holds the event {correct}; events by row:", reader->GetRowCount()) +
+          CellsShown(ColumnTexts(kEventNameColumn)));
+    }
     if (!ReportOutcome(!unwanted_, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
                        kIncorrectUnwantedLine,
                        "As long as there was no human interaction we expect to NOT find this event. This runs "

@@ -17,13 +17,17 @@ int CountOrderedSubsetMatches(const TextColumn& rows, const std::vector<wxString
   return matched;
 }
 
-bool HasConsecutiveRepeatOf(const TextColumn& rows, const wxString& text) {
-  wxString previous;
-  for (const wxString& row : rows) {
-    if (row == text && row == previous) return true;
-    previous = row;
+int FirstConsecutiveRepeatOf(const TextColumn& rows, const wxString& text) {
+  // Each cell is read once: a column of the data file is read from the reader on every access.
+  bool previousHeld = false;
+  int row = 0;
+  for (const wxString& cell : rows) {
+    const bool held = cell == text;
+    if (held && previousHeld) return row;
+    previousHeld = held;
+    ++row;
   }
-  return false;
+  return -1;
 }
 
 bool ContainsEveryText(const TextColumn& rows, const std::vector<wxString>& texts) {

@@ -21,4 +21,10 @@ int CountMatchingCells(const MUInterfaceMultiExperimentDataSource& reader, const
 // Whether every cell of the table matched; rows after the table's are not looked at.
 bool AllCellsMatch(const MUInterfaceMultiExperimentDataSource& reader, const ExpectedCellTable& table);
 
+// For a table that did not match, what the diagnostics show: how many cells matched, each of the table's columns
+// the data file lacks, a data file with fewer rows than the table, then every other cell that differs
+// ("row 1, column {Text 3}: expected {three!}, found {three! }"). The table, not the data file, bounds the list.
+std::vector<wxString> CellTableFindings(const MUInterfaceMultiExperimentDataSource& reader,
+                                        const ExpectedCellTable& table);
+
 }  // namespace Varnel

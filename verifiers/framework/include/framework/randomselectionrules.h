@@ -13,8 +13,8 @@ namespace Varnel {
 // item out of order, or an unrelated event) uses up the rest of the list.
 int CountOrderedSubsetMatches(const TextColumn& rows, const std::vector<wxString>& items);
 
-// Whether two consecutive rows both hold the text.
-bool HasConsecutiveRepeatOf(const TextColumn& rows, const wxString& text);
+// The first row that holds the text right after a row that holds it too; -1 when no two consecutive rows do.
+int FirstConsecutiveRepeatOf(const TextColumn& rows, const wxString& text);
 
 // Whether every one of the texts occurs in some row.
 bool ContainsEveryText(const TextColumn& rows, const std::vector<wxString>& texts);
