@@ -168,7 +168,10 @@ Options:
   --no-findings       leave out the "found:" lines
   --junit-dir DIR     also have the plug-in write its conventional JUnit report
                       for dashboards into DIR (sets DH_AUTOMATEDTESTING_JUNIT_DIR
-                      for the run) and print that file's path after the summary
+                      for the run) and print that file's path after the summary;
+                      however it is asked for (this option, that variable or
+                      the settings file), a report that was not written is told
+                      after the summary and the run exits 2
   --                  everything after this is a DATAFILE
   -h, --help          show this text
   --version           show the version
@@ -181,8 +184,8 @@ Exit status:
   2  usage error, malformed stimulus-area file, a plug-in that cannot be
      loaded, a report or diagnostics file that is missing or cannot be
      read, a report that is not this run's own (another process wrote the
-     same report name), or a failure of the runner itself (such as running
-     out of memory)
+     same report name), a dashboard report asked for and not written, or a
+     failure of the runner itself (such as running out of memory)
 )";
 }
 
