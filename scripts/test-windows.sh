@@ -3,7 +3,8 @@
 # Wine: the golden corpus must pass, and both corpora must give the same reports as the Linux build
 # (apart from the process id and the line ends), the zip of `make package` must run the golden corpus once
 # unpacked elsewhere and read the site settings beside its plug-in, a data file whose name holds characters outside ASCII and
-# outside the BMP must reach its verifier, and the unit tests that need nothing Linux-only must pass.
+# outside the BMP must reach its verifier, the dashboard report must reach a folder named so in each of the ways it is
+# asked for, and the unit tests that need nothing Linux-only must pass.
 # Usage: test-windows.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -96,5 +97,49 @@ if ! grep -q "^suite $experiment" "$scratch/unusual.out" ||
   exit 1
 fi
 echo "ok: '$(basename "$unusual")' reached the verifier of $experiment under Wine"
+
+# The dashboard report into a folder named beyond ASCII and the BMP, asked for in each of the three ways; then into a
+# folder a file stands in for: the whole summary, the line that it was withheld, exit 2.
+folder="Gr$(printf '\xc3\xbc\xc3\x9f')e $(printf '\xf0\x9f\x98\x80')"
+dashboard_run() {  # EXPECTED_STATUS NAME [VARIABLE=VALUE...] -- [RUNNER ARGUMENTS...]
+  local expected=$1 name=$2 status=0
+  shift 2
+  local variables=()
+  while [ "$1" != -- ]; do variables+=("$1"); shift; done
+  shift
+  mkdir -p "$scratch/$name"
+  (cd "$scratch/$name" && env "${variables[@]}" wine "$unpacked/bin/datahook-runner.exe" "$@" -- "$golden_file" |
+    tr -d '\r') >"$scratch/$name.out" 2>&1 || status=$?
+  if [ "$status" -ne "$expected" ]; then
+    cat "$scratch/$name.out" >&2
+    echo "FAIL: the dashboard run '$name' under Wine ended with status $status" >&2
+    exit 1
+  fi
+}
+rm -f "$unpacked/plugins/dh-AutomatedTesting.ini"
+dashboard_run 0 dashboard-option -- --junit-dir "$folder"
+dashboard_run 0 dashboard-variable "DH_AUTOMATEDTESTING_JUNIT_DIR=$folder" --
+printf 'junit_dir = %s\r\n' "$folder" >"$unpacked/plugins/dh-AutomatedTesting.ini"
+dashboard_run 0 dashboard-settings --
+for way in option variable settings; do
+  reports=("$scratch/dashboard-$way/$folder"/dh-AutomatedTesting_*.xml)
+  if [ ! -f "${reports[0]}" ] || ! grep -q "^junit report: .*$folder" "$scratch/dashboard-$way.out"; then
+    cat "$scratch/dashboard-$way.out" >&2
+    echo "FAIL: asked for by its $way, the dashboard report did not reach '$folder' under Wine" >&2
+    exit 1
+  fi
+done
+printf 'junit_dir = occupied\r\n' >"$unpacked/plugins/dh-AutomatedTesting.ini"
+mkdir -p "$scratch/dashboard-withheld" && echo >"$scratch/dashboard-withheld/occupied"
+dashboard_run 2 dashboard-withheld --
+if ! grep -q "^total: " "$scratch/dashboard-withheld.out" ||
+   ! grep -q "^junit report withheld: the plug-in wrote none to occupied" "$scratch/dashboard-withheld.out"; then
+  cat "$scratch/dashboard-withheld.out" >&2
+  echo "FAIL: a dashboard report that could not be written was not told after the summary under Wine" >&2
+  exit 1
+fi
+rm -f "$unpacked/plugins/dh-AutomatedTesting.ini"
+echo "ok: the dashboard report reached '$folder' by option, variable and settings file, and was told as withheld \
+when it could not be written, under Wine"
 
 ctest --test-dir "$windows_build" --output-on-failure
