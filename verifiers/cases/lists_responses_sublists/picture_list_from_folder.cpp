@@ -2,6 +2,7 @@
 #include "framework/columnnames.h"
 #include "framework/hostnames.h"
 #include "framework/individualtestcase.h"
+#include "tabulon/asciicase.h"
 #include <algorithm>
 
 namespace Varnel {
@@ -32,7 +33,7 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
                                                         "picturestimlist_w_folder (2, 03_scasi.jpg)",
                                                         "picturestimlist_w_folder (3, 01_foreveralone.png)"};
     for (const wxString& eventName : ColumnTexts(kEventNameColumn)) {
-      const wxString lowered = eventName.Lower();
+      const wxString lowered = tabulon::AsciiLower(eventName);
       if (std::find(acceptedNames.begin(), acceptedNames.end(), lowered) == acceptedNames.end()) {
         ReportFailure(
             "Filenames show up in the data file as expected.",
