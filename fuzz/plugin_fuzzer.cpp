@@ -5,6 +5,7 @@
 #include "datahookoutputtestingplugin.h"
 #include "reporting/reportfiles.h"
 #include "framework/verifierregistry.h"
+#include "tabulon/asciicase.h"
 #include "sdk/stimareadata.h"
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
@@ -101,9 +102,9 @@ Varnel::StimAreaList ParseStimAreas(const std::string& text) {
 // The registered experiment whose name the control bytes start with, else one chosen by index.
 wxString PickExperiment(FuzzedDataProvider& control, const std::string& hint) {
   if (!hint.empty()) {
-    const wxString key = wxString::FromUTF8(hint).Upper();
+    const wxString key = tabulon::AsciiUpper(wxString::FromUTF8(hint));
     for (const wxString& name : experimentNames) {
-      if (name.Upper() == key) return name;
+      if (tabulon::AsciiUpper(name) == key) return name;
     }
   }
   if (control.ConsumeIntegralInRange<int>(0, 15) == 15) return wxS("no_such_experiment.vn4");

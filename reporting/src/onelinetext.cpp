@@ -26,6 +26,27 @@ unsigned EscapedCodePoint(const std::string& text, std::size_t at, std::size_t& 
   return 0;
 }
 
+// The length of the well-formed UTF-8 sequence of a character from U+0080 up that starts at `at`, or 0 when the
+// bytes there are not one (a stray continuation byte, a sequence cut short, an overlong form, a surrogate, a code
+// point past U+10FFFF).
+std::size_t Utf8SequenceLength(const std::string& text, std::size_t at) {
+  const auto byte = [&text](std::size_t index) { return static_cast<unsigned char>(text[index]); };
+  const unsigned lead = byte(at);
+  const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(at + i) & 0xC0U) != 0x80U) return 0;
+  }
+  // The second byte's range is narrower after these leads: no overlong form, surrogate or code past U+10FFFF.
+  const unsigned second = byte(at + 1);
+  const bool narrowed = (lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+                        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F);
+  return narrowed ? 0 : length;
+}
+
 }  // namespace
 
 std::string OneLineText(const std::string& utf8) {
@@ -46,7 +67,19 @@ std::string OneLineText(const std::string& utf8) {
       at += length;
       continue;
     }
-    line += utf8[at++];
+    if (byte < 0x80) {
+      line += utf8[at++];
+      continue;
+    }
+    const std::size_t sequence = Utf8SequenceLength(utf8, at);
+    if (sequence == 0) {
+      line += "\\x";
+      AppendHex(line, byte, 2);
+      ++at;
+      continue;
+    }
+    line.append(utf8, at, sequence);
+    at += sequence;
   }
   return line;
 }

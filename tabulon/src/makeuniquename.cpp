@@ -1,11 +1,12 @@
 #include "tabulon/makeuniquename.h"
+#include "tabulon/asciicase.h"
 #include <iterator>
 
 namespace {
 
 // The upper-case form of the name split into its stem and the number of '#' that end it.
 std::pair<std::wstring, std::size_t> FoldedStem(const wxString& name) {
-  std::wstring folded = name.Upper().ToStdWstring();
+  std::wstring folded = tabulon::AsciiUpper(name).ToStdWstring();
   const std::size_t stem = folded.find_last_not_of(L'#') + 1;  // npos + 1 is 0: a name of '#' only
   const std::size_t hashes = folded.size() - stem;
   folded.resize(stem);

@@ -3,8 +3,8 @@
 #include "tabulon/columnnames.h"
 #include "tabulon/rowrecord.h"
 #include "tabulon/rowsorting.h"
+#include <chrono>
 #include <wx/app.h>
-#include <wx/stopwatch.h>
 #include <wx/translation.h>
 
 using tabulon::ColumnProperty;
@@ -78,12 +78,14 @@ void MUExperimentTextReaderMultiFile::ResetKeysUsingSortSettings() {
     RenumberRows();
     return;
   }
-  wxStopWatch stopwatch;
+  // Timed by the steady clock: a wall clock set back while sorting cannot make the time negative.
+  const auto started = std::chrono::steady_clock::now();
   std::vector<RowSortEntry> order = RowsInKeyOrder();
   for (const RowSortEntry& row : order) row.record->positions[0] = static_cast<std::int32_t>(row.key);
   SortRowsByColumn(order, sortColumn_, sortDirection_ != 0);
   RebuildRowSequences(order);
-  lastSortMilliseconds_ = static_cast<unsigned long>(stopwatch.Time());
+  lastSortMilliseconds_ = static_cast<unsigned long>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
 }
 
 void MUExperimentTextReaderMultiFile::ReSort() {

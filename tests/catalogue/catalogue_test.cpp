@@ -5,6 +5,7 @@
 #include "support/pluginhost.h"
 #include "support/recordingprinter.h"
 #include "framework/verifierregistry.h"
+#include "tabulon/asciicase.h"
 #include <cxxabi.h>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -31,7 +32,8 @@ std::string ClassOf(const Interface_SpecificIndividualTestVerifier& verifier) {
 // The catalogue is the one place that says how many experiments there are; the registry must hold as many.
 TEST(Catalogue, ExperimentsHaveDistinctKeysAndAllAreRegistered) {
   std::set<wxString> keys;
-  for (const CatalogueEntry& entry : kCatalogue) keys.insert(wxString::FromUTF8(entry.experimentFile).Upper());
+  for (const CatalogueEntry& entry : kCatalogue)
+    keys.insert(tabulon::AsciiUpper(wxString::FromUTF8(entry.experimentFile)));
   ASSERT_FALSE(kCatalogue.empty()) << "the catalogue could not be read";
   EXPECT_EQ(keys.size(), kCatalogue.size()) << "two experiment names are equal ignoring case";
   EXPECT_EQ(TheVerifierRegistry().size(), kCatalogue.size()) << "a verifier registered that is not listed";
@@ -65,7 +67,8 @@ TEST(Catalogue, GoldenCorpusHoldsADataFileForEveryExperiment) {
     if (file.path().extension() == ".txt") ++goldenFilesByKey[RegistryKeyForDataFile(file.path().string())];
   }
   for (const CatalogueEntry& entry : kCatalogue) {
-    EXPECT_EQ(goldenFilesByKey[wxString::FromUTF8(entry.experimentFile).Upper()], 1) << entry.experimentFile;
+    EXPECT_EQ(goldenFilesByKey[tabulon::AsciiUpper(wxString::FromUTF8(entry.experimentFile))], 1)
+        << entry.experimentFile;
   }
 }
 

@@ -1,4 +1,5 @@
 #include "catalogue.h"
+#include "tabulon/asciicase.h"
 #include "files.h"
 #include <algorithm>
 #include <filesystem>
@@ -40,7 +41,7 @@ std::vector<VerifierClaim> ClaimsInSources(const std::string& folder) {
 
 std::vector<std::string> ClaimProblems(const std::vector<VerifierClaim>& claims,
                                        const std::vector<CatalogueEntry>& catalogue) {
-  const auto key = [](const std::string& name) { return wxString::FromUTF8(name).Upper().utf8_string(); };
+  const auto key = [](const std::string& name) { return tabulon::AsciiUpper(wxString::FromUTF8(name)).utf8_string(); };
   std::vector<std::string> problems;
   std::map<std::string, const VerifierClaim*> claimByKey;
   std::map<std::string, std::string> catalogueByClass;

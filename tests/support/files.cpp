@@ -79,6 +79,25 @@ std::string TestNameOf(const std::string& path) {
   return name;
 }
 
+std::string Unescaped(const std::string& value) {
+  std::string bytes;
+  for (std::size_t at = 0; at < value.size(); ++at) {
+    const char c = value[at];
+    if (c != '\\' || at + 1 == value.size()) {
+      bytes += c;
+      continue;
+    }
+    const char code = value[++at];
+    if (code == 'x') {
+      bytes += static_cast<char>(std::stoi(value.substr(at + 1, 2), nullptr, 16));
+      at += 2;
+    } else {
+      bytes += code == 't' ? '\t' : code == 'n' ? '\n' : code == 'r' ? '\r' : code;
+    }
+  }
+  return bytes;
+}
+
 std::string& ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);

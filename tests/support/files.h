@@ -22,6 +22,8 @@ std::vector<std::string> Split(const std::string& text, char separator);
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension);
 // A file's name without folder and extension as a test name: what is not a letter or digit becomes '_'.
 std::string TestNameOf(const std::string& path);
+// The text with \t, \n, \r, \\ and \xHH made the bytes they stand for.
+std::string Unescaped(const std::string& value);
 // Replaces every occurrence of from in the text, left to right; returns the text.
 std::string& ReplaceAll(std::string& text, const std::string& from, const std::string& to);
 // Compares the text with the file kept at the path byte for byte; DH_WRITE_EXPECTED=1 writes the file from this

@@ -1,16 +1,17 @@
 #include "hostpose.h"
 #include "framework/hostnames.h"
+#include "tabulon/asciicase.h"
 
 namespace testsupport {
 
 std::string HostNameOf(Machine machine) {
   switch (machine) {
     case Machine::HostA:
-      return "lab-" + Varnel::kDefaultHostNameA.Upper().ToStdString() + "-2";
+      return "lab-" + tabulon::AsciiUpper(Varnel::kDefaultHostNameA).utf8_string() + "-2";
     case Machine::HostB:
       return Varnel::kDefaultHostNameB.ToStdString() + ".site";
     case Machine::BuildFarm:
-      return "ci-" + Varnel::kDefaultBuildFarmHost.Upper().ToStdString() + "-07";
+      return "ci-" + tabulon::AsciiUpper(Varnel::kDefaultBuildFarmHost).utf8_string() + "-07";
     case Machine::Plain:
       break;
   }

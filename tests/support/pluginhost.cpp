@@ -1,6 +1,7 @@
 #include "pluginhost.h"
 #include "sdk/interface_datahookplugin.h"
 #include "files.h"
+#include "hostlocale.h"
 #include "scratchdir.h"
 #include "hostkit/hostpose.h"
 #include "hostkit/stimareafile.h"
@@ -11,7 +12,9 @@
 namespace testsupport {
 
 PluginHost::PluginHost() {
+  BeforePluginLoad();
   auto opened = hostkit::PluginLibrary::Open(DH_BINARY_DIR "/bin/dh-AutomatedTesting.so");
+  AfterPluginLoad();
   if (!opened.Ok()) throw std::runtime_error(opened.Error());
   library_ = std::move(opened).Value();
   // The printer made at load time wrote nothing yet; start this host's report afresh in the working directory.

@@ -3,6 +3,7 @@
 #include "tabulon/celltext.h"
 #include "tabulon/columnnames.h"
 #include "tabulon/makeuniquename.h"
+#include "tabulon/asciicase.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
 #include "support/system.h"
@@ -141,9 +142,9 @@ wxString UniqueNameByWalkingAll(const wxString& base, const std::vector<wxString
   bool equal = false;
   std::vector<std::size_t> added;
   for (const wxString& name : names) {
-    if (name.IsSameAs(base, false)) {
+    if (tabulon::EqualIgnoringAsciiCase(name, base)) {
       equal = true;
-    } else if (name.Upper().StartsWith(base.Upper()) &&
+    } else if (tabulon::AsciiUpper(name).StartsWith(tabulon::AsciiUpper(base)) &&
                name.Mid(base.length()).find_first_not_of(wxS('#')) == wxString::npos) {
       added.push_back(name.length() - base.length());
     }

@@ -23,21 +23,7 @@ namespace {
 using testsupport::ReplaceAll;
 
 std::string Unescaped(const std::string& value) {
-  std::string bytes;
-  for (std::size_t at = 0; at < value.size(); ++at) {
-    const char c = value[at];
-    if (c != '\\' || at + 1 == value.size()) {
-      bytes += c;
-      continue;
-    }
-    const char code = value[++at];
-    if (code == 'x') {
-      bytes += static_cast<char>(std::stoi(value.substr(at + 1, 2), nullptr, 16));
-      at += 2;
-    } else {
-      bytes += code == 't' ? '\t' : code == 'n' ? '\n' : code == 'r' ? '\r' : code;
-    }
-  }
+  std::string bytes = testsupport::Unescaped(value);
   ReplaceAll(bytes, "@BUILD@", DH_BINARY_DIR);
   return ReplaceAll(bytes, "@SOURCE@", DH_SOURCE_DIR);
 }

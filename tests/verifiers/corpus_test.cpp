@@ -14,6 +14,7 @@
 #include "support/scratchdir.h"
 #include "hostkit/hostpose.h"
 #include "framework/verifierregistry.h"
+#include "tabulon/asciicase.h"
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -85,7 +86,7 @@ bool InCatalogue(const std::string& dataFile) {
       testsupport::ReadCatalogue(testsupport::TestData("catalogue.tsv"));
   const wxString key = Varnel::RegistryKeyForDataFile(wxString::FromUTF8(dataFile));
   return std::any_of(catalogue.begin(), catalogue.end(), [&](const testsupport::CatalogueEntry& entry) {
-    return wxString::FromUTF8(entry.experimentFile).Upper() == key;
+    return tabulon::AsciiUpper(wxString::FromUTF8(entry.experimentFile)) == key;
   });
 }
 

@@ -10,6 +10,7 @@
 #include "support/scratchdir.h"
 #include "corpuscases.h"
 #include "framework/verifierregistry.h"
+#include "tabulon/asciicase.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -77,7 +78,7 @@ std::vector<std::string> Durations(const std::vector<Outcome>& outcomes) {
 std::string SuiteOf(const std::string& dataFile, const Report& report) {
   const wxString key = Varnel::RegistryKeyForDataFile(wxString::FromUTF8(dataFile));
   for (const Outcome& outcome : report.outcomes) {
-    if (wxString::FromUTF8(outcome.suite).Upper() == key) return outcome.suite;
+    if (tabulon::AsciiUpper(wxString::FromUTF8(outcome.suite)) == key) return outcome.suite;
   }
   return "";
 }

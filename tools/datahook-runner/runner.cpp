@@ -16,6 +16,7 @@
 #include "sitenames.h"
 #include "summaryprinter.h"
 #include <atomic>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -278,6 +279,9 @@ int Run(const RunnerOptions& options) {
   // The host is a toolkit application, so the plug-in may rely on the toolkit being initialised for as
   // long as it is loaded; the runner itself needs it to find its own directory.
   std::set_terminate(StopWithKnownStatus);
+  // A desktop host adopts its user's locale at start, as every GUI program does, and the plug-in runs under it;
+  // so does this one, for the plug-in to meet the same conditions here.
+  std::setlocale(LC_ALL, "");
   wxInitializer toolkit;
   if (!toolkit.IsOk()) return CannotRun("cannot initialise wxWidgets");
   const int status = RunWithToolkit(options);

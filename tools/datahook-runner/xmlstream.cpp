@@ -1,6 +1,5 @@
 #include "xmlstream.h"
 #include "reporting/xmltext.h"
-#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <wx/ffile.h>
@@ -58,6 +57,14 @@ bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsNameChar(int c, bool first) {
   if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80) return true;
   return !first && ((c >= '0' && c <= '9') || c == '-' || c == '.');
+}
+
+// The value of a hexadecimal digit by ASCII alone, -1 for any other character.
+int DigitValue(char digit) {
+  if (digit >= '0' && digit <= '9') return digit - '0';
+  if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
+  if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
+  return -1;
 }
 
 bool IsAllowedCharacter(unsigned long code) {
@@ -292,9 +299,7 @@ class XmlReader {
     const std::string digits = name.substr(hex ? 2 : 1);
     unsigned long code = 0;
     for (char digit : digits) {
-      const int value = std::isxdigit(static_cast<unsigned char>(digit)) == 0 ? -1
-                        : digit <= '9'                                        ? digit - '0'
-                                                                              : (std::tolower(digit) - 'a' + 10);
+      const int value = DigitValue(digit);
       if (value < 0 || (!hex && value > 9) || code > 0x10FFFF) {
         return Fail("invalid character reference &" + name + ";", source_.Line());
       }

@@ -2,6 +2,7 @@
 #include "framework/columnnames.h"
 #include "framework/hostnames.h"
 #include "framework/individualtestcase.h"
+#include "tabulon/asciicase.h"
 #include <algorithm>
 
 namespace Varnel {
@@ -35,7 +36,7 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
     int firstOffending = -1;
     int offending = 0;
     for (std::size_t row = 0; row < eventNames.size(); ++row) {
-      const wxString lowered = eventNames[row].Lower();
+      const wxString lowered = tabulon::AsciiLower(eventNames[row]);
       if (std::find(acceptedNames.begin(), acceptedNames.end(), lowered) != acceptedNames.end()) continue;
       if (firstOffending < 0) firstOffending = static_cast<int>(row);
       ++offending;
@@ -49,7 +50,7 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
                   "One or more strings contained in the Event Name column of the datafile is somehow improper.",
                   kFileNamesLine,
                   wxString::Format("At least one Event Name entry isn't correct. First such offending string: %s",
-                                   firstName.Lower()));
+                                   tabulon::AsciiLower(firstName)));
     AddFinding(wxString::Format("row %d holds {%s}, which lower-cased is none of the %d accepted names", firstOffending,
                                 firstName, static_cast<int>(acceptedNames.size())));
     AddFinding(wxString::Format("%d of %d rows hold no accepted name", offending, static_cast<int>(eventNames.size())));

@@ -2,6 +2,7 @@
 #include "framework/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/triallevelchecks.h"
+#include "tabulon/decimaltext.h"
 #include <algorithm>
 
 namespace Varnel {
@@ -33,8 +34,8 @@ class Test_2011_11_1_tessel_2552_Randomization
       return;
     }
     ReportFailure(testName, "The trial variable Font Color occurs too often or not often enough", kCoinFlipLine,
-                  wxString::Format("We expected very close to a proportion of 0.50 blue to red. Instead, we got %f.",
-                                   proportion));
+                  "We expected very close to a proportion of 0.50 blue to red. Instead, we got " +
+                      tabulon::FixedDecimal(proportion, 6) + ".");
     AddFinding(wxString::Format("%d of %d rows hold {Blue}; more than 43%% and fewer than 57%% expected",
                                 static_cast<int>(std::count(colours.begin(), colours.end(), "Blue")),
                                 static_cast<int>(colours.size())));

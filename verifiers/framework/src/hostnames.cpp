@@ -1,5 +1,7 @@
 #include "framework/hostnames.h"
 #include "framework/sitesettings.h"
+#include "tabulon/asciicase.h"
+#include <cstdlib>
 #include <wx/utils.h>
 
 namespace Varnel {
@@ -7,15 +9,16 @@ namespace Varnel {
 const char kHostNameOverrideVariable[] = "DH_AUTOMATEDTESTING_TEST_HOST_NAME";
 
 namespace {
+// The posed name is read as UTF-8 whatever the locale, as the settings' variables are.
 wxString MachineHostName() {
-  wxString overridden;
-  if (wxGetEnv(kHostNameOverrideVariable, &overridden)) return overridden;
+  const char* overridden = std::getenv(kHostNameOverrideVariable);
+  if (overridden != nullptr) return wxString::FromUTF8(overridden);
   return wxGetHostName();
 }
 }  // namespace
 
 bool IsRunningOnHost(const wxString& hostFragment) {
-  return MachineHostName().Upper().Matches("*" + hostFragment.Upper() + "*");
+  return tabulon::ContainsIgnoringAsciiCase(MachineHostName(), hostFragment);
 }
 
 bool IsRunningOnHost(SiteMachine machine) { return IsRunningOnHost(SiteSettingsInForce().Of(machine).value); }

@@ -1,6 +1,7 @@
 #include "readeracquisition.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
+#include "tabulon/decimaltext.h"
 #include "tabulon/opendatafile.h"
 #include "framework/datafilename.h"
 #include <wx/filename.h>
@@ -12,6 +13,12 @@ namespace {
 // The reader's failure is located by a name and line of its own, not by the verifier's.
 const char kAcquisitionFileText[] = "CommonTestHelperLogic_GetReaderOrElseLogAnError";
 constexpr int kUnreadableLine = 49;
+
+// A size that cannot be told reads as nothing, as the toolkit's own size text has it.
+std::string SizeText(const wxFileName& file) {
+  const wxULongLong size = file.GetSize();
+  return tabulon::ByteSizeText(size == wxInvalidSize ? 0 : size.GetValue());
+}
 
 }  // namespace
 
@@ -26,8 +33,7 @@ std::shared_ptr<MUInterfaceMultiExperimentDataSource> CommonTestHelperLogic_GetR
                            MakeTestLocation(kAcquisitionFileText, kUnreadableLine),
                            "unable to construct a MUExperimentTextReaderMultiFile for this datafile");
     const wxFileName file(dataFilePath);
-    printer->AddFinding(file.FileExists() ? "the file exists (" + file.GetHumanReadableSize("0 B") +
-                                                ") but does not parse as a data file"
+    printer->AddFinding(file.FileExists() ? "the file exists (" + SizeText(file) + ") but does not parse as a data file"
                                           : wxString("no such file"));
   }
   return nullptr;

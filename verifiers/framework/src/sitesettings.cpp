@@ -1,15 +1,15 @@
-// Site settings at run time: "key = value" lines in dh-AutomatedTesting.ini beside the plug-in library, read with
-// the toolkit's file configuration, and environment variables over them.
+// Site settings at run time: "key = value" lines in dh-AutomatedTesting.ini beside the plug-in library, read by
+// the strict rules below (the toolkit's file configuration would take a malformed file in part and rewrite
+// backslashes), and environment variables over them.
 #include "framework/sitesettings.h"
+#include "reporting/onelinetext.h"
+#include "tabulon/asciicase.h"
 #include "tabulon/datafilebytes.h"
 #include "ownlibrary.h"
 #include <cstdio>
+#include <cstdlib>
 #include <set>
-#include <wx/fileconf.h>
 #include <wx/filename.h>
-#include <wx/log.h>
-#include <wx/sstream.h>
-#include <wx/utils.h>
 
 namespace Varnel {
 
@@ -38,14 +38,16 @@ const SettingKey kKeys[] = {
     {"junit_dir", nullptr, &SiteSettings::junitDir, false},
 };
 
-std::string Quoted(const wxString& text) { return "'" + text.utf8_string() + "'"; }
+// Values come from a file or the environment: shown escaped, so that no message grows a second line.
+std::string Quoted(const wxString& text) { return "'" + OneLineText(text.utf8_string()) + "'"; }
+std::string QuotedBytes(const std::string& bytes) { return "'" + OneLineText(bytes) + "'"; }
 
 bool IsHostNameCharacter(wxUniChar c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_';
 }
 
-// Why the value cannot be that setting, or empty when it can. A machine's name is matched as a wildcard
-// pattern, so only the characters of host names may reach it.
+// Why the value cannot be that setting, or empty when it can. A machine's name is matched as a part of the host
+// name, so only the characters of host names may reach it.
 std::string ValueProblem(const SettingKey& key, const wxString& value) {
   if (value.empty()) return "an empty value";
   for (const wxUniChar c : value) {
@@ -58,38 +60,75 @@ std::string ValueProblem(const SettingKey& key, const wxString& value) {
   return std::string();
 }
 
+// Keys are matched ignoring the case of ASCII letters, as the host's settings files on Windows are.
 const SettingKey* FindKey(const wxString& name) {
   for (const SettingKey& key : kKeys) {
-    if (name == key.key) return &key;
+    if (tabulon::EqualIgnoringAsciiCase(name, key.key)) return &key;
   }
   return nullptr;
 }
 
-// Why the text is not a settings file, or empty when it is one: every line blank, a comment (';' or '#') or
-// "key = value" with a known key, each key once.
-std::string LinesProblem(const wxString& text) {
-  std::set<wxString> seen;
-  std::size_t number = 0;
-  for (std::size_t start = 0; start <= text.length(); ++number) {
-    std::size_t end = text.find('\n', start);
-    if (end == wxString::npos) end = text.length();
-    const wxString line = text.Mid(start, end - start).Trim(true).Trim(false);
-    start = end + 1;
-    const std::string where = "line " + std::to_string(number + 1) + ": ";
-    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
-    if (line[0] == '[') return where + "sections are not used";
-    const std::size_t equals = line.find('=');
-    if (equals == wxString::npos) return where + Quoted(line) + " is not 'key = value'";
-    const wxString name = line.Left(equals).Trim(true);
-    if (FindKey(name) == nullptr) {
-      return where + "unknown key " + Quoted(name) + " (known: build_farm_host, host_name_a, host_name_b, junit_dir)";
+bool IsBlankOrTab(wxUniChar c) { return c == ' ' || c == '\t'; }
+
+// The text without the blanks and tabs around it.
+wxString Stripped(const wxString& text) {
+  std::size_t first = 0;
+  std::size_t last = text.length();
+  while (first < last && IsBlankOrTab(text[first])) ++first;
+  while (last > first && IsBlankOrTab(text[last - 1])) --last;
+  return text.Mid(first, last - first);
+}
+
+// The lines of the text: LF, CR LF and a lone CR each end one, as every editor takes them.
+std::vector<wxString> Lines(const wxString& text) {
+  std::vector<wxString> lines(1);
+  for (std::size_t at = 0; at < text.length(); ++at) {
+    const wxUniChar c = text[at];
+    if (c != '\n' && c != '\r') {
+      lines.back() += c;
+      continue;
     }
-    if (!seen.insert(name).second) return where + Quoted(name) + " is given twice";
+    if (c == '\r' && at + 1 < text.length() && text[at + 1] == '\n') ++at;
+    lines.emplace_back();
   }
+  return lines;
+}
+
+// Why the line is not a settings line, or empty when it is one; a "key = value" line sets its key in `read`.
+// The value is taken as written: a backslash is a character like any other, so a Windows path stays whole.
+std::string ApplyLine(const wxString& line, std::set<const SettingKey*>& seen, SiteSettings& read) {
+  if (line.empty() || line[0] == ';' || line[0] == '#') return std::string();
+  if (line[0] == '[') return "sections are not used";
+  const std::size_t equals = line.find('=');
+  if (equals == wxString::npos) return Quoted(line) + " is not 'key = value'";
+  const wxString name = Stripped(line.Left(equals));
+  const SettingKey* key = FindKey(name);
+  if (key == nullptr) {
+    return "unknown key " + Quoted(name) + " (known: build_farm_host, host_name_a, host_name_b, junit_dir)";
+  }
+  if (!seen.insert(key).second) return Quoted(name) + " is given twice";
+  const wxString value = Stripped(line.Mid(equals + 1));
+  const std::string problem = ValueProblem(*key, value);
+  if (!problem.empty()) return std::string(key->key) + ": " + problem;
+  read.*key->member = SiteSetting{value, SettingSource::File};
   return std::string();
 }
 
-// The file's text, or why it could not be read.
+// Why the text is not a settings file, naming the line, or empty when it is one and `settings` hold its values:
+// every line blank, a comment (';' or '#') or "key = value" with a known key, each key once.
+std::string ApplyText(const wxString& text, SiteSettings& settings) {
+  SiteSettings read = settings;
+  std::set<const SettingKey*> seen;
+  const std::vector<wxString> lines = Lines(text);
+  for (std::size_t number = 0; number < lines.size(); ++number) {
+    const std::string problem = ApplyLine(Stripped(lines[number]), seen, read);
+    if (!problem.empty()) return "line " + std::to_string(number + 1) + ": " + problem;
+  }
+  settings = read;
+  return std::string();
+}
+
+// The file's text without the byte-order mark an editor may put first, or why it could not be read.
 std::string ReadText(const wxString& path, wxString& text) {
   const tabulon::DataFileBytes file = tabulon::ReadDataFileBytes(path, kMaxFileBytes);
   switch (file.failure) {
@@ -104,37 +143,32 @@ std::string ReadText(const wxString& path, wxString& text) {
   }
   text = wxString::FromUTF8(file.bytes.data(), file.bytes.size());
   if (text.empty() && !file.bytes.empty()) return "is not UTF-8 text";
+  if (!text.empty() && text[0] == wxUniChar(0xFEFF)) text.erase(0, 1);
   return std::string();
 }
 
 // Why the file is ignored, or empty when its settings are in force now.
 std::string ApplyFile(const wxString& path, SiteSettings& settings) {
   wxString text;
-  std::string problem = ReadText(path, text);
-  if (problem.empty()) problem = LinesProblem(text);
-  if (!problem.empty()) return problem;
-  // The file was checked line by line above; the toolkit's own complaints would reach the host's log window.
-  wxLogNull quiet;
-  wxStringInputStream stream(text);
-  wxFileConfig config(stream, wxConvUTF8);
-  config.SetExpandEnvVars(false);
-  SiteSettings read = settings;
-  for (const SettingKey& key : kKeys) {
-    wxString value;
-    if (!config.Read(key.key, &value)) continue;
-    problem = ValueProblem(key, value);
-    if (!problem.empty()) return std::string(key.key) + ": " + problem;
-    read.*key.member = SiteSetting{value, SettingSource::File};
-  }
-  settings = read;
-  return std::string();
+  const std::string problem = ReadText(path, text);
+  return problem.empty() ? ApplyText(text, settings) : problem;
+}
+
+// The variable's value, decoded as UTF-8 whatever the locale, or why it is not taken; false when it is not set.
+bool ReadVariable(const char* variable, wxString& value, std::string& problem) {
+  const char* bytes = std::getenv(variable);
+  if (bytes == nullptr) return false;
+  value = wxString::FromUTF8(bytes);
+  problem = value.empty() && *bytes != '\0' ? QuotedBytes(bytes) + " is not UTF-8 text" : std::string();
+  return true;
 }
 
 void ApplyEnvironment(SiteSettings& settings, std::vector<std::string>& problems) {
   for (const SettingKey& key : kKeys) {
     wxString value;
-    if (key.variable == nullptr || !wxGetEnv(key.variable, &value)) continue;
-    const std::string problem = ValueProblem(key, value);
+    std::string problem;
+    if (key.variable == nullptr || !ReadVariable(key.variable, value, problem)) continue;
+    if (problem.empty()) problem = ValueProblem(key, value);
     if (problem.empty()) {
       settings.*key.member = SiteSetting{value, SettingSource::Environment};
     } else {

@@ -1,4 +1,5 @@
 #include "framework/verifierregistry.h"
+#include "tabulon/asciicase.h"
 #include <algorithm>
 #include <utility>
 
@@ -32,11 +33,11 @@ VerifierRegistry& TheVerifierRegistry() {
 }
 
 void RegisterVerifier(const VerifierRegistration& registration) {
-  TheVerifierRegistry().emplace(registration.name.Upper(), registration);
+  TheVerifierRegistry().emplace(tabulon::AsciiUpper(registration.name), registration);
 }
 
 wxString RegistryKeyForDataFile(const wxString& dataFilePath) {
-  const wxString upper = DataFileNamePart(dataFilePath).Upper();
+  const wxString upper = tabulon::AsciiUpper(DataFileNamePart(dataFilePath));
   const int blank = upper.Find(' ');
   return blank == wxNOT_FOUND ? upper : upper.Left(blank);
 }
@@ -46,7 +47,7 @@ wxString RegistryKeyForDataFile(const wxString& dataFilePath) {
 namespace Varnel {
 
 std::vector<wxString> ClosestRegisteredNames(const wxString& key, std::size_t count) {
-  const wxString compared = key.Upper().Left(kComparedKeyLength);
+  const wxString compared = tabulon::AsciiUpper(key).Left(kComparedKeyLength);
   std::vector<std::pair<std::size_t, wxString>> ranked;
   for (const auto& [upperName, registration] : TheVerifierRegistry()) {
     ranked.emplace_back(EditDistance(compared, upperName), registration.name);
