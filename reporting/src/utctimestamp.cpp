@@ -1,6 +1,6 @@
 #include "reporting/utctimestamp.h"
 #include "reporting/xmltext.h"
-#include <chrono>
+#include <wx/time.h>
 
 namespace Varnel {
 
@@ -38,11 +38,8 @@ void AppendField(std::string& out, char before, unsigned long long value, unsign
 
 }  // namespace
 
-std::int64_t MillisecondsSinceEpoch() {
-  using std::chrono::duration_cast;
-  using std::chrono::milliseconds;
-  return duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
-}
+// The system clock's time points end in the year 2262; the toolkit's count of milliseconds goes on.
+std::int64_t MillisecondsSinceEpoch() { return wxGetUTCTimeMillis().GetValue(); }
 
 std::string UtcTimestamp(std::int64_t millisecondsSinceEpoch, bool withMilliseconds) {
   const std::int64_t clamped = millisecondsSinceEpoch < kFirstWritable  ? kFirstWritable
