@@ -38,7 +38,9 @@ std::string Attribute(const wxString& text) {
 wxString FileNamePart(const wxString& text) {
   wxString part;
   for (const wxUniChar ch : text) {
-    const bool plain = ch.IsAscii() && (wxIsalnum(ch) || ch == '-' || ch == '.');
+    const wxUniChar::value_type c = ch.GetValue();
+    const bool plain =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
     part += plain ? ch : wxUniChar('_');
   }
   return part.empty() ? wxString("unknown") : part;
