@@ -106,4 +106,24 @@ TEST(DashboardPrinter, AReportLongerThanMemoryHoldsComesOutWholeInOrder) {
   EXPECT_EQ(std::distance(begin(files), end(files)), 1) << "the buffer's file is removed";
 }
 
+// Past the names a suite counts, a name gets the number of its outcome: still no two test cases share a key.
+TEST(DashboardPrinter, NamesPastTheCountedOnesStayUnique) {
+  testsupport::ScratchDir scratch;
+  const int counted = static_cast<int>(Varnel::DashboardJUnitPrinter::kCountedNames);
+  {
+    Varnel::DashboardJUnitPrinter printer(wxString::FromUTF8(scratch.File("dashboards")));
+    printer.BeginDataFile("/data/a.txt");
+    printer.BeginSuite("a");
+    for (int i = 0; i < counted; ++i) printer.ReportPass("n" + std::to_string(i));
+    for (const char* name : {"late", "late", "n0"}) printer.ReportPass(name);
+  }
+  const std::vector<testsupport::Outcome> outcomes =
+      testsupport::ReadReport(testsupport::DashboardReportsIn(scratch.File("dashboards"))[0]).outcomes;
+  ASSERT_EQ(outcomes.size(), static_cast<std::size_t>(counted + 3));
+  const auto named = [&outcomes](std::size_t fromEnd) { return outcomes[outcomes.size() - fromEnd].name; };
+  EXPECT_EQ(named(3), "late #" + std::to_string(counted + 1));
+  EXPECT_EQ(named(2), "late #" + std::to_string(counted + 2));
+  EXPECT_EQ(named(1), "n0 #2");
+}
+
 }  // namespace
