@@ -26,9 +26,11 @@ class Test_9_25_13_all_param2param_actions : public IndividualTestCase_T<Test_9_
       for (const wxString& finding : CellTableFindings(*reader, parameters)) AddFinding(finding);
     }
 
-    CheckExperimentDuration(1500, 1620, true);
-    CheckExpansionDuration(20, 50, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 100);
+    CheckDurationWindows({
+        ExperimentWindow(1500, 1620),
+        ExpansionWindow(20, 50),
+        ExpansionWindowOn(kBuildFarmHost, 50, 100),
+    });
   }
 };
 

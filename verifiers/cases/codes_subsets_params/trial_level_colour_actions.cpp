@@ -24,10 +24,12 @@ class Test_3002_spec_trial_level_actions_expressions
       for (const wxString& finding : CellTableFindings(*reader, colours)) AddFinding(finding);
     }
 
-    CheckExperimentDuration(3000, 3300, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 3000, 3200);
-    CheckExperimentDurationOnHost(kHostNameB, 3100, 3700);
+    CheckDurationWindows({
+        ExperimentWindow(3000, 3300),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 3000, 3200),
+        ExperimentWindowOn(kHostNameB, 3100, 3700),
+    });
   }
 };
 

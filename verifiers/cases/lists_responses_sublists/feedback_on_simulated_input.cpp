@@ -30,10 +30,12 @@ class Test_fake_input_when_resp_is_fb_test : public IndividualTestCase_T<Test_fa
       for (const wxString& finding : SequenceFindings(seen, expectedEvents)) AddFinding(finding);
     }
 
-    CheckExperimentDuration(2100, 2300, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 2100, 2300);
-    CheckExperimentDurationOnHost(kHostNameB, 2100, 2400);
+    CheckDurationWindows({
+        ExperimentWindow(2100, 2300),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 2100, 2300),
+        ExperimentWindowOn(kHostNameB, 2100, 2400),
+    });
   }
 };
 

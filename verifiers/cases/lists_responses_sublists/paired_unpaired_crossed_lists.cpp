@@ -107,9 +107,11 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     CheckUnpairedCopiesOfTrial2();
     CheckTrial4();
 
-    CheckExperimentDuration(1450, 2500, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 1450, 5500);
-    CheckExpansionDuration(100, 160, true);
+    CheckDurationWindows({
+        ExperimentWindow(1450, 2500),
+        ExperimentWindowOn(kBuildFarmHost, 1450, 5500),
+        ExpansionWindow(100, 160),
+    });
   }
 
  private:

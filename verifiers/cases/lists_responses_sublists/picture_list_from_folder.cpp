@@ -15,8 +15,10 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
 
   void RunChecks(VerificationContext) override {
     CheckEventNamesAreFileNames();
-    CheckExpansionDuration(45, 90, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 300, 575);
+    CheckDurationWindows({
+        ExpansionWindow(45, 90),
+        ExpansionWindowOn(kBuildFarmHost, 300, 575),
+    });
   }
 
  private:

@@ -31,9 +31,11 @@ class TestCodeBasedResponses_2545 : public TestCaseWithFullColumnStringComp_T<Te
     CompareWholeColumn(kPicCodeColumn, ExpectedCodes());
     CheckScoresByCode();
 
-    CheckExperimentDuration(1600, 1780, true);
-    CheckExpansionDuration(20, 50, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 100);
+    CheckDurationWindows({
+        ExperimentWindow(1600, 1780),
+        ExpansionWindow(20, 50),
+        ExpansionWindowOn(kBuildFarmHost, 50, 100),
+    });
   }
 
  private:

@@ -72,10 +72,12 @@ class TestMultipleSubsetExpressionsOnOneBlock
       AddFinding(propagationProblem);
     }
 
-    CheckExperimentDuration(83, 380, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 83, 725);
-    CheckExpansionDuration(30, 70, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 70, 200);
+    CheckDurationWindows({
+        ExperimentWindow(83, 380),
+        ExperimentWindowOn(kBuildFarmHost, 83, 725),
+        ExpansionWindow(30, 70),
+        ExpansionWindowOn(kBuildFarmHost, 70, 200),
+    });
   }
 
  private:

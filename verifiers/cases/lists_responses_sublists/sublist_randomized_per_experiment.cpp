@@ -26,11 +26,13 @@ class OneSublistExpRandomization : public TestCaseWithFullColumnStringComp_T<One
   void RunChecks(VerificationContext) override {
     CheckOrderedSubsetOfItems();
 
-    CheckExperimentDuration(400, 5200, true);
-    CheckExperimentDurationOnHost(kHostNameA, 410, 500);
-    CheckExperimentDurationOnHost(kHostNameB, 400, 11600);
-    CheckExpansionDuration(0, 400, true);
-    CheckExpansionDurationOnHost(kHostNameA, 200, 300);
+    CheckDurationWindows({
+        ExperimentWindow(400, 5200),
+        ExperimentWindowOn(kHostNameA, 410, 500),
+        ExperimentWindowOn(kHostNameB, 400, 11600),
+        ExpansionWindow(0, 400),
+        ExpansionWindowOn(kHostNameA, 200, 300),
+    });
   }
 
  private:

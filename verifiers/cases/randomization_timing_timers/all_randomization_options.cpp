@@ -144,9 +144,11 @@ class TestAllBTERandomizationOptionsAllowedInV4
       for (const wxString& finding : Findings(check, *reader, eventColumn_)) AddFinding(finding);
     }
 
-    CheckExperimentDuration(780, 2500, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 1000, 2725);
-    CheckExpansionDuration(0, 1000, true);
+    CheckDurationWindows({
+        ExperimentWindow(780, 2500),
+        ExperimentWindowOn(kBuildFarmHost, 1000, 2725),
+        ExpansionWindow(0, 1000),
+    });
   }
 
  private:

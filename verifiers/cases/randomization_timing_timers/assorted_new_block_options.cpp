@@ -99,10 +99,12 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
     CheckBlockThreeRepeatsVerbatim();
     CheckBlockFour();
 
-    CheckExperimentDuration(2500, 2900, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 2600, 3200);
-    CheckExpansionDuration(10, 100, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 10, 150);
+    CheckDurationWindows({
+        ExperimentWindow(2500, 2900),
+        ExperimentWindowOn(kBuildFarmHost, 2600, 3200),
+        ExpansionWindow(10, 100),
+        ExpansionWindowOn(kBuildFarmHost, 10, 150),
+    });
   }
 
  private:

@@ -21,10 +21,12 @@ class TestElevenAudioFormats : public IndividualTestCase_T<TestElevenAudioFormat
       AddFinding(wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kPlayedEvents));
     }
 
-    CheckExperimentDuration(22300, 27000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 22300, 26000);
-    CheckExpansionDuration(5, 40, true);
-    CheckExpansionDurationOnHost(kHostNameA, 400, 550);
+    CheckDurationWindows({
+        ExperimentWindow(22300, 27000),
+        ExperimentWindowOn(kHostNameA, 22300, 26000),
+        ExpansionWindow(5, 40),
+        ExpansionWindowOn(kHostNameA, 400, 550),
+    });
   }
 };
 

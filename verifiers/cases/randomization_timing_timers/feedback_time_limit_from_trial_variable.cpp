@@ -67,10 +67,12 @@ class TestTrialVariableTimeLimitOnFeedback_2405
                                          wxString::Format("%ld ms expected", kShortestFeedbackMs));
     }
 
-    CheckExperimentDuration(10000, 12250, true);
-    CheckExpansionDuration(8, 170, true);
-    CheckExperimentDurationOnHost(kHostNameA, 9700, 12000);
-    CheckExpansionDurationOnHost(kHostNameA, 400, 600);
+    CheckDurationWindows({
+        ExperimentWindow(10000, 12250),
+        ExpansionWindow(8, 170),
+        ExperimentWindowOn(kHostNameA, 9700, 12000),
+        ExpansionWindowOn(kHostNameA, 400, 600),
+    });
   }
 
  private:

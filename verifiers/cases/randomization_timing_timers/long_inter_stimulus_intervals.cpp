@@ -39,9 +39,11 @@ class TestISI : public TestCaseWithFullColumnStringComp_T<TestISI> {
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
     CheckIntervals();
 
-    CheckExperimentDuration(4084, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 4084, 5000);
-    CheckExperimentDurationOnHost(kHostNameB, 4084, 5000);
+    CheckDurationWindows({
+        ExperimentWindow(4084, 5000),
+        ExperimentWindowOn(kHostNameA, 4084, 5000),
+        ExperimentWindowOn(kHostNameB, 4084, 5000),
+    });
   }
 
  private:

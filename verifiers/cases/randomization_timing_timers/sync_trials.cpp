@@ -86,9 +86,11 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
     CheckContentCounts();
     CheckSequenceAndTimeStamps();
 
-    CheckExperimentDuration(6600, 14000, true);
-    CheckExpansionDuration(190, 260, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 350, 600);
+    CheckDurationWindows({
+        ExperimentWindow(6600, 14000),
+        ExpansionWindow(190, 260),
+        ExpansionWindowOn(kBuildFarmHost, 350, 600),
+    });
   }
 
  private:

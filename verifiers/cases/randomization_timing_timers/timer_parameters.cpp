@@ -79,9 +79,11 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     CheckTimer1();
     CheckTimer2();
 
-    CheckExperimentDuration(6006, 6150, true);
-    CheckExpansionDuration(5, 60, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 100);
+    CheckDurationWindows({
+        ExperimentWindow(6006, 6150),
+        ExpansionWindow(5, 60),
+        ExpansionWindowOn(kBuildFarmHost, 50, 100),
+    });
   }
 
  private:

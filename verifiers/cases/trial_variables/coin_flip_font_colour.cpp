@@ -16,8 +16,10 @@ class Test_2011_11_1_tessel_2552_Randomization
   void RunChecks(VerificationContext) override {
     CheckCoinFlips();
 
-    CheckExpansionDuration(250, 700, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 900, 1000);
+    CheckDurationWindows({
+        ExpansionWindow(250, 700),
+        ExpansionWindowOn(kBuildFarmHost, 900, 1000),
+    });
   }
 
  private:

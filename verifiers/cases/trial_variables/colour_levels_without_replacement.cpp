@@ -22,10 +22,12 @@ class Test_2012_4_25_random_color_trial_level_test
       AddFinding("levels counted: " + LevelCounts(cells, colours) + "; rows:" + CellsShown(cells));
     }
 
-    CheckExperimentDuration(1500, 1600, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 1500, 1620);
-    CheckExperimentDurationOnHost(kHostNameB, 1500, 1700);
+    CheckDurationWindows({
+        ExperimentWindow(1500, 1600),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 1500, 1620),
+        ExperimentWindowOn(kHostNameB, 1500, 1700),
+    });
   }
 };
 

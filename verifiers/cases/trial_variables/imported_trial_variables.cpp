@@ -58,10 +58,12 @@ class TestImportV4VarsIntoVN5 : public TestCaseWithFullColumnStringComp_T<TestIm
     CheckColoursWithoutReplacement();
     CheckPositionsFromGroupSeed();
 
-    CheckExperimentDuration(710, 1200, true);
-    CheckExperimentDurationOnHost(kHostNameB, 1300, 1700);
-    CheckExperimentDurationOnHost(kHostNameA, 700, 1400);
-    CheckExpansionDuration(0, 5000, true);
+    CheckDurationWindows({
+        ExperimentWindow(710, 1200),
+        ExperimentWindowOn(kHostNameB, 1300, 1700),
+        ExperimentWindowOn(kHostNameA, 700, 1400),
+        ExpansionWindow(0, 5000),
+    });
   }
 
  private:

@@ -57,10 +57,12 @@ class TestTrialVariableLevelsExpressions
     CheckResultsBeforeAnyLevelIsUsed(eventColumn);
     for (const LevelFollowingCheck& check : LevelFollowingChecks()) CheckLevelFollowing(eventColumn, check);
 
-    CheckExperimentDuration(360, 780, true);
-    CheckExpansionDuration(10, 120, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 360, 2250);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 100, 225);
+    CheckDurationWindows({
+        ExperimentWindow(360, 780),
+        ExpansionWindow(10, 120),
+        ExperimentWindowOn(kBuildFarmHost, 360, 2250),
+        ExpansionWindowOn(kBuildFarmHost, 100, 225),
+    });
   }
 
  private:

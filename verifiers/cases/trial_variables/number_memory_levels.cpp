@@ -39,9 +39,11 @@ class TestTrialVariableLevelsCase_1618 : public TestCaseWithFullColumnStringComp
     CheckEachVisibleLocationOnce(locations);
     CheckLocationsShuffled(locations);
 
-    CheckExperimentDuration(1000, 1350, true);
-    CheckExpansionDuration(0, 3000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 1000, 1050);
+    CheckDurationWindows({
+        ExperimentWindow(1000, 1350),
+        ExpansionWindow(0, 3000),
+        ExperimentWindowOn(kHostNameA, 1000, 1050),
+    });
   }
 
  private:

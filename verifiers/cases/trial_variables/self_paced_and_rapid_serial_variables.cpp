@@ -71,10 +71,12 @@ class Test_10_11_13_all_tvars_spr_rsvp : public IndividualTestCase_T<Test_10_11_
     }
     CheckCombinationsShuffled();
 
-    CheckExperimentDuration(12000, 12600, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 12000, 12400);
-    CheckExperimentDurationOnHost(kHostNameB, 12000, 13000);
+    CheckDurationWindows({
+        ExperimentWindow(12000, 12600),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 12000, 12400),
+        ExperimentWindowOn(kHostNameB, 12000, 13000),
+    });
   }
 
  private:

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/durationwindows.h"
 #include "framework/hostnames.h"
 #include "framework/textcolumn.h"
 #include "framework/verificationcontext.h"
@@ -44,13 +45,9 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   void TrackExperimentTiming();
   void TrackExpansionTiming();
 
-  // Duration windows in milliseconds, bounds included. Checks with skipOnBuildFarm are left out on the build
-  // farm, which has windows of its own; the OnHost forms apply only on a matching machine.
-  void CheckDuration(int min, int max, const wxString& marker, bool isExpansion, bool skipOnBuildFarm);
-  void CheckExperimentDuration(int min, int max, bool skipOnBuildFarm);
-  void CheckExpansionDuration(int min, int max, bool skipOnBuildFarm);
-  void CheckExperimentDurationOnHost(SiteMachine machine, int min, int max);
-  void CheckExpansionDurationOnHost(SiteMachine machine, int min, int max);
+  // Each window that applies on this machine, in the order listed: a pass or a failure with its finding; a
+  // window whose time column is missing reports nothing (the timing tracking reports that).
+  void CheckDurationWindows(const DurationWindows& windows);
 
   // Outcome reporting for the verifier's own checks; the location is this verifier's name and the site's line.
   void ReportPass(const wxString& testName);
@@ -74,6 +71,8 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   // NOLINTEND(readability-identifier-naming)
 
  private:
+  void CheckDurationWindow(TimedSpan span, const DurationWindow& window);
+
   const bool expectEmptyDatafile_;
 };
 

@@ -23,7 +23,7 @@ TextEventTrialCounts CountTextEventTrials(const TextColumn& trialNames);
 bool IsCompleteTextEventRun(int rowCount, const TextEventTrialCounts& counts);
 
 // Both text-event parameter experiments run the same check; only the failure subject differs, the one with
-// parameters naming the row count (T::kSubjectCarriesRowCount). Windows are each verifier's own.
+// parameters naming the row count (T::kSubjectCarriesRowCount). Each verifier states its own windows (T::kDurations).
 template <typename T>
 class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
  public:
@@ -43,11 +43,8 @@ class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
                            "expected 56: 20, 6, 30",
                            rows, counts.withoutParams, counts.pause, counts.withParams));
     }
-    CheckDurations();
+    this->CheckDurationWindows(T::kDurations);
   }
-
- protected:
-  virtual void CheckDurations() = 0;
 
  private:
   static constexpr int kAllEventsLine = 69;
