@@ -51,10 +51,10 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
                   "One or more strings contained in the Event Name column of the datafile is somehow improper.",
                   kFileNamesLine,
                   wxString::Format("At least one Event Name entry isn't correct. First such offending string: %s",
-                                   firstName.Lower()));
-    AddFinding(wxString::Format("row %d holds {%s}, which lower-cased is none of the %d accepted names", firstOffending,
-                                firstName, static_cast<int>(acceptedNames.size())));
-    AddFinding(wxString::Format("%d of %d rows hold no accepted name", offending, static_cast<int>(eventNames.size())));
+                                   firstName.Lower()))
+        << wxString::Format("row %d holds {%s}, which lower-cased is none of the %d accepted names", firstOffending,
+                            firstName, static_cast<int>(acceptedNames.size()))
+        << wxString::Format("%d of %d rows hold no accepted name", offending, static_cast<int>(eventNames.size()));
   }
 };
 

@@ -138,10 +138,8 @@ class TestAllBTERandomizationOptionsAllowedInV4
   void RunChecks(VerificationContext) override {
     eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
     for (const RandomizationCheck& check : Checks()) {
-      if (ReportOutcome(Holds(check, *reader, eventColumn_), check.name, check.subject, check.line, check.message)) {
-        continue;
-      }
-      for (const wxString& finding : Findings(check, *reader, eventColumn_)) AddFinding(finding);
+      ReportOutcome(Holds(check, *reader, eventColumn_), check.name, check.subject, check.line, check.message)
+          .Otherwise([&] { return Findings(check, *reader, eventColumn_); });
     }
 
     CheckDurationWindows({

@@ -34,12 +34,12 @@ class Test_2011_11_1_tessel_2552_Randomization
       ReportPass(wxString::Format("%s_and_percent_was_%d", testName, static_cast<int>(blue * 100.0f)));
       return;
     }
-    ReportFailure(testName, "The trial variable Font Color occurs too often or not often enough", kCoinFlipLine,
-                  wxString::Format("We expected very close to a proportion of 0.50 blue to red. Instead, we got %f.",
-                                   proportion));
-    AddFinding(wxString::Format("%d of %d rows hold {Blue}; more than 43%% and fewer than 57%% expected",
-                                static_cast<int>(std::count(colours.begin(), colours.end(), "Blue")),
-                                static_cast<int>(colours.size())));
+    ReportFailure(
+        testName, "The trial variable Font Color occurs too often or not often enough", kCoinFlipLine,
+        wxString::Format("We expected very close to a proportion of 0.50 blue to red. Instead, we got %f.", proportion))
+        << wxString::Format("%d of %d rows hold {Blue}; more than 43%% and fewer than 57%% expected",
+                            static_cast<int>(std::count(colours.begin(), colours.end(), "Blue")),
+                            static_cast<int>(colours.size()));
   }
 };
 

@@ -16,11 +16,10 @@ class Test_2012_4_25_random_color_trial_level_test
   void RunChecks(VerificationContext) override {
     static const std::vector<wxString> colours = {"Red", "Yellow", "Green"};
     const TextColumn cells = ColumnTexts("Text color\n(Trial Variable)");
-    if (!ReportOutcome(EveryLevelOccurs(cells, colours), "Test_didnt_randomly_break_and_all_trials_were_presented",
-                       "Something bad happened instead.", kAllTrialsPresentedLine,
-                       "We expected to see three events with three different values of the trial variable.")) {
-      AddFinding("levels counted: " + LevelCounts(cells, colours) + "; rows:" + CellsShown(cells));
-    }
+    ReportOutcome(EveryLevelOccurs(cells, colours), "Test_didnt_randomly_break_and_all_trials_were_presented",
+                  "Something bad happened instead.", kAllTrialsPresentedLine,
+                  "We expected to see three events with three different values of the trial variable.")
+        .Otherwise([&] { return "levels counted: " + LevelCounts(cells, colours) + "; rows:" + CellsShown(cells); });
 
     CheckDurationWindows({
         ExperimentWindow(1500, 1600),

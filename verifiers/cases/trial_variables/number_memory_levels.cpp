@@ -48,19 +48,17 @@ class TestTrialVariableLevelsCase_1618 : public TestCaseWithFullColumnStringComp
 
  private:
   void CheckEachVisibleLocationOnce(const TextColumn& locations) {
-    if (!ReportOutcome(EachLevelOccursExactly(locations, VisibleLocationLevels(), 1), "Trial_levels_in_column_6",
-                       "We didn't find exactly one occurrence of each of the five levels.", kLevelsLine,
-                       "There should have been a left-left, a left, a middle, a right, and a right-right.              "
-                       "     Exactly one of each.")) {
-      AddFinding("levels counted: " + LevelCounts(locations, VisibleLocationLevels()));
-    }
+    ReportOutcome(EachLevelOccursExactly(locations, VisibleLocationLevels(), 1), "Trial_levels_in_column_6",
+                  "We didn't find exactly one occurrence of each of the five levels.", kLevelsLine,
+                  "There should have been a left-left, a left, a middle, a right, and a right-right.              "
+                  "     Exactly one of each.")
+        .Otherwise([&] { return "levels counted: " + LevelCounts(locations, VisibleLocationLevels()); });
   }
 
   void CheckLocationsShuffled(const TextColumn& locations) {
-    if (!ReportOutcome(DiffersFromSortedOrder(locations, SortedLocationLevels()), "Trial_levels_in_column_6_randomized",
-                       kSortedInsteadOfShuffledSubject, kLevelsRandomizedLine, kSortedInsteadOfShuffledMessage)) {
-      AddFinding("the locations came in sorted order:" + CellsShown(locations));
-    }
+    ReportOutcome(DiffersFromSortedOrder(locations, SortedLocationLevels()), "Trial_levels_in_column_6_randomized",
+                  kSortedInsteadOfShuffledSubject, kLevelsRandomizedLine, kSortedInsteadOfShuffledMessage)
+        .Otherwise([&] { return "the locations came in sorted order:" + CellsShown(locations); });
   }
 };
 

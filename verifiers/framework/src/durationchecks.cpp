@@ -43,13 +43,13 @@ void IndividualTestCaseBase::CheckDurationWindow(TimedSpan span, const DurationW
   const int max = window.max;
   const int value = isExpansion ? GetExpansionTimeMs() : LastRowMilliseconds(*reader, column);
   const wxString testName = wxString::Format(isExpansion ? "Expansion_duration_%s" : "Experiment_duration_%s", name);
-  const bool held = ReportOutcome(
+  ReportOutcome(
       min <= value && value <= max, testName,
       wxString::Format("%s duration is weird. Too short or too long (see details below).",
                        isExpansion ? "Expansion" : "Experiment"),
       kDurationWindowLine,
-      wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min, max, value));
-  if (!held) AddFinding(wxString::Format("measured %d ms, window %d to %d ms", value, min, max));
+      wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min, max, value))
+      .Otherwise([&] { return wxString::Format("measured %d ms, window %d to %d ms", value, min, max); });
 }
 
 }  // namespace Varnel

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/checkoutcome.h"
 #include "framework/durationwindows.h"
 #include "framework/hostnames.h"
 #include "framework/textcolumn.h"
@@ -50,12 +51,12 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   void CheckDurationWindows(const DurationWindows& windows);
 
   // Outcome reporting for the verifier's own checks; the location is this verifier's name and the site's line.
-  void ReportPass(const wxString& testName);
-  void ReportFailure(const wxString& testName, const wxString& subject, int line, const wxString& message);
+  // The outcome returned takes what was found behind a failure, for the diagnostics beside the report.
+  CheckOutcome ReportPass(const wxString& testName);
+  CheckOutcome ReportFailure(const wxString& testName, const wxString& subject, int line, const wxString& message);
   // A pass when the check held, else the failure.
-  bool ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line, const wxString& message);
-  // What was found behind the failure reported last, for the diagnostics beside the report.
-  void AddFinding(const wxString& text);
+  CheckOutcome ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line,
+                             const wxString& message);
 
   // Every cell of the named column, in row order ("?" for each row when the column is missing), read from the
   // reader as it is used; valid while the checks run.

@@ -83,11 +83,8 @@ class MacroFamilyVerifier_T : public Base {
  private:
   void CheckEventNames(const EventCheck& check) {
     const TextColumn eventNames = this->ColumnTexts(kEventNameColumn);
-    if (this->ReportOutcome(check.rule.HeldBy(eventNames), check.testName, kMacroFamilySubject, check.line,
-                            check.message)) {
-      return;
-    }
-    for (const wxString& finding : check.rule.Findings(eventNames)) this->AddFinding(finding);
+    this->ReportOutcome(check.rule.HeldBy(eventNames), check.testName, kMacroFamilySubject, check.line, check.message)
+        .Otherwise([&] { return check.rule.Findings(eventNames); });
   }
 };
 

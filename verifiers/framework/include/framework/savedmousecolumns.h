@@ -23,11 +23,9 @@ template <typename T>
 class SavedMouseColumnsVerifier_T : public TestCaseWithFullColumnStringComp_T<T> {
  public:
   void RunChecks(VerificationContext) override {
-    if (!this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), T::kCheckName,
-                             "Datafile columns are NOT as expected.", T::kCheckLine,
-                             "there are missing columns or something. this is a weird test.")) {
-      this->AddFinding("columns missing (or only first): " + MissingSavedMouseColumns(*this->reader));
-    }
+    this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), T::kCheckName, "Datafile columns are NOT as expected.",
+                        T::kCheckLine, "there are missing columns or something. this is a weird test.")
+        .Otherwise([this] { return "columns missing (or only first): " + MissingSavedMouseColumns(*this->reader); });
     this->CheckDurationWindows(T::kDurations);
   }
 };

@@ -30,19 +30,18 @@ class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
   void RunChecks(VerificationContext) override {
     const int rows = this->reader->GetRowCount();
     const TextEventTrialCounts counts = CountTextEventTrials(this->ColumnTexts(kTrialNameColumn));
-    const bool held =
-        this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
-                            T::kSubjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
-                                                       : wxString("Something bad happened instead."),
-                            kAllEventsLine,
-                            "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
-                            "proportion.");
-    if (!held) {
-      this->AddFinding(
-          wxString::Format("found %d rows: %d without parameters, %d pause, %d with parameters; "
-                           "expected 56: 20, 6, 30",
-                           rows, counts.withoutParams, counts.pause, counts.withParams));
-    }
+    this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
+                        T::kSubjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
+                                                   : wxString("Something bad happened instead."),
+                        kAllEventsLine,
+                        "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
+                        "proportion.")
+        .Otherwise([&] {
+          return wxString::Format(
+              "found %d rows: %d without parameters, %d pause, %d with parameters; "
+              "expected 56: 20, 6, 30",
+              rows, counts.withoutParams, counts.pause, counts.withParams);
+        });
     this->CheckDurationWindows(T::kDurations);
   }
 
