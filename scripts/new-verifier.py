@@ -39,22 +39,23 @@ class {cls} : public IndividualTestCase_T<{cls}, false> {{
   // The checks below are examples that fit the skeleton data file: replace them with the experiment's own.
   void RunChecks(VerificationContext) override {{
     // How many events the run presents: one row each.
-    if (!ReportOutcome(reader->GetRowCount() == kEvents, "Row_count", "The run presented another number of events.",
-                       kRowCountLine, "Every trial presents each of its events once.")) {{
-      AddFinding(wxString::Format("found %d rows, expected %d", reader->GetRowCount(), kEvents));
-    }}
-    // The events in the order presented.
+    // What the check saw follows the outcome, and is kept only when the check failed.
+    ReportOutcome(reader->GetRowCount() == kEvents, "Row_count", "The run presented another number of events.",
+                  kRowCountLine, "Every trial presents each of its events once.")
+        << wxString::Format("found %d rows, expected %d", reader->GetRowCount(), kEvents);
+    // The events in the order presented; findings that cost something are built only after a failure.
     static const std::vector<wxString> expectedEvents = {{"event 1", "event 2", "event 3"}};
     const TextColumn events = ColumnTexts(kEventNameColumn);
-    if (!ReportOutcome(events == expectedEvents, "Event_order", "The events came in another order.", kEventOrderLine,
-                       "The trial presents its events in the order it lists them.")) {{
-      for (const wxString& finding : SequenceFindings(events, expectedEvents)) AddFinding(finding);
-    }}
-    // Duration windows in milliseconds, bounds included: the whole run (its last cumulative time), then the
-    // expansion. true leaves a window out on the build farm; CheckExperimentDurationOnHost(kHostNameA, min, max)
-    // (framework/hostnames.h) adds one for a single machine.
-    CheckExperimentDuration({run_min}, {run_max}, true);
-    CheckExpansionDuration({expansion_min}, {expansion_max}, true);
+    ReportOutcome(events == expectedEvents, "Event_order", "The events came in another order.", kEventOrderLine,
+                  "The trial presents its events in the order it lists them.")
+        .Otherwise([&] {{ return SequenceFindings(events, expectedEvents); }});
+    // Duration windows in milliseconds, bounds included, checked in this order: the whole run (its last
+    // cumulative time), then the expansion. These two apply everywhere but on the build farm;
+    // ExperimentWindowOn(kHostNameA, min, max) (framework/durationwindows.h) adds one for a single machine.
+    CheckDurationWindows({{
+        ExperimentWindow({run_min}, {run_max}),
+        ExpansionWindow({expansion_min}, {expansion_max}),
+    }});
   }}
 }};
 

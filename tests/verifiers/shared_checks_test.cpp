@@ -24,10 +24,7 @@ class CheckRunner : public TestCaseWithFullColumnStringComp_T<CheckRunner> {
   std::function<void(CheckRunner&, VerificationContext&)> checks;
   void RunChecks(VerificationContext context) override { checks(*this, context); }
 
-  using IndividualTestCaseBase::CheckExpansionDuration;
-  using IndividualTestCaseBase::CheckExpansionDurationOnHost;
-  using IndividualTestCaseBase::CheckExperimentDuration;
-  using IndividualTestCaseBase::CheckExperimentDurationOnHost;
+  using IndividualTestCaseBase::CheckDurationWindows;
   using TestCaseWithFullColumnStringComp_T::CompareWholeColumn;
 };
 
@@ -46,7 +43,7 @@ class SharedChecks : public ::testing::Test {
   }
   Entries RunTime(const std::string& lastCell, int min, int max) {
     return Run({"Cumulative\nTime"}, {{"1"}, {lastCell}},
-               [=](CheckRunner& r, VerificationContext&) { r.CheckExperimentDuration(min, max, true); });
+               [=](CheckRunner& r, VerificationContext&) { r.CheckDurationWindows({ExperimentWindow(min, max)}); });
   }
   testsupport::ScratchDir scratch_;
 };

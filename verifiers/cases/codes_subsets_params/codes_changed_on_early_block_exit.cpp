@@ -28,10 +28,12 @@ class TestRStepMutableCodes : public TestCaseWithFullColumnStringComp_T<TestRSte
     CompareWholeColumn("trial_hey", trialHey);
     CompareWholeColumn("trial_b", trialB);
 
-    CheckExperimentDuration(3000, 3900, true);
-    CheckExperimentDurationOnHost(kHostNameA, 3400, 3800);
-    CheckExpansionDuration(40, 90, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 90, 155);
+    CheckDurationWindows({
+        ExperimentWindow(3000, 3900),
+        ExperimentWindowOn(kHostNameA, 3400, 3800),
+        ExpansionWindow(40, 90),
+        ExpansionWindowOn(kBuildFarmHost, 90, 155),
+    });
   }
 };
 

@@ -34,9 +34,11 @@ class TestMutableCodesAllTrialsPlusSharing
     CompareWholeColumn("for_b1", ExpectedForB1());
     CompareWholeColumn("for_b2", ExpectedForB2());
 
-    CheckExperimentDuration(30, 300, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 30, 800);
-    CheckExpansionDuration(0, 1000, true);
+    CheckDurationWindows({
+        ExperimentWindow(30, 300),
+        ExperimentWindowOn(kBuildFarmHost, 30, 800),
+        ExpansionWindow(0, 1000),
+    });
   }
 };
 

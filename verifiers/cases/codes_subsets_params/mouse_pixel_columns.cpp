@@ -10,12 +10,11 @@ class TestColumnsSavedTessel3229 : public SavedMouseColumnsVerifier_T<TestColumn
   static constexpr char kCheckName[] = "Tessel_3229_show_pixel";
   static constexpr int kCheckLine = 55;
 
- protected:
-  void CheckDurations() override {
-    CheckExperimentDuration(40, 80, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 50, 100);
-    CheckExpansionDuration(0, 1000, true);
-  }
+  static inline const DurationWindows kDurations = {
+      ExperimentWindow(40, 80),
+      ExperimentWindowOn(kBuildFarmHost, 50, 100),
+      ExpansionWindow(0, 1000),
+  };
 };
 
 }  // namespace Varnel

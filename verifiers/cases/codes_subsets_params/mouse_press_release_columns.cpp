@@ -10,13 +10,12 @@ class TestColumnsExcludedTessel3229 : public SavedMouseColumnsVerifier_T<TestCol
   static constexpr char kCheckName[] = "Tessel_3229_exclude_pixel";
   static constexpr int kCheckLine = 58;
 
- protected:
-  void CheckDurations() override {
-    CheckExperimentDuration(40, 80, true);
-    CheckExperimentDurationOnHost(kHostNameA, 40, 200);
-    CheckExperimentDurationOnHost(kHostNameB, 40, 350);
-    CheckExpansionDuration(0, 5000, true);
-  }
+  static inline const DurationWindows kDurations = {
+      ExperimentWindow(40, 80),
+      ExperimentWindowOn(kHostNameA, 40, 200),
+      ExperimentWindowOn(kHostNameB, 40, 350),
+      ExpansionWindow(0, 5000),
+  };
 };
 
 }  // namespace Varnel

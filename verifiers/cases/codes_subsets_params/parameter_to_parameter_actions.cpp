@@ -18,17 +18,17 @@ class Test_9_25_13_all_param2param_actions : public IndividualTestCase_T<Test_9_
         {{"1", "2", "3", "123", "one!", "two!", "three!"},
          {"123", "-121", "6", "123", "two!", "two!three!", "three!"},
          {"123", "-244", "12", "123", "two!three!", "two!three!three!", "three!"}}};
-    if (!ReportOutcome(AllCellsMatch(*reader, parameters),
-                       "Having_parameters_get_modified_by_values_in_other_parameters",
-                       "Something bad happened instead.", kParametersModifiedLine,
-                       "We expected very  specific values to be in the parameter cells, at least one of them wasn't "
-                       "right.")) {
-      for (const wxString& finding : CellTableFindings(*reader, parameters)) AddFinding(finding);
-    }
+    ReportOutcome(AllCellsMatch(*reader, parameters), "Having_parameters_get_modified_by_values_in_other_parameters",
+                  "Something bad happened instead.", kParametersModifiedLine,
+                  "We expected very  specific values to be in the parameter cells, at least one of them wasn't "
+                  "right.")
+        .Otherwise([&] { return CellTableFindings(*reader, parameters); });
 
-    CheckExperimentDuration(1500, 1620, true);
-    CheckExpansionDuration(20, 50, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 100);
+    CheckDurationWindows({
+        ExperimentWindow(1500, 1620),
+        ExpansionWindow(20, 50),
+        ExpansionWindowOn(kBuildFarmHost, 50, 100),
+    });
   }
 };
 

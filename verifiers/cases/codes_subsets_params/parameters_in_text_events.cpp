@@ -9,13 +9,12 @@ class Test_2013_01_params_in_text_events : public TextEventParamsVerifier_T<Test
   static constexpr char kExperimentFileName[] = "1-30-13-TextEventParamTest.vn5";
   static constexpr bool kSubjectCarriesRowCount = true;
 
- protected:
-  void CheckDurations() override {
-    CheckExperimentDuration(16300, 17000, true);
-    CheckExpansionDuration(30, 60, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 16000, 19250);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 100, 125);
-  }
+  static inline const DurationWindows kDurations = {
+      ExperimentWindow(16300, 17000),
+      ExpansionWindow(30, 60),
+      ExperimentWindowOn(kBuildFarmHost, 16000, 19250),
+      ExpansionWindowOn(kBuildFarmHost, 100, 125),
+  };
 };
 
 }  // namespace Varnel

@@ -10,13 +10,12 @@ class Test_2013_01_params_in_text_events_no_params
   static constexpr char kExperimentFileName[] = "1-30-13-TextEventParamTestNoParams.vn5";
   static constexpr bool kSubjectCarriesRowCount = false;
 
- protected:
-  void CheckDurations() override {
-    CheckExperimentDuration(16300, 17000, true);
-    CheckExpansionDuration(30, 70, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 16000, 19625);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 70, 125);
-  }
+  static inline const DurationWindows kDurations = {
+      ExperimentWindow(16300, 17000),
+      ExpansionWindow(30, 70),
+      ExperimentWindowOn(kBuildFarmHost, 16000, 19625),
+      ExpansionWindowOn(kBuildFarmHost, 70, 125),
+  };
 };
 
 }  // namespace Varnel

@@ -17,17 +17,18 @@ class Test_3002_spec_trial_level_actions_expressions
   void RunChecks(VerificationContext) override {
     static const ExpectedCellTable colours = {{"color\n(Trial Variable)"},
                                               {{"red"}, {"green"}, {"blue"}, {"red"}, {"green"}, {"blue"}}};
-    if (!ReportOutcome(AllCellsMatch(*reader, colours),
-                       "Having_events_presented_with_the_right_color_variables_in_specific_order",
-                       "Something bad happened instead.", kColourCycleLine,
-                       "We expected RGBRGB to show up in the data file in that precise order")) {
-      for (const wxString& finding : CellTableFindings(*reader, colours)) AddFinding(finding);
-    }
+    ReportOutcome(AllCellsMatch(*reader, colours),
+                  "Having_events_presented_with_the_right_color_variables_in_specific_order",
+                  "Something bad happened instead.", kColourCycleLine,
+                  "We expected RGBRGB to show up in the data file in that precise order")
+        .Otherwise([&] { return CellTableFindings(*reader, colours); });
 
-    CheckExperimentDuration(3000, 3300, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 3000, 3200);
-    CheckExperimentDurationOnHost(kHostNameB, 3100, 3700);
+    CheckDurationWindows({
+        ExperimentWindow(3000, 3300),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 3000, 3200),
+        ExperimentWindowOn(kHostNameB, 3100, 3700),
+    });
   }
 };
 

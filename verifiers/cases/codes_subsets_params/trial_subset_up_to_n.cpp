@@ -33,9 +33,11 @@ class TestTrialSubsetUpToN : public TestCaseWithFullColumnStringComp_T<TestTrial
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
     CompareWholeColumn("red_blue", ExpectedColours());
 
-    CheckExperimentDuration(200, 1000, true);
-    CheckExpansionDuration(0, 1000, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 2000, 2500);
+    CheckDurationWindows({
+        ExperimentWindow(200, 1000),
+        ExpansionWindow(0, 1000),
+        ExperimentWindowOn(kBuildFarmHost, 2000, 2500),
+    });
   }
 };
 

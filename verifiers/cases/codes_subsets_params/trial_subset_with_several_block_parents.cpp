@@ -31,9 +31,11 @@ class TrialSubsetUpToNMultipleBlockParents
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
     CompareWholeColumn("red_blue", ExpectedColours());
 
-    CheckExperimentDuration(880, 2000, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 900, 2200);
+    CheckDurationWindows({
+        ExperimentWindow(880, 2000),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kBuildFarmHost, 900, 2200),
+    });
   }
 };
 

@@ -43,10 +43,12 @@ class TestBooleanExpressionOperatorPrecedence
   void RunChecks(VerificationContext context) override {
     TestCaseWithFullColumnStringComp_T::RunChecks(context);
 
-    CheckExperimentDuration(49, 1750, true);
-    CheckExperimentDurationOnHost(kHostNameB, 1500, 2600);
-    CheckExperimentDurationOnHost(kHostNameA, 200, 1200);
-    CheckExpansionDuration(0, 5000, true);
+    CheckDurationWindows({
+        ExperimentWindow(49, 1750),
+        ExperimentWindowOn(kHostNameB, 1500, 2600),
+        ExperimentWindowOn(kHostNameA, 200, 1200),
+        ExpansionWindow(0, 5000),
+    });
   }
 };
 

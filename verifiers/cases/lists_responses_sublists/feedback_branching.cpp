@@ -50,10 +50,12 @@ class TestThreeFeedbackBranchingJumps : public TestCaseWithFullColumnStringComp_
     TestCaseWithFullColumnStringComp_T::RunChecks(context);
     CompareWholeColumn("init", ExpectedInitTags());
 
-    CheckExperimentDuration(90, 400, true);
-    CheckExperimentDurationOnHost(kHostNameA, 90, 350);
-    CheckExperimentDurationOnHost(kHostNameB, 300, 600);
-    CheckExpansionDuration(0, 5000, true);
+    CheckDurationWindows({
+        ExperimentWindow(90, 400),
+        ExperimentWindowOn(kHostNameA, 90, 350),
+        ExperimentWindowOn(kHostNameB, 300, 600),
+        ExpansionWindow(0, 5000),
+    });
   }
 };
 

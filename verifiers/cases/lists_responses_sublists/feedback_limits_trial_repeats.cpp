@@ -20,9 +20,11 @@ class Test_2_15_13_limit_trial_repeats_fb_test
 
   void RunChecks(VerificationContext context) override {
     TestCaseWithFullColumnStringComp_T::RunChecks(context);
-    CheckExperimentDuration(2500, 2700, true);
-    CheckExpansionDuration(20, 40, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 60, 100);
+    CheckDurationWindows({
+        ExperimentWindow(2500, 2700),
+        ExpansionWindow(20, 40),
+        ExpansionWindowOn(kBuildFarmHost, 60, 100),
+    });
   }
 };
 

@@ -18,22 +18,22 @@ class Test_fake_input_when_resp_is_fb_test : public IndividualTestCase_T<Test_fa
                                                          "non-fb-event2, should not show fb",
                                                          "non-fb-event3, should show one fb", "feedback event c"};
     const TextColumn seen = ColumnTexts(kEventNameColumn);
-    if (!ReportOutcome(
-            seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
-            "Something bad happened instead.", kFeedbackFollowsInputLine,
-            // Joined in one piece rather than formatted: the found names may be a million.
-            JoinTexts(seen, "; ",
-                      "We expected to see exactly five events in that order:\nnon-fb-event1, should show one fb; "
-                      "feedback event a; non-fb-event2, should not show fb; non-fb-event3, should show one fb; "
-                      "feedback event c\nWe got\n",
-                      " instead"))) {
-      for (const wxString& finding : SequenceFindings(seen, expectedEvents)) AddFinding(finding);
-    }
+    ReportOutcome(seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
+                  "Something bad happened instead.", kFeedbackFollowsInputLine,
+                  // Joined in one piece rather than formatted: the found names may be a million.
+                  JoinTexts(seen, "; ",
+                            "We expected to see exactly five events in that order:\nnon-fb-event1, should show one fb; "
+                            "feedback event a; non-fb-event2, should not show fb; non-fb-event3, should show one fb; "
+                            "feedback event c\nWe got\n",
+                            " instead"))
+        .Otherwise([&] { return SequenceFindings(seen, expectedEvents); });
 
-    CheckExperimentDuration(2100, 2300, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 2100, 2300);
-    CheckExperimentDurationOnHost(kHostNameB, 2100, 2400);
+    CheckDurationWindows({
+        ExperimentWindow(2100, 2300),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 2100, 2300),
+        ExperimentWindowOn(kHostNameB, 2100, 2400),
+    });
   }
 };
 

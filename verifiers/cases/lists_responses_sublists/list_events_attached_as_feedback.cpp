@@ -39,10 +39,12 @@ class ListExpansionAndFeedbacks01 : public TestCaseWithFullColumnStringComp_T<Li
     CompareWholeColumn(kTrialNameColumn, ExpectedTrials());
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
 
-    CheckExperimentDuration(420, 520, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 300, 650);
-    CheckExpansionDuration(35, 70, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 40, 80);
+    CheckDurationWindows({
+        ExperimentWindow(420, 520),
+        ExperimentWindowOn(kBuildFarmHost, 300, 650),
+        ExpansionWindow(35, 70),
+        ExpansionWindowOn(kBuildFarmHost, 40, 80),
+    });
   }
 };
 

@@ -60,10 +60,12 @@ class TestListTypeRSVP : public TestCaseWithFullColumnStringComp_T<TestListTypeR
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
     CompareWholeColumn(kTrialNameColumn, ExpectedTrials());
 
-    CheckExperimentDuration(396, 460, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 396, 525);
-    CheckExpansionDuration(35, 70, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 100, 175);
+    CheckDurationWindows({
+        ExperimentWindow(396, 460),
+        ExperimentWindowOn(kBuildFarmHost, 396, 525),
+        ExpansionWindow(35, 70),
+        ExpansionWindowOn(kBuildFarmHost, 100, 175),
+    });
   }
 };
 

@@ -107,57 +107,54 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     CheckUnpairedCopiesOfTrial2();
     CheckTrial4();
 
-    CheckExperimentDuration(1450, 2500, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 1450, 5500);
-    CheckExpansionDuration(100, 160, true);
+    CheckDurationWindows({
+        ExperimentWindow(1450, 2500),
+        ExperimentWindowOn(kBuildFarmHost, 1450, 5500),
+        ExpansionWindow(100, 160),
+    });
   }
 
  private:
   void BuildTrialTable() {
     trials_ = BuildTrialSuffixTable(ColumnTexts(kTrialNameColumn), ColumnTexts(kEventNameColumn));
-    if (!ReportOutcome(trials_.firstUnnamedRow < 0, "INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN",
-                       "Some trial failed to meet our naming conventions", kTrialParsingLine,
-                       "BaseTrialNameAtRow parses trial names and expects ONE COMMA in each trial name")) {
-      AddFinding(
-          wxString::Format("row %d holds the trial name {%s}", trials_.firstUnnamedRow,
-                           reader->GetCellText(trials_.firstUnnamedRow, reader->GetColumnIndex(kTrialNameColumn))));
-    }
+    ReportOutcome(trials_.firstUnnamedRow < 0, "INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN",
+                  "Some trial failed to meet our naming conventions", kTrialParsingLine,
+                  "BaseTrialNameAtRow parses trial names and expects ONE COMMA in each trial name")
+        .Otherwise([&] {
+          return wxString::Format(
+              "row %d holds the trial name {%s}", trials_.firstUnnamedRow,
+              reader->GetCellText(trials_.firstUnnamedRow, reader->GetColumnIndex(kTrialNameColumn)));
+        });
   }
 
   void CheckTrialSequence(const wxString& checkName, const wxString& baseTrialName,
                           const std::vector<wxString>& expected) {
     const std::vector<wxString>& suffixes = trials_.SuffixesOf(baseTrialName);
     const TrialSequenceVerdict verdict = CompareTrialSequence(suffixes, expected);
-    ReportTrialSequence(checkName, verdict);
-    if (verdict == TrialSequenceVerdict::Same) return;
-    if (verdict == TrialSequenceVerdict::TrialMissing) {
-      AddFinding("no rows of the trial {" + baseTrialName + "}");
-      return;
-    }
-    for (const wxString& finding : SequenceFindings(suffixes, expected)) AddFinding(finding);
+    ReportTrialSequence(checkName, verdict).Otherwise([&]() -> std::vector<wxString> {
+      if (verdict == TrialSequenceVerdict::TrialMissing) return {"no rows of the trial {" + baseTrialName + "}"};
+      return SequenceFindings(suffixes, expected);
+    });
   }
 
-  void ReportTrialSequence(const wxString& checkName, TrialSequenceVerdict verdict) {
+  CheckOutcome ReportTrialSequence(const wxString& checkName, TrialSequenceVerdict verdict) {
     switch (verdict) {
       case TrialSequenceVerdict::Same:
-        ReportPass(checkName);
-        break;
+        return ReportPass(checkName);
       case TrialSequenceVerdict::TrialMissing:
-        ReportFailure(checkName, kTrialMissingSubject, kTrialMissingLine, kTrialMissingMessage);
-        break;
+        return ReportFailure(checkName, kTrialMissingSubject, kTrialMissingLine, kTrialMissingMessage);
       case TrialSequenceVerdict::MoreRows:
-        ReportFailure(checkName, "Trial had more rows that expected", kTrialTooLongLine,
-                      "The given trial should always have the expected row count. Something is clearly wrong now.");
-        break;
+        return ReportFailure(
+            checkName, "Trial had more rows that expected", kTrialTooLongLine,
+            "The given trial should always have the expected row count. Something is clearly wrong now.");
       case TrialSequenceVerdict::Mismatch:
-        ReportFailure(checkName, "One or more events are wrong or out of sequence", kTrialEventsWrongLine,
-                      "The given trial should always have the same event sequence. Something is wrong.");
-        break;
+        return ReportFailure(checkName, "One or more events are wrong or out of sequence", kTrialEventsWrongLine,
+                             "The given trial should always have the same event sequence. Something is wrong.");
       case TrialSequenceVerdict::FewerRows:
-        ReportFailure(checkName, "Trial had fewer rows than expected.", kTrialTooShortLine,
-                      "The given trial should always have the expected row count. Something is clearly wrong now.");
         break;
     }
+    return ReportFailure(checkName, "Trial had fewer rows than expected.", kTrialTooShortLine,
+                         "The given trial should always have the expected row count. Something is clearly wrong now.");
   }
 
   // Unpaired lists must be drawn anew for every trial: the numerals come in a different order in the copies, and
@@ -169,8 +166,8 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
       const wxString checkName = wxString::Format("COPIES_OF_TRIAL_2_LOOP_%d", static_cast<int>(copy));
       const std::vector<wxString>& suffixes = trials_.SuffixesOf(UnpairedTrial2Copies()[copy]);
       if (suffixes.empty()) {
-        ReportFailure(checkName, kTrialMissingSubject, kLoopCopyMissingLine, kTrialMissingMessage);
-        AddFinding("no rows of the trial {" + UnpairedTrial2Copies()[copy] + "}");
+        ReportFailure(checkName, kTrialMissingSubject, kLoopCopyMissingLine, kTrialMissingMessage)
+            << "no rows of the trial {" + UnpairedTrial2Copies()[copy] + "}";
         continue;
       }
       wxString letters;
@@ -181,8 +178,8 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
       const int pattern = FindUnpairedLetterPattern(letters);
       if (pattern < 0) {
         ReportFailure(checkName, "Something wrong with the alphabetic list", kLetterListLine,
-                      "the alphabetic list should always end up as aaabbcc or aabbbcc or aabbccc");
-        AddFinding("the letters came as {" + letters + "}");
+                      "the alphabetic list should always end up as aaabbcc or aabbbcc or aabbccc")
+            << "the letters came as {" + letters + "}";
       } else {
         ++patternCounts[pattern];
       }
@@ -192,32 +189,31 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
     for (size_t copy = 1; copy < numeralSequences.size(); ++copy) {
       allCopiesAlike = allCopiesAlike && numeralSequences[copy] == numeralSequences[copy - 1];
     }
-    if (!ReportOutcome(!allCopiesAlike, "UNPAIRED_HAPPENS_ANEW_FOR_EACH_TRIAL", "Something wrong with the numeric list",
-                       kUnpairedAnewLine,
-                       "the pairings should come out DIFFERENT in each of the copied trials ... could fail with SLIM "
-                       "RARE chance")) {
-      AddFinding("every copy presented the numerals {" + numeralSequences[0] + "}");
-    }
+    ReportOutcome(!allCopiesAlike, "UNPAIRED_HAPPENS_ANEW_FOR_EACH_TRIAL", "Something wrong with the numeric list",
+                  kUnpairedAnewLine,
+                  "the pairings should come out DIFFERENT in each of the copied trials ... could fail with SLIM "
+                  "RARE chance")
+        .Otherwise([&] { return "every copy presented the numerals {" + numeralSequences[0] + "}"; });
 
     int patternsSeen = 0;
     for (int count : patternCounts) patternsSeen += count > 0 ? 1 : 0;
-    if (!ReportOutcome(
-            patternsSeen >= 2, "NOT_ALWAYS_SAME_REPEATER",
-            "Unpaired with uneven sized lists should vary which item is filler item .. could fail with SLIM "
-            "RARE chance",
-            kNotAlwaysSameRepeaterLine,
-            "When combining lists of unmatched sizes as UNPAIRED the item from the short list that is repeated "
-            "should change from trial to trial")) {
-      AddFinding(wxString::Format("%d letter pattern(s) seen across the copies, at least 2 expected", patternsSeen));
-    }
+    ReportOutcome(patternsSeen >= 2, "NOT_ALWAYS_SAME_REPEATER",
+                  "Unpaired with uneven sized lists should vary which item is filler item .. could fail with SLIM "
+                  "RARE chance",
+                  kNotAlwaysSameRepeaterLine,
+                  "When combining lists of unmatched sizes as UNPAIRED the item from the short list that is repeated "
+                  "should change from trial to trial")
+        .Otherwise([&] {
+          return wxString::Format("%d letter pattern(s) seen across the copies, at least 2 expected", patternsSeen);
+        });
   }
 
   // Five letters unpaired with seven numerals: the rows alternate letter, numeral, starting with a letter.
   void CheckTrial4() {
     const std::vector<wxString>& suffixes = trials_.SuffixesOf(Trial4Name());
     if (suffixes.empty()) {
-      ReportFailure("LOCATE_TRIAL_BASENAME_04", kTrialMissingSubject, kTrialFourBaseNameLine, kTrialMissingMessage);
-      AddFinding("no rows of the trial {" + Trial4Name() + "}");
+      ReportFailure("LOCATE_TRIAL_BASENAME_04", kTrialMissingSubject, kTrialFourBaseNameLine, kTrialMissingMessage)
+          << "no rows of the trial {" + Trial4Name() + "}";
       return;
     }
     std::vector<wxString> letters;
@@ -230,33 +226,32 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
       }
     }
 
-    if (!ReportOutcome(IsCompleteWithTwoRepeats(WalkLetterLadder(letters)), "TRIAL_4_ALPHABETIC_PORTION",
-                       "letters should only increase with exactly two repeats", kTrialFourLettersLine,
-                       "we should see all five letters in A through E with two of them doubled to make 7 letter "
-                       "presentations")) {
-      wxString shown;
-      for (const wxString& letter : letters) shown += " {" + letter + "}";
-      AddFinding("the letter rows came as" + shown);
-    }
+    ReportOutcome(IsCompleteWithTwoRepeats(WalkLetterLadder(letters)), "TRIAL_4_ALPHABETIC_PORTION",
+                  "letters should only increase with exactly two repeats", kTrialFourLettersLine,
+                  "we should see all five letters in A through E with two of them doubled to make 7 letter "
+                  "presentations")
+        .Otherwise([&] {
+          wxString shown;
+          for (const wxString& letter : letters) shown += " {" + letter + "}";
+          return "the letter rows came as" + shown;
+        });
 
     if (numerals.length() != 14) {
       ReportFailure("TRIAL_4_COUNTING_HOW_MANY_NUMBERS", "there were not exactly 7 number presentations",
-                    kTrialFourNumberCountLine, "we should have had exactly 7 number presentations during this trial");
-      AddFinding("the numerals came as {" + numerals + "}");
+                    kTrialFourNumberCountLine, "we should have had exactly 7 number presentations during this trial")
+          << "the numerals came as {" + numerals + "}";
       return;
     }
-    if (!ReportOutcome(numerals != "1,2,3,4,5,6,7,", "TRIAL_4_NUMERIC_PORTION_MAY_FAIL_ONCE_PER_BLUE_MOON",
-                       "ok to rarely fail ... for UNPAIRED we expect the numbers to be shuffled", kTrialFourNumbersLine,
-                       "for the UNPAIRED setting we expect 1 through 7 to not be in perfect order ... but "
-                       "probabilistically it will sometimes happen")) {
-      AddFinding("the numerals came in order: {" + numerals + "}");
-    }
+    ReportOutcome(numerals != "1,2,3,4,5,6,7,", "TRIAL_4_NUMERIC_PORTION_MAY_FAIL_ONCE_PER_BLUE_MOON",
+                  "ok to rarely fail ... for UNPAIRED we expect the numbers to be shuffled", kTrialFourNumbersLine,
+                  "for the UNPAIRED setting we expect 1 through 7 to not be in perfect order ... but "
+                  "probabilistically it will sometimes happen")
+        .Otherwise([&] { return "the numerals came in order: {" + numerals + "}"; });
     bool everyNumeral = true;
     for (int k = 1; k <= 7; ++k) everyNumeral = everyNumeral && numerals.Contains(wxString::Format("%d", k));
     const wxString allNumerals = "regardless of shuffled ordering we should see all numerals 1 through 7";
-    if (!ReportOutcome(everyNumeral, "TRIAL_4_NUMERIC_PORTION_B", allNumerals, kTrialFourNumbersBLine, allNumerals)) {
-      AddFinding("the numerals came as {" + numerals + "}");
-    }
+    ReportOutcome(everyNumeral, "TRIAL_4_NUMERIC_PORTION_B", allNumerals, kTrialFourNumbersBLine, allNumerals)
+        .Otherwise([&] { return "the numerals came as {" + numerals + "}"; });
   }
 
   TrialSuffixTable trials_;

@@ -16,8 +16,10 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
 
   void RunChecks(VerificationContext) override {
     CheckEventNamesAreFileNames();
-    CheckExpansionDuration(45, 90, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 300, 575);
+    CheckDurationWindows({
+        ExpansionWindow(45, 90),
+        ExpansionWindowOn(kBuildFarmHost, 300, 575),
+    });
   }
 
  private:
@@ -50,10 +52,10 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
                   "One or more strings contained in the Event Name column of the datafile is somehow improper.",
                   kFileNamesLine,
                   wxString::Format("At least one Event Name entry isn't correct. First such offending string: %s",
-                                   tabulon::AsciiLower(firstName)));
-    AddFinding(wxString::Format("row %d holds {%s}, which lower-cased is none of the %d accepted names", firstOffending,
-                                firstName, static_cast<int>(acceptedNames.size())));
-    AddFinding(wxString::Format("%d of %d rows hold no accepted name", offending, static_cast<int>(eventNames.size())));
+                                   tabulon::AsciiLower(firstName)))
+        << wxString::Format("row %d holds {%s}, which lower-cased is none of the %d accepted names", firstOffending,
+                            firstName, static_cast<int>(acceptedNames.size()))
+        << wxString::Format("%d of %d rows hold no accepted name", offending, static_cast<int>(eventNames.size()));
   }
 };
 

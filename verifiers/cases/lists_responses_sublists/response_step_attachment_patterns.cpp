@@ -56,10 +56,12 @@ class ExerciseForCase2781 : public TestCaseWithFullColumnStringComp_T<ExerciseFo
     CompareWholeColumn("tcode1", ExpectedTrialCodes());
     CompareWholeColumn("ecode4", ExpectedEventCodes());
 
-    CheckExperimentDuration(28000, 29700, true);
-    CheckExperimentDurationOnHost(kHostNameA, 28100, 28300);
-    CheckExpansionDuration(45, 90, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 100, 165);
+    CheckDurationWindows({
+        ExperimentWindow(28000, 29700),
+        ExperimentWindowOn(kHostNameA, 28100, 28300),
+        ExpansionWindow(45, 90),
+        ExpansionWindowOn(kBuildFarmHost, 100, 165),
+    });
   }
 };
 

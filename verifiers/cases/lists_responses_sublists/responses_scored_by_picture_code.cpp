@@ -31,9 +31,11 @@ class TestCodeBasedResponses_2545 : public TestCaseWithFullColumnStringComp_T<Te
     CompareWholeColumn(kPicCodeColumn, ExpectedCodes());
     CheckScoresByCode();
 
-    CheckExperimentDuration(1600, 1780, true);
-    CheckExpansionDuration(20, 50, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 100);
+    CheckDurationWindows({
+        ExperimentWindow(1600, 1780),
+        ExpansionWindow(20, 50),
+        ExpansionWindowOn(kBuildFarmHost, 50, 100),
+    });
   }
 
  private:
@@ -62,8 +64,8 @@ class TestCodeBasedResponses_2545 : public TestCaseWithFullColumnStringComp_T<Te
       ReportFailure("All_rows_must_have_valid_code_value",
                     "Some row was present that did not have EITHER of the two valid code values.", kValidCodesLine,
                     "All events in this experiment were given a code value, so every row in the output should "
-                    "reflect that.");
-      AddFinding(invalidCode);
+                    "reflect that.")
+          << invalidCode;
     }
   }
 
@@ -74,7 +76,7 @@ class TestCodeBasedResponses_2545 : public TestCaseWithFullColumnStringComp_T<Te
   // A pass when nothing was found wrong, else the failure with what was found.
   void ReportWithFinding(const wxString& finding, const wxString& testName, const wxString& subject, int line,
                          const wxString& message) {
-    if (!ReportOutcome(finding.empty(), testName, subject, line, message)) AddFinding(finding);
+    ReportOutcome(finding.empty(), testName, subject, line, message) << finding;
   }
 };
 

@@ -43,39 +43,40 @@ class TestMultipleSubsetExpressionsOnOneBlock
     if (reader->GetRowCount() != kRowsPerRun) {
       ReportFailure("Improper_Row_Count", "found either too many or too few data rows", kRowCountLine,
                     "by the design of this experiment, we should always have the same exact number of data rows "
-                    "for every run");
-      AddFinding(wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kRowsPerRun));
+                    "for every run")
+          << wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kRowsPerRun);
     }
     const int repeatedCoinFlip = FirstConsecutiveRepeatOf(ColumnTexts(kBlockNameColumn), "coinflips");
-    if (!ReportOutcome(repeatedCoinFlip < 0, "Never_Two_Consecutive_Coinflips", "extra coinflip row",
-                       kNoConsecutiveCoinFlipsLine,
-                       "we should never see two consecutive rows that both are from block coinflips")) {
-      AddFinding(wxString::Format("rows %d and %d are both from the block {coinflips}", repeatedCoinFlip - 1,
-                                  repeatedCoinFlip));
-    }
+    ReportOutcome(repeatedCoinFlip < 0, "Never_Two_Consecutive_Coinflips", "extra coinflip row",
+                  kNoConsecutiveCoinFlipsLine,
+                  "we should never see two consecutive rows that both are from block coinflips")
+        .Otherwise([&] {
+          return wxString::Format("rows %d and %d are both from the block {coinflips}", repeatedCoinFlip - 1,
+                                  repeatedCoinFlip);
+        });
     const wxString permissibleRareFailure = " -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY";
     static const std::vector<wxString> cueTrials = {"cues left", "cues right"};
     const TextColumn trials = ColumnTexts(kTrialNameColumn);
-    if (!ReportOutcome(ContainsEveryText(trials, cueTrials), "Variety_of_Right_and_Left",
-                       "did not see both left and right" + permissibleRareFailure, kRightAndLeftLine,
-                       "after randomizing 12 items we normally want to see at least one go left and at least one go "
-                       "right" +
-                           permissibleRareFailure)) {
-      AddFinding("rows counted by trial name: " + LevelCounts(trials, cueTrials));
-    }
+    ReportOutcome(ContainsEveryText(trials, cueTrials), "Variety_of_Right_and_Left",
+                  "did not see both left and right" + permissibleRareFailure, kRightAndLeftLine,
+                  "after randomizing 12 items we normally want to see at least one go left and at least one go "
+                  "right" +
+                      permissibleRareFailure)
+        .Otherwise([&] { return "rows counted by trial name: " + LevelCounts(trials, cueTrials); });
     const wxString propagationProblem = CodePropagationProblem();
-    if (!ReportOutcome(propagationProblem.empty(), "Random_codes_that_propagate_from_evt_to_trl",
-                       "something is wrong with values for tags in columns coinflips_event and coinflips_trial",
-                       kCodesPropagateLine,
-                       "refer to the function CheckExpectedCodeValueOutcome in TestMultipleSubsetExpressionsOnOneBlock "
-                       "for details about expected behavior here")) {
-      AddFinding(propagationProblem);
-    }
+    ReportOutcome(propagationProblem.empty(), "Random_codes_that_propagate_from_evt_to_trl",
+                  "something is wrong with values for tags in columns coinflips_event and coinflips_trial",
+                  kCodesPropagateLine,
+                  "refer to the function CheckExpectedCodeValueOutcome in TestMultipleSubsetExpressionsOnOneBlock "
+                  "for details about expected behavior here")
+        << propagationProblem;
 
-    CheckExperimentDuration(83, 380, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 83, 725);
-    CheckExpansionDuration(30, 70, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 70, 200);
+    CheckDurationWindows({
+        ExperimentWindow(83, 380),
+        ExperimentWindowOn(kBuildFarmHost, 83, 725),
+        ExpansionWindow(30, 70),
+        ExpansionWindowOn(kBuildFarmHost, 70, 200),
+    });
   }
 
  private:

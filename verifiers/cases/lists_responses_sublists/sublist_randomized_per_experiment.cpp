@@ -26,31 +26,35 @@ class OneSublistExpRandomization : public TestCaseWithFullColumnStringComp_T<One
   void RunChecks(VerificationContext) override {
     CheckOrderedSubsetOfItems();
 
-    CheckExperimentDuration(400, 5200, true);
-    CheckExperimentDurationOnHost(kHostNameA, 410, 500);
-    CheckExperimentDurationOnHost(kHostNameB, 400, 11600);
-    CheckExpansionDuration(0, 400, true);
-    CheckExpansionDurationOnHost(kHostNameA, 200, 300);
+    CheckDurationWindows({
+        ExperimentWindow(400, 5200),
+        ExperimentWindowOn(kHostNameA, 410, 500),
+        ExperimentWindowOn(kHostNameB, 400, 11600),
+        ExpansionWindow(0, 400),
+        ExpansionWindowOn(kHostNameA, 200, 300),
+    });
   }
 
  private:
   void CheckOrderedSubsetOfItems() {
     const TextColumn events = ColumnTexts(kEventNameColumn);
     const int matched = CountOrderedSubsetMatches(events, SublistItems());
-    if (ReportOutcome(
-            matched == kItemsPresented, "Test_Correct_Amt_of_Sublist_Items_and_in_Order",
-            "Mismatch in data cells in datafile.", kSublistItemsInOrderLine,
-            wxString::Format("The column contents weren't an ordered subset of the given items. We matched "
-                             "%d/%d items. Either they were our of order or there were too few or too many or "
-                             "something else went wrong.",
-                             matched, kItemsPresented))) {
-      return;
-    }
-    AddFinding(wxString::Format("found %d rows, expected %d", static_cast<int>(events.size()), kItemsPresented));
-    if (matched < static_cast<int>(events.size())) {
-      AddFinding(wxString::Format("row %d holds {%s}, the first row that does not continue the ordered subset", matched,
-                                  events[matched]));
-    }
+    ReportOutcome(matched == kItemsPresented, "Test_Correct_Amt_of_Sublist_Items_and_in_Order",
+                  "Mismatch in data cells in datafile.", kSublistItemsInOrderLine,
+                  wxString::Format("The column contents weren't an ordered subset of the given items. We matched "
+                                   "%d/%d items. Either they were our of order or there were too few or too many or "
+                                   "something else went wrong.",
+                                   matched, kItemsPresented))
+        .Otherwise([&] {
+          std::vector<wxString> findings = {
+              wxString::Format("found %d rows, expected %d", static_cast<int>(events.size()), kItemsPresented)};
+          if (matched < static_cast<int>(events.size())) {
+            findings.push_back(
+                wxString::Format("row %d holds {%s}, the first row that does not continue the ordered subset", matched,
+                                 events[matched]));
+          }
+          return findings;
+        });
   }
 };
 

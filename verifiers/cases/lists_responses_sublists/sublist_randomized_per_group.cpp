@@ -21,11 +21,13 @@ class OneSublistGroupRandomization : public TestCaseWithFullColumnStringComp_T<O
   void RunChecks(VerificationContext) override {
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
 
-    CheckExperimentDuration(400, 5200, true);
-    CheckExperimentDurationOnHost(kHostNameA, 410, 500);
-    CheckExperimentDurationOnHost(kHostNameB, 400, 11600);
-    CheckExpansionDuration(0, 400, true);
-    CheckExpansionDurationOnHost(kHostNameA, 190, 250);
+    CheckDurationWindows({
+        ExperimentWindow(400, 5200),
+        ExperimentWindowOn(kHostNameA, 410, 500),
+        ExperimentWindowOn(kHostNameB, 400, 11600),
+        ExpansionWindow(0, 400),
+        ExpansionWindowOn(kHostNameA, 190, 250),
+    });
   }
 };
 

@@ -17,11 +17,13 @@ class TwoSublistsSynchronization : public TestCaseWithFullColumnStringComp_T<Two
     CompareWholeColumn(kEventNameColumn, events);
     CompareWholeColumn("color", colours);
 
-    CheckExperimentDuration(500, 5200, true);
-    CheckExpansionDuration(0, 400, true);
-    CheckExperimentDurationOnHost(kHostNameA, 500, 650);
-    CheckExpansionDurationOnHost(kHostNameA, 150, 250);
-    CheckExperimentDurationOnHost(kHostNameB, 500, 11600);
+    CheckDurationWindows({
+        ExperimentWindow(500, 5200),
+        ExpansionWindow(0, 400),
+        ExperimentWindowOn(kHostNameA, 500, 650),
+        ExpansionWindowOn(kHostNameA, 150, 250),
+        ExperimentWindowOn(kHostNameB, 500, 11600),
+    });
   }
 };
 

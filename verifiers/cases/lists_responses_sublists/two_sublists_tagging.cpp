@@ -15,11 +15,13 @@ class TwoSublistsTagging : public TestCaseWithFullColumnStringComp_T<TwoSublists
     CompareWholeColumn("color", colours);
     CompareWholeColumn("direction", directions);
 
-    CheckExperimentDuration(900, 5200, true);
-    CheckExpansionDuration(0, 400, true);
-    CheckExperimentDurationOnHost(kHostNameA, 900, 1100);
-    CheckExpansionDurationOnHost(kHostNameA, 150, 250);
-    CheckExperimentDurationOnHost(kHostNameB, 900, 11600);
+    CheckDurationWindows({
+        ExperimentWindow(900, 5200),
+        ExpansionWindow(0, 400),
+        ExperimentWindowOn(kHostNameA, 900, 1100),
+        ExpansionWindowOn(kHostNameA, 150, 250),
+        ExperimentWindowOn(kHostNameB, 900, 11600),
+    });
   }
 };
 

@@ -23,9 +23,11 @@ class TestWaysToAttachResponses : public TestCaseWithFullColumnStringComp_T<Test
   void RunChecks(VerificationContext) override {
     CompareWholeColumn(kBlockNameColumn, ExpectedBlocks());
 
-    CheckExperimentDuration(180, 1100, true);
-    CheckExperimentDurationOnHost(kHostNameA, 200, 250);
-    CheckExpansionDurationOnHost(kHostNameA, 250, 350);
+    CheckDurationWindows({
+        ExperimentWindow(180, 1100),
+        ExperimentWindowOn(kHostNameA, 200, 250),
+        ExpansionWindowOn(kHostNameA, 250, 350),
+    });
   }
 };
 

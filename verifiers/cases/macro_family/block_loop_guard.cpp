@@ -17,12 +17,10 @@ class Test_2012_3_16_tessel_2670_loop_guard_block_level
     static const std::vector<wxString> expectedEvents = {"event 1", "event 2", "event 1",
                                                          "event 2", "event 1", "event 3"};
     const TextColumn events = ColumnTexts(kEventNameColumn);
-    if (!ReportOutcome(events == expectedEvents, "The_loop_guard_works", "Something bad happened instead.",
-                       kLoopGuardLine,
-                       "Can we even get this fail message? I mean if the loop guard has stopped working then we "
-                       "should've never finished the experiment. I guess we might still be capable of seeing this.")) {
-      for (const wxString& finding : SequenceFindings(events, expectedEvents)) AddFinding(finding);
-    }
+    ReportOutcome(events == expectedEvents, "The_loop_guard_works", "Something bad happened instead.", kLoopGuardLine,
+                  "Can we even get this fail message? I mean if the loop guard has stopped working then we "
+                  "should've never finished the experiment. I guess we might still be capable of seeing this.")
+        .Otherwise([&] { return SequenceFindings(events, expectedEvents); });
   }
 };
 

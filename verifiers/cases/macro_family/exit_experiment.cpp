@@ -15,7 +15,11 @@ class Test_2012_3_9_tessel_2668_macro_exit_experiment
     static const MacroFamilyExpectations expected = {
         {"Experiment_exited_after_one_trial_as_expected", EventNameRule::Rows(1), kEventsLine,
          "We expected the experiment to exit after one trial."},
-        {DurationWindow{900, 1100}, DurationWindow{0, 1000}, {{kBuildFarmHost, {800, 1150}}}}};
+        {
+            ExperimentWindow(900, 1100),
+            ExpansionWindow(0, 1000),
+            ExperimentWindowOn(kBuildFarmHost, 800, 1150),
+        }};
     return expected;
   }
 };

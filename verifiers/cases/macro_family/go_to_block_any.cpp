@@ -14,9 +14,12 @@ class Test_2012_3_9_tessel_2668_macro_goto_block_any
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
         {kGoToBlockAnyTestName, EventNameRule::Contains({"event 1", "event 3"}, 2), kEventsLine, kGoToBlockAnyMessage},
-        {DurationWindow{1600, 1660},
-         DurationWindow{0, 5000},
-         {{kHostNameA, {1600, 1700}}, {kHostNameB, {1600, 1800}}}}};
+        {
+            ExperimentWindow(1600, 1660),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 1600, 1700),
+            ExperimentWindowOn(kHostNameB, 1600, 1800),
+        }};
     return expected;
   }
 };

@@ -14,7 +14,7 @@ class Test_2012_3_9_tessel_2668_macro_goto_block_next
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
         {kGoToBlockAnyTestName, EventNameRule::Contains({"event 1", "event 3"}, 2), kEventsLine, kGoToBlockAnyMessage},
-        {std::nullopt, std::nullopt, {}}};
+        DurationWindows{}};
     return expected;
   }
 };

@@ -17,7 +17,11 @@ class Test_2012_3_9_tessel_2668_macro_goto_block_prev
          EventNameRule::Sequence({"event 1", "event 2", "event 1", "event 2", "event 2"}), kEventsLine,
          "We expected to see exactly five events, event 1, 2, 1, 2, 2 due to interactions between the when to run "
          "settings and macros."},
-        {DurationWindow{7700, 7900}, DurationWindow{0, 3000}, {{kHostNameA, {7600, 7900}}}}};
+        {
+            ExperimentWindow(7700, 7900),
+            ExpansionWindow(0, 3000),
+            ExperimentWindowOn(kHostNameA, 7600, 7900),
+        }};
     return expected;
   }
 };

@@ -89,10 +89,12 @@ class Test_v4_MacrosImportedTo_v5 : public TestCaseWithFullColumnStringComp_T<Te
     CompareWholeColumn(kTrialNameColumn, ExpectedTrials());
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
 
-    CheckExperimentDuration(600, 2000, true);
-    CheckExpansionDuration(200, 550, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 1000, 3325);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 200, 600);
+    CheckDurationWindows({
+        ExperimentWindow(600, 2000),
+        ExpansionWindow(200, 550),
+        ExperimentWindowOn(kBuildFarmHost, 1000, 3325),
+        ExpansionWindowOn(kBuildFarmHost, 200, 600),
+    });
   }
 };
 

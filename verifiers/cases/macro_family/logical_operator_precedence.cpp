@@ -14,7 +14,11 @@ class Test_2012_3_9_tessel_2668_wtr_logic_op_precedence
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
         {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 1), kEventsLine, kEventOneOnceMessage},
-        {DurationWindow{950, 1100}, DurationWindow{0, 1000}, {{kBuildFarmHost, {950, 1150}}}}};
+        {
+            ExperimentWindow(950, 1100),
+            ExpansionWindow(0, 1000),
+            ExperimentWindowOn(kBuildFarmHost, 950, 1150),
+        }};
     return expected;
   }
 };

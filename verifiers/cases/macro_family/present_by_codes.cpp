@@ -16,9 +16,12 @@ class Test_2012_3_9_tessel_2668_trial_wtp_codes
     static const MacroFamilyExpectations expected = {
         {"Presenting_trials_based_on_code_functions_as_expected", EventNameRule::Sequence({"event 1", "event 2"}),
          kEventsLine, kEventOneThenTwoMessage},
-        {DurationWindow{1600, 1630},
-         DurationWindow{0, 5000},
-         {{kHostNameA, {1600, 1720}}, {kHostNameB, {1600, 1800}}}}};
+        {
+            ExperimentWindow(1600, 1630),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 1600, 1720),
+            ExperimentWindowOn(kHostNameB, 1600, 1800),
+        }};
     return expected;
   }
 

@@ -15,9 +15,12 @@ class Test_2012_3_9_tessel_2668_macro_present_event
     static const MacroFamilyExpectations expected = {
         {"Present_event_functions_as_expected", EventNameRule::Sequence({"event 2", "event 1", "event 2"}), kEventsLine,
          "We expected to see exactly three events, event 2, event 1, event 2 again."},
-        {DurationWindow{5000, 5100},
-         DurationWindow{0, 5000},
-         {{kHostNameA, {5000, 5190}}, {kHostNameB, {5000, 5200}}}}};
+        {
+            ExperimentWindow(5000, 5100),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 5000, 5190),
+            ExperimentWindowOn(kHostNameB, 5000, 5200),
+        }};
     return expected;
   }
 };

@@ -14,7 +14,12 @@ class Test_2012_3_9_tessel_2668_trial_wtp_equal_to
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
         {"The_equal_to_operator_works", EventNameRule::Sequence({"event 1"}), kEventsLine, kEventOneOnceMessage},
-        {DurationWindow{800, 820}, DurationWindow{0, 5000}, {{kHostNameA, {800, 870}}, {kHostNameB, {800, 920}}}}};
+        {
+            ExperimentWindow(800, 820),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 800, 870),
+            ExperimentWindowOn(kHostNameB, 800, 920),
+        }};
     return expected;
   }
 };

@@ -14,9 +14,12 @@ class Test_2012_3_9_tessel_2668_trial_wtp_greater_equal_to
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
         {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 3), kEventsLine, kEventOneOnceMessage},
-        {DurationWindow{2400, 2560},
-         DurationWindow{0, 5000},
-         {{kHostNameA, {2400, 2560}}, {kHostNameB, {2400, 2630}}}}};
+        {
+            ExperimentWindow(2400, 2560),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 2400, 2560),
+            ExperimentWindowOn(kHostNameB, 2400, 2630),
+        }};
     return expected;
   }
 };

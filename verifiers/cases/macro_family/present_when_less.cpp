@@ -14,7 +14,11 @@ class Test_2012_3_9_tessel_2668_trial_wtp_less_than
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
         {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 1), kEventsLine, kEventOneOnceMessage},
-        {DurationWindow{800, 840}, DurationWindow{0, 3000}, {{kHostNameA, {800, 850}}}}};
+        {
+            ExperimentWindow(800, 840),
+            ExpansionWindow(0, 3000),
+            ExperimentWindowOn(kHostNameA, 800, 850),
+        }};
     return expected;
   }
 };

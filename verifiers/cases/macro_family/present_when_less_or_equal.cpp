@@ -14,9 +14,12 @@ class Test_2012_3_9_tessel_2668_trial_wtp_less_than_equal
   static const MacroFamilyExpectations& Expectations() {
     static const MacroFamilyExpectations expected = {
         {kOperatorWorksTestName, EventNameRule::Contains({"event 1"}, 2), kEventsLine, kEventOneOnceMessage},
-        {DurationWindow{1600, 1650},
-         DurationWindow{0, 5000},
-         {{kHostNameA, {1600, 1710}}, {kHostNameB, {1600, 1730}}}}};
+        {
+            ExperimentWindow(1600, 1650),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 1600, 1710),
+            ExperimentWindowOn(kHostNameB, 1600, 1730),
+        }};
     return expected;
   }
 };

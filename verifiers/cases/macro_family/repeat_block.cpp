@@ -16,9 +16,12 @@ class Test_2012_3_9_tessel_2668_macro_repeat_block
     static const MacroFamilyExpectations expected = {
         {kRepeatBlockTestName, EventNameRule::Sequence(ExpectedTextsBuilder().Run("event 1", 3).Build()), kEventsLine,
          "We expected to see event 1 three times as that's what the macro is set up to do."},
-        {DurationWindow{2400, 2500},
-         DurationWindow{0, 5000},
-         {{kHostNameA, {2400, 2580}}, {kHostNameB, {2400, 2700}}}}};
+        {
+            ExperimentWindow(2400, 2500),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 2400, 2580),
+            ExperimentWindowOn(kHostNameB, 2400, 2700),
+        }};
     return expected;
   }
 };

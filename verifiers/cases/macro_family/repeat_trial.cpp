@@ -18,7 +18,11 @@ class Test_2012_3_9_tessel_2668_macro_repeat_trial_no_wtr
          EventNameRule::Sequence(ExpectedTextsBuilder().Run("event 1").Run("event 2", 3).Build()), kEventsLine,
          "We expected to see event 1 once and then event 2 repeated three times as that's what the macro is set up to "
          "do."},
-        {DurationWindow{3200, 3250}, DurationWindow{0, 1000}, {{kBuildFarmHost, {3200, 3300}}}}};
+        {
+            ExperimentWindow(3200, 3250),
+            ExpansionWindow(0, 1000),
+            ExperimentWindowOn(kBuildFarmHost, 3200, 3300),
+        }};
     return expected;
   }
 };

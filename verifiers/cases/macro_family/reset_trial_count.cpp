@@ -16,7 +16,7 @@ class Test_2012_3_9_tessel_2668_macro_reset_trial_count
         {"Reset_trial_count_functions_as_expected", EventNameRule::Sequence({"event 1", "event 2"}), kEventsLine,
          "We expected to see event 1 once and event 2 also once as that's what the macro is set up to do. This one is "
          "tricky-ish as it uses both a when to run experession and a macro to work."},
-        {std::nullopt, std::nullopt, {}}};
+        DurationWindows{}};
     return expected;
   }
 };

@@ -15,7 +15,11 @@ class Test_2012_3_9_tessel_2668_macro_skip_trial
     static const MacroFamilyExpectations expected = {
         {kRepeatBlockTestName, EventNameRule::Sequence({"event 1", "event 3"}), kEventsLine,
          "We expected to see event 1 once and event 3 also once as that's what the macro is set up to do."},
-        {DurationWindow{1600, 1700}, DurationWindow{0, 5000}, {{kHostNameA, {1600, 1730}}}}};
+        {
+            ExperimentWindow(1600, 1700),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 1600, 1730),
+        }};
     return expected;
   }
 };

@@ -15,9 +15,12 @@ class Test_2012_3_9_tessel_2668_expr_time_since_exp
     static const MacroFamilyExpectations expected = {
         {"Time_since_start_of_experiment_expression_functions_as_expected",
          EventNameRule::Sequence({"event 1", "event 2"}), kEventsLine, kEventOneThenTwoMessage},
-        {DurationWindow{4000, 4050},
-         DurationWindow{0, 5000},
-         {{kHostNameA, {4000, 4100}}, {kHostNameB, {4000, 4150}}}}};
+        {
+            ExperimentWindow(4000, 4050),
+            ExpansionWindow(0, 5000),
+            ExperimentWindowOn(kHostNameA, 4000, 4100),
+            ExperimentWindowOn(kHostNameB, 4000, 4150),
+        }};
     return expected;
   }
 };

@@ -138,15 +138,15 @@ class TestAllBTERandomizationOptionsAllowedInV4
   void RunChecks(VerificationContext) override {
     eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
     for (const RandomizationCheck& check : Checks()) {
-      if (ReportOutcome(Holds(check, *reader, eventColumn_), check.name, check.subject, check.line, check.message)) {
-        continue;
-      }
-      for (const wxString& finding : Findings(check, *reader, eventColumn_)) AddFinding(finding);
+      ReportOutcome(Holds(check, *reader, eventColumn_), check.name, check.subject, check.line, check.message)
+          .Otherwise([&] { return Findings(check, *reader, eventColumn_); });
     }
 
-    CheckExperimentDuration(780, 2500, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 1000, 2725);
-    CheckExpansionDuration(0, 1000, true);
+    CheckDurationWindows({
+        ExperimentWindow(780, 2500),
+        ExperimentWindowOn(kBuildFarmHost, 1000, 2725),
+        ExpansionWindow(0, 1000),
+    });
   }
 
  private:

@@ -99,10 +99,12 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
     CheckBlockThreeRepeatsVerbatim();
     CheckBlockFour();
 
-    CheckExperimentDuration(2500, 2900, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 2600, 3200);
-    CheckExpansionDuration(10, 100, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 10, 150);
+    CheckDurationWindows({
+        ExperimentWindow(2500, 2900),
+        ExperimentWindowOn(kBuildFarmHost, 2600, 3200),
+        ExpansionWindow(10, 100),
+        ExpansionWindowOn(kBuildFarmHost, 10, 150),
+    });
   }
 
  private:
@@ -135,39 +137,39 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
       vehiclesInARow = 0;
       if (!IsAnimal(event)) {
         ReportFailure("TEST_MISBEHAVING", "this loop should ALWAYS find vehicle or animal each time", kMisbehavingLine,
-                      "as we loop over the events in the first block, each event MUST MATCH ONE OF: vehicle or animal");
-        AddFinding("the picture {" + event + "} is neither vehicle nor animal");
+                      "as we loop over the events in the first block, each event MUST MATCH ONE OF: vehicle or animal")
+            << "the picture {" + event + "} is neither vehicle nor animal";
       }
     }
-    if (!ReportOutcome(!fourVehiclesTogether, "Block_One_Is_V4_Jumbled",
-                       "first block may not have been jumble-randomized -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW "
-                       "THIS TO HAPPEN RARELY",
-                       kBlockOneJumbledLine,
-                       "unexpectedly found that all the vehicle-events were together instead of jumbled with the "
-                       "animals. -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY")) {
-      AddFinding(Shown("rows 1, 3, ... 15", pictures));
-    }
+    ReportOutcome(!fourVehiclesTogether, "Block_One_Is_V4_Jumbled",
+                  "first block may not have been jumble-randomized -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW "
+                  "THIS TO HAPPEN RARELY",
+                  kBlockOneJumbledLine,
+                  "unexpectedly found that all the vehicle-events were together instead of jumbled with the "
+                  "animals. -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY")
+        .Otherwise([&] { return Shown("rows 1, 3, ... 15", pictures); });
   }
 
   void CheckFourAndFour(const wxString& checkName, int startRow) {
     const std::vector<wxString> pictures = EveryOtherEvent(startRow, 8);
-    if (!ReportOutcome(
-            IsFourAndFour(pictures), checkName, "block does not display the expected v5 randomization",
-            kFourAndFourLine,
-            "we thought that only the CHOICE OF STIMLIST was random. either start with vehicles or start with "
-            "animals, but then do 4 of one followed by 4 of the other")) {
-      AddFinding(Shown(wxString::Format("rows %d, %d, ... %d", startRow, startRow + 2, startRow + 14), pictures));
-    }
+    ReportOutcome(IsFourAndFour(pictures), checkName, "block does not display the expected v5 randomization",
+                  kFourAndFourLine,
+                  "we thought that only the CHOICE OF STIMLIST was random. either start with vehicles or start with "
+                  "animals, but then do 4 of one followed by 4 of the other")
+        .Otherwise([&] {
+          return Shown(wxString::Format("rows %d, %d, ... %d", startRow, startRow + 2, startRow + 14), pictures);
+        });
   }
 
   // The block loops twice: its second pass (16 rows further down) shows the same pictures in the same order.
   void CheckBlockThreeRepeatsVerbatim() {
-    if (!ReportOutcome(RowsRepeatAtOffset(*reader, eventColumn_, 33, 8, 2, 16), "Block_Three_Repeats_Twice_Verbatim",
-                       "the third block was supposed to loop twice verbatim", kBlockThreeRepeatsLine,
-                       "the third block should show the EXACT SAME SEQUENCE of events twice in a row, verbatim")) {
-      AddFinding(Shown("rows 33, 35, ... 47", EveryOtherEvent(33, 8)));
-      AddFinding(Shown("rows 49, 51, ... 63", EveryOtherEvent(49, 8)));
-    }
+    ReportOutcome(RowsRepeatAtOffset(*reader, eventColumn_, 33, 8, 2, 16), "Block_Three_Repeats_Twice_Verbatim",
+                  "the third block was supposed to loop twice verbatim", kBlockThreeRepeatsLine,
+                  "the third block should show the EXACT SAME SEQUENCE of events twice in a row, verbatim")
+        .Otherwise([this] {
+          return std::vector<wxString>{Shown("rows 33, 35, ... 47", EveryOtherEvent(33, 8)),
+                                       Shown("rows 49, 51, ... 63", EveryOtherEvent(49, 8))};
+        });
   }
 
   // Four of the first kind, a pause (row 73), four of the other, a pause (row 82), two more of the first kind.
@@ -187,14 +189,14 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
         break;
       }
     }
-    if (!ReportOutcome(
-            strayRow < 0, "Block_Four_Runs_As_Intended",
-            "the fourth block is supposed to use two extra-actions and one looping option", kBlockFourLine,
-            "for the fourth block, we expect four of vehicle-or-animal, break, four of the other, break, then "
-            "two more of the FIRST thing")) {
-      AddFinding(wxString::Format("row %d holds {%s}, not of the kind expected there (row 65 holds {%s})", strayRow,
-                                  EventAt(strayRow), EventAt(65)));
-    }
+    ReportOutcome(strayRow < 0, "Block_Four_Runs_As_Intended",
+                  "the fourth block is supposed to use two extra-actions and one looping option", kBlockFourLine,
+                  "for the fourth block, we expect four of vehicle-or-animal, break, four of the other, break, then "
+                  "two more of the FIRST thing")
+        .Otherwise([&] {
+          return wxString::Format("row %d holds {%s}, not of the kind expected there (row 65 holds {%s})", strayRow,
+                                  EventAt(strayRow), EventAt(65));
+        });
   }
 
   int eventColumn_ = -1;

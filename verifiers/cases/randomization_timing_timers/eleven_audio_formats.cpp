@@ -14,17 +14,19 @@ class TestElevenAudioFormats : public IndividualTestCase_T<TestElevenAudioFormat
   void RunChecks(VerificationContext) override {
     // The host writes one row per played event, so the row count alone tells whether every format played.
     static const int kPlayedEvents = 2 * 11;
-    if (!ReportOutcome(reader->GetRowCount() == kPlayedEvents, "Simple_playback_11_formats",
-                       "Incorrect number of events played back.", kPlaybackLine,
-                       "There should be two events per each of 11 audio formats,                    for a total of 22 "
-                       "events.")) {
-      AddFinding(wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kPlayedEvents));
-    }
+    ReportOutcome(reader->GetRowCount() == kPlayedEvents, "Simple_playback_11_formats",
+                  "Incorrect number of events played back.", kPlaybackLine,
+                  "There should be two events per each of 11 audio formats,                    for a total of 22 "
+                  "events.")
+        .Otherwise(
+            [&] { return wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kPlayedEvents); });
 
-    CheckExperimentDuration(22300, 27000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 22300, 26000);
-    CheckExpansionDuration(5, 40, true);
-    CheckExpansionDurationOnHost(kHostNameA, 400, 550);
+    CheckDurationWindows({
+        ExperimentWindow(22300, 27000),
+        ExperimentWindowOn(kHostNameA, 22300, 26000),
+        ExpansionWindow(5, 40),
+        ExpansionWindowOn(kHostNameA, 400, 550),
+    });
   }
 };
 

@@ -46,31 +46,33 @@ class TestTrialVariableTimeLimitOnFeedback_2405
     VerifyStimAreas(areas, ExpectedStimAreas(), printer, VerifierLocation(name, kStimAreasLine));
 
     ScanFeedbackEvents();
-    if (!ReportOutcome(found_, "Event_named_correct_is_expected",
-                       "The event 'correct' should have happened. Where is it?", kCorrectShownLine,
-                       "We expected the event with name 'correct' to have been displayed during the experiment.")) {
-      AddFinding(
-          wxString::Format("none of the %d rows holds the event {correct}; events by row:", reader->GetRowCount()) +
-          CellsShown(ColumnTexts(kEventNameColumn)));
-    }
-    if (!ReportOutcome(!unwanted_, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
-                       kIncorrectUnwantedLine,
-                       "As long as there was no human interaction we expect to NOT find this event. This runs "
-                       "unattended, so how could there be interaction...?")) {
-      AddFinding(wxString::Format("row %d holds the event {incorrect}", unwantedRow_));
-    }
-    if (!ReportOutcome(longEnough_, "Variable_time_should_be_greater_than_6000", "Looks like bug 2405 is back.",
-                       kFeedbackLongEnoughLine,
-                       "The event named 'correct' should have been on screen for 6000 ms or more.")) {
-      AddFinding(shownFor_.empty() ? wxString("no row holds the event {correct}")
+    ReportOutcome(found_, "Event_named_correct_is_expected", "The event 'correct' should have happened. Where is it?",
+                  kCorrectShownLine,
+                  "We expected the event with name 'correct' to have been displayed during the experiment.")
+        .Otherwise([&] {
+          return wxString::Format("none of the %d rows holds the event {correct}; events by row:",
+                                  reader->GetRowCount()) +
+                 CellsShown(ColumnTexts(kEventNameColumn));
+        });
+    ReportOutcome(!unwanted_, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
+                  kIncorrectUnwantedLine,
+                  "As long as there was no human interaction we expect to NOT find this event. This runs "
+                  "unattended, so how could there be interaction...?")
+        .Otherwise([&] { return wxString::Format("row %d holds the event {incorrect}", unwantedRow_); });
+    ReportOutcome(longEnough_, "Variable_time_should_be_greater_than_6000", "Looks like bug 2405 is back.",
+                  kFeedbackLongEnoughLine, "The event named 'correct' should have been on screen for 6000 ms or more.")
+        .Otherwise([&] {
+          return shownFor_.empty() ? wxString("no row holds the event {correct}")
                                    : "the event {correct} was on screen for " + shownFor_ + "; at least " +
-                                         wxString::Format("%ld ms expected", kShortestFeedbackMs));
-    }
+                                         wxString::Format("%ld ms expected", kShortestFeedbackMs);
+        });
 
-    CheckExperimentDuration(10000, 12250, true);
-    CheckExpansionDuration(8, 170, true);
-    CheckExperimentDurationOnHost(kHostNameA, 9700, 12000);
-    CheckExpansionDurationOnHost(kHostNameA, 400, 600);
+    CheckDurationWindows({
+        ExperimentWindow(10000, 12250),
+        ExpansionWindow(8, 170),
+        ExperimentWindowOn(kHostNameA, 9700, 12000),
+        ExpansionWindowOn(kHostNameA, 400, 600),
+    });
   }
 
  private:

@@ -39,9 +39,11 @@ class TestISI : public TestCaseWithFullColumnStringComp_T<TestISI> {
     CompareWholeColumn(kEventNameColumn, ExpectedEvents());
     CheckIntervals();
 
-    CheckExperimentDuration(4084, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 4084, 5000);
-    CheckExperimentDurationOnHost(kHostNameB, 4084, 5000);
+    CheckDurationWindows({
+        ExperimentWindow(4084, 5000),
+        ExperimentWindowOn(kHostNameA, 4084, 5000),
+        ExperimentWindowOn(kHostNameB, 4084, 5000),
+    });
   }
 
  private:
@@ -59,9 +61,9 @@ class TestISI : public TestCaseWithFullColumnStringComp_T<TestISI> {
           !ReadWholeNumberCell(*reader, row, timeColumn, &after)) {
         ReportFailure("NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number",
                       kNonNumericTimeLine,
-                      "we called the wx function ToLong on a string, and it failed to produce a number");
-        AddFinding(wxString::Format("rows %d and %d hold the cumulative times {%s} and {%s}", row - 1, row,
-                                    reader->GetCellText(row - 1, timeColumn), reader->GetCellText(row, timeColumn)));
+                      "we called the wx function ToLong on a string, and it failed to produce a number")
+            << wxString::Format("rows %d and %d hold the cumulative times {%s} and {%s}", row - 1, row,
+                                reader->GetCellText(row - 1, timeColumn), reader->GetCellText(row, timeColumn));
         return;
       }
       const long measured = Difference(after, before);
@@ -69,9 +71,9 @@ class TestISI : public TestCaseWithFullColumnStringComp_T<TestISI> {
         ReportFailure("UNEXPECTED_ISI_VALUE", "Cum time on some row reflects an unexpected ISI__see details",
                       kIntervalLine,
                       wxString::Format("the isi leading to row %d should have an isi of %ld but we found %ld", row,
-                                       expected[i], measured));
-        AddFinding(wxString::Format("measured %ld ms from row %d to row %d; expected %ld ms, give or take %ld",
-                                    measured, row - 1, row, expected[i], kIntervalToleranceMs));
+                                       expected[i], measured))
+            << wxString::Format("measured %ld ms from row %d to row %d; expected %ld ms, give or take %ld", measured,
+                                row - 1, row, expected[i], kIntervalToleranceMs);
         continue;
       }
       ++good;

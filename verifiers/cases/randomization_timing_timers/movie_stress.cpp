@@ -11,9 +11,11 @@ class TestMacMovieStress_2502 : public IndividualTestCase_T<TestMacMovieStress_2
   // Reaching the checks at all means the run completed; elsewhere than on the two machines nothing is timed.
   void RunChecks(VerificationContext) override {
     ReportPass("Mac_movie_stress_test_completed");
-    CheckExperimentDurationOnHost(kHostNameA, 28000, 37000);
-    CheckExperimentDurationOnHost(kHostNameB, 35000, 41500);
-    CheckExpansionDurationOnHost(kHostNameA, 1000, 4500);
+    CheckDurationWindows({
+        ExperimentWindowOn(kHostNameA, 28000, 37000),
+        ExperimentWindowOn(kHostNameB, 35000, 41500),
+        ExpansionWindowOn(kHostNameA, 1000, 4500),
+    });
   }
 };
 

@@ -86,9 +86,11 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
     CheckContentCounts();
     CheckSequenceAndTimeStamps();
 
-    CheckExperimentDuration(6600, 14000, true);
-    CheckExpansionDuration(190, 260, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 350, 600);
+    CheckDurationWindows({
+        ExperimentWindow(6600, 14000),
+        ExpansionWindow(190, 260),
+        ExpansionWindowOn(kBuildFarmHost, 350, 600),
+    });
   }
 
  private:
@@ -113,9 +115,8 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
       if (!ReadWholeNumberCell(*reader, row, timeColumn_, &time)) {
         ReportFailure("NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number",
                       kNonNumericTimeLine,
-                      "we called the wx function ToLong on a string, and it failed to produce a number");
-        AddFinding(
-            wxString::Format("row %d holds the cumulative time {%s}", row, reader->GetCellText(row, timeColumn_)));
+                      "we called the wx function ToLong on a string, and it failed to produce a number")
+            << wxString::Format("row %d holds the cumulative time {%s}", row, reader->GetCellText(row, timeColumn_));
       }
     }
   }
@@ -136,9 +137,9 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
                     "datafile content conflicts with the block rules and overall experiment structure",
                     events[i].contentCheckLine,
                     "This test is for checking sync trial timing, but we also look at basic event sequence, which "
-                    "seems to have gone wrong just now");
-      AddFinding(wxString::Format("%d rows begin with {%s}", counts[i], events[i].prefix) +
-                 "; allowed: " + AllowedCounts(allowed));
+                    "seems to have gone wrong just now")
+          << wxString::Format("%d rows begin with {%s}", counts[i], events[i].prefix) +
+                 "; allowed: " + AllowedCounts(allowed);
     }
     if (allPassed) ReportPass("BASIC_CONTENT_CHECKING");
   }
@@ -148,15 +149,15 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
   void CheckSequenceAndTimeStamps() {
     if (PrefixAt(0) != kTimeStampPrefix) {
       ReportFailure("BAD_FIRST_EVENT_NAME", "the first event should always have the name timestamp",
-                    kFirstEventNameLine, "whatever is the event name on the first data row seems wrong");
-      AddFinding("row 0 begins with {" + PrefixAt(0) + "}, expected {" + kTimeStampPrefix + "}");
+                    kFirstEventNameLine, "whatever is the event name on the first data row seems wrong")
+          << "row 0 begins with {" + PrefixAt(0) + "}, expected {" + kTimeStampPrefix + "}";
       return;
     }
     const int secondEvent = FindSyncEvent(PrefixAt(1));
     if (secondEvent < 0) {
       ReportFailure("BAD_SECOND_EVENT_NAME", "the second event should always match one of 8 expected names",
-                    kSecondEventNameLine, "whatever is the event name on the second data row seems wrong");
-      AddFinding("row 1 begins with {" + PrefixAt(1) + "}, which no sync event begins with");
+                    kSecondEventNameLine, "whatever is the event name on the second data row seems wrong")
+          << "row 1 begins with {" + PrefixAt(1) + "}, which no sync event begins with";
       return;
     }
     long priorTimeStamp = TimeAt(0);
@@ -184,9 +185,9 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
         const int event = FindSyncEvent(prefix);
         if (event < 0) {
           ReportFailure("BAD_MIDRUN_EVENT_NAME", "the events should always match *** or tim or one of 8 expected names",
-                        kMidRunEventNameLine, "whatever is the event name on some data row seems wrong");
-          AddFinding(wxString::Format("row %d begins with {%s}, which no sync event begins with", static_cast<int>(i),
-                                      prefix));
+                        kMidRunEventNameLine, "whatever is the event name on some data row seems wrong")
+              << wxString::Format("row %d begins with {%s}, which no sync event begins with", static_cast<int>(i),
+                                  prefix);
           return;
         }
         interval = SyncEvents()[event].intervalMs;
@@ -196,8 +197,8 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
     if (alternationBroken) {
       ReportFailure("ALWAYS_ONE_AND_ONE_TIMESTAMP_PER_EVENT",
                     "we need to alternate between finding 1 timestamp 1 event", kOneTimeStampPerEventLine,
-                    "either 2 timestamps happened for 1 event, or 2 events for 1 timestamp");
-      AddFinding(wxString::Format("row %d {%s} follows a row of the same kind", brokenAt, PrefixAt(brokenAt)));
+                    "either 2 timestamps happened for 1 event, or 2 events for 1 timestamp")
+          << wxString::Format("row %d {%s} follows a row of the same kind", brokenAt, PrefixAt(brokenAt));
     }
   }
 
@@ -212,11 +213,10 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
         "Subsequent timestamps were not ok, given prior and current of %ld and %ld and an interval of %ld for best "
         "diff %ld",
         prior, current, interval, best);
-    ReportFailure(testName, text, kTimeStampIntervalLine, text);
-    AddFinding(
-        wxString::Format("%ld ms from time stamp to time stamp, expected 1 to 20 times %ld ms; off by %ld at best, "
-                         "at most %ld allowed",
-                         Difference(current, prior), interval, best, TimeStampToleranceMs()));
+    ReportFailure(testName, text, kTimeStampIntervalLine, text) << wxString::Format(
+        "%ld ms from time stamp to time stamp, expected 1 to 20 times %ld ms; off by %ld at best, "
+        "at most %ld allowed",
+        Difference(current, prior), interval, best, TimeStampToleranceMs());
   }
 
   static wxString AllowedCounts(const std::vector<int>& allowed) {

@@ -79,9 +79,11 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     CheckTimer1();
     CheckTimer2();
 
-    CheckExperimentDuration(6006, 6150, true);
-    CheckExpansionDuration(5, 60, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 100);
+    CheckDurationWindows({
+        ExperimentWindow(6006, 6150),
+        ExpansionWindow(5, 60),
+        ExpansionWindowOn(kBuildFarmHost, 50, 100),
+    });
   }
 
  private:
@@ -89,19 +91,19 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
   void CheckSavedColumns() {
     const bool asSaved = reader->GetColumnIndex("timer_4") >= 0 && reader->GetColumnIndex("flag_a") >= 0 &&
                          reader->GetColumnIndex("timer_not_saved") == -1 && reader->GetColumnIndex("flag_b") == -1;
-    if (!ReportOutcome(
-            asSaved, "Option_to_NOT_save_is_working",
-            "Datafile columns are NOT as expected. can fail when you set ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING.",
-            kNotSavedLine,
-            "we wanted to FIND some columns and NOT find others. note that ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING "
-            "causes all params to get a column despite experiment settings. you may get a spurious failure due "
-            "to that environment var")) {
-      AddFinding(
-          wxString::Format("column indices: timer_4 %d, flag_a %d (both wanted), timer_not_saved %d, flag_b %d "
-                           "(both unwanted: -1 expected)",
-                           reader->GetColumnIndex("timer_4"), reader->GetColumnIndex("flag_a"),
-                           reader->GetColumnIndex("timer_not_saved"), reader->GetColumnIndex("flag_b")));
-    }
+    ReportOutcome(asSaved, "Option_to_NOT_save_is_working",
+                  "Datafile columns are NOT as expected. can fail when you set ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING.",
+                  kNotSavedLine,
+                  "we wanted to FIND some columns and NOT find others. note that ORRIN_OBTRUSIVE_DIAGNOSTIC_LOGGING "
+                  "causes all params to get a column despite experiment settings. you may get a spurious failure due "
+                  "to that environment var")
+        .Otherwise([&] {
+          return wxString::Format(
+              "column indices: timer_4 %d, flag_a %d (both wanted), timer_not_saved %d, flag_b %d "
+              "(both unwanted: -1 expected)",
+              reader->GetColumnIndex("timer_4"), reader->GetColumnIndex("flag_a"),
+              reader->GetColumnIndex("timer_not_saved"), reader->GetColumnIndex("flag_b"));
+        });
   }
 
   // A timer column's cells, row by row, for the diagnostics of a failed timer check.
@@ -116,8 +118,8 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     if (ReadWholeNumberCell(*reader, row, column, &value)) return value;
     ReportFailure(wxString::Format("NON_NUMERIC_VALUE_%d_%d", row, column),
                   "Data cell string should always be convertible to a number here", kNonNumericValueLine,
-                  "we called the wx function ToLong on a string, and it failed to produce a number");
-    AddFinding(wxString::Format("row %d, column %d holds {%s}", row, column, reader->GetCellText(row, column)));
+                  "we called the wx function ToLong on a string, and it failed to produce a number")
+        << wxString::Format("row %d, column %d holds {%s}", row, column, reader->GetCellText(row, column));
     return -1;
   }
 
@@ -171,10 +173,9 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     findings.Expect(PauseHolds(column, 14, 17, 500), "second pause action malfunctioned. ");
     findings.Expect(PauseHolds(column, 20, 25, kNoGap), "third pause action malfunctioned. ");
     findings.Expect(Within(NumberAt(25, column), 2500, 2700), "at row 25 timer_1 needs to be approx 2500 ms. ");
-    if (!ReportOutcome(findings.ok, "Timer_1_behaved_properly", "Timer 1 is malfunctioning.", kTimerOneLine,
-                       findings.message)) {
-      AddFinding(TimerValues("timer_1"));
-    }
+    ReportOutcome(findings.ok, "Timer_1_behaved_properly", "Timer 1 is malfunctioning.", kTimerOneLine,
+                  findings.message)
+        .Otherwise([&] { return TimerValues("timer_1"); });
   }
 
   // The two zero runs are told apart as first and second, like the pause tests of timer 1.
@@ -185,10 +186,9 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
     findings.Expect(ZeroRunHolds(column, 14, 18, 500), "second starting zero state malfunctioned. ");
     findings.Expect(Within(NumberAt(13, column), 2000, 2200), "at row 13 timer_2 needs to be approx 2000 ms. ");
     findings.Expect(Within(NumberAt(25, column), 2000, 2200), "at row 25 timer_2 needs to be approx 2000 ms. ");
-    if (!ReportOutcome(findings.ok, "Timer_2_behaved_properly", "Timer 2 is malfunctioning.", kTimerTwoLine,
-                       findings.message)) {
-      AddFinding(TimerValues("timer_2"));
-    }
+    ReportOutcome(findings.ok, "Timer_2_behaved_properly", "Timer 2 is malfunctioning.", kTimerTwoLine,
+                  findings.message)
+        .Otherwise([&] { return TimerValues("timer_2"); });
   }
 };
 

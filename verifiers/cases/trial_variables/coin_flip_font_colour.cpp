@@ -17,8 +17,10 @@ class Test_2011_11_1_tessel_2552_Randomization
   void RunChecks(VerificationContext) override {
     CheckCoinFlips();
 
-    CheckExpansionDuration(250, 700, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 900, 1000);
+    CheckDurationWindows({
+        ExpansionWindow(250, 700),
+        ExpansionWindowOn(kBuildFarmHost, 900, 1000),
+    });
   }
 
  private:
@@ -35,10 +37,10 @@ class Test_2011_11_1_tessel_2552_Randomization
     }
     ReportFailure(testName, "The trial variable Font Color occurs too often or not often enough", kCoinFlipLine,
                   "We expected very close to a proportion of 0.50 blue to red. Instead, we got " +
-                      tabulon::FixedDecimal(proportion, 6) + ".");
-    AddFinding(wxString::Format("%d of %d rows hold {Blue}; more than 43%% and fewer than 57%% expected",
-                                static_cast<int>(std::count(colours.begin(), colours.end(), "Blue")),
-                                static_cast<int>(colours.size())));
+                      tabulon::FixedDecimal(proportion, 6) + ".")
+        << wxString::Format("%d of %d rows hold {Blue}; more than 43%% and fewer than 57%% expected",
+                            static_cast<int>(std::count(colours.begin(), colours.end(), "Blue")),
+                            static_cast<int>(colours.size()));
   }
 };
 

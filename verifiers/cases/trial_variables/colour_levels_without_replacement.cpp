@@ -16,16 +16,17 @@ class Test_2012_4_25_random_color_trial_level_test
   void RunChecks(VerificationContext) override {
     static const std::vector<wxString> colours = {"Red", "Yellow", "Green"};
     const TextColumn cells = ColumnTexts("Text color\n(Trial Variable)");
-    if (!ReportOutcome(EveryLevelOccurs(cells, colours), "Test_didnt_randomly_break_and_all_trials_were_presented",
-                       "Something bad happened instead.", kAllTrialsPresentedLine,
-                       "We expected to see three events with three different values of the trial variable.")) {
-      AddFinding("levels counted: " + LevelCounts(cells, colours) + "; rows:" + CellsShown(cells));
-    }
+    ReportOutcome(EveryLevelOccurs(cells, colours), "Test_didnt_randomly_break_and_all_trials_were_presented",
+                  "Something bad happened instead.", kAllTrialsPresentedLine,
+                  "We expected to see three events with three different values of the trial variable.")
+        .Otherwise([&] { return "levels counted: " + LevelCounts(cells, colours) + "; rows:" + CellsShown(cells); });
 
-    CheckExperimentDuration(1500, 1600, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 1500, 1620);
-    CheckExperimentDurationOnHost(kHostNameB, 1500, 1700);
+    CheckDurationWindows({
+        ExperimentWindow(1500, 1600),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 1500, 1620),
+        ExperimentWindowOn(kHostNameB, 1500, 1700),
+    });
   }
 };
 

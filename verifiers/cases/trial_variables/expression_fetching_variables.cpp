@@ -37,9 +37,11 @@ class TestTrialExpressionInteractionWithFetchVars
   void RunChecks(VerificationContext context) override {
     TestCaseWithFullColumnStringComp_T::RunChecks(context);
 
-    CheckExperimentDuration(1500, 1700, true);
-    CheckExpansionDuration(0, 1000, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 1600, 1825);
+    CheckDurationWindows({
+        ExperimentWindow(1500, 1700),
+        ExpansionWindow(0, 1000),
+        ExperimentWindowOn(kBuildFarmHost, 1600, 1825),
+    });
   }
 };
 

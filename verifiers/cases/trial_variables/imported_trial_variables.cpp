@@ -58,10 +58,12 @@ class TestImportV4VarsIntoVN5 : public TestCaseWithFullColumnStringComp_T<TestIm
     CheckColoursWithoutReplacement();
     CheckPositionsFromGroupSeed();
 
-    CheckExperimentDuration(710, 1200, true);
-    CheckExperimentDurationOnHost(kHostNameB, 1300, 1700);
-    CheckExperimentDurationOnHost(kHostNameA, 700, 1400);
-    CheckExpansionDuration(0, 5000, true);
+    CheckDurationWindows({
+        ExperimentWindow(710, 1200),
+        ExperimentWindowOn(kHostNameB, 1300, 1700),
+        ExperimentWindowOn(kHostNameA, 700, 1400),
+        ExpansionWindow(0, 5000),
+    });
   }
 
  private:
@@ -70,28 +72,27 @@ class TestImportV4VarsIntoVN5 : public TestCaseWithFullColumnStringComp_T<TestIm
     const std::vector<wxString>& accepted = AcceptedColourSequences();
     const wxString colours =
         JoinCellsEachFollowedBy(*reader, reader->GetColumnIndex("color_var\n(Trial Variable)"), 5, 14, "|");
-    if (!ReportOutcome(std::find(accepted.begin(), accepted.end(), colours) != accepted.end(),
-                       "Random_choice_of_two_items_ONLY_RESETS_at_BLOCK_boundary",
-                       "bad behavior of trial variable for colors with selection rand no repl",
-                       kColoursResetAtBlocksLine,
-                       "the comments in the function VerifyVariableThatUsedRandom_NO_Replacement explain what SHOULD "
-                       "happen every time")) {
-      AddFinding("rows 5 to 14 hold {" + colours + "}; accepted are " +
+    ReportOutcome(std::find(accepted.begin(), accepted.end(), colours) != accepted.end(),
+                  "Random_choice_of_two_items_ONLY_RESETS_at_BLOCK_boundary",
+                  "bad behavior of trial variable for colors with selection rand no repl", kColoursResetAtBlocksLine,
+                  "the comments in the function VerifyVariableThatUsedRandom_NO_Replacement explain what SHOULD "
+                  "happen every time")
+        .Otherwise([&] {
+          return "rows 5 to 14 hold {" + colours + "}; accepted are " +
                  wxString::Format("%d sequences such as {", static_cast<int>(accepted.size())) +
-                 (accepted.empty() ? wxString() : accepted.front()) + "}");
-    }
+                 (accepted.empty() ? wxString() : accepted.front()) + "}";
+        });
   }
 
   // Rows 15 to 23 are the nine position trials; the group seed fixes their sequence.
   void CheckPositionsFromGroupSeed() {
     const wxString positions =
         JoinCellsEachFollowedBy(*reader, reader->GetColumnIndex("location\n(Trial Variable)"), 15, 23, "|");
-    if (!ReportOutcome(positions == "3|4|3|3|1|3|4|1|5|", "Random_choice_of_five_items_ALLOWS_REPEATS_group_seed",
-                       "bad behavior of trial variable for positions with selection rand with repl group seed",
-                       kPositionsRepeatLine,
-                       "the group seed should guarantee the same sequence... this test never has a reason to fail")) {
-      AddFinding("rows 15 to 23 hold {" + positions + "}, expected {3|4|3|3|1|3|4|1|5|}");
-    }
+    ReportOutcome(positions == "3|4|3|3|1|3|4|1|5|", "Random_choice_of_five_items_ALLOWS_REPEATS_group_seed",
+                  "bad behavior of trial variable for positions with selection rand with repl group seed",
+                  kPositionsRepeatLine,
+                  "the group seed should guarantee the same sequence... this test never has a reason to fail")
+        .Otherwise([&] { return "rows 15 to 23 hold {" + positions + "}, expected {3|4|3|3|1|3|4|1|5|}"; });
   }
 };
 

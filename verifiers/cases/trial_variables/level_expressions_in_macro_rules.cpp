@@ -57,10 +57,12 @@ class TestTrialVariableLevelsExpressions
     CheckResultsBeforeAnyLevelIsUsed(eventColumn);
     for (const LevelFollowingCheck& check : LevelFollowingChecks()) CheckLevelFollowing(eventColumn, check);
 
-    CheckExperimentDuration(360, 780, true);
-    CheckExpansionDuration(10, 120, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 360, 2250);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 100, 225);
+    CheckDurationWindows({
+        ExperimentWindow(360, 780),
+        ExpansionWindow(10, 120),
+        ExperimentWindowOn(kBuildFarmHost, 360, 2250),
+        ExpansionWindowOn(kBuildFarmHost, 100, 225),
+    });
   }
 
  private:
@@ -71,9 +73,9 @@ class TestTrialVariableLevelsExpressions
         ReportFailure("TestExpressionResultsPriorToAnyLevelUsage",
                       "bad behavior of trial variable expressions prior to any selections", kBeforeAnyLevelLine,
                       "before anything in the experiment has APPLIED any variable value the expression should "
-                      "determine we are at the first level");
-        AddFinding(wxString::Format("row %d holds {%s}, expected {%s}", row, reader->GetCellText(row, eventColumn),
-                                    kPositionOne));
+                      "determine we are at the first level")
+            << wxString::Format("row %d holds {%s}, expected {%s}", row, reader->GetCellText(row, eventColumn),
+                                kPositionOne);
         return;
       }
     }
@@ -85,11 +87,10 @@ class TestTrialVariableLevelsExpressions
     const int levelColumn = reader->GetColumnIndex(check.variableColumn);
     const wxString problem =
         FirstLevelNotFollowedByItsEvent(*reader, levelColumn, eventColumn, check.levelRows, levelEvents);
-    if (!ReportOutcome(problem.empty(), check.testName, check.subject, check.line,
-                       "trial variable expressions in rules do not seem to evaluate according to where the position "
-                       "level actually went")) {
-      AddFinding(problem);
-    }
+    ReportOutcome(problem.empty(), check.testName, check.subject, check.line,
+                  "trial variable expressions in rules do not seem to evaluate according to where the position "
+                  "level actually went")
+        << problem;
   }
 };
 

@@ -39,26 +39,26 @@ class TestTrialVariableLevelsCase_1618 : public TestCaseWithFullColumnStringComp
     CheckEachVisibleLocationOnce(locations);
     CheckLocationsShuffled(locations);
 
-    CheckExperimentDuration(1000, 1350, true);
-    CheckExpansionDuration(0, 3000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 1000, 1050);
+    CheckDurationWindows({
+        ExperimentWindow(1000, 1350),
+        ExpansionWindow(0, 3000),
+        ExperimentWindowOn(kHostNameA, 1000, 1050),
+    });
   }
 
  private:
   void CheckEachVisibleLocationOnce(const TextColumn& locations) {
-    if (!ReportOutcome(EachLevelOccursExactly(locations, VisibleLocationLevels(), 1), "Trial_levels_in_column_6",
-                       "We didn't find exactly one occurrence of each of the five levels.", kLevelsLine,
-                       "There should have been a left-left, a left, a middle, a right, and a right-right.              "
-                       "     Exactly one of each.")) {
-      AddFinding("levels counted: " + LevelCounts(locations, VisibleLocationLevels()));
-    }
+    ReportOutcome(EachLevelOccursExactly(locations, VisibleLocationLevels(), 1), "Trial_levels_in_column_6",
+                  "We didn't find exactly one occurrence of each of the five levels.", kLevelsLine,
+                  "There should have been a left-left, a left, a middle, a right, and a right-right.              "
+                  "     Exactly one of each.")
+        .Otherwise([&] { return "levels counted: " + LevelCounts(locations, VisibleLocationLevels()); });
   }
 
   void CheckLocationsShuffled(const TextColumn& locations) {
-    if (!ReportOutcome(DiffersFromSortedOrder(locations, SortedLocationLevels()), "Trial_levels_in_column_6_randomized",
-                       kSortedInsteadOfShuffledSubject, kLevelsRandomizedLine, kSortedInsteadOfShuffledMessage)) {
-      AddFinding("the locations came in sorted order:" + CellsShown(locations));
-    }
+    ReportOutcome(DiffersFromSortedOrder(locations, SortedLocationLevels()), "Trial_levels_in_column_6_randomized",
+                  kSortedInsteadOfShuffledSubject, kLevelsRandomizedLine, kSortedInsteadOfShuffledMessage)
+        .Otherwise([&] { return "the locations came in sorted order:" + CellsShown(locations); });
   }
 };
 

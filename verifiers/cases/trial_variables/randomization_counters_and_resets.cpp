@@ -149,10 +149,12 @@ class TestRandomLevelsAndCountersAndRSVP
       CompareWholeColumn(column.first, column.second);
     }
 
-    CheckExperimentDuration(2200, 3200, true);
-    CheckExperimentDurationOnHost(kBuildFarmHost, 2100, 6400);
-    CheckExpansionDuration(50, 150, true);
-    CheckExpansionDurationOnHost(kBuildFarmHost, 50, 350);
+    CheckDurationWindows({
+        ExperimentWindow(2200, 3200),
+        ExperimentWindowOn(kBuildFarmHost, 2100, 6400),
+        ExpansionWindow(50, 150),
+        ExpansionWindowOn(kBuildFarmHost, 50, 350),
+    });
   }
 };
 

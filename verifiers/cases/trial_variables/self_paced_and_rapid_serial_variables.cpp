@@ -58,23 +58,20 @@ class Test_10_11_13_all_tvars_spr_rsvp : public IndividualTestCase_T<Test_10_11_
   static constexpr int kCombinationsShuffledLine = 172;
 
   void RunChecks(VerificationContext) override {
-    if (!ReportOutcome(SegmentsInOrder() && EveryLevelUsedFourTimes(),
-                       "Having_an_SPR_and an_RSVP_event_present_every_segment_and_use_every_trial_level",
-                       "Something bad happened instead.", kSegmentsAndLevelsLine,
-                       "We expected to see every segment six times in a specific order and every trial level four "
-                       "times.")) {
-      AddFinding(SegmentsInOrder() ? "the segments are in order" : "the segments are not in the expected order");
-      for (const VariableLevels& variable : LevelsOfEachVariable()) {
-        AddFinding(variable.column +
-                   " levels counted (4 each expected): " + LevelCounts(ColumnTexts(variable.column), variable.levels));
-      }
-    }
+    ReportOutcome(SegmentsInOrder() && EveryLevelUsedFourTimes(),
+                  "Having_an_SPR_and an_RSVP_event_present_every_segment_and_use_every_trial_level",
+                  "Something bad happened instead.", kSegmentsAndLevelsLine,
+                  "We expected to see every segment six times in a specific order and every trial level four "
+                  "times.")
+        .Otherwise([this] { return SegmentsAndLevelsFindings(); });
     CheckCombinationsShuffled();
 
-    CheckExperimentDuration(12000, 12600, true);
-    CheckExpansionDuration(0, 5000, true);
-    CheckExperimentDurationOnHost(kHostNameA, 12000, 12400);
-    CheckExperimentDurationOnHost(kHostNameB, 12000, 13000);
+    CheckDurationWindows({
+        ExperimentWindow(12000, 12600),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 12000, 12400),
+        ExperimentWindowOn(kHostNameB, 12000, 13000),
+    });
   }
 
  private:
@@ -95,16 +92,26 @@ class Test_10_11_13_all_tvars_spr_rsvp : public IndividualTestCase_T<Test_10_11_
     return true;
   }
 
+  // Whether the segments came in order, then the levels counted in each variable's column.
+  std::vector<wxString> SegmentsAndLevelsFindings() const {
+    std::vector<wxString> findings = {SegmentsInOrder() ? "the segments are in order"
+                                                        : "the segments are not in the expected order"};
+    for (const VariableLevels& variable : LevelsOfEachVariable()) {
+      findings.push_back(variable.column + " levels counted (4 each expected): " +
+                         LevelCounts(ColumnTexts(variable.column), variable.levels));
+    }
+    return findings;
+  }
+
   void CheckCombinationsShuffled() {
     const std::vector<int> columns = {reader->GetColumnIndex(kPositionColumn), reader->GetColumnIndex(kColourColumn),
                                       reader->GetColumnIndex(kTimeLimitColumn)};
     // Only the rows the sorted order has are compared.
     const std::vector<wxString> combinations = JoinColumnsPerRow(*reader, columns, "|", SortedCombinations().size());
-    if (!ReportOutcome(DiffersFromSortedOrder(combinations, SortedCombinations()),
-                       "SPR_and_RSVP_detect_that_randomization_happened_OK_to_FAIL_RARELY",
-                       kSortedInsteadOfShuffledSubject, kCombinationsShuffledLine, kSortedInsteadOfShuffledMessage)) {
-      AddFinding("the position, colour and time-limit combinations came in sorted order");
-    }
+    ReportOutcome(DiffersFromSortedOrder(combinations, SortedCombinations()),
+                  "SPR_and_RSVP_detect_that_randomization_happened_OK_to_FAIL_RARELY", kSortedInsteadOfShuffledSubject,
+                  kCombinationsShuffledLine, kSortedInsteadOfShuffledMessage)
+        << "the position, colour and time-limit combinations came in sorted order";
   }
 };
 

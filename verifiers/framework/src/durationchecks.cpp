@@ -1,6 +1,7 @@
 // The duration windows every verifier asserts for the run and for the expansion before it.
 #include "reporting/maketestlocation.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
+#include "framework/durationwindows.h"
 #include "framework/hostnames.h"
 #include "framework/individualtestcase.h"
 #include <climits>
@@ -20,39 +21,35 @@ int LastRowMilliseconds(const MUInterfaceMultiExperimentDataSource& reader, int 
   return static_cast<int>(value);
 }
 
+// General windows stay off the build farm, which has host windows of its own.
+bool AppliesHere(const DurationWindowCheck& check) {
+  return check.onlyOn ? IsRunningOnHost(*check.onlyOn) : !IsRunningOnHost(kBuildFarmHost);
+}
+
 }  // namespace
 
-void IndividualTestCaseBase::CheckDuration(int min, int max, const wxString& marker, bool isExpansion,
-                                           bool skipOnBuildFarm) {
-  if (skipOnBuildFarm && IsRunningOnHost(kBuildFarmHost)) return;
-  const int column = FindColumnStartingWith(marker);
+void IndividualTestCaseBase::CheckDurationWindows(const DurationWindows& windows) {
+  for (const DurationWindowCheck& check : windows) {
+    if (AppliesHere(check)) CheckDurationWindow(check.span, check.window);
+  }
+}
+
+void IndividualTestCaseBase::CheckDurationWindow(TimedSpan span, const DurationWindow& window) {
+  const bool isExpansion = span == TimedSpan::Expansion;
+  const int column = FindColumnStartingWith(isExpansion ? kExpansionMarker : kCumulativeTimeColumn);
   if (column == -1) return;
 
+  const int min = window.min;
+  const int max = window.max;
   const int value = isExpansion ? GetExpansionTimeMs() : LastRowMilliseconds(*reader, column);
   const wxString testName = wxString::Format(isExpansion ? "Expansion_duration_%s" : "Experiment_duration_%s", name);
-  const bool held = ReportOutcome(
+  ReportOutcome(
       min <= value && value <= max, testName,
       wxString::Format("%s duration is weird. Too short or too long (see details below).",
                        isExpansion ? "Expansion" : "Experiment"),
       kDurationWindowLine,
-      wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min, max, value));
-  if (!held) AddFinding(wxString::Format("measured %d ms, window %d to %d ms", value, min, max));
-}
-
-void IndividualTestCaseBase::CheckExperimentDuration(int min, int max, bool skipOnBuildFarm) {
-  CheckDuration(min, max, kCumulativeTimeColumn, false, skipOnBuildFarm);
-}
-
-void IndividualTestCaseBase::CheckExpansionDuration(int min, int max, bool skipOnBuildFarm) {
-  CheckDuration(min, max, kExpansionMarker, true, skipOnBuildFarm);
-}
-
-void IndividualTestCaseBase::CheckExperimentDurationOnHost(SiteMachine machine, int min, int max) {
-  if (IsRunningOnHost(machine)) CheckExperimentDuration(min, max, false);
-}
-
-void IndividualTestCaseBase::CheckExpansionDurationOnHost(SiteMachine machine, int min, int max) {
-  if (IsRunningOnHost(machine)) CheckExpansionDuration(min, max, false);
+      wxString::Format("Expected a duration between %d and %d. Instead, we got a duration of %d.", min, max, value))
+      .Otherwise([&] { return wxString::Format("measured %d ms, window %d to %d ms", value, min, max); });
 }
 
 }  // namespace Varnel

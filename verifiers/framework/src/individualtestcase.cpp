@@ -67,9 +67,9 @@ void IndividualTestCaseBase::TrackExperimentTiming() {
   if (column < 0) {
     ReportFailure(wxString::Format("__TIMING__TRACKING__UNAVAILABLE__%s", name),
                   "Please add the Cumulative Time column to the output.", kNoRunTimeColumnLine,
-                  "We cannot monitor run-time duration without having the Cum Time column available.");
-    AddFinding(wxString::Format("no column {%s} among the %d columns", kCumulativeTimeColumn,
-                                static_cast<int>(reader->GetColumnNames().size())));
+                  "We cannot monitor run-time duration without having the Cum Time column available.")
+        << wxString::Format("no column {%s} among the %d columns", kCumulativeTimeColumn,
+                            static_cast<int>(reader->GetColumnNames().size()));
     return;
   }
   const wxString lastTime = reader->GetCellText(reader->GetRowCount() - 1, column);
@@ -80,32 +80,29 @@ void IndividualTestCaseBase::TrackExpansionTiming() {
   if (FindColumnStartingWith(kExpansionMarker) == -1) {
     ReportFailure(wxString::Format("__EXPANSION__TRACKING__UNAVAILABLE__%s", name),
                   "Someting broke, there's no expansion time column.", kNoExpansionColumnLine,
-                  "We cannot monitor run-time duration without having the expansion time column available.");
-    AddFinding(wxString::Format("no column heading starts with {%s} among the %d columns", kExpansionMarker,
-                                static_cast<int>(reader->GetColumnNames().size())));
+                  "We cannot monitor run-time duration without having the expansion time column available.")
+        << wxString::Format("no column heading starts with {%s} among the %d columns", kExpansionMarker,
+                            static_cast<int>(reader->GetColumnNames().size()));
     return;
   }
   printer->ReportTracking("__EXPANSION__TRACKING__" + name, wxString::Format("%d", GetExpansionTimeMs()));
 }
 
-void IndividualTestCaseBase::ReportPass(const wxString& testName) { printer->ReportPass(testName); }
+CheckOutcome IndividualTestCaseBase::ReportPass(const wxString& testName) {
+  printer->ReportPass(testName);
+  return CheckOutcome(printer, true);
+}
 
-void IndividualTestCaseBase::ReportFailure(const wxString& testName, const wxString& subject, int line,
-                                           const wxString& message) {
+CheckOutcome IndividualTestCaseBase::ReportFailure(const wxString& testName, const wxString& subject, int line,
+                                                   const wxString& message) {
   printer->ReportFailure(testName, subject, MakeTestLocation(name, line), message);
+  return CheckOutcome(printer, false);
 }
 
-bool IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line,
-                                           const wxString& message) {
-  if (held) {
-    ReportPass(testName);
-  } else {
-    ReportFailure(testName, subject, line, message);
-  }
-  return held;
+CheckOutcome IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, const wxString& subject,
+                                                   int line, const wxString& message) {
+  return held ? ReportPass(testName) : ReportFailure(testName, subject, line, message);
 }
-
-void IndividualTestCaseBase::AddFinding(const wxString& text) { printer->AddFinding(text); }
 
 TextColumn IndividualTestCaseBase::ColumnTexts(const wxString& columnName) const {
   return TextColumn(*reader, reader->GetColumnIndex(columnName));

@@ -1,4 +1,6 @@
 #pragma once
+#include "framework/checkoutcome.h"
+#include "framework/durationwindows.h"
 #include "framework/hostnames.h"
 #include "framework/textcolumn.h"
 #include "framework/verificationcontext.h"
@@ -44,21 +46,17 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   void TrackExperimentTiming();
   void TrackExpansionTiming();
 
-  // Duration windows in milliseconds, bounds included. Checks with skipOnBuildFarm are left out on the build
-  // farm, which has windows of its own; the OnHost forms apply only on a matching machine.
-  void CheckDuration(int min, int max, const wxString& marker, bool isExpansion, bool skipOnBuildFarm);
-  void CheckExperimentDuration(int min, int max, bool skipOnBuildFarm);
-  void CheckExpansionDuration(int min, int max, bool skipOnBuildFarm);
-  void CheckExperimentDurationOnHost(SiteMachine machine, int min, int max);
-  void CheckExpansionDurationOnHost(SiteMachine machine, int min, int max);
+  // Each window that applies on this machine, in the order listed: a pass or a failure with its finding; a
+  // window whose time column is missing reports nothing (the timing tracking reports that).
+  void CheckDurationWindows(const DurationWindows& windows);
 
   // Outcome reporting for the verifier's own checks; the location is this verifier's name and the site's line.
-  void ReportPass(const wxString& testName);
-  void ReportFailure(const wxString& testName, const wxString& subject, int line, const wxString& message);
+  // The outcome returned takes what was found behind a failure, for the diagnostics beside the report.
+  CheckOutcome ReportPass(const wxString& testName);
+  CheckOutcome ReportFailure(const wxString& testName, const wxString& subject, int line, const wxString& message);
   // A pass when the check held, else the failure.
-  bool ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line, const wxString& message);
-  // What was found behind the failure reported last, for the diagnostics beside the report.
-  void AddFinding(const wxString& text);
+  CheckOutcome ReportOutcome(bool held, const wxString& testName, const wxString& subject, int line,
+                             const wxString& message);
 
   // Every cell of the named column, in row order ("?" for each row when the column is missing), read from the
   // reader as it is used; valid while the checks run.
@@ -74,6 +72,8 @@ class IndividualTestCaseBase : public Interface_SpecificIndividualTestVerifier {
   // NOLINTEND(readability-identifier-naming)
 
  private:
+  void CheckDurationWindow(TimedSpan span, const DurationWindow& window);
+
   const bool expectEmptyDatafile_;
 };
 

@@ -5,9 +5,9 @@
 // them run; so a verifier only looks at which event names the data file holds, in which rows, and how many
 // rows there are, then asserts its duration windows.
 #include "framework/columnnames.h"
+#include "framework/durationwindows.h"
 #include "framework/individualtestcase.h"
 #include "framework/wholecolumncomparison.h"
-#include <optional>
 #include <vector>
 #include <wx/string.h>
 
@@ -46,25 +46,6 @@ struct EventCheck {
   wxString message;
 };
 
-// Milliseconds, both bounds included.
-struct DurationWindow {
-  int min;
-  int max;
-};
-
-// A window for the run's duration that applies only on that machine of the site.
-struct HostDurationWindow {
-  SiteMachine machine;
-  DurationWindow window;
-};
-
-// The general windows are left out on the build farm, which has its own host window where it has one.
-struct DurationWindows {
-  std::optional<DurationWindow> experiment;
-  std::optional<DurationWindow> expansion;
-  std::vector<HostDurationWindow> experimentOnHost;
-};
-
 struct MacroFamilyExpectations {
   EventCheck events;
   DurationWindows durations;
@@ -93,7 +74,7 @@ class MacroFamilyVerifier_T : public Base {
     const MacroFamilyExpectations& expected = T::Expectations();
     CheckEventNames(expected.events);
     RunFurtherChecks();
-    CheckDurations(expected.durations);
+    this->CheckDurationWindows(expected.durations);
   }
 
  protected:
@@ -102,19 +83,8 @@ class MacroFamilyVerifier_T : public Base {
  private:
   void CheckEventNames(const EventCheck& check) {
     const TextColumn eventNames = this->ColumnTexts(kEventNameColumn);
-    if (this->ReportOutcome(check.rule.HeldBy(eventNames), check.testName, kMacroFamilySubject, check.line,
-                            check.message)) {
-      return;
-    }
-    for (const wxString& finding : check.rule.Findings(eventNames)) this->AddFinding(finding);
-  }
-
-  void CheckDurations(const DurationWindows& windows) {
-    if (windows.experiment) this->CheckExperimentDuration(windows.experiment->min, windows.experiment->max, true);
-    if (windows.expansion) this->CheckExpansionDuration(windows.expansion->min, windows.expansion->max, true);
-    for (const HostDurationWindow& onHost : windows.experimentOnHost) {
-      this->CheckExperimentDurationOnHost(onHost.machine, onHost.window.min, onHost.window.max);
-    }
+    this->ReportOutcome(check.rule.HeldBy(eventNames), check.testName, kMacroFamilySubject, check.line, check.message)
+        .Otherwise([&] { return check.rule.Findings(eventNames); });
   }
 };
 

@@ -19,15 +19,16 @@ template <typename T>
 class MacroPresentedEventsVerifier_T : public IndividualTestCase_T<T, false> {
  public:
   void RunChecks(VerificationContext) override {
-    if (!this->ReportOutcome(EachMacroPresentedEventShownOnce(*this->reader), T::kCheckName,
-                             "Something bad happened instead.", kEachEventOnceLine,
-                             "We expected to see each variable name to show up exactly once.")) {
-      this->AddFinding(MacroPresentedEventsFinding(*this->reader));
-    }
-    this->CheckExperimentDuration(2990, 3170, true);
-    this->CheckExpansionDuration(0, 5000, true);
-    this->CheckExperimentDurationOnHost(kHostNameA, 3000, 3080);
-    this->CheckExperimentDurationOnHost(kHostNameB, 3000, 3125);
+    this->ReportOutcome(EachMacroPresentedEventShownOnce(*this->reader), T::kCheckName,
+                        "Something bad happened instead.", kEachEventOnceLine,
+                        "We expected to see each variable name to show up exactly once.")
+        .Otherwise([this] { return MacroPresentedEventsFinding(*this->reader); });
+    this->CheckDurationWindows({
+        ExperimentWindow(2990, 3170),
+        ExpansionWindow(0, 5000),
+        ExperimentWindowOn(kHostNameA, 3000, 3080),
+        ExperimentWindowOn(kHostNameB, 3000, 3125),
+    });
   }
 
  private:

@@ -17,22 +17,17 @@ bool SavedMouseColumnsPresent(const MUInterfaceMultiExperimentDataSource& reader
 wxString MissingSavedMouseColumns(const MUInterfaceMultiExperimentDataSource& reader);
 
 // The saved-column experiments differ only in what they call the check (T::kCheckName), where it reports
-// (T::kCheckLine) and their windows. Whatever the experiment's name says about pixel or press columns, all four
-// columns are required.
+// (T::kCheckLine) and their windows (T::kDurations). Whatever the experiment's name says about pixel or press columns,
+// all four columns are required.
 template <typename T>
 class SavedMouseColumnsVerifier_T : public TestCaseWithFullColumnStringComp_T<T> {
  public:
   void RunChecks(VerificationContext) override {
-    if (!this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), T::kCheckName,
-                             "Datafile columns are NOT as expected.", T::kCheckLine,
-                             "there are missing columns or something. this is a weird test.")) {
-      this->AddFinding("columns missing (or only first): " + MissingSavedMouseColumns(*this->reader));
-    }
-    CheckDurations();
+    this->ReportOutcome(SavedMouseColumnsPresent(*this->reader), T::kCheckName, "Datafile columns are NOT as expected.",
+                        T::kCheckLine, "there are missing columns or something. this is a weird test.")
+        .Otherwise([this] { return "columns missing (or only first): " + MissingSavedMouseColumns(*this->reader); });
+    this->CheckDurationWindows(T::kDurations);
   }
-
- protected:
-  virtual void CheckDurations() = 0;
 };
 
 }  // namespace Varnel

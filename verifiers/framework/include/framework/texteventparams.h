@@ -23,31 +23,27 @@ TextEventTrialCounts CountTextEventTrials(const TextColumn& trialNames);
 bool IsCompleteTextEventRun(int rowCount, const TextEventTrialCounts& counts);
 
 // Both text-event parameter experiments run the same check; only the failure subject differs, the one with
-// parameters naming the row count (T::kSubjectCarriesRowCount). Windows are each verifier's own.
+// parameters naming the row count (T::kSubjectCarriesRowCount). Each verifier states its own windows (T::kDurations).
 template <typename T>
 class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
  public:
   void RunChecks(VerificationContext) override {
     const int rows = this->reader->GetRowCount();
     const TextEventTrialCounts counts = CountTextEventTrials(this->ColumnTexts(kTrialNameColumn));
-    const bool held =
-        this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
-                            T::kSubjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
-                                                       : wxString("Something bad happened instead."),
-                            kAllEventsLine,
-                            "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
-                            "proportion.");
-    if (!held) {
-      this->AddFinding(
-          wxString::Format("found %d rows: %d without parameters, %d pause, %d with parameters; "
-                           "expected 56: 20, 6, 30",
-                           rows, counts.withoutParams, counts.pause, counts.withParams));
-    }
-    CheckDurations();
+    this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
+                        T::kSubjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
+                                                   : wxString("Something bad happened instead."),
+                        kAllEventsLine,
+                        "We expected to see 56 rows of data split up into three kinds of trials in a 20-6-30 "
+                        "proportion.")
+        .Otherwise([&] {
+          return wxString::Format(
+              "found %d rows: %d without parameters, %d pause, %d with parameters; "
+              "expected 56: 20, 6, 30",
+              rows, counts.withoutParams, counts.pause, counts.withParams);
+        });
+    this->CheckDurationWindows(T::kDurations);
   }
-
- protected:
-  virtual void CheckDurations() = 0;
 
  private:
   static constexpr int kAllEventsLine = 69;
