@@ -97,4 +97,5 @@ if ! grep -q "^suite $experiment" "$scratch/unusual.out" ||
 fi
 echo "ok: '$(basename "$unusual")' reached the verifier of $experiment under Wine"
 
-ctest --test-dir "$windows_build" --output-on-failure
+# The test programs run side by side under the one Wine prefix, each in its own work folder.
+ctest --test-dir "$windows_build" --output-on-failure -j "${JOBS:-$(nproc)}"
