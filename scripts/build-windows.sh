@@ -14,7 +14,7 @@ wx_prefix=$(scripts/build-wx-mingw.sh)
 
 cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DDH_WX_MINGW_PREFIX="$wx_prefix" \
-  -DDH_WERROR="${WERROR:-OFF}" $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) "$@"
+  -DDH_WERROR="${WERROR:-OFF}" "$@"
 cmake --build "$windows_build" -j "${JOBS:-$(nproc)}"
 bin=$windows_build/bin
 

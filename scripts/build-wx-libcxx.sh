@@ -5,10 +5,16 @@
 # so that libstdc++ and libc++ objects never meet in one program. Prints the install prefix on stdout.
 #   usage: scripts/build-wx-libcxx.sh [cache-dir]   (default: $HOME/.cache/dh-wx-libcxx)
 set -euo pipefail
+source "$(dirname "$0")/wx-base-options.sh"
 
 cache=${1:-${DH_WX_LIBCXX_CACHE:-$HOME/.cache/dh-wx-libcxx}}
 prefix=$cache/prefix
 jobs=${JOBS:-$(nproc)}
+# The toolkit's stamp holds the options it was configured with: a prefix whose toolkit was built with others is
+# built again from nothing, so that none of its files stays behind.
+if [ -f "$prefix/.built-wx" ] && [ "$(cat "$prefix/.built-wx")" != "${wx_base_options[*]}" ]; then
+  rm -rf "$prefix"
+fi
 mkdir -p "$prefix"
 
 export CC=clang CXX=clang++
@@ -50,9 +56,7 @@ build_wx() {
   unpack_source wxwidgets3.2 "$work"
   mkdir -p "$work/src/build-libcxx"
   (cd "$work/src/build-libcxx" &&
-     ../configure --prefix="$prefix" --disable-gui --enable-shared --disable-monolithic \
-       --without-zlib --without-expat --without-regex --without-liblzma --without-libcurl --disable-sockets \
-       --without-subdirs CXXFLAGS="$CXXFLAGS -O2" CFLAGS=-O2 >&2 &&
+     ../configure --prefix="$prefix" "${wx_base_options[@]}" CXXFLAGS="$CXXFLAGS -O2" CFLAGS=-O2 >&2 &&
      make -j"$jobs" >&2 && make install >&2)
   # A base-only install leaves out the rectangle class's header, with which the host hands over stimulus areas
   # (only its inline parts are used, which need no GUI library). The rest of the headers go in beside the
@@ -81,7 +85,7 @@ for part in wx googletest benchmark; do
   if [ ! -f "$prefix/.built-$part" ]; then
     echo "building $part with clang and libc++ into $prefix" >&2
     "build_$part"
-    touch "$prefix/.built-$part"
+    if [ "$part" = wx ]; then echo "${wx_base_options[*]}" >"$prefix/.built-wx"; else touch "$prefix/.built-$part"; fi
   fi
 done
 echo "$prefix"

@@ -3,16 +3,20 @@
 # directory outside the repository; later builds reuse it. Prints the install prefix on stdout.
 #   usage: scripts/build-wx-mingw.sh [cache-dir]   (default: $HOME/.cache/dh-wx-mingw)
 set -euo pipefail
+scripts=$(cd "$(dirname "$0")" && pwd)
 
 cache=${1:-${DH_WX_MINGW_CACHE:-$HOME/.cache/dh-wx-mingw}}
 host=x86_64-w64-mingw32
 prefix=$cache/$host
 stamp=$prefix/.built
 
-if [ -f "$stamp" ]; then
+# The stamp holds the options the toolkit was configured with: a cache built with others is built again.
+source "$scripts/wx-base-options.sh"
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "${wx_base_options[*]}" ]; then
   echo "$prefix"
   exit 0
 fi
+rm -rf "$prefix"
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
@@ -34,15 +38,15 @@ mkdir -p "$work"
 
 mkdir -p "$work/wx/build-mingw"
 cd "$work/wx/build-mingw"
-../configure --host=$host --prefix="$prefix" --disable-gui --enable-shared --disable-monolithic \
-  --without-zlib --without-expat --without-regex --without-liblzma --without-libcurl --disable-sockets \
-  --without-subdirs CXX=$host-g++-posix CC=$host-gcc-posix >&2
+# The standard paths free their strings with OLE's allocator, whose library only the OLE classes (GUI) would add.
+../configure --host=$host --prefix="$prefix" "${wx_base_options[@]}" CXX=$host-g++-posix CC=$host-gcc-posix \
+  LIBS=-lole32 >&2
 make -j"$(nproc)" >&2
 make install >&2
 # A base-only install leaves out headers that the base headers themselves include on Windows (wx/msw/init.h)
 # and the rectangle class's, with which the host hands over stimulus areas (only its inline parts are used,
 # which need no GUI library). The rest of the headers go in beside the installed ones, which stay as they are.
 cp -rn ../include/wx/. "$prefix/include/wx-3.2/wx/"
-touch "$stamp"
+echo "${wx_base_options[*]}" >"$stamp"
 rm -rf "$work"
 echo "$prefix"

@@ -206,8 +206,6 @@ def run(command, cwd, timeout=None):
 def configure(build_dir, jobs):
     command = ["cmake", "-S", ROOT, "-B", build_dir, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
                "-DDH_WERROR=OFF"]
-    if shutil.which("ccache"):
-        command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
     if shutil.which("ld.lld"):
         command += ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld", "-DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld"]
     if run(command, ROOT) != 0:

@@ -142,4 +142,5 @@ rm -f "$unpacked/plugins/dh-AutomatedTesting.ini"
 echo "ok: the dashboard report reached '$folder' by option, variable and settings file, and was told as withheld \
 when it could not be written, under Wine"
 
-ctest --test-dir "$windows_build" --output-on-failure
+# The test programs run side by side under the one Wine prefix, each in its own work folder.
+ctest --test-dir "$windows_build" --output-on-failure -j "${JOBS:-$(nproc)}"

@@ -2,17 +2,16 @@
 # The README's checklist, run into a copy of the tree: scripts/new-verifier.py adds an experiment, the copy builds
 # (the verifier tests only), the golden file passes with the expectations the scaffold wrote and the expectation
 # writer changes none of them; a faulty file added after the build is listed and tested by the next ctest; a
-# second class claiming the experiment's name is named by the claims test. The copy sits as deep as the tree, so
-# the compiler cache serves every object but the new verifier's.
-# Usage: scaffold_test.sh SOURCE_DIR BUILD_TYPE WERROR CXX_COMPILER
+# second class claiming the experiment's name is named by the claims test. The copy is configured with the build's
+# own settings (CONFIGURATION, a CMake initial cache) and its build directory sits inside it as the build's does in
+# the tree, so the compiler cache (which sees the tree's paths relative to the build directory) serves every object
+# but the new verifier's and the few that hold the tree's own path.
+# Usage: scaffold_test.sh SOURCE_DIR CONFIGURATION
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/dh-scaffold.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-depth() { tr -cd / <<<"$1" | wc -c; }
-copy=$scratch
-while [ "$(depth "$copy")" -lt "$(depth "$source_dir")" ]; do copy=$copy/t; done
-mkdir -p "$copy"
+configuration=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+copy=$(mktemp -d "${TMPDIR:-/tmp}/dh-scaffold.XXXXXX")
+trap 'rm -rf "$copy"' EXIT
 tar -C "$source_dir" --exclude=./.git --exclude='./build*' --exclude=./scons-out -cf - . | tar -C "$copy" -xf -
 cd "$copy"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -26,7 +25,7 @@ grep -q '^  5. make test$' scaffold.out || fail "the scaffold printed no next st
 "${scaffold[@]}" 2>again.err && fail "the scaffold ran twice under one name"
 grep -q "already has the class TestScaffoldedExperiment" again.err || fail "no reason given: $(cat again.err)"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="$2" -DDH_WERROR="$3" -DCMAKE_CXX_COMPILER="$4" >configure.log ||
+cmake -S . -B build -G Ninja -C "$configuration" >configure.log ||
   { tail -n 30 configure.log; fail "configuring the copy"; }
 cmake --build build -j 2 --target verifier_tests >build.log || { tail -n 50 build.log; fail "building the copy"; }
 scripts/write-expected.py --build build --only "$golden_case:DurationsByMachine.*" >writer.out ||
