@@ -101,6 +101,7 @@ echo "ok: '$(basename "$unusual")' reached the verifier of $experiment under Win
 # The dashboard report into a folder named beyond ASCII and the BMP, asked for in each of the three ways; then into a
 # folder a file stands in for: the whole summary, the line that it was withheld, exit 2.
 folder="Gr$(printf '\xc3\xbc\xc3\x9f')e $(printf '\xf0\x9f\x98\x80')"
+golden_path=$(cd "$(dirname "$golden_file")" && pwd)/$(basename "$golden_file")
 dashboard_run() {  # EXPECTED_STATUS NAME [VARIABLE=VALUE...] -- [RUNNER ARGUMENTS...]
   local expected=$1 name=$2 status=0
   shift 2
@@ -108,7 +109,7 @@ dashboard_run() {  # EXPECTED_STATUS NAME [VARIABLE=VALUE...] -- [RUNNER ARGUMEN
   while [ "$1" != -- ]; do variables+=("$1"); shift; done
   shift
   mkdir -p "$scratch/$name"
-  (cd "$scratch/$name" && env "${variables[@]}" wine "$unpacked/bin/datahook-runner.exe" "$@" -- "$golden_file" |
+  (cd "$scratch/$name" && env "${variables[@]}" wine "$unpacked/bin/datahook-runner.exe" "$@" -- "$golden_path" |
     tr -d '\r') >"$scratch/$name.out" 2>&1 || status=$?
   if [ "$status" -ne "$expected" ]; then
     cat "$scratch/$name.out" >&2

@@ -94,7 +94,8 @@ TEST(LocaleFreeText, EveryLocaleGivesWhatTheCLocaleGives) {
     // The C library's own rules changed with the locale, so the sameness above is the rules' own.
     const bool decimalComma = PrintfFixed(0.5, 1) == "0,5";
     const bool turkishCase = wxString("i").Upper() != "I";
-    EXPECT_EQ(decimalComma || turkishCase, locale.Name().find("he") == std::string::npos) << locale.Name();
+    // Hebrew is the one that changes neither ("he_IL.UTF-8", "Hebrew_Israel.1255" on Windows).
+    EXPECT_EQ(decimalComma || turkishCase, std::string(names[0]).rfind("he_", 0) != 0) << locale.Name();
   }
 }
 
