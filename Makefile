@@ -114,7 +114,7 @@ format-check:
 	@clang-format --dry-run --Werror $(SOURCES)
 
 # clang-tidy over the product code (.clang-tidy), with the compile commands of the build.
-LINT_PATHS ?= $(CURDIR)/(plugin|reporting|sdk|tabulon|verifiers|tools)/
+LINT_PATHS ?= $(CURDIR)/(plugin|reporting|sdk|site|tabulon|text|verifiers|tools)/
 lint: configure
 	@scripts/check-house-rules.sh
 	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '$(LINT_PATHS)' > $(BUILD_DIR)/lint.log 2>&1 \

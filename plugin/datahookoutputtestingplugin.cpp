@@ -1,7 +1,6 @@
 #include "datahookoutputtestingplugin.h"
 #include "reporting/findingsrecordingprinter.h"
 #include "reporting/maketestlocation.h"
-#include "framework/sitesettings.h"
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -36,7 +35,7 @@ class DataHookOutputTestingPlugin::PrivateImpl {
     if (printer != nullptr) return printer;
     printer = new FindingsRecordingPrinter(std::make_unique<ConcreteFakeJUnitPrinter>(
                                                "FakeUnitTestsDataHookExperimentRunning", "auto_experiment_tests", true),
-                                           DashboardJUnitPrinter::ForConfiguredDirectory(SiteJunitDir));
+                                           DashboardJUnitPrinter::ForConfiguredDirectory());
     if (outcomeLostWithoutPrinter_) printer->MarkOutcomeLost();
     outcomeLostWithoutPrinter_ = false;
     printer->ReportPass("SingleDummyPassingTest");

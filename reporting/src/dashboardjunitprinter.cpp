@@ -7,6 +7,7 @@
 #include "reporting/reportstamp.h"
 #include "reporting/utctimestamp.h"
 #include "reporting/xmltext.h"
+#include "site/sitesettings.h"
 #include <cstdio>
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -76,16 +77,15 @@ void AppendDataFileLine(std::string& out, const wxString& dataFile) {
 
 }  // namespace
 
-wxString JunitDirectory(wxString (*siteDirectory)()) {
+wxString JunitDirectory() {
   const std::optional<wxString> directory = EnvironmentVariable(kJunitDirectoryVariable);
   if (directory) return *directory;
-  return siteDirectory == nullptr ? wxString() : siteDirectory();
+  return SiteSettingsInForce().junitDir.value;
 }
 
-std::unique_ptr<DashboardJUnitPrinter> DashboardJUnitPrinter::ForConfiguredDirectory(
-    wxString (*siteDirectory)()) noexcept {
+std::unique_ptr<DashboardJUnitPrinter> DashboardJUnitPrinter::ForConfiguredDirectory() noexcept {
   try {
-    const wxString directory = JunitDirectory(siteDirectory);
+    const wxString directory = JunitDirectory();
     if (directory.empty()) return nullptr;
     return std::make_unique<DashboardJUnitPrinter>(directory);
   } catch (...) {

@@ -1,5 +1,5 @@
 #include "reporting/findingssink.h"
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 
 namespace Varnel {
 

@@ -11,7 +11,7 @@
 #include <wx/log.h>
 #include <wx/process.h>
 #include "reporting/fileerrorinjection.h"
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 
 namespace Varnel {
 

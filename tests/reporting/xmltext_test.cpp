@@ -1,4 +1,4 @@
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 #include "reporting/xmltext.h"
 #include <gtest/gtest.h>
 #include <string>

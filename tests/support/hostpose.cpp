@@ -1,5 +1,5 @@
 #include "hostpose.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "tabulon/asciicase.h"
 
 namespace testsupport {

@@ -3,7 +3,7 @@
 // ignored.
 #include "support/files.h"
 #include "support/scratchdir.h"
-#include "framework/sitesettings.h"
+#include "site/sitesettings.h"
 #include <gtest/gtest.h>
 #include <wx/utils.h>
 

@@ -1,6 +1,6 @@
 #include "findingsprinter.h"
 #include "reporting/findingssink.h"
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 
 namespace datahookrunner {
 

@@ -1,5 +1,5 @@
 #include "hostcalls.h"
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 #include <exception>
 #include <iostream>
 

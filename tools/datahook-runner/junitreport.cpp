@@ -1,9 +1,9 @@
 #include "junitreport.h"
 #include "runpaths.h"
-#include "framework/sitesettings.h"
+#include "site/sitesettings.h"
 #include "reporting/dashboardjunitprinter.h"
 #include "reporting/environmentvariable.h"
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 #include <filesystem>
 #include <vector>
 #include <wx/utils.h>

@@ -1,5 +1,5 @@
 #include "runner.h"
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 #include "reporting/processid.h"
 #include "reporting/reportstamp.h"
 #include "hostkit/pluginlibrary.h"

@@ -1,5 +1,5 @@
 #include "sitenames.h"
-#include "framework/sitesettings.h"
+#include "site/sitesettings.h"
 #include <vector>
 
 namespace datahookrunner {

@@ -1,5 +1,5 @@
 #include "summaryprinter.h"
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 
 using Varnel::OneLineText;
 

@@ -15,8 +15,8 @@
 namespace Varnel {
 
 // The folder the dashboard report goes to: DH_AUTOMATEDTESTING_JUNIT_DIR, else what the site's settings name
-// (asked only when the variable is not set); empty when neither names one.
-wxString JunitDirectory(wxString (*siteDirectory)());
+// (read only when the variable is not set); empty when neither names one.
+wxString JunitDirectory();
 extern const char kJunitDirectoryVariable[];
 
 // A second, conventional JUnit report for the dashboards that read such files. Viewers key a test by classname
@@ -33,7 +33,7 @@ class DashboardJUnitPrinter : public FakeJUnitPrinter {
  public:
   // The printer for the configured folder (JunitDirectory), or null when none is configured or the printer
   // cannot be made.
-  static std::unique_ptr<DashboardJUnitPrinter> ForConfiguredDirectory(wxString (*siteDirectory)()) noexcept;
+  static std::unique_ptr<DashboardJUnitPrinter> ForConfiguredDirectory() noexcept;
 
   explicit DashboardJUnitPrinter(const wxString& directory);
   ~DashboardJUnitPrinter() override;

@@ -1,5 +1,5 @@
 #include "hostkit/hostpose.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include <wx/utils.h>
 
 namespace hostkit {

@@ -1,7 +1,7 @@
 // Codes changed while a block is left early through a trial subset: the second pass changes "trial_b" late.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

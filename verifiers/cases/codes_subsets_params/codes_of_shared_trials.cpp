@@ -1,6 +1,6 @@
 // Codes of trials shared between blocks, changed for the trials of the last two blocks during the run.
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

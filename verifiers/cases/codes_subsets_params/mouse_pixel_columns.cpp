@@ -1,5 +1,5 @@
 // Mouse columns saved by an experiment that asks for the pixel position but not for press and release.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/savedmousecolumns.h"
 
 namespace Varnel {

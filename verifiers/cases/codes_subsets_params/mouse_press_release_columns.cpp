@@ -1,5 +1,5 @@
 // Mouse columns saved by an experiment that asks for press and release but not for the pixel position.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/savedmousecolumns.h"
 
 namespace Varnel {

@@ -1,7 +1,7 @@
 // Parameters modified by actions from the values of other parameters, over three events.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/expectedcelltable.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 
 namespace Varnel {

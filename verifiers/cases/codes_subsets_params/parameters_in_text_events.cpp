@@ -1,5 +1,5 @@
 // Parameters shown inside text events: all trials of the three blocks must be presented.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/texteventparams.h"
 
 namespace Varnel {

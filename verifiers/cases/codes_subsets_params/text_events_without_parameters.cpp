@@ -1,5 +1,5 @@
 // The text-event experiment without parameters: the same trials must be presented all the same.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/texteventparams.h"
 
 namespace Varnel {

@@ -1,7 +1,7 @@
 // Trial-level actions that set the colour variable: the first six rows cycle red, green, blue twice.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/expectedcelltable.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 
 namespace Varnel {

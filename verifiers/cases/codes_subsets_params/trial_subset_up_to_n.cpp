@@ -1,7 +1,7 @@
 // The trial-subset option that presents up to N trials, in a block before one that presents only the last N.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/redbluepattern.h"
 
 namespace Varnel {

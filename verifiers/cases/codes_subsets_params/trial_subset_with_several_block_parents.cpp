@@ -1,7 +1,7 @@
 // Up-to-N trial subsets on blocks with several parents and imported macros: both macros run at each place.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/redbluepattern.h"
 
 namespace Varnel {

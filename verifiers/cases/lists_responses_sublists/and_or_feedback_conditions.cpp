@@ -1,7 +1,7 @@
 // Feedback shown only where its and/or condition holds: the events reveal how the host ranks the operators.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 #include <set>
 

@@ -1,6 +1,6 @@
 // Feedback that repeats a trial may do so only as often as the trial allows.
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

@@ -1,7 +1,7 @@
 // Feedback events triggered by simulated input: feedback must follow exactly the events that ask for it.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/sequencefindings.h"
 

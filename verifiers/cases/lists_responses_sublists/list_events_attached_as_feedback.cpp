@@ -2,7 +2,7 @@
 // and a trial whose name clashes with a list trial's.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

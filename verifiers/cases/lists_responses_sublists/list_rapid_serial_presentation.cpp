@@ -2,7 +2,7 @@
 // the trial of that item.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

@@ -2,7 +2,7 @@
 // items each trial presents, and for unpaired lists that the host shuffles anew for every trial.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/listitemsuffixes.h"
 #include "framework/sequencefindings.h"

@@ -1,6 +1,6 @@
 // Picture stimulus lists built from a folder or from single files must write the file names into event names.
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "tabulon/asciicase.h"
 #include <algorithm>

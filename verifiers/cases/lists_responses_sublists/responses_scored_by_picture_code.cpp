@@ -1,6 +1,6 @@
 // Responses scored by the code of the picture shown: one code is never answered, the other always correctly.
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

@@ -1,7 +1,7 @@
 // A block whose trials are drawn by several subset expressions, with coin-flip events that set a code at
 // random and carry it on to the trial.
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/randomselectionrules.h"
 #include "framework/sequencefindings.h"

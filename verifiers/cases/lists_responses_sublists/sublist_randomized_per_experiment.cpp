@@ -1,6 +1,6 @@
 // A five-item sublist randomized over the experiment: the run presents four of the items, in list order.
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/randomselectionrules.h"
 #include "framework/wholecolumncomparison.h"
 

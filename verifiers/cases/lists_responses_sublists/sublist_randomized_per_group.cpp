@@ -1,6 +1,6 @@
 // A five-item sublist randomized per group: the run presents exactly the last four items, in order.
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

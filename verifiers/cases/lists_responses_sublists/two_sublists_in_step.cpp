@@ -1,7 +1,7 @@
 // Two stimulus sublists drawn in step: numbers then letters, each at its own list position, all with one colour.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

@@ -1,6 +1,6 @@
 // Two stimulus sublists that keep their own tags: every row carries its item's colour and direction.
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

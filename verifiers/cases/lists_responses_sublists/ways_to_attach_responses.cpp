@@ -1,7 +1,7 @@
 // Responses attached in every way a response step allows: the blocks run, and the second without sub-blocks.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

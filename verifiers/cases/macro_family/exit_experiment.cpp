@@ -1,5 +1,5 @@
 // The exit-experiment macro ends the run after its first trial, so one row, whatever it holds.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

@@ -1,5 +1,5 @@
 // Go to block (any): the block of event 1 sends the run to the block of event 3; the order is not tested.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

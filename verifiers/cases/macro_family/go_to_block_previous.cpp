@@ -1,5 +1,5 @@
 // Go to block (previous) together with when-to-run settings: blocks 1 and 2 run twice, then block 2 once more.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

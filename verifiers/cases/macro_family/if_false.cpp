@@ -1,5 +1,5 @@
 // An if-macro whose condition is false: event 1 must be among the three rows; the others may be anything.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

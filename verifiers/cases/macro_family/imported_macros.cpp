@@ -1,7 +1,7 @@
 // Macros of a version-4 experiment after import into version 5: the blocks, trials and events that ran.
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

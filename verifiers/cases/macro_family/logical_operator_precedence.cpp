@@ -1,5 +1,5 @@
 // When-to-run expressions mixing logical operators: with the right precedence only event 1 runs.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

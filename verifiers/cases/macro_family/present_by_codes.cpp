@@ -1,5 +1,5 @@
 // Trials presented by their codes: event 1 with code "no", then event 2 with code "yes".
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

@@ -1,5 +1,5 @@
 // The present-event macro shows event 1 between two showings of event 2.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

@@ -1,5 +1,5 @@
 // When-to-present with the equal-to operator: only the trial of event 1 qualifies.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

@@ -1,5 +1,5 @@
 // When-to-present with the greater-or-equal operator: three trials qualify, event 1 among them.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

@@ -1,5 +1,5 @@
 // When-to-present with the less-than operator: one trial qualifies, the one of event 1.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

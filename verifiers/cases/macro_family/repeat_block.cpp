@@ -1,6 +1,6 @@
 // The repeat-block macro runs the block of event 1 three times, and nothing else runs.
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

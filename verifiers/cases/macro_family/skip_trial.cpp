@@ -1,5 +1,5 @@
 // The skip-trial macro skips the trial of event 2. It reports under the name of the repeat-block experiment.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

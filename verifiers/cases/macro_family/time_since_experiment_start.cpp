@@ -1,5 +1,5 @@
 // When-to-run expressions on the time since the experiment started: event 1 runs, then event 2.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/macrofamily.h"
 
 namespace Varnel {

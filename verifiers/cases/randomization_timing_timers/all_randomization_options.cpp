@@ -1,7 +1,7 @@
 // Randomization of trials in a block and of events in a trial: once per run, once per group, or every time.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/rowrepeats.h"
 

@@ -1,6 +1,6 @@
 // Eleven audio formats, each played by two events: all of them must have been played back.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 
 namespace Varnel {

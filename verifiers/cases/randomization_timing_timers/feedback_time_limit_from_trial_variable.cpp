@@ -1,7 +1,7 @@
 // A feedback event whose time limit comes from a trial variable must stay on screen for that time (6000 ms).
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/sequencefindings.h"
 #include "framework/stimareachecks.h"

@@ -1,5 +1,5 @@
 // A long movie run on the lab's two machines: it only has to finish, and there within their time windows.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 
 namespace Varnel {

@@ -2,7 +2,7 @@
 // the previous event's sync intervals after the time stamp before it.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/runningonsitemachine.h"
 #include "framework/individualtestcase.h"
 #include "framework/wholecolumncomparison.h"
 #include "framework/wholenumbercells.h"

@@ -1,5 +1,5 @@
 // Each trial flips a coin between a blue and a red font colour: about half of the rows must be blue.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/triallevelchecks.h"
 #include "tabulon/decimaltext.h"

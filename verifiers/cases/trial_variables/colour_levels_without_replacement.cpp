@@ -1,5 +1,5 @@
 // Three trials take their text colour at random from three levels without replacement: all three must show.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/sequencefindings.h"
 #include "framework/triallevelchecks.h"

@@ -1,6 +1,6 @@
 // A trial-variable expression that fetches another variable's value: the fetched colours land on every third row.
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {

@@ -3,7 +3,7 @@
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/columnnames.h"
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/triallevelchecks.h"
 #include "framework/wholecolumncomparison.h"
 #include <algorithm>

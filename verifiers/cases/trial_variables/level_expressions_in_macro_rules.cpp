@@ -2,7 +2,7 @@
 // they see the level the host actually selected, for each of three selection modes.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/columnnames.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/triallevelchecks.h"
 #include "framework/wholecolumncomparison.h"
 

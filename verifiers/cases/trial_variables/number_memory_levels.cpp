@@ -1,6 +1,6 @@
 // Number-memory test: ten trials draw the ten location levels at random, each visible location exactly once.
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/sequencefindings.h"
 #include "framework/triallevelchecks.h"
 #include "framework/wholecolumncomparison.h"

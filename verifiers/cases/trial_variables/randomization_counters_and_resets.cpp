@@ -2,7 +2,7 @@
 // serial presentation events: each variable's column, row by row. An empty text is a row where the variable
 // has no value.
 #include "framework/expectedtexts.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 #include <utility>
 

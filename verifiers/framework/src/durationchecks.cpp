@@ -2,7 +2,7 @@
 #include "reporting/maketestlocation.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/durationwindows.h"
-#include "framework/hostnames.h"
+#include "site/runningonsitemachine.h"
 #include "framework/individualtestcase.h"
 #include <climits>
 

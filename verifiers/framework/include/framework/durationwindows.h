@@ -1,7 +1,7 @@
 #pragma once
 // The duration windows a verifier states for the run and for the expansion before it, as data: a list that
 // IndividualTestCaseBase::CheckDurationWindows checks in order, each window only on the machines it applies to.
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include <optional>
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "framework/checkoutcome.h"
 #include "framework/durationwindows.h"
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/textcolumn.h"
 #include "framework/verificationcontext.h"
 #include "framework/verifierinterface.h"

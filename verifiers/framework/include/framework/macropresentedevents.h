@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include <wx/string.h>
 

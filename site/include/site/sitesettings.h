@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/hostnames.h"
+#include "site/hostnames.h"
 #include <string>
 #include <vector>
 #include <wx/string.h>
@@ -40,8 +40,5 @@ SiteSettings ReadSiteSettings(const wxString& folder, std::vector<std::string>& 
 // The settings of the library this code is linked into, read from beside it on first use, when the problems go
 // to standard error. Throws nothing but std::bad_alloc.
 const SiteSettings& SiteSettingsInForce();
-
-// The folder the settings file names for the build farm's report; empty when it names none.
-wxString SiteJunitDir();
 
 }  // namespace Varnel

@@ -1,5 +1,4 @@
-#include "framework/hostnames.h"
-#include "framework/sitesettings.h"
+#include "site/hostnames.h"
 #include "tabulon/asciicase.h"
 #include <cstdlib>
 #include <wx/utils.h>
@@ -20,7 +19,5 @@ wxString MachineHostName() {
 bool IsRunningOnHost(const wxString& hostFragment) {
   return tabulon::ContainsIgnoringAsciiCase(MachineHostName(), hostFragment);
 }
-
-bool IsRunningOnHost(SiteMachine machine) { return IsRunningOnHost(SiteSettingsInForce().Of(machine).value); }
 
 }  // namespace Varnel

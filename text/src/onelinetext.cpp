@@ -1,4 +1,4 @@
-#include "reporting/onelinetext.h"
+#include "text/onelinetext.h"
 
 namespace Varnel {
 

@@ -4,7 +4,8 @@
 namespace Varnel {
 
 // The site's machines on which some duration windows apply or are skipped; verifiers name them by these
-// constants, and the site settings (sitesettings.h) say which host names they go by.
+// constants, the site settings (sitesettings.h) say which host names they go by, and runningonsitemachine.h tells
+// whether this machine is one of them.
 enum class SiteMachine { BuildFarm, HostA, HostB };
 inline constexpr SiteMachine kBuildFarmHost = SiteMachine::BuildFarm;
 inline constexpr SiteMachine kHostNameA = SiteMachine::HostA;
@@ -22,8 +23,5 @@ extern const char kHostNameOverrideVariable[];
 
 // Whether this machine's host name contains the fragment, ignoring case.
 bool IsRunningOnHost(const wxString& hostFragment);
-// The same with the name in force for the site's machine; the first call reads the site settings, so it may
-// throw std::bad_alloc.
-bool IsRunningOnHost(SiteMachine machine);
 
 }  // namespace Varnel

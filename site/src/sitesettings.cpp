@@ -1,8 +1,8 @@
 // Site settings at run time: "key = value" lines in dh-AutomatedTesting.ini beside the plug-in library, read by
 // the strict rules below (the toolkit's file configuration would take a malformed file in part and rewrite
 // backslashes), and environment variables over them.
-#include "framework/sitesettings.h"
-#include "reporting/onelinetext.h"
+#include "site/sitesettings.h"
+#include "text/onelinetext.h"
 #include "tabulon/asciicase.h"
 #include "tabulon/datafilebytes.h"
 #include "ownlibrary.h"
@@ -225,7 +225,5 @@ const SiteSettings& SiteSettingsInForce() {
   static const SiteSettings settings = ReadBesideOwnLibrary();
   return settings;
 }
-
-wxString SiteJunitDir() { return SiteSettingsInForce().junitDir.value; }
 
 }  // namespace Varnel
