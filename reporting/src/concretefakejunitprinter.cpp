@@ -1,5 +1,6 @@
 #include "reporting/concretefakejunitprinter.h"
 #include "reporting/processid.h"
+#include "reporting/atomicfilewriter.h"
 #include "reporting/reportfiles.h"
 #include "reporting/xmltext.h"
 #include <algorithm>

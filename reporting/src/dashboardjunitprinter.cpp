@@ -3,6 +3,7 @@
 #include "reporting/environmentvariable.h"
 #include "reporting/findingssink.h"
 #include "reporting/processid.h"
+#include "reporting/atomicfilewriter.h"
 #include "reporting/reportfiles.h"
 #include "reporting/reportstamp.h"
 #include "reporting/utctimestamp.h"
@@ -19,7 +20,7 @@
 
 namespace Varnel {
 
-const char kJunitDirectoryVariable[] = "DH_AUTOMATEDTESTING_JUNIT_DIR";
+const char kJUnitDirectoryVariable[] = "DH_AUTOMATEDTESTING_JUNIT_DIR";
 
 namespace {
 
@@ -77,15 +78,15 @@ void AppendDataFileLine(std::string& out, const wxString& dataFile) {
 
 }  // namespace
 
-wxString JunitDirectory() {
-  const std::optional<wxString> directory = EnvironmentVariable(kJunitDirectoryVariable);
+wxString JUnitDirectory() {
+  const std::optional<wxString> directory = EnvironmentVariable(kJUnitDirectoryVariable);
   if (directory) return *directory;
   return SiteSettingsInForce().junitDir.value;
 }
 
 std::unique_ptr<DashboardJUnitPrinter> DashboardJUnitPrinter::ForConfiguredDirectory() noexcept {
   try {
-    const wxString directory = JunitDirectory();
+    const wxString directory = JUnitDirectory();
     if (directory.empty()) return nullptr;
     return std::make_unique<DashboardJUnitPrinter>(directory);
   } catch (...) {

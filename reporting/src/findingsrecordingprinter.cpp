@@ -1,5 +1,5 @@
 #include "reporting/findingsrecordingprinter.h"
-#include "reporting/reportfiles.h"
+#include "reporting/atomicfilewriter.h"
 #include <cstdio>
 #include <exception>
 #include <string>

@@ -11,6 +11,7 @@
 #include <wx/log.h>
 #include <wx/process.h>
 #include "reporting/fileerrorinjection.h"
+#include "reporting/reportstamp.h"
 #include "text/onelinetext.h"
 
 namespace Varnel {
@@ -18,22 +19,6 @@ namespace Varnel {
 namespace {
 
 const char kTemporarySuffix[] = ".partial";
-// Large enough that a report goes out in few writes, small enough to cost nothing next to the report.
-constexpr std::size_t kWriteChunk = 1 << 16;
-
-// The standard rename replaces an existing target in one step everywhere (MoveFileEx with replace-existing on
-// Windows) and never follows a link at the target; the toolkit's falls back to copying onto the target, which
-// would follow a planted link and can be seen half done.
-bool RenameReplacing(const wxString& from, const wxString& to, std::error_code& error) {
-  if (const int injected = InjectedFileError()) {
-    error.assign(injected, std::generic_category());
-    return false;
-  }
-  std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()),
-                          error);
-  return !error;
-}
-
 bool IsDigit(wxUniChar ch) { return ch >= '0' && ch <= '9'; }
 
 // The process id of a temporary file of one of the names, and the instance token its name carries (empty for
@@ -69,13 +54,6 @@ bool ReachedThroughLink(const wxString& directory) {
     if (error || std::filesystem::is_symlink(status)) return true;
   }
   return false;
-}
-
-// The file's directory as the system names it. A name the system cannot take gives an empty one, but then the
-// file cannot be created either, so its directory is never flushed.
-std::string NativeDirectoryOf(const wxString& path) {
-  const wxCharBuffer name = wxFileName(path).GetPath().mb_str(*wxConvFileName);
-  return name.data() == nullptr ? std::string() : std::string(name.data());
 }
 
 int OpenNew(const wxString& path) { return wxOpen(path, wxO_BINARY | O_RDWR | O_CREAT | O_EXCL, wxS_DEFAULT); }
@@ -152,79 +130,22 @@ void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<Proc
 void MoveWithoutOverwriting(const wxString& from, const wxString& to) {
   if (!wxFileName::FileExists(from) || wxFileName::FileExists(to)) return;
   wxLogNull quiet;
+  const std::error_code error = RenameReplacing(from, to);
+  if (error) TellWriteFailure(to, wxString::FromUTF8(error.message()));
+}
+
+// The standard rename replaces an existing target in one step everywhere (MoveFileEx with replace-existing on
+// Windows) and never follows a link at the target; the toolkit's falls back to copying onto the target, which
+// would follow a planted link and can be seen half done.
+std::error_code RenameReplacing(const wxString& from, const wxString& to) {
   std::error_code error;
-  if (!RenameReplacing(from, to, error)) TellWriteFailure(to, wxString::FromUTF8(error.message()));
-}
-
-AtomicFileWriter::AtomicFileWriter(const wxString& path)
-    : target_(path), temporary_(TemporaryPathFor(path)), targetDirectory_(NativeDirectoryOf(path)) {
-  failed_ = !Open();
-}
-
-AtomicFileWriter::~AtomicFileWriter() {
-  if (!ownsTemporary_) return;
-  wxLogNull quiet;
-  file_.Close();
-  wxRemoveFile(temporary_);
-}
-
-bool AtomicFileWriter::Open() {
-  const int error = CreateExclusively(file_, temporary_);
-  ownsTemporary_ = error == 0;
-  return ownsTemporary_ || Fail("cannot create the temporary file: ", ErrorReason(error));
-}
-
-void AtomicFileWriter::Append(const char* bytes, std::size_t count) {
-  if (failed_) return;
-  buffer_.append(bytes, count);
-  digest_.Add(bytes, count);
-  if (buffer_.size() >= kWriteChunk) WriteBuffered();
-}
-
-bool AtomicFileWriter::WriteBuffered() {
-  if (failed_) return false;
-  wxLogNull quiet;
-  // A write may take fewer bytes than offered without an error (a file-size limit reached midway); the next
-  // one then fails and tells why.
-  for (std::size_t written = 0; written < buffer_.size();) {
-    const int injected = InjectedFileError();
-    const std::size_t taken = injected != 0 ? 0 : file_.Write(buffer_.data() + written, buffer_.size() - written);
-    if (taken == 0) return Fail("cannot write: ", ErrorReason(FileError(file_, injected)));
-    written += taken;
+  if (const int injected = InjectedFileError()) {
+    error.assign(injected, std::generic_category());
+    return error;
   }
-  buffer_.clear();
-  return true;
-}
-
-bool AtomicFileWriter::Commit() {
-  if (!WriteBuffered()) return false;
-  wxLogNull quiet;
-  // Flushed before the rename and the directory after it: a power loss then leaves the earlier file or
-  // the whole new one, never an empty one.
-  int injected = InjectedFileError();
-  if (injected != 0 || !file_.Flush()) return Fail("cannot flush: ", ErrorReason(FileError(file_, injected)));
-  injected = InjectedFileError();
-  // The descriptor goes even when closing fails.
-  if (!file_.Close() || injected != 0) return Fail("cannot close: ", ErrorReason(FileError(file_, injected)));
-  std::error_code renameError;
-  ownsTemporary_ = !RenameReplacing(temporary_, target_, renameError);
-  if (ownsTemporary_) return Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
-  if (InjectedFileError() != 0 || !SyncDirectory(targetDirectory_)) {
-    TellWriteFailure(target_, "cannot flush its directory");
-  }
-  return true;
-}
-
-bool AtomicFileWriter::Fail(const char* what, const wxString& reason) {
-  failed_ = true;
-  TellWriteFailure(target_, wxString(what) + reason);
-  return false;
-}
-
-bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
-  AtomicFileWriter writer(path);
-  writer.Append(bytes);
-  return writer.Commit();
+  std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()),
+                          error);
+  return error;
 }
 
 }  // namespace Varnel

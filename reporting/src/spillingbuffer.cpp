@@ -1,5 +1,6 @@
 #include "reporting/spillingbuffer.h"
 #include "reporting/fileerrorinjection.h"
+#include "reporting/reportfiles.h"
 #include <algorithm>
 #include <cerrno>
 #include <wx/filefn.h>

@@ -1,4 +1,4 @@
-#include "reporting/reportfiles.h"
+#include "reporting/syncdirectory.h"
 
 namespace Varnel {
 

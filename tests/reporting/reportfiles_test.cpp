@@ -1,4 +1,5 @@
 #include "reporting/concretefakejunitprinter.h"
+#include "reporting/atomicfilewriter.h"
 #include "reporting/reportfiles.h"
 #include "support/files.h"
 #include "support/scratchdir.h"

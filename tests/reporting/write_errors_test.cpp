@@ -1,5 +1,5 @@
 // A write that fails is told with the reason of the call that failed, not whatever errno held afterwards.
-#include "reporting/reportfiles.h"
+#include "reporting/atomicfilewriter.h"
 #include "reporting/spillingbuffer.h"
 #include "support/files.h"
 #include "support/scratchdir.h"

@@ -12,7 +12,7 @@ using runnertest::ReportPathIn;
 using runnertest::RunRunner;
 using testsupport::WriteFile;
 
-TEST(DatahookRunner, JunitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
+TEST(DatahookRunner, JUnitDirSwitchesTheDashboardReportOnAndPrintsItsPathLast) {
   testsupport::ScratchDir scratch;
   const auto run = RunRunner({"--junit-dir", "dashboards", "Other Experiment.txt"});
   EXPECT_EQ(run.exitCode, 1) << run.err;

@@ -12,20 +12,20 @@ namespace datahookrunner {
 
 namespace fs = std::filesystem;
 
-bool SwitchOnJunitReport(const std::string& directory) {
-  return Varnel::SetEnvironmentVariable(Varnel::kJunitDirectoryVariable, wxString::FromUTF8(directory));
+bool SwitchOnJUnitReport(const std::string& directory) {
+  return Varnel::SetEnvironmentVariable(Varnel::kJUnitDirectoryVariable, wxString::FromUTF8(directory));
 }
 
-std::string JunitDirectoryInForce(const std::string& pluginFolder) {
+std::string JUnitDirectoryInForce(const std::string& pluginFolder) {
   // The plug-in's own rule: the variable, else the settings file (whose problems the plug-in tells itself).
-  const std::optional<wxString> variable = Varnel::EnvironmentVariable(Varnel::kJunitDirectoryVariable);
+  const std::optional<wxString> variable = Varnel::EnvironmentVariable(Varnel::kJUnitDirectoryVariable);
   if (variable) return variable->utf8_string();
   std::vector<std::string> problemsToldByThePlugin;
   return Varnel::ReadSiteSettings(wxString::FromUTF8(pluginFolder), problemsToldByThePlugin)
       .junitDir.value.utf8_string();
 }
 
-std::set<std::string> JunitReportsOfThisProcess(const std::string& directory) {
+std::set<std::string> JUnitReportsOfThisProcess(const std::string& directory) {
   // The plug-in names its file "dh-AutomatedTesting_<host>_<pid>_<random>.xml".
   const std::string ownProcess = "_" + std::to_string(wxGetProcessId()) + "_";
   std::set<std::string> reports;
@@ -41,7 +41,7 @@ std::set<std::string> JunitReportsOfThisProcess(const std::string& directory) {
   return reports;
 }
 
-hostkit::Result<std::string> FindNewJunitReport(const std::string& directory, const std::set<std::string>& before,
+hostkit::Result<std::string> FindNewJUnitReport(const std::string& directory, const std::set<std::string>& before,
                                                 const std::set<std::string>& now) {
   std::set<std::string> added;
   for (const std::string& report : now) {

@@ -10,17 +10,17 @@ namespace datahookrunner {
 // afterwards by what is new in the folder; when there is none the run cannot pass.
 
 // Sets the plug-in's variable to the folder (absolute) for this process; false when the system refuses.
-bool SwitchOnJunitReport(const std::string& directory);
+bool SwitchOnJUnitReport(const std::string& directory);
 
 // The folder the plug-in in pluginFolder writes its dashboard report to, as the plug-in finds it (relative to the
 // working directory when relative); empty when none is asked for.
-std::string JunitDirectoryInForce(const std::string& pluginFolder);
+std::string JUnitDirectoryInForce(const std::string& pluginFolder);
 
 // The dashboard reports of this process (its id in the name) in the folder; empty when there is none.
-std::set<std::string> JunitReportsOfThisProcess(const std::string& directory);
+std::set<std::string> JUnitReportsOfThisProcess(const std::string& directory);
 
 // The one report among now that was not among before, or why there is not exactly one.
-hostkit::Result<std::string> FindNewJunitReport(const std::string& directory, const std::set<std::string>& before,
+hostkit::Result<std::string> FindNewJUnitReport(const std::string& directory, const std::set<std::string>& before,
                                                 const std::set<std::string>& now);
 
 }  // namespace datahookrunner

@@ -253,18 +253,18 @@ int RunWithToolkit(const RunnerOptions& options) {
   // this run's report is told from another process's of the same id.
   const std::string hostInstance = Varnel::NewInstanceToken();
   if (!wxSetEnv(Varnel::kHostInstanceVariable, hostInstance)) return CannotRun("cannot set the host instance token");
-  if (!plan.junitDir.empty() && !SwitchOnJunitReport(plan.junitDir)) {
+  if (!plan.junitDir.empty() && !SwitchOnJUnitReport(plan.junitDir)) {
     return CannotRun("cannot set the environment variable for --junit-dir");
   }
   const std::string pluginFolder = Utf8Path(NativePath(plan.pluginPath).parent_path());
-  const std::string junitDir = JunitDirectoryInForce(pluginFolder);
-  const std::set<std::string> junitReportsBefore = JunitReportsOfThisProcess(junitDir);
+  const std::string junitDir = JUnitDirectoryInForce(pluginFolder);
+  const std::set<std::string> junitReportsBefore = JUnitReportsOfThisProcess(junitDir);
   const Status ran = RunPlugin(plan);
   if (!ran.Ok()) return CannotRun(ran.Error());
   // Worked out before the summary, so that nothing which can fail comes after the outcome is told.
   const std::string siteNames = SiteNamesInForce(pluginFolder);
   const Result<std::string> junitReport =
-      FindNewJunitReport(junitDir, junitReportsBefore, JunitReportsOfThisProcess(junitDir));
+      FindNewJUnitReport(junitDir, junitReportsBefore, JUnitReportsOfThisProcess(junitDir));
   const std::string junitLine = junitDir.empty()   ? std::string()
                                 : junitReport.Ok() ? "junit report: " + Varnel::OneLineText(junitReport.Value()) + "\n"
                                                    : "junit report withheld: " + junitReport.Error() + "\n";

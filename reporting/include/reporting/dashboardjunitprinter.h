@@ -16,8 +16,8 @@ namespace Varnel {
 
 // The folder the dashboard report goes to: DH_AUTOMATEDTESTING_JUNIT_DIR, else what the site's settings name
 // (read only when the variable is not set); empty when neither names one.
-wxString JunitDirectory();
-extern const char kJunitDirectoryVariable[];
+wxString JUnitDirectory();
+extern const char kJUnitDirectoryVariable[];
 
 // A second, conventional JUnit report for the dashboards that read such files. Viewers key a test by classname
 // and name, so every data file gets a classname of its own (its file name, " #2" for a second file of that name
@@ -31,7 +31,7 @@ extern const char kJunitDirectoryVariable[];
 // withholds this report alone and is told on standard error.
 class DashboardJUnitPrinter : public FakeJUnitPrinter {
  public:
-  // The printer for the configured folder (JunitDirectory), or null when none is configured or the printer
+  // The printer for the configured folder (JUnitDirectory), or null when none is configured or the printer
   // cannot be made.
   static std::unique_ptr<DashboardJUnitPrinter> ForConfiguredDirectory() noexcept;
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "reporting/reportstamp.h"
 #include <string>
+#include <system_error>
 #include <vector>
 #include <wx/file.h>
 #include <wx/string.h>
@@ -46,46 +46,8 @@ int FileError(const wxFile& file, int injected);
 // Renames from to to unless to already exists or from does not.
 void MoveWithoutOverwriting(const wxString& from, const wxString& to);
 
-// Writes one file so that it is never seen half written, even when the process dies meanwhile: the bytes go
-// to TemporaryPathFor(path), created exclusively (a link planted there is removed, never followed), which is flushed
-// to disk and then renamed over the target (a link at the target is replaced, not followed).
-class AtomicFileWriter {
- public:
-  explicit AtomicFileWriter(const wxString& path);
-  // Removes the temporary file it created unless Commit succeeded.
-  ~AtomicFileWriter();
-  AtomicFileWriter(const AtomicFileWriter&) = delete;
-  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
-
-  void Append(const std::string& bytes) { Append(bytes.data(), bytes.size()); }
-  void Append(const char* bytes, std::size_t count);
-  // Writes what is buffered, flushes, closes and renames; false (after telling why) when any step failed.
-  bool Commit();
-  // The bytes appended so far.
-  const ContentDigest& Digest() const { return digest_; }
-
- private:
-  bool Open();
-  bool WriteBuffered();
-  // Tells the failure with the reason taken from the failing call itself.
-  bool Fail(const char* what, const wxString& reason);
-
-  const wxString target_;
-  const wxString temporary_;
-  // Found before anything is written: once the file is in place, nothing that can fail for want of memory is left.
-  const std::string targetDirectory_;
-  wxFile file_;
-  std::string buffer_;
-  ContentDigest digest_;
-  bool ownsTemporary_ = false;  // from its creation until the rename moves it to the target
-  bool failed_ = false;
-};
-
-// Writes the bytes to the path through an AtomicFileWriter.
-bool WriteFileAtomically(const wxString& path, const std::string& bytes);
-
-// Flushes the entries of the directory (in the system's own encoding, empty for the current one) to disk where the
-// platform can; true where it cannot. Allocates nothing.
-bool SyncDirectory(const std::string& directory);
+// Renames from over to in one step, replacing what to names without following a link there; the error, none when
+// renamed.
+std::error_code RenameReplacing(const wxString& from, const wxString& to);
 
 }  // namespace Varnel

@@ -1,5 +1,5 @@
 #pragma once
-#include "reporting/reportfiles.h"
+#include "reporting/atomicfilewriter.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>
