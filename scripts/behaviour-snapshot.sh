@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes everything the data-file library and the plug-in produce for the test data into one folder, so that two
-# builds can be compared with `diff -r`: the golden and faulty reports (process ids blanked) and the
-# tabulon-dump output of every test data file, through both parsers, plus a few files in unusual encodings and
-# line-end styles made here.
+# builds can be compared with `diff -r`: the golden and faulty reports, diagnostics and dashboard reports (process
+# ids, times and per-run tokens blanked) and the tabulon-dump output of every test data file, through both parsers,
+# plus a few files in unusual encodings and line-end styles made here.
 # Usage: behaviour-snapshot.sh BIN_DIR OUT_DIR
 #   BIN_DIR  a folder holding datahook-runner, dh-AutomatedTesting.so and tabulon-dump
 #   OUT_DIR  emptied first; receives the snapshot
@@ -26,11 +26,20 @@ for corpus in golden faulty; do
   while IFS= read -r -d '' file; do files+=("$file"); done < <(find "$source_dir/testdata/$corpus" -maxdepth 1 \
     -type f -name '*.txt' -print0 | LC_ALL=C sort -z)
   (cd "$scratch" && rm -rf run && mkdir run &&
-    "$bin_dir/datahook-runner" --plugin "$bin_dir/dh-AutomatedTesting.so" --workdir run --stim-areas-beside -- \
-      "${files[@]}" >/dev/null 2>&1)
+    "$bin_dir/datahook-runner" --plugin "$bin_dir/dh-AutomatedTesting.so" --workdir run --stim-areas-beside \
+      --junit-dir "$scratch/dashboard" -- "${files[@]}" >/dev/null 2>&1)
   echo "exit $?" >"$out_dir/reports/$corpus.status"
+  # The dashboard report: times, process id, the name's random part and the source folder differ run to run.
+  for report in "$scratch"/dashboard/*.xml; do
+    sed -E 's/(time|timestamp)="[^"]*"/\1="T"/g; s/"process_id" value="[0-9]+"/"process_id" value="PID"/g
+      s/measured: [0-9]+ ms/measured: N ms/g' "$report" | sed "s|$source_dir|SOURCE|g" \
+      >"$out_dir/reports/$corpus.dashboard.xml"
+  done
+  rm -rf -- "$scratch/dashboard"
   for report in "$scratch"/run/scons-out/opt/tests/auto_experiment_tests/*; do
-    sed -E 's/[0-9]+(\.xml|\.dat)/PID\1/g; s/_pid_[0-9]+/_pid_PID/g' "$report" \
+    # The diagnostics' stamp lines name this run: its tokens and the hash of a report that holds the process id.
+    sed -E 's/[0-9]+(\.xml|\.dat)/PID\1/g; s/_pid_[0-9]+/_pid_PID/g
+      s/^((host )?instance: )[0-9a-f]+$/\1TOKEN/; s/^(report: [0-9]+ bytes, hash )[0-9a-f]+$/\1HASH/' "$report" \
       >"$out_dir/reports/$corpus.$(basename "$report" | sed -E 's/_[0-9]+\./_PID./')"
   done
 done
