@@ -44,9 +44,10 @@ expected: configure
 dashboards: build
 	@scripts/check-dashboards.sh $(BUILD_DIR) $(BUILD_DIR)/dashboards-screenshots
 
-# A new verifier with its catalogue line and a golden data file: make new-verifier CLASS=... EXPERIMENT=... FAMILY=...
+# A new verifier with its catalogue line and a golden data file:
+# make new-verifier CLASS=... EXPERIMENT=... FAMILY=... FILE=...
 new-verifier:
-	@scripts/new-verifier.py --class '$(CLASS)' --experiment '$(EXPERIMENT)' --family '$(FAMILY)'
+	@scripts/new-verifier.py --class '$(CLASS)' --experiment '$(EXPERIMENT)' --family '$(FAMILY)' --file '$(FILE)'
 
 # libFuzzer targets (clang++), in a build directory of their own; each runs FUZZ_SECONDS, one per core at a time.
 FUZZ_DIR     ?= build-fuzz

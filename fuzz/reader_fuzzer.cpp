@@ -330,15 +330,15 @@ class Session {
       }
       case 7: {
         const FuzzPredicate predicate = Predicate(reader);
-        const bool allRows = control.ConsumeBool();
-        const int length = allRows ? reader.GetAllRowCount() : static_cast<int>(ShownSequenceLength(reader));
+        const bool includeHidden = control.ConsumeBool();
+        const int length = includeHidden ? reader.GetAllRowCount() : static_cast<int>(ShownSequenceLength(reader));
         if (control.ConsumeBool()) {
-          CheckIndices(reader.GetRowIndicesWherePredicateReturnsTrue(predicate, allRows), 0, LastIndex(length));
+          CheckIndices(reader.GetRowIndicesWherePredicateReturnsTrue(predicate, includeHidden), 0, LastIndex(length));
         } else {
           const int first = RowIndex(reader);
           const int last = RowIndex(reader);
           const std::vector<int> indices =
-              reader.GetRowIndicesWherePredicateReturnsTrue(predicate, allRows, first, last);
+              reader.GetRowIndicesWherePredicateReturnsTrue(predicate, includeHidden, first, last);
           CheckIndices(indices, 0, LastIndex(length));
         }
         break;

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Adds an experiment: its verifier, its catalogue line and a golden data file with its expectations.
 
-Usage: new-verifier.py --class CLASS --experiment EXPERIMENT_FILE --family FOLDER   (or make new-verifier ...)
+Usage: new-verifier.py --class CLASS --experiment EXPERIMENT_FILE --family FOLDER --file NAME
+       (or make new-verifier CLASS=... EXPERIMENT=... FAMILY=... FILE=...)
 
-Writes verifiers/cases/FOLDER/<class in snake case>.cpp (a row count, an event order and duration windows as
+Writes verifiers/cases/FOLDER/NAME.cpp, named for what the experiment makes the host do (a row count, an event order and duration windows as
 examples, written for the skeleton data file), appends "CLASS<TAB>EXPERIMENT_FILE" to testdata/catalogue.tsv, and
 writes testdata/golden/"EXPERIMENT_FILE P01.txt" through scripts/datafile.py with the .expected and .durations
 the example verifier gives for it; then prints the next steps. It changes nothing when a name is taken or invalid.
@@ -21,7 +22,7 @@ from datafile import write_datafile  # noqa: E402
 VERIFIER = """\
 // Say here what the experiment makes the host do and what a correct run of it shows.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/sequencefindings.h"
 
@@ -45,7 +46,7 @@ class {cls} : public IndividualTestCase_T<{cls}, false> {{
         << wxString::Format("found %d rows, expected %d", reader->GetRowCount(), kEvents);
     // The events in the order presented; findings that cost something are built only after a failure.
     static const std::vector<wxString> expectedEvents = {{"event 1", "event 2", "event 3"}};
-    const TextColumn events = ColumnTexts(kEventNameColumn);
+    const TextColumn events = ColumnTexts(tabulon::EventNameColumnName());
     ReportOutcome(events == expectedEvents, "Event_order", "The events came in another order.", kEventOrderLine,
                   "The trial presents its events in the order it lists them.")
         .Otherwise([&] {{ return SequenceFindings(events, expectedEvents); }});
@@ -81,10 +82,6 @@ def durations():
     return "build farm\n" + "".join(machine + elsewhere.format(**WINDOWS) + "\n" for machine in ("host A", "host B"))
 
 
-def snake_case(name):
-    return re.sub(r"(?<=[a-z0-9])(?=[A-Z])", "_", name).lower().strip("_")
-
-
 def refusal(args, catalogue_lines, families):
     """Why the names cannot be used, or None."""
     if not re.fullmatch(r"[A-Za-z_]\w*", args.cls):
@@ -92,6 +89,9 @@ def refusal(args, catalogue_lines, families):
     if not args.experiment or re.search(r"[\s/\\]", args.experiment):
         return "EXPERIMENT must be a file name without blanks or slashes (the host cuts data file names at the " \
                "first blank): %r" % args.experiment
+    if not re.fullmatch(r"[a-z][a-z0-9_]*", args.file):
+        return "FILE must be the case file's name in lower case with underscores, without .cpp, named for what " \
+               "the experiment makes the host do (such as block_loop_guard): %r" % args.file
     if args.family not in families:
         return "FAMILY must be one of the folders under verifiers/cases: %s" % ", ".join(families)
     for line in catalogue_lines:
@@ -108,6 +108,7 @@ def main():
     parser.add_argument("--class", dest="cls", required=True, help="the verifier class, e.g. TestBlockRepeats")
     parser.add_argument("--experiment", required=True, help="the experiment file name, e.g. 2026-12-07_repeats.vn5")
     parser.add_argument("--family", required=True, help="the folder under verifiers/cases it belongs to")
+    parser.add_argument("--file", required=True, help="the case file's name without .cpp, e.g. block_repeats")
     args = parser.parse_args()
     cases = os.path.join(ROOT, "verifiers", "cases")
     families = sorted(name for name in os.listdir(cases) if os.path.isdir(os.path.join(cases, name)))
@@ -115,7 +116,7 @@ def main():
     with open(catalogue, encoding="utf-8") as lines:
         catalogue_text = lines.read()
     catalogue_lines = [line for line in catalogue_text.splitlines() if line and not line.startswith("#")]
-    verifier = os.path.join(cases, args.family, snake_case(args.cls) + ".cpp")
+    verifier = os.path.join(cases, args.family, args.file + ".cpp")
     golden = os.path.join(ROOT, "testdata", "golden", args.experiment + " P01")
     problem = refusal(args, catalogue_lines, families)
     for taken in (verifier, golden + ".txt"):

@@ -11,13 +11,19 @@ const wxChar* const MarkerKey_ExperimentName = wxS("EXPEXPEXPEXPEXP");
 const wxChar* const MarkerKey_RunDate = wxS("EXPDT_EXPDT_EXPDT_");
 const wxChar* const NameListTerminator = wxS("<codeval>END_OF_LISTING</codeval>");
 
+namespace {
+const wxChar* const kBlockName = wxS("Block\nName");
+const wxChar* const kTrialName = wxS("Trial\nName");
+const wxChar* const kEventName = wxS("Event\nName");
+}  // namespace
+
 const StandardColumn* StandardColumns() {
   static const StandardColumn columns[] = {
       {wxS("Participant\nGroup"), ColumnKind_Text},
       {wxS("Participant\nName"), ColumnKind_Text},
-      {wxS("Block\nName"), ColumnKind_Text},
-      {wxS("Trial\nName"), ColumnKind_Text},
-      {wxS("Event\nName"), ColumnKind_Text},
+      {kBlockName, ColumnKind_Text},
+      {kTrialName, ColumnKind_Text},
+      {kEventName, ColumnKind_Text},
       {wxS("Participant\nResponse"), ColumnKind_Text},
       {wxS("Key"), ColumnKind_Text},
       {wxS("Correct\nResponse"), ColumnKind_Text},
@@ -57,6 +63,21 @@ std::uint32_t ColumnFlagsOfName(const wxString& columnName) {
     if (columnName.find(rule.substring) != wxString::npos) flags |= rule.bit;
   }
   return flags;
+}
+
+const wxString& BlockNameColumnName() {
+  static const wxString name(kBlockName);
+  return name;
+}
+
+const wxString& TrialNameColumnName() {
+  static const wxString name(kTrialName);
+  return name;
+}
+
+const wxString& EventNameColumnName() {
+  static const wxString name(kEventName);
+  return name;
 }
 
 const wxString& ReactionTimeColumnName() {

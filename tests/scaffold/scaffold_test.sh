@@ -19,11 +19,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 experiment=2026-12-07_scaffolded_experiment.vn5
 golden_case=GoldenCorpus.2026_12_07_scaffolded_experiment_vn5_P01
 faulty_case=FaultyCorpus.2026_12_07_scaffolded_experiment_vn5_events_swapped
-scaffold=(scripts/new-verifier.py --class TestScaffoldedExperiment --experiment "$experiment" --family macro_family)
+scaffold=(scripts/new-verifier.py --class TestScaffoldedExperiment --experiment "$experiment" --family macro_family
+  --file scaffolded_experiment)
 "${scaffold[@]}" >scaffold.out || fail "the scaffold failed"
 grep -q '^  5. make test$' scaffold.out || fail "the scaffold printed no next steps"
 "${scaffold[@]}" 2>again.err && fail "the scaffold ran twice under one name"
 grep -q "already has the class TestScaffoldedExperiment" again.err || fail "no reason given: $(cat again.err)"
+scripts/new-verifier.py --class TestOther --experiment other.vn5 --family macro_family --file Other.cpp 2>file.err &&
+  fail "a case file name in another form was taken"
+grep -q "FILE must be" file.err || fail "no reason given for the file name: $(cat file.err)"
 
 cmake -S . -B build -G Ninja -C "$configuration" >configure.log ||
   { tail -n 30 configure.log; fail "configuring the copy"; }
@@ -43,8 +47,8 @@ grep -q '^failure	Event_order	' "testdata/faulty/$experiment events swapped.expe
 (cd build && ctest -R "^$faulty_case\$" --output-on-failure >ctest.out) || { cat build/ctest.out; fail "the added file's case"; }
 
 sed 's/class TestScaffoldedExperiment /class TestCopiedExperiment /; s/"2026-12-07_scaffolded/"2026-12-07_Scaffolded/' \
-  verifiers/cases/macro_family/test_scaffolded_experiment.cpp >verifiers/cases/macro_family/copied_experiment.cpp
+  verifiers/cases/macro_family/scaffolded_experiment.cpp >verifiers/cases/macro_family/copied_experiment.cpp
 build/bin/verifier_tests --gtest_filter='VerifierClaims.EveryVerifierClassClaimsItsCatalogueName' >claims.out &&
   fail "a second class under the experiment's name went unnoticed"
-grep -q "TestCopiedExperiment (.*/copied_experiment.cpp) and TestScaffoldedExperiment (.*/test_scaffolded_experiment.cpp) both claim" claims.out || { cat claims.out; fail "the claims test does not name both classes"; }
+grep -q "TestCopiedExperiment (.*/copied_experiment.cpp) and TestScaffoldedExperiment (.*/scaffolded_experiment.cpp) both claim" claims.out || { cat claims.out; fail "the claims test does not name both classes"; }
 echo "ok: the scaffolded experiment builds and passes in a copy of the tree"

@@ -29,6 +29,12 @@ std::uint32_t KnownColumnKind(const wxString& columnName);
 // The column flag bits a column name implies.
 std::uint32_t ColumnFlagsOfName(const wxString& columnName);
 
+// The headings of the host's columns that name a row's block, trial and event: "Block\nName", "Trial\nName" and
+// "Event\nName", as in StandardColumns.
+const wxString& BlockNameColumnName();
+const wxString& TrialNameColumnName();
+const wxString& EventNameColumnName();
+
 // "Reaction\nTime", the column whose cells are read as numbers and sorted as such.
 const wxString& ReactionTimeColumnName();
 

@@ -50,12 +50,12 @@ class MUInterfaceMultiExperimentDataSource {
 
   // The distinct texts of a column over the rows of a scope, in order of first occurrence.
   virtual std::vector<wxString> SelectDistinctPerColumn(const wxString& columnName, int scope, bool trim) = 0;
-  // Indices (within all rows, or the shown rows) of the rows for which the predicate holds.
+  // Indices (within all rows when includeHidden, else the shown rows) of the rows for which the predicate holds.
   virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const tabulon::RowPredicate& predicate,
-                                                                  bool allRows) = 0;
+                                                                  bool includeHidden) = 0;
   // The same over the indices first..last; a negative first means 0, a negative last the last row.
-  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const tabulon::RowPredicate& predicate, bool allRows,
-                                                                  int first, int last) = 0;
+  virtual std::vector<int> GetRowIndicesWherePredicateReturnsTrue(const tabulon::RowPredicate& predicate,
+                                                                  bool includeHidden, int first, int last) = 0;
   virtual std::vector<wxString> GetColumnNamesWhereBitStringMatches(std::uint32_t bits) = 0;
   virtual std::vector<wxString> GetColumnNamesWhereBitStringAbsent(std::uint32_t bits) = 0;
   virtual std::vector<wxString> GetColumnNamesWhereBitStringHasXAbsentY(std::uint32_t x, std::uint32_t y) = 0;

@@ -1,5 +1,5 @@
 // Codes changed while a block is left early through a trial subset: the second pass changes "trial_b" late.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -10,7 +10,7 @@ class TestRStepMutableCodes : public TestCaseWithFullColumnStringComp_T<TestRSte
  public:
   static constexpr char kExperimentFileName[] = "exit_block_using_subset_with_mutable_codes.vn4";
 
-  const wxString& GetComparedColumnName() const override { return kEventNameColumn; }
+  const wxString& GetComparedColumnName() const override { return tabulon::EventNameColumnName(); }
   const ExpectedTexts& GetExpectedColumnTexts() const override {
     static const ExpectedTexts events =
         ExpectedTextsBuilder()

@@ -1,5 +1,5 @@
 // One event presented normally, one through feedback and one through a block-level macro.
-#include "framework/macropresentedevents.h"
+#include "framework/macropresentedeventsverifier.h"
 
 namespace Varnel {
 

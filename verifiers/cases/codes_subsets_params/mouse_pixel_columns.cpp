@@ -1,6 +1,6 @@
 // Mouse columns saved by an experiment that asks for the pixel position but not for press and release.
 #include "site/hostnames.h"
-#include "framework/savedmousecolumns.h"
+#include "framework/savedmousecolumnsverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // Mouse columns saved by an experiment that asks for press and release but not for the pixel position.
 #include "site/hostnames.h"
-#include "framework/savedmousecolumns.h"
+#include "framework/savedmousecolumnsverifier.h"
 
 namespace Varnel {
 

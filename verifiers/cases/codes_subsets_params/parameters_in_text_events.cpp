@@ -1,6 +1,6 @@
 // Parameters shown inside text events: all trials of the three blocks must be presented.
 #include "site/hostnames.h"
-#include "framework/texteventparams.h"
+#include "framework/texteventparamsverifier.h"
 
 namespace Varnel {
 

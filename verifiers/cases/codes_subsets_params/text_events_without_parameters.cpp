@@ -1,6 +1,6 @@
 // The text-event experiment without parameters: the same trials must be presented all the same.
 #include "site/hostnames.h"
-#include "framework/texteventparams.h"
+#include "framework/texteventparamsverifier.h"
 
 namespace Varnel {
 

@@ -1,5 +1,5 @@
 // The trial-subset option that presents up to N trials, in a block before one that presents only the last N.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/redbluepattern.h"
@@ -30,7 +30,7 @@ class TestTrialSubsetUpToN : public TestCaseWithFullColumnStringComp_T<TestTrial
   static constexpr char kExperimentFileName[] = "trial_subset_only_the_last_N_versus_up_to_N.vn4";
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
     CompareWholeColumn("red_blue", ExpectedColours());
 
     CheckDurationWindows({

@@ -1,5 +1,5 @@
 // Up-to-N trial subsets on blocks with several parents and imported macros: both macros run at each place.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/redbluepattern.h"
@@ -28,7 +28,7 @@ class TrialSubsetUpToNMultipleBlockParents
   static constexpr char kExperimentFileName[] = "trial_subset_multiple_block_macro_import.vn4";
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
     CompareWholeColumn("red_blue", ExpectedColours());
 
     CheckDurationWindows({

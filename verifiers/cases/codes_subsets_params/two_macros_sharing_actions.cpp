@@ -1,5 +1,5 @@
 // One event presented normally and two through block-level macros that share one action list.
-#include "framework/macropresentedevents.h"
+#include "framework/macropresentedeventsverifier.h"
 
 namespace Varnel {
 

@@ -1,5 +1,5 @@
 // Feedback shown only where its and/or condition holds: the events reveal how the host ranks the operators.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -38,7 +38,7 @@ class TestBooleanExpressionOperatorPrecedence
   static constexpr char kExperimentFileName[] = "2013-05-14_and_or_expression_evaluation.vn5";
 
   const ExpectedTexts& GetExpectedColumnTexts() const override { return ExpectedEvents(); }
-  const wxString& GetComparedColumnName() const override { return kEventNameColumn; }
+  const wxString& GetComparedColumnName() const override { return tabulon::EventNameColumnName(); }
 
   void RunChecks(VerificationContext context) override {
     TestCaseWithFullColumnStringComp_T::RunChecks(context);

@@ -1,7 +1,7 @@
 // The three branch actions after feedback (go on, skip to the next trial, repeat the trial): the events that
 // follow each, and the tag that stops the repeating.
 #include "sdk/postprocessingfacade.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -44,7 +44,7 @@ class TestThreeFeedbackBranchingJumps : public TestCaseWithFullColumnStringComp_
   static constexpr char kExperimentFileName[] = "all_feedback_branching.vn4";
 
   const ExpectedTexts& GetExpectedColumnTexts() const override { return ExpectedEvents(); }
-  const wxString& GetComparedColumnName() const override { return kEventNameColumn; }
+  const wxString& GetComparedColumnName() const override { return tabulon::EventNameColumnName(); }
 
   void RunChecks(VerificationContext context) override {
     TestCaseWithFullColumnStringComp_T::RunChecks(context);

@@ -1,5 +1,5 @@
 // Feedback that repeats a trial may do so only as often as the trial allows.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
@@ -16,7 +16,7 @@ class Test_2_15_13_limit_trial_repeats_fb_test
                                          "final event"};
     return events;
   }
-  const wxString& GetComparedColumnName() const override { return kEventNameColumn; }
+  const wxString& GetComparedColumnName() const override { return tabulon::EventNameColumnName(); }
 
   void RunChecks(VerificationContext context) override {
     TestCaseWithFullColumnStringComp_T::RunChecks(context);

@@ -1,5 +1,5 @@
 // Feedback events triggered by simulated input: feedback must follow exactly the events that ask for it.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
@@ -17,7 +17,7 @@ class Test_fake_input_when_resp_is_fb_test : public IndividualTestCase_T<Test_fa
     static const std::vector<wxString> expectedEvents = {"non-fb-event1, should show one fb", "feedback event a",
                                                          "non-fb-event2, should not show fb",
                                                          "non-fb-event3, should show one fb", "feedback event c"};
-    const TextColumn seen = ColumnTexts(kEventNameColumn);
+    const TextColumn seen = ColumnTexts(tabulon::EventNameColumnName());
     ReportOutcome(seen == expectedEvents, "Use the fake input plugin to trigger feedback events when appropriate.",
                   "Something bad happened instead.", kFeedbackFollowsInputLine,
                   // Joined in one piece rather than formatted: the found names may be a million.

@@ -1,6 +1,6 @@
 // List events that the experiment attaches as feedback: each list item presented where its feedback falls,
 // and a trial whose name clashes with a list trial's.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -36,8 +36,8 @@ class ListExpansionAndFeedbacks01 : public TestCaseWithFullColumnStringComp_T<Li
   static constexpr char kExperimentFileName[] = "2012-12-06_stimlist_events_oddly_attached_as_feedbacks.vn4";
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kTrialNameColumn, ExpectedTrials());
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::TrialNameColumnName(), ExpectedTrials());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
 
     CheckDurationWindows({
         ExperimentWindow(420, 520),

@@ -1,6 +1,6 @@
 // A list presented as rapid serial sub-events, randomized per group: every item's sub-events, in order, under
 // the trial of that item.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -57,8 +57,8 @@ class TestListTypeRSVP : public TestCaseWithFullColumnStringComp_T<TestListTypeR
   static constexpr char kExperimentFileName[] = "2014-08-14_list_SPR_and_RSVP.vn5";
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
-    CompareWholeColumn(kTrialNameColumn, ExpectedTrials());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
+    CompareWholeColumn(tabulon::TrialNameColumnName(), ExpectedTrials());
 
     CheckDurationWindows({
         ExperimentWindow(396, 460),

@@ -1,7 +1,7 @@
 // Two stimulus lists combined as paired, unpaired and crossed, with lists of unequal length and empty lists: the
 // items each trial presents, and for unpaired lists that the host shuffles anew for every trial.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/listitemsuffixes.h"
@@ -116,14 +116,15 @@ class TestCrossedUnpairedPairedLists : public IndividualTestCase_T<TestCrossedUn
 
  private:
   void BuildTrialTable() {
-    trials_ = BuildTrialSuffixTable(ColumnTexts(kTrialNameColumn), ColumnTexts(kEventNameColumn));
+    trials_ =
+        BuildTrialSuffixTable(ColumnTexts(tabulon::TrialNameColumnName()), ColumnTexts(tabulon::EventNameColumnName()));
     ReportOutcome(trials_.firstUnnamedRow < 0, "INITIAL_PARSING_OF_DATAFILE_TRIALS_COLUMN",
                   "Some trial failed to meet our naming conventions", kTrialParsingLine,
                   "BaseTrialNameAtRow parses trial names and expects ONE COMMA in each trial name")
         .Otherwise([&] {
           return wxString::Format(
               "row %d holds the trial name {%s}", trials_.firstUnnamedRow,
-              reader->GetCellText(trials_.firstUnnamedRow, reader->GetColumnIndex(kTrialNameColumn)));
+              reader->GetCellText(trials_.firstUnnamedRow, reader->GetColumnIndex(tabulon::TrialNameColumnName())));
         });
   }
 

@@ -1,5 +1,5 @@
 // Picture stimulus lists built from a folder or from single files must write the file names into event names.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "tabulon/asciicase.h"
@@ -34,7 +34,7 @@ class Test_2011_12_16_case_1639_Stimlist_Folder
                                                         "picturestimlist_w_folder (1, 02_foreveralonelaugh.jpg)",
                                                         "picturestimlist_w_folder (2, 03_scasi.jpg)",
                                                         "picturestimlist_w_folder (3, 01_foreveralone.png)"};
-    const TextColumn eventNames = ColumnTexts(kEventNameColumn);
+    const TextColumn eventNames = ColumnTexts(tabulon::EventNameColumnName());
     int firstOffending = -1;
     int offending = 0;
     for (std::size_t row = 0; row < eventNames.size(); ++row) {

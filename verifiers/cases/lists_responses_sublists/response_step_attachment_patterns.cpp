@@ -1,7 +1,7 @@
 // Every pattern of attaching response steps and feedback: the events presented, and the trial and event codes
 // that the responses set.
 #include "sdk/postprocessingfacade.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -49,7 +49,7 @@ class ExerciseForCase2781 : public TestCaseWithFullColumnStringComp_T<ExerciseFo
   static constexpr char kExperimentFileName[] = "aiming_for_all_possible_rstep_attachment_patterns.vn4";
 
   const ExpectedTexts& GetExpectedColumnTexts() const override { return ExpectedEvents(); }
-  const wxString& GetComparedColumnName() const override { return kEventNameColumn; }
+  const wxString& GetComparedColumnName() const override { return tabulon::EventNameColumnName(); }
 
   void RunChecks(VerificationContext context) override {
     TestCaseWithFullColumnStringComp_T::RunChecks(context);

@@ -1,6 +1,6 @@
 // A block whose trials are drawn by several subset expressions, with coin-flip events that set a code at
 // random and carry it on to the trial.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/randomselectionrules.h"
@@ -46,7 +46,7 @@ class TestMultipleSubsetExpressionsOnOneBlock
                     "for every run")
           << wxString::Format("found %d data rows, expected %d", reader->GetRowCount(), kRowsPerRun);
     }
-    const int repeatedCoinFlip = FirstConsecutiveRepeatOf(ColumnTexts(kBlockNameColumn), "coinflips");
+    const int repeatedCoinFlip = FirstConsecutiveRepeatOf(ColumnTexts(tabulon::BlockNameColumnName()), "coinflips");
     ReportOutcome(repeatedCoinFlip < 0, "Never_Two_Consecutive_Coinflips", "extra coinflip row",
                   kNoConsecutiveCoinFlipsLine,
                   "we should never see two consecutive rows that both are from block coinflips")
@@ -56,7 +56,7 @@ class TestMultipleSubsetExpressionsOnOneBlock
         });
     const wxString permissibleRareFailure = " -- this OCCASIONALLY FAILS PERMISSIBLY. ALLOW THIS TO HAPPEN RARELY";
     static const std::vector<wxString> cueTrials = {"cues left", "cues right"};
-    const TextColumn trials = ColumnTexts(kTrialNameColumn);
+    const TextColumn trials = ColumnTexts(tabulon::TrialNameColumnName());
     ReportOutcome(ContainsEveryText(trials, cueTrials), "Variety_of_Right_and_Left",
                   "did not see both left and right" + permissibleRareFailure, kRightAndLeftLine,
                   "after randomizing 12 items we normally want to see at least one go left and at least one go "
@@ -84,7 +84,7 @@ class TestMultipleSubsetExpressionsOnOneBlock
   // time that flip comes up, since the trial takes it over after the event. A run without any coin-flip row
   // cannot show this and fails. Tells what breaks the rule, for the failure's diagnostics; empty when it holds.
   wxString CodePropagationProblem() const {
-    const int events = reader->GetColumnIndex(kEventNameColumn);
+    const int events = reader->GetColumnIndex(tabulon::EventNameColumnName());
     const int eventTags = reader->GetColumnIndex("coinflips_event");
     const int trialTags = reader->GetColumnIndex("coinflips_trial");
     const int rows = reader->GetRowCount();

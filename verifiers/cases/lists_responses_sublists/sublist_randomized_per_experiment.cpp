@@ -1,5 +1,5 @@
 // A five-item sublist randomized over the experiment: the run presents four of the items, in list order.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/randomselectionrules.h"
 #include "framework/wholecolumncomparison.h"
@@ -37,7 +37,7 @@ class OneSublistExpRandomization : public TestCaseWithFullColumnStringComp_T<One
 
  private:
   void CheckOrderedSubsetOfItems() {
-    const TextColumn events = ColumnTexts(kEventNameColumn);
+    const TextColumn events = ColumnTexts(tabulon::EventNameColumnName());
     const int matched = CountOrderedSubsetMatches(events, SublistItems());
     ReportOutcome(matched == kItemsPresented, "Test_Correct_Amt_of_Sublist_Items_and_in_Order",
                   "Mismatch in data cells in datafile.", kSublistItemsInOrderLine,

@@ -1,5 +1,5 @@
 // A five-item sublist randomized per group: the run presents exactly the last four items, in order.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
 
@@ -19,7 +19,7 @@ class OneSublistGroupRandomization : public TestCaseWithFullColumnStringComp_T<O
   static constexpr char kExperimentFileName[] = "one_sublist_group_randomization.vn5";
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
 
     CheckDurationWindows({
         ExperimentWindow(400, 5200),

@@ -1,5 +1,5 @@
 // Two stimulus sublists drawn in step: numbers then letters, each at its own list position, all with one colour.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -14,7 +14,7 @@ class TwoSublistsSynchronization : public TestCaseWithFullColumnStringComp_T<Two
     static const ExpectedTexts events = {"numbers (2, 2)", "numbers (3, 3)", "numbers (5, 5)", "letters (1, a)",
                                          "letters (4, d)"};
     static const ExpectedTexts colours = ExpectedTextsBuilder().Run("red", 5).Build();
-    CompareWholeColumn(kEventNameColumn, events);
+    CompareWholeColumn(tabulon::EventNameColumnName(), events);
     CompareWholeColumn("color", colours);
 
     CheckDurationWindows({

@@ -1,5 +1,5 @@
 // Responses attached in every way a response step allows: the blocks run, and the second without sub-blocks.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -21,7 +21,7 @@ class TestWaysToAttachResponses : public TestCaseWithFullColumnStringComp_T<Test
   static constexpr char kExperimentFileName[] = "2015-06-01_ways_to_attach_responses_in_RStep.vn5";
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kBlockNameColumn, ExpectedBlocks());
+    CompareWholeColumn(tabulon::BlockNameColumnName(), ExpectedBlocks());
 
     CheckDurationWindows({
         ExperimentWindow(180, 1100),

@@ -1,6 +1,6 @@
 // The exit-experiment macro ends the run after its first trial, so one row, whatever it holds.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // Go to block (any): the block of event 1 sends the run to the block of event 3; the order is not tested.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // Go to block (next): the block of event 1 goes on to the block of event 3. It reports under the
 // name of the go-to-any experiment, and its run has no duration windows.
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // Go to block (previous) together with when-to-run settings: blocks 1 and 2 run twice, then block 2 once more.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

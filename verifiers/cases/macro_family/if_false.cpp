@@ -1,6 +1,6 @@
 // An if-macro whose condition is false: event 1 must be among the three rows; the others may be anything.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,5 +1,5 @@
 // Macros of a version-4 experiment after import into version 5: the blocks, trials and events that ran.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/wholecolumncomparison.h"
@@ -85,9 +85,9 @@ class Test_v4_MacrosImportedTo_v5 : public TestCaseWithFullColumnStringComp_T<Te
   static constexpr char kExperimentFileName[] = "import_v4_macros.vn4";
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kBlockNameColumn, ExpectedBlocks());
-    CompareWholeColumn(kTrialNameColumn, ExpectedTrials());
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::BlockNameColumnName(), ExpectedBlocks());
+    CompareWholeColumn(tabulon::TrialNameColumnName(), ExpectedTrials());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
 
     CheckDurationWindows({
         ExperimentWindow(600, 2000),

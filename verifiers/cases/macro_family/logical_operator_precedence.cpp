@@ -1,6 +1,6 @@
 // When-to-run expressions mixing logical operators: with the right precedence only event 1 runs.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // Trials presented by their codes: event 1 with code "no", then event 2 with code "yes".
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // The present-event macro shows event 1 between two showings of event 2.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // When-to-present with the equal-to operator: only the trial of event 1 qualifies.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

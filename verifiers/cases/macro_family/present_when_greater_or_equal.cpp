@@ -1,6 +1,6 @@
 // When-to-present with the greater-or-equal operator: three trials qualify, event 1 among them.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

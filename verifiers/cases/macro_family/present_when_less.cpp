@@ -1,6 +1,6 @@
 // When-to-present with the less-than operator: one trial qualifies, the one of event 1.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,6 +1,6 @@
 // When-to-present with the less-or-equal operator: two trials qualify, event 1 among them.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,7 +1,7 @@
 // The repeat-block macro runs the block of event 1 three times, and nothing else runs.
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

@@ -1,7 +1,7 @@
 // The repeat-trial macro without when-to-run rules: event 1 once, then the trial of event 2 three times.
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

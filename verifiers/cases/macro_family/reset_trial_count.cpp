@@ -1,6 +1,6 @@
 // The reset-trial-count macro together with a when-to-run expression lets event 1 and event 2 run once
 // each. The run has no duration windows.
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

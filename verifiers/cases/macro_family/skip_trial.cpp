@@ -1,6 +1,6 @@
 // The skip-trial macro skips the trial of event 2. It reports under the name of the repeat-block experiment.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

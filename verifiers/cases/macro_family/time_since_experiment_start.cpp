@@ -1,6 +1,6 @@
 // When-to-run expressions on the time since the experiment started: event 1 runs, then event 2.
 #include "site/hostnames.h"
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 
 namespace Varnel {
 

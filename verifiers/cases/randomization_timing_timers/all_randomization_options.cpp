@@ -1,6 +1,6 @@
 // Randomization of trials in a block and of events in a trial: once per run, once per group, or every time.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/rowrepeats.h"
@@ -136,7 +136,7 @@ class TestAllBTERandomizationOptionsAllowedInV4
   static constexpr char kExperimentFileName[] = "2011-06-17_test_all_randomization_for_case_983.vn4";
 
   void RunChecks(VerificationContext) override {
-    eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
+    eventColumn_ = reader->GetColumnIndex(tabulon::EventNameColumnName());
     for (const RandomizationCheck& check : Checks()) {
       ReportOutcome(Holds(check, *reader, eventColumn_), check.name, check.subject, check.line, check.message)
           .Otherwise([&] { return Findings(check, *reader, eventColumn_); });

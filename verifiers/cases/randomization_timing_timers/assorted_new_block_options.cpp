@@ -1,6 +1,6 @@
 // Four blocks that present vehicle and animal pictures with different randomization and looping settings.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/rowrepeats.h"
@@ -90,9 +90,9 @@ class Assorted_V5_BlockSettings : public TestCaseWithFullColumnStringComp_T<Asso
   static constexpr int kBlockFourLine = 417;
 
   void RunChecks(VerificationContext) override {
-    eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
+    eventColumn_ = reader->GetColumnIndex(tabulon::EventNameColumnName());
 
-    CompareWholeColumn(kBlockNameColumn, ExpectedBlocks());
+    CompareWholeColumn(tabulon::BlockNameColumnName(), ExpectedBlocks());
     CheckBlockOneIsJumbled();
     CheckFourAndFour("Block_Two_Is_V5_Random", 17);
     CheckFourAndFour("Block_Three_Is_V5_Random", 33);

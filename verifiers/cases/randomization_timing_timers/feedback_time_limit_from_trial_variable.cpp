@@ -1,6 +1,6 @@
 // A feedback event whose time limit comes from a trial variable must stay on screen for that time (6000 ms).
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
 #include "framework/sequencefindings.h"
@@ -52,7 +52,7 @@ class TestTrialVariableTimeLimitOnFeedback_2405
         .Otherwise([&] {
           return wxString::Format("none of the %d rows holds the event {correct}; events by row:",
                                   reader->GetRowCount()) +
-                 CellsShown(ColumnTexts(kEventNameColumn));
+                 CellsShown(ColumnTexts(tabulon::EventNameColumnName()));
         });
     ReportOutcome(!unwanted_, "Event_named_incorrect_is_unwanted", "Unwanted event has been displayed somehow.",
                   kIncorrectUnwantedLine,
@@ -84,7 +84,7 @@ class TestTrialVariableTimeLimitOnFeedback_2405
     longEnough_ = false;
     unwantedRow_ = -1;
     shownFor_.clear();
-    const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
+    const int eventColumn = reader->GetColumnIndex(tabulon::EventNameColumnName());
     const int timeColumn = reader->GetColumnIndex(kCumulativeTimeColumn);
     for (int row = 0; row < reader->GetRowCount(); ++row) {
       const wxString event = reader->GetCellText(row, eventColumn);

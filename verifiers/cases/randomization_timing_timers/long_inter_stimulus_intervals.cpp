@@ -1,6 +1,6 @@
 // Long inter-stimulus intervals: pairs of time stamps whose distance grows from 10 ms to 800 ms.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
@@ -36,7 +36,7 @@ class TestISI : public TestCaseWithFullColumnStringComp_T<TestISI> {
   static constexpr int kIntervalLine = 174;
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
     CheckIntervals();
 
     CheckDurationWindows({

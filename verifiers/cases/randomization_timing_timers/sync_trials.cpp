@@ -1,7 +1,7 @@
 // Trials synchronised to a clock: a time stamp follows every event, and each time stamp falls a whole number of
 // the previous event's sync intervals after the time stamp before it.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/runningonsitemachine.h"
 #include "framework/individualtestcase.h"
 #include "framework/wholecolumncomparison.h"
@@ -80,7 +80,7 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
   static constexpr int kOneTimeStampPerEventLine = 274;
 
   void RunChecks(VerificationContext) override {
-    eventColumn_ = reader->GetColumnIndex(kEventNameColumn);
+    eventColumn_ = reader->GetColumnIndex(tabulon::EventNameColumnName());
     timeColumn_ = reader->GetColumnIndex(kCumulativeTimeColumn);
     ReportNonNumericTimes();
     CheckContentCounts();

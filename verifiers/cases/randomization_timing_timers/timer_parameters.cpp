@@ -1,6 +1,6 @@
 // Timer parameters: which of them get a column, pause actions on running timers, and timer comparisons in macros.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/sequencefindings.h"
@@ -72,8 +72,8 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
 
   void RunChecks(VerificationContext) override {
     CheckSavedColumns();
-    CompareWholeColumn(kTrialNameColumn, ExpectedTrials());
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::TrialNameColumnName(), ExpectedTrials());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
     CompareWholeColumn("flag_a", ExpectedFlagA());
     CompareWholeColumn("flag_c", ExpectedFlagC());
     CheckTimer1();

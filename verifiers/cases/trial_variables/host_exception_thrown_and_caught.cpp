@@ -1,6 +1,6 @@
 // The host throws and catches its own exception over a trial name full of characters that file names may not
 // hold; the run must go on and present all six trials.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "framework/wholecolumncomparison.h"
 
@@ -31,7 +31,7 @@ class TestVNExceptionThrownAndCaught : public TestCaseWithFullColumnStringComp_T
   static constexpr char kExperimentFileName[] = "2015-01-30_VNException_thrown_and_caught.vn5";
 
   // A run that ended early after the exception has fewer rows and fails the count. No duration windows.
-  void RunChecks(VerificationContext) override { CompareWholeColumn(kTrialNameColumn, ExpectedTrials()); }
+  void RunChecks(VerificationContext) override { CompareWholeColumn(tabulon::TrialNameColumnName(), ExpectedTrials()); }
 };
 
 }  // namespace Varnel

@@ -1,7 +1,7 @@
 // Trial variables of a version-4 experiment imported into version 5: fixed timeouts, a colour drawn without
 // replacement that resets only at the block boundary, and positions drawn with replacement from a group seed.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/triallevelchecks.h"
@@ -53,7 +53,7 @@ class TestImportV4VarsIntoVN5 : public TestCaseWithFullColumnStringComp_T<TestIm
   static constexpr int kPositionsRepeatLine = 225;
 
   void RunChecks(VerificationContext) override {
-    CompareWholeColumn(kEventNameColumn, ExpectedEvents());
+    CompareWholeColumn(tabulon::EventNameColumnName(), ExpectedEvents());
     CompareWholeColumn("timeout\n(Trial Variable)", ExpectedTimeouts());
     CheckColoursWithoutReplacement();
     CheckPositionsFromGroupSeed();

@@ -1,7 +1,7 @@
 // Trial-variable expressions in macro rules: before any level is applied they see the first level; afterwards
 // they see the level the host actually selected, for each of three selection modes.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "site/hostnames.h"
 #include "framework/triallevelchecks.h"
 #include "framework/wholecolumncomparison.h"
@@ -53,7 +53,7 @@ class TestTrialVariableLevelsExpressions
   static constexpr int kBeforeAnyLevelLine = 93;
 
   void RunChecks(VerificationContext) override {
-    const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
+    const int eventColumn = reader->GetColumnIndex(tabulon::EventNameColumnName());
     CheckResultsBeforeAnyLevelIsUsed(eventColumn);
     for (const LevelFollowingCheck& check : LevelFollowingChecks()) CheckLevelFollowing(eventColumn, check);
 

@@ -1,7 +1,7 @@
 // Self-paced and rapid serial presentation events driven by three trial variables: every segment in its
 // place, every level used four times, and the combinations of levels shuffled.
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/expectedtexts.h"
 #include "site/hostnames.h"
 #include "framework/individualtestcase.h"
@@ -77,7 +77,7 @@ class Test_10_11_13_all_tvars_spr_rsvp : public IndividualTestCase_T<Test_10_11_
  private:
   // The first twelve rows; rows missing from a short file read "?" and so do not match.
   bool SegmentsInOrder() const {
-    const int eventColumn = reader->GetColumnIndex(kEventNameColumn);
+    const int eventColumn = reader->GetColumnIndex(tabulon::EventNameColumnName());
     const std::vector<wxString>& segments = ExpectedSegments();
     for (size_t row = 0; row < segments.size(); ++row) {
       if (reader->GetCellText(static_cast<int>(row), eventColumn) != segments[row]) return false;

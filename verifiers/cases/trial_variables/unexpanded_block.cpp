@@ -1,5 +1,5 @@
 // A block that the host presents without having expanded it: only the one event that can run shows up.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/wholecolumncomparison.h"
 
 namespace Varnel {
@@ -11,7 +11,7 @@ class TestPresentUnexpandedBlock : public TestCaseWithFullColumnStringComp_T<Tes
   // No duration windows: the run is a single event and its time says nothing.
   void RunChecks(VerificationContext) override {
     static const ExpectedTexts events = {"an event that runs"};
-    CompareWholeColumn(kEventNameColumn, events);
+    CompareWholeColumn(tabulon::EventNameColumnName(), events);
   }
 };
 

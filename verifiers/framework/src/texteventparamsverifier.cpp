@@ -1,4 +1,4 @@
-#include "framework/texteventparams.h"
+#include "framework/texteventparamsverifier.h"
 
 namespace Varnel {
 

@@ -4,7 +4,7 @@
 // presents events named "event 1", "event 2" and "event 3", and the macro or rule under test decides which of
 // them run; so a verifier only looks at which event names the data file holds, in which rows, and how many
 // rows there are, then asserts its duration windows.
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/durationwindows.h"
 #include "framework/individualtestcase.h"
 #include "framework/wholecolumncomparison.h"
@@ -82,7 +82,7 @@ class MacroFamilyVerifier_T : public Base {
 
  private:
   void CheckEventNames(const EventCheck& check) {
-    const TextColumn eventNames = this->ColumnTexts(kEventNameColumn);
+    const TextColumn eventNames = this->ColumnTexts(tabulon::EventNameColumnName());
     this->ReportOutcome(check.rule.HeldBy(eventNames), check.testName, kMacroFamilySubject, check.line, check.message)
         .Otherwise([&] { return check.rule.Findings(eventNames); });
   }

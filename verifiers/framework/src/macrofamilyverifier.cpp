@@ -1,4 +1,4 @@
-#include "framework/macrofamily.h"
+#include "framework/macrofamilyverifier.h"
 #include "framework/sequencefindings.h"
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "framework/textcolumn.h"
-#include "framework/columnnames.h"
+#include "tabulon/columnnames.h"
 #include "framework/individualtestcase.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <vector>
@@ -29,7 +29,7 @@ class TextEventParamsVerifier_T : public IndividualTestCase_T<T, false> {
  public:
   void RunChecks(VerificationContext) override {
     const int rows = this->reader->GetRowCount();
-    const TextEventTrialCounts counts = CountTextEventTrials(this->ColumnTexts(kTrialNameColumn));
+    const TextEventTrialCounts counts = CountTextEventTrials(this->ColumnTexts(tabulon::TrialNameColumnName()));
     this->ReportOutcome(IsCompleteTextEventRun(rows, counts), "we_presented_all_events",
                         T::kSubjectCarriesRowCount ? wxString::Format("Something bad happened instead %d.", rows)
                                                    : wxString("Something bad happened instead."),

@@ -1,4 +1,4 @@
-#include "framework/savedmousecolumns.h"
+#include "framework/savedmousecolumnsverifier.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 
 namespace Varnel {

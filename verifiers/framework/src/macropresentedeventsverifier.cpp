@@ -1,4 +1,4 @@
-#include "framework/macropresentedevents.h"
+#include "framework/macropresentedeventsverifier.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include <vector>
 
