@@ -18,10 +18,10 @@ set(workdir ${CMAKE_CURRENT_BINARY_DIR}/work/tabulon_tests)
 file(MAKE_DIRECTORY ${workdir})
 add_test(NAME tabulon_tests COMMAND tabulon_tests WORKING_DIRECTORY ${workdir})
 
-# The report's text escaping, which keeps characters outside the BMP whole, and its writing: native line end,
-# an existing report replaced in one step, and the timestamps of any clock.
+# The report's text escaping, which keeps characters outside the BMP whole, the one-line form of texts, and the
+# report's writing: native line end, an existing report replaced in one step, and the timestamps of any clock.
 add_executable(report_writing_tests reporting/xmltext_test.cpp reporting/reportfiles_test.cpp
-  reporting/utctimestamp_test.cpp)
+  reporting/utctimestamp_test.cpp text/onelinetext_test.cpp)
 target_link_libraries(report_writing_tests PRIVATE test_support GTest::gtest_main reporting)
 set(workdir ${CMAKE_CURRENT_BINARY_DIR}/work/report_writing_tests)
 file(MAKE_DIRECTORY ${workdir})
