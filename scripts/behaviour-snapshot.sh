@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes everything the data-file library and the plug-in produce for the test data into one folder, so that two
 # builds can be compared with `diff -r`: the golden and faulty reports, diagnostics and dashboard reports (process
-# ids, times and per-run tokens blanked) and the tabulon-dump output of every test data file, through both parsers,
+# ids, times, per-run tokens and the tree's folder blanked) and the tabulon-dump output of every test data file, through both parsers,
 # plus a few files in unusual encodings and line-end styles made here.
 # Usage: behaviour-snapshot.sh BIN_DIR OUT_DIR
 #   BIN_DIR  a folder holding datahook-runner, dh-AutomatedTesting.so and tabulon-dump
@@ -39,7 +39,8 @@ for corpus in golden faulty; do
   for report in "$scratch"/run/scons-out/opt/tests/auto_experiment_tests/*; do
     # The diagnostics' stamp lines name this run: its tokens and the hash of a report that holds the process id.
     sed -E 's/[0-9]+(\.xml|\.dat)/PID\1/g; s/_pid_[0-9]+/_pid_PID/g
-      s/^((host )?instance: )[0-9a-f]+$/\1TOKEN/; s/^(report: [0-9]+ bytes, hash )[0-9a-f]+$/\1HASH/' "$report" \
+      s/^((host )?instance: )[0-9a-f]+$/\1TOKEN/; s/^(report: [0-9]+ bytes, hash )[0-9a-f]+$/\1HASH/' "$report" |
+      sed "s|$source_dir|SOURCE|g" \
       >"$out_dir/reports/$corpus.$(basename "$report" | sed -E 's/_[0-9]+\./_PID./')"
   done
 done
