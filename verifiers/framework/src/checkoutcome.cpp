@@ -14,4 +14,10 @@ CheckOutcome& CheckOutcome::operator<<(const std::vector<wxString>& findings) {
   return *this;
 }
 
+CheckOutcome ReportFailureTo(FakeJUnitPrinter* printer, const wxString& testName, const wxString& subject,
+                             const wxString& location, const wxString& message) {
+  printer->ReportFailure(testName, subject, location, message);
+  return CheckOutcome(printer, false);
+}
+
 }  // namespace Varnel

@@ -95,8 +95,7 @@ CheckOutcome IndividualTestCaseBase::ReportPass(const wxString& testName) {
 
 CheckOutcome IndividualTestCaseBase::ReportFailure(const wxString& testName, const wxString& subject, int line,
                                                    const wxString& message) {
-  printer->ReportFailure(testName, subject, MakeTestLocation(name, line), message);
-  return CheckOutcome(printer, false);
+  return ReportFailureTo(printer, testName, subject, MakeTestLocation(name, line), message);
 }
 
 CheckOutcome IndividualTestCaseBase::ReportOutcome(bool held, const wxString& testName, const wxString& subject,

@@ -3,6 +3,7 @@
 #include "reporting/maketestlocation.h"
 #include "tabulon/decimaltext.h"
 #include "tabulon/opendatafile.h"
+#include "framework/checkoutcome.h"
 #include "framework/datafilename.h"
 #include <wx/filename.h>
 
@@ -28,13 +29,13 @@ std::shared_ptr<MUInterfaceMultiExperimentDataSource> CommonTestHelperLogic_GetR
   if (reader) return reader;
 
   if (!expectEmptyDatafile) {
-    printer->ReportFailure("open_and_parse_" + DataFileNamePart(dataFilePath),
-                           "this datafile was not open-able/parse-able",
-                           MakeTestLocation(kAcquisitionFileText, kUnreadableLine),
-                           "unable to construct a MUExperimentTextReaderMultiFile for this datafile");
     const wxFileName file(dataFilePath);
-    printer->AddFinding(file.FileExists() ? "the file exists (" + SizeText(file) + ") but does not parse as a data file"
-                                          : wxString("no such file"));
+    ReportFailureTo(printer, "open_and_parse_" + DataFileNamePart(dataFilePath),
+                    "this datafile was not open-able/parse-able",
+                    MakeTestLocation(kAcquisitionFileText, kUnreadableLine),
+                    "unable to construct a MUExperimentTextReaderMultiFile for this datafile")
+        << (file.FileExists() ? "the file exists (" + SizeText(file) + ") but does not parse as a data file"
+                              : wxString("no such file"));
   }
   return nullptr;
 }

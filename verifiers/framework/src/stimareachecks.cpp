@@ -1,4 +1,5 @@
 #include "framework/stimareachecks.h"
+#include "framework/checkoutcome.h"
 #include "reporting/fakejunitprinter.h"
 #include <cstdio>
 
@@ -15,9 +16,9 @@ wxString DescribeStimArea(const StimAreaData& area) {
                           area.rect.width, area.rect.height, area.responseId, area.areaName);
 }
 
-void AddCountFinding(FakeJUnitPrinter* printer, const StimAreaList& actual, const StimAreaList& expected) {
-  printer->AddFinding(wxString::Format("found %d stim areas, expected %d", static_cast<int>(actual.size()),
-                                       static_cast<int>(expected.size())));
+wxString CountFinding(const StimAreaList& actual, const StimAreaList& expected) {
+  return wxString::Format("found %d stim areas, expected %d", static_cast<int>(actual.size()),
+                          static_cast<int>(expected.size()));
 }
 
 }  // namespace
@@ -42,24 +43,24 @@ void VerifyStimAreas(const StimAreaList& actual, const StimAreaList& expected, F
                      const wxString& location) {
   static const wxString countTest = "Correct_quantity_of_stim_areas";
   if (actual.size() > expected.size()) {
-    printer->ReportFailure(countTest, "Too many data stim areas. More than expected.", location, "No extra info.");
-    AddCountFinding(printer, actual, expected);
+    ReportFailureTo(printer, countTest, "Too many data stim areas. More than expected.", location, "No extra info.")
+        << CountFinding(actual, expected);
     return;
   }
   if (actual.size() < expected.size()) {
-    printer->ReportFailure(countTest, "Too few stim areas. Fewer than expected.", location, "No extra info.");
-    AddCountFinding(printer, actual, expected);
+    ReportFailureTo(printer, countTest, "Too few stim areas. Fewer than expected.", location, "No extra info.")
+        << CountFinding(actual, expected);
     return;
   }
   static const wxString orderTest = "StimArea_vector_is_complete_and_in_order";
   for (size_t i = 0; i < actual.size(); ++i) {
     if (!StimAreaMatches(actual[i], expected[i])) {
-      printer->ReportFailure(
-          orderTest, "Unexpected info in the vector of stim areas.", location,
-          wxString::Format("Stim area problem in the %d_th position in the stim area sequence.", static_cast<int>(i)));
-      printer->AddFinding(wxString::Format("area %d found: ", static_cast<int>(i)) + DescribeStimArea(actual[i]));
-      printer->AddFinding(wxString::Format("area %d expected: ", static_cast<int>(i)) + DescribeStimArea(expected[i]) +
-                          " (98765 and a name of three TABs match anything)");
+      ReportFailureTo(
+          printer, orderTest, "Unexpected info in the vector of stim areas.", location,
+          wxString::Format("Stim area problem in the %d_th position in the stim area sequence.", static_cast<int>(i)))
+          << wxString::Format("area %d found: ", static_cast<int>(i)) + DescribeStimArea(actual[i])
+          << wxString::Format("area %d expected: ", static_cast<int>(i)) + DescribeStimArea(expected[i]) +
+                 " (98765 and a name of three TABs match anything)";
       return;
     }
   }

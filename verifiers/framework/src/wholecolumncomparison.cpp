@@ -1,4 +1,5 @@
 #include "framework/wholecolumncomparison.h"
+#include "framework/checkoutcome.h"
 #include "reporting/fakejunitprinter.h"
 #include "reporting/maketestlocation.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
@@ -25,17 +26,19 @@ wxString FoundAt(const MUInterfaceMultiExperimentDataSource& reader, int column,
 }
 
 // The first differing row with its expected and found cells, then the rows around it.
-void AddMismatchFindings(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
-                         const wxString& columnName, const ExpectedTexts& expected, int mismatch) {
+std::vector<wxString> MismatchFindings(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
+                                       const ExpectedTexts& expected, int mismatch) {
+  std::vector<wxString> findings;
   const int column = reader.GetColumnIndex(columnName);
-  if (column < 0) printer->AddFinding("the data file has no column {" + columnName + "}");
-  printer->AddFinding(wxString::Format("row %d: expected ", mismatch) + ExpectedAt(expected, mismatch) + ", found " +
-                      FoundAt(reader, column, mismatch));
+  if (column < 0) findings.push_back("the data file has no column {" + columnName + "}");
+  findings.push_back(wxString::Format("row %d: expected ", mismatch) + ExpectedAt(expected, mismatch) + ", found " +
+                     FoundAt(reader, column, mismatch));
   const int last = std::min(mismatch + kContextRows, std::max(reader.GetRowCount(), 1) - 1);
   for (int row = std::max(0, mismatch - kContextRows); row <= last; ++row) {
-    printer->AddFinding(wxString::Format("  context row %d: expected ", row) + ExpectedAt(expected, row) + ", found " +
-                        FoundAt(reader, column, row));
+    findings.push_back(wxString::Format("  context row %d: expected ", row) + ExpectedAt(expected, row) + ", found " +
+                       FoundAt(reader, column, row));
   }
+  return findings;
 }
 
 }  // namespace
@@ -73,14 +76,11 @@ bool CheckQuantityOfDataCells(const MUInterfaceMultiExperimentDataSource& reader
   const long long rows = reader.GetRowCount();
   const long long wanted = static_cast<long long>(expected.size());
   if (rows == wanted) return true;
-  if (rows > wanted) {
-    printer->ReportFailure(testName, "Too many data cells. More than expected.",
-                           MakeTestLocation(verifierName, kTooManyCellsLine), "No extra info.");
-  } else {
-    printer->ReportFailure(testName, "Too few data cells. Fewer than expected.",
-                           MakeTestLocation(verifierName, kTooFewCellsLine), "No extra info.");
-  }
-  printer->AddFinding(wxString::Format("found %lld data rows, expected %lld", rows, wanted));
+  const bool tooMany = rows > wanted;
+  ReportFailureTo(printer, testName,
+                  tooMany ? "Too many data cells. More than expected." : "Too few data cells. Fewer than expected.",
+                  MakeTestLocation(verifierName, tooMany ? kTooManyCellsLine : kTooFewCellsLine), "No extra info.")
+      << wxString::Format("found %lld data rows, expected %lld", rows, wanted);
   return false;
 }
 
@@ -95,12 +95,11 @@ bool CheckDataAppearsCompletelyAndInOrder(const MUInterfaceMultiExperimentDataSo
   }
   const wxString expectedText =
       mismatch < static_cast<int>(expected.size()) ? expected[mismatch] : wxString("ERRORERROR");
-  printer->ReportFailure(
-      testName, "Mismatch in the ordering of data cells in datafile.",
-      MakeTestLocation(verifierName, kOrderMismatchLine),
-      wxString::Format("At datafile row index %d we expected {%s}, but that was not the actual content.", mismatch,
-                       expectedText));
-  AddMismatchFindings(reader, printer, columnName, expected, mismatch);
+  ReportFailureTo(printer, testName, "Mismatch in the ordering of data cells in datafile.",
+                  MakeTestLocation(verifierName, kOrderMismatchLine),
+                  wxString::Format("At datafile row index %d we expected {%s}, but that was not the actual content.",
+                                   mismatch, expectedText))
+      << MismatchFindings(reader, columnName, expected, mismatch);
   return false;
 }
 

@@ -3,7 +3,8 @@
 //   ReportOutcome(held, ...) << "found " + what;
 //   ReportOutcome(held, ...).Otherwise([&] { return CostlyFindings(); });
 //   ReportFailure(...) << finding;
-// Findings given to a check that held go nowhere, so a pass never carries any.
+// Findings given to a check that held go nowhere, so a pass never carries any. The framework's shared checks,
+// which report for a verifier through its printer, report as ReportFailureTo(printer, ...) << finding.
 #include <utility>
 #include <vector>
 #include <wx/string.h>
@@ -37,5 +38,9 @@ class CheckOutcome {
   FakeJUnitPrinter* printer_;
   bool held_;
 };
+
+// The printer's ReportFailure, and the outcome that takes the failure's findings.
+CheckOutcome ReportFailureTo(FakeJUnitPrinter* printer, const wxString& testName, const wxString& subject,
+                             const wxString& location, const wxString& message);
 
 }  // namespace Varnel
