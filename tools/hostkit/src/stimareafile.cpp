@@ -65,7 +65,7 @@ Result<std::string> ReadWholeFile(const std::string& path) {
     case tabulon::DataFileBytes::Failure::None:
       return std::move(read.bytes);
     case tabulon::DataFileBytes::Failure::CannotOpen:
-      return Failure(cannot + ": " + std::strerror(read.systemError));
+      return Failure(cannot + ": " + std::strerror(read.systemError.value()));
     case tabulon::DataFileBytes::Failure::NotRegular:
       return Failure(cannot + ": not a regular file");
     case tabulon::DataFileBytes::Failure::TooLarge:
