@@ -94,13 +94,13 @@ Result<Varnel::StimAreaData> ParseStimAreaLine(const std::string& line) {
   if (!fields) return Failure("fewer than 6 tab-separated fields");
   const Result<std::array<int, kNumberFields>> numbers = ParseNumbers(fields->numbers);
   if (!numbers.Ok()) return Failure(numbers.Error());
-  std::optional<wxString> decodedName = DecodeUtf8(fields->name);
+  const std::optional<wxString> decodedName = DecodeUtf8(fields->name);
   if (!decodedName) return Failure("areaName is not valid UTF-8");
   Varnel::StimAreaData area;
   const std::array<int, kNumberFields>& n = numbers.Value();
   area.rect = wxRect(n[0], n[1], n[2], n[3]);
   area.responseId = n[4];
-  area.areaName = std::move(*decodedName);
+  area.areaName = *decodedName;
   return area;
 }
 
