@@ -35,8 +35,8 @@ AtomicFileWriter::~AtomicFileWriter() {
 }
 
 bool AtomicFileWriter::Open() {
-  const int error = CreateExclusively(file_, temporary_);
-  ownsTemporary_ = error == 0;
+  const std::error_code error = CreateExclusively(file_, temporary_);
+  ownsTemporary_ = !error;
   return ownsTemporary_ || Fail("cannot create the temporary file: ", ErrorReason(error));
 }
 
@@ -53,8 +53,8 @@ bool AtomicFileWriter::WriteBuffered() {
   // A write may take fewer bytes than offered without an error (a file-size limit reached midway); the next
   // one then fails and tells why.
   for (std::size_t written = 0; written < buffer_.size();) {
-    const int injected = InjectedFileError();
-    const std::size_t taken = injected != 0 ? 0 : file_.Write(buffer_.data() + written, buffer_.size() - written);
+    const std::error_code injected = InjectedFileError();
+    const std::size_t taken = injected ? 0 : file_.Write(buffer_.data() + written, buffer_.size() - written);
     if (taken == 0) return Fail("cannot write: ", ErrorReason(FileError(file_, injected)));
     written += taken;
   }
@@ -67,15 +67,15 @@ bool AtomicFileWriter::Commit() {
   wxLogNull quiet;
   // Flushed before the rename and the directory after it: a power loss then leaves the earlier file or
   // the whole new one, never an empty one.
-  int injected = InjectedFileError();
-  if (injected != 0 || !file_.Flush()) return Fail("cannot flush: ", ErrorReason(FileError(file_, injected)));
+  std::error_code injected = InjectedFileError();
+  if (injected || !file_.Flush()) return Fail("cannot flush: ", ErrorReason(FileError(file_, injected)));
   injected = InjectedFileError();
   // The descriptor goes even when closing fails.
-  if (!file_.Close() || injected != 0) return Fail("cannot close: ", ErrorReason(FileError(file_, injected)));
+  if (!file_.Close() || injected) return Fail("cannot close: ", ErrorReason(FileError(file_, injected)));
   const std::error_code renameError = RenameReplacing(temporary_, target_);
   ownsTemporary_ = static_cast<bool>(renameError);
   if (ownsTemporary_) return Fail("cannot replace the file: ", wxString::FromUTF8(renameError.message()));
-  if (InjectedFileError() != 0 || !SyncDirectory(targetDirectory_)) {
+  if (InjectedFileError() || !SyncDirectory(targetDirectory_)) {
     TellWriteFailure(target_, "cannot flush its directory");
   }
   return true;

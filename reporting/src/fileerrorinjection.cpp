@@ -12,14 +12,15 @@ std::atomic<int> injectedError{0};
 
 }  // namespace
 
-int InjectedFileError() noexcept {
+std::error_code InjectedFileError() noexcept {
   const long number = counted.fetch_add(1, std::memory_order_relaxed) + 1;
-  return number == failAt.load(std::memory_order_relaxed) ? injectedError.load(std::memory_order_relaxed) : 0;
+  if (number != failAt.load(std::memory_order_relaxed)) return {};
+  return {injectedError.load(std::memory_order_relaxed), std::generic_category()};
 }
 
-void InjectFileErrorAt(long operation, int errorCode) noexcept {
+void InjectFileErrorAt(long operation, std::errc error) noexcept {
   counted.store(0, std::memory_order_relaxed);
-  injectedError.store(errorCode, std::memory_order_relaxed);
+  injectedError.store(static_cast<int>(error), std::memory_order_relaxed);
   failAt.store(operation, std::memory_order_relaxed);
 }
 

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 #include <wx/filefn.h>
@@ -21,16 +22,20 @@ namespace {
 const char kTemporarySuffix[] = ".partial";
 bool IsDigit(wxUniChar ch) { return ch >= '0' && ch <= '9'; }
 
-// The process id of a temporary file of one of the names, and the instance token its name carries (empty for
-// "<name>.partial"); false when the file name is none of them.
-bool ParseTemporaryName(const wxString& fileName, const std::vector<ProcessFileName>& names, unsigned long& processId,
-                        std::string& token) {
+// What the name of a temporary file tells: the process id, and the instance token (empty for "<name>.partial").
+struct TemporaryName {
+  unsigned long processId = 0;
+  std::string token;
+};
+
+// None when the file name is that of no temporary file of the names.
+std::optional<TemporaryName> ParseTemporaryName(const wxString& fileName, const std::vector<ProcessFileName>& names) {
   wxString stem;
-  if (!fileName.EndsWith(kTemporarySuffix, &stem)) return false;
-  token.clear();
+  if (!fileName.EndsWith(kTemporarySuffix, &stem)) return std::nullopt;
+  TemporaryName parsed;
   const int dot = stem.Find('.', true);
   if (dot != wxNOT_FOUND && IsInstanceToken(stem.Mid(dot + 1).utf8_string())) {
-    token = stem.Mid(dot + 1).utf8_string();
+    parsed.token = stem.Mid(dot + 1).utf8_string();
     stem.Truncate(dot);
   }
   for (const ProcessFileName& name : names) {
@@ -38,9 +43,9 @@ bool ParseTemporaryName(const wxString& fileName, const std::vector<ProcessFileN
     if (!stem.StartsWith(name.prefix, &digits) || !digits.EndsWith(name.suffix, &digits)) continue;
     // Ten digits at most, and no more than a process id can be: the number is read whole and asked about as is.
     if (digits.empty() || digits.length() > 10 || !std::all_of(digits.begin(), digits.end(), IsDigit)) continue;
-    if (digits.ToULong(&processId) && processId <= static_cast<unsigned long>(INT_MAX)) return true;
+    if (digits.ToULong(&parsed.processId) && parsed.processId <= static_cast<unsigned long>(INT_MAX)) return parsed;
   }
-  return false;
+  return std::nullopt;
 }
 
 // Whether any part of the relative directory path is a link: a clean-up through it would reach another folder.
@@ -67,25 +72,28 @@ void TellWriteFailure(const wxString& path, const wxString& reason) {
                OneLineText(path.utf8_string()).c_str(), OneLineText(reason.utf8_string()).c_str(), workingDir.c_str());
 }
 
-int FileError(const wxFile& file, int injected) { return injected != 0 ? injected : file.GetLastError(); }
-
 // Taken from the failed call's own error code: other calls since may have changed errno.
-wxString ErrorReason(int errorCode) {
-  if (errorCode == 0) return "the system gave no reason";
-  return wxString::FromUTF8(std::generic_category().message(errorCode));
+std::error_code FileError(const wxFile& file, std::error_code injected) {
+  if (injected) return injected;
+  return {file.GetLastError(), std::generic_category()};
 }
 
-int CreateExclusively(wxFile& file, const wxString& path) {
-  if (const int injected = InjectedFileError()) return injected;
+wxString ErrorReason(std::error_code error) {
+  if (!error) return "the system gave no reason";
+  return wxString::FromUTF8(error.message());
+}
+
+std::error_code CreateExclusively(wxFile& file, const wxString& path) {
+  if (const std::error_code injected = InjectedFileError()) return injected;
   wxLogNull quiet;
   int descriptor = OpenNew(path);
   if (descriptor < 0) {
     wxRemoveFile(path);
     descriptor = OpenNew(path);
   }
-  if (descriptor < 0) return errno != 0 ? errno : EEXIST;
+  if (descriptor < 0) return {errno != 0 ? errno : EEXIST, std::generic_category()};
   file.Attach(descriptor);
-  return 0;
+  return {};
 }
 
 void EnsureDirectoryExists(const wxString& directory) {
@@ -115,14 +123,15 @@ void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<Proc
     found.push_back(path);
   }
   for (const wxString& path : found) {
-    unsigned long processId = 0;
-    std::string token;
-    if (!ParseTemporaryName(wxFileName(path).GetFullName(), names, processId, token)) continue;
+    const std::optional<TemporaryName> parsed = ParseTemporaryName(wxFileName(path).GetFullName(), names);
+    if (!parsed) continue;
+    const unsigned long processId = parsed->processId;
+    const std::string& token = parsed->token;
     // This instance writes nothing yet; an instance of another process is left while a process of its id runs.
     const bool ownInstance = processId == ownProcessId && (token.empty() || token == ProcessInstanceToken());
     // A leftover that stays harms no report; the next printer tries again.
     if (ownInstance || (processId != ownProcessId && !wxProcess::Exists(static_cast<int>(processId)))) {
-      if (InjectedFileError() == 0) wxRemoveFile(path);
+      if (!InjectedFileError()) wxRemoveFile(path);
     }
   }
 }
@@ -138,11 +147,8 @@ void MoveWithoutOverwriting(const wxString& from, const wxString& to) {
 // Windows) and never follows a link at the target; the toolkit's falls back to copying onto the target, which
 // would follow a planted link and can be seen half done.
 std::error_code RenameReplacing(const wxString& from, const wxString& to) {
+  if (const std::error_code injected = InjectedFileError()) return injected;
   std::error_code error;
-  if (const int injected = InjectedFileError()) {
-    error.assign(injected, std::generic_category());
-    return error;
-  }
   std::filesystem::rename(std::filesystem::u8path(from.utf8_string()), std::filesystem::u8path(to.utf8_string()),
                           error);
   return error;

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <random>
 
 namespace Varnel {
@@ -43,25 +44,26 @@ std::uint64_t RandomBits() {
   return Mix(bits + ++calls);
 }
 
-bool After(const std::string& line, const char* prefix, std::string& rest) {
+// The line's text after the prefix; none without the prefix.
+std::optional<std::string> After(const std::string& line, const char* prefix) {
   const std::string head(prefix);
-  if (line.compare(0, head.size(), head) != 0) return false;
-  rest = line.substr(head.size());
-  return true;
+  if (line.compare(0, head.size(), head) != 0) return std::nullopt;
+  return line.substr(head.size());
 }
 
-// "<size> bytes, hash <16 hex digits>"
-bool ReadDigest(const std::string& text, ContentDigest& digest) {
+// "<size> bytes, hash <16 hex digits>"; none for any other text.
+std::optional<ContentDigest> ReadDigest(const std::string& text) {
   unsigned long long size = 0;
   char hash[kTokenLength + 1] = {};
   int end = 0;
   if (std::sscanf(text.c_str(), "%llu bytes, hash %16[0-9a-f]%n", &size, hash, &end) != 2 ||
       static_cast<std::size_t>(end) != text.size() || !IsInstanceToken(hash)) {
-    return false;
+    return std::nullopt;
   }
+  ContentDigest digest;
   digest.size = size;
   digest.hash = std::stoull(hash, nullptr, 16);
-  return true;
+  return digest;
 }
 
 }  // namespace
@@ -94,16 +96,19 @@ std::string DiagnosticsStamp::Lines() const {
 }
 
 bool DiagnosticsStamp::Read(const std::string& line) {
-  std::string rest;
-  if (After(line, kInstancePrefix, rest)) {
-    instance = rest;
-  } else if (After(line, kHostInstancePrefix, rest)) {
-    hostInstance = rest;
-  } else if (After(line, kReportPrefix, rest)) {
-    ContentDigest digest;
-    if (rest != kNotWritten && !ReadDigest(rest, digest)) return false;
-    report.reset();
-    if (rest != kNotWritten) report = digest;
+  std::optional<std::string> rest;
+  if ((rest = After(line, kInstancePrefix))) {
+    instance = *rest;
+  } else if ((rest = After(line, kHostInstancePrefix))) {
+    hostInstance = *rest;
+  } else if ((rest = After(line, kReportPrefix))) {
+    if (*rest == kNotWritten) {
+      report.reset();
+      return true;
+    }
+    const std::optional<ContentDigest> digest = ReadDigest(*rest);
+    if (!digest) return false;
+    report = digest;
   } else {
     return false;
   }

@@ -39,19 +39,19 @@ void SpillingBuffer::Append(const std::string& bytes) {
 // Copies what is in memory to the end of the file, which is created on first need.
 bool SpillingBuffer::Spill() {
   if (!file_.IsOpened()) {
-    const int error = CreateExclusively(file_, path_);
-    if (error != 0) return Fail("cannot create the temporary file: ", ErrorReason(error));
+    const std::error_code error = CreateExclusively(file_, path_);
+    if (error) return Fail("cannot create the temporary file: ", ErrorReason(error));
   }
   wxLogNull quiet;
-  const int injected = InjectedFileError();
-  if (injected != 0 || file_.Seek(static_cast<wxFileOffset>(spilled_)) == wxInvalidOffset) {
+  const std::error_code injected = InjectedFileError();
+  if (injected || file_.Seek(static_cast<wxFileOffset>(spilled_)) == wxInvalidOffset) {
     return Fail("cannot write: ", ErrorReason(FileError(file_, injected)));
   }
   // A write may take fewer bytes than offered without an error (a file-size limit reached midway); the next
   // one then fails and tells why.
   for (std::size_t written = 0; written < memory_.size();) {
-    const int writeError = InjectedFileError();
-    const std::size_t taken = writeError != 0 ? 0 : file_.Write(memory_.data() + written, memory_.size() - written);
+    const std::error_code writeError = InjectedFileError();
+    const std::size_t taken = writeError ? 0 : file_.Write(memory_.data() + written, memory_.size() - written);
     if (taken == 0) return Fail("cannot write: ", ErrorReason(FileError(file_, writeError)));
     written += taken;
     spilled_ += taken;
@@ -64,15 +64,15 @@ bool SpillingBuffer::CopyTo(AtomicFileWriter& writer, std::uint64_t from, std::u
   to = std::min(to, Size());
   if (from < spilled_) {
     wxLogNull quiet;
-    const int injected = InjectedFileError();
-    if (injected != 0 || file_.Seek(static_cast<wxFileOffset>(from)) == wxInvalidOffset) {
+    const std::error_code injected = InjectedFileError();
+    if (injected || file_.Seek(static_cast<wxFileOffset>(from)) == wxInvalidOffset) {
       return Fail("cannot read back: ", ErrorReason(FileError(file_, injected)));
     }
     std::string chunk(kReadChunk, '\0');
     for (const std::uint64_t end = std::min(to, spilled_); from < end;) {
       const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(end - from, kReadChunk));
-      const int readError = InjectedFileError();
-      const ssize_t read = readError != 0 ? wxInvalidOffset : file_.Read(&chunk[0], wanted);
+      const std::error_code readError = InjectedFileError();
+      const ssize_t read = readError ? wxInvalidOffset : file_.Read(&chunk[0], wanted);
       if (read == wxInvalidOffset) return Fail("cannot read back: ", ErrorReason(FileError(file_, readError)));
       // The file ends early only when something else cut it.
       if (read == 0) return Fail("cannot read back: ", "the file ends early");

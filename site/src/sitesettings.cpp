@@ -8,6 +8,7 @@
 #include "ownlibrary.h"
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <wx/filename.h>
 
@@ -128,46 +129,53 @@ std::string ApplyText(const wxString& text, SiteSettings& settings) {
   return std::string();
 }
 
+// A text read for the settings, or why it is not taken (then problem is not empty).
+struct ReadSettingText {
+  wxString text;
+  std::string problem;
+};
+
 // The file's text without the byte-order mark an editor may put first, or why it could not be read.
-std::string ReadText(const wxString& path, wxString& text) {
+ReadSettingText ReadText(const wxString& path) {
   const tabulon::DataFileBytes file = tabulon::ReadDataFileBytes(path, kMaxFileBytes);
   switch (file.failure) {
     case tabulon::DataFileBytes::Failure::None:
       break;
     case tabulon::DataFileBytes::Failure::CannotOpen:
-      return "cannot be read (system error " + std::to_string(file.systemError) + ")";
+      return {{}, "cannot be read (system error " + std::to_string(file.systemError.value()) + ")"};
     case tabulon::DataFileBytes::Failure::NotRegular:
-      return "is not a plain file";
+      return {{}, "is not a plain file"};
     case tabulon::DataFileBytes::Failure::TooLarge:
-      return "is larger than " + std::to_string(kMaxFileBytes) + " bytes";
+      return {{}, "is larger than " + std::to_string(kMaxFileBytes) + " bytes"};
   }
-  text = wxString::FromUTF8(file.bytes.data(), file.bytes.size());
-  if (text.empty() && !file.bytes.empty()) return "is not UTF-8 text";
-  if (!text.empty() && text[0] == wxUniChar(0xFEFF)) text.erase(0, 1);
-  return std::string();
+  ReadSettingText read{wxString::FromUTF8(file.bytes.data(), file.bytes.size()), std::string()};
+  if (read.text.empty() && !file.bytes.empty()) return {{}, "is not UTF-8 text"};
+  if (!read.text.empty() && read.text[0] == wxUniChar(0xFEFF)) read.text.erase(0, 1);
+  return read;
 }
 
 // Why the file is ignored, or empty when its settings are in force now.
 std::string ApplyFile(const wxString& path, SiteSettings& settings) {
-  wxString text;
-  const std::string problem = ReadText(path, text);
-  return problem.empty() ? ApplyText(text, settings) : problem;
+  const ReadSettingText read = ReadText(path);
+  return read.problem.empty() ? ApplyText(read.text, settings) : read.problem;
 }
 
-// The variable's value, decoded as UTF-8 whatever the locale, or why it is not taken; false when it is not set.
-bool ReadVariable(const char* variable, wxString& value, std::string& problem) {
+// The variable's value, decoded as UTF-8 whatever the locale, or why it is not taken; none when it is not set.
+std::optional<ReadSettingText> ReadVariable(const char* variable) {
   const char* bytes = std::getenv(variable);
-  if (bytes == nullptr) return false;
-  value = wxString::FromUTF8(bytes);
-  problem = value.empty() && *bytes != '\0' ? QuotedBytes(bytes) + " is not UTF-8 text" : std::string();
-  return true;
+  if (bytes == nullptr) return std::nullopt;
+  ReadSettingText read{wxString::FromUTF8(bytes), std::string()};
+  if (read.text.empty() && *bytes != '\0') read.problem = QuotedBytes(bytes) + " is not UTF-8 text";
+  return read;
 }
 
 void ApplyEnvironment(SiteSettings& settings, std::vector<std::string>& problems) {
   for (const SettingKey& key : kKeys) {
-    wxString value;
-    std::string problem;
-    if (key.variable == nullptr || !ReadVariable(key.variable, value, problem)) continue;
+    if (key.variable == nullptr) continue;
+    const std::optional<ReadSettingText> read = ReadVariable(key.variable);
+    if (!read) continue;
+    const wxString& value = read->text;
+    std::string problem = read->problem;
     if (problem.empty()) problem = ValueProblem(key, value);
     if (problem.empty()) {
       settings.*key.member = SiteSetting{value, SettingSource::Environment};

@@ -7,7 +7,7 @@ constexpr std::size_t kReadChunk = 1 << 16;
 
 using Failure = tabulon::DataFileBytes::Failure;
 
-tabulon::DataFileBytes Failed(Failure failure, int systemError = 0, unsigned long long size = 0) {
+tabulon::DataFileBytes Failed(Failure failure, std::error_code systemError = {}, unsigned long long size = 0) {
   tabulon::DataFileBytes result;
   result.failure = failure;
   result.systemError = systemError;
@@ -25,7 +25,7 @@ tabulon::DataFileBytes ReadOpen(NonBlockingFile& file, unsigned long long limit)
   const NonBlockingFile::Status status = file.Inspect();
   if (status.kind == NonBlockingFile::Kind::Unknown) return Failed(Failure::CannotOpen, file.SystemError());
   if (status.kind == NonBlockingFile::Kind::NotRegular) return Failed(Failure::NotRegular);
-  if (status.size > limit) return Failed(Failure::TooLarge, 0, status.size);
+  if (status.size > limit) return Failed(Failure::TooLarge, {}, status.size);
   tabulon::DataFileBytes result;
   result.bytes.reserve(static_cast<std::size_t>(status.size));
   char chunk[kReadChunk];
@@ -35,7 +35,7 @@ tabulon::DataFileBytes ReadOpen(NonBlockingFile& file, unsigned long long limit)
     if (got == 0) break;
     result.bytes.append(chunk, static_cast<std::size_t>(got));
     // A file that grew after the check is refused as soon as it passes the limit.
-    if (result.bytes.size() > limit) return Failed(Failure::TooLarge, 0, result.bytes.size());
+    if (result.bytes.size() > limit) return Failed(Failure::TooLarge, {}, result.bytes.size());
   }
   result.size = result.bytes.size();
   return result;

@@ -1,6 +1,7 @@
 #include "tabulon/decodedlines.h"
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <wx/convauto.h>
 
@@ -105,16 +106,17 @@ std::uint32_t CodeUnit(wchar_t c) { return static_cast<std::uint32_t>(c); }
 
 namespace tabulon {
 
-bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& text) {
-  text.clear();
-  if (size == 0) return true;
+std::optional<std::wstring> DecodeAsConverterDoes(const char* bytes, std::size_t size) {
+  std::wstring text;
+  if (size == 0) return text;
   if (IsPlainUtf8(Unsigned(bytes), size)) {
     DecodePlainUtf8(Unsigned(bytes), size, text);
-    return true;
+    return text;
   }
   const wxString decoded(bytes, wxConvAuto(), size);
   text = decoded.ToStdWstring();
-  return !text.empty();
+  if (text.empty()) return std::nullopt;
+  return text;
 }
 
 }  // namespace tabulon
@@ -132,7 +134,9 @@ bool tabulon::DecodedLines::Decode(std::string bytes, LineEnds lineEnds) {
     Split(utf8_.data(), utf8_.size(), lineEnds);
     return true;
   }
-  if (!tabulon::DecodeAsConverterDoes(bytes.data(), bytes.size(), text_)) return false;
+  std::optional<std::wstring> text = tabulon::DecodeAsConverterDoes(bytes.data(), bytes.size());
+  if (!text) return false;
+  text_ = std::move(*text);
   Split(text_.data(), text_.size(), lineEnds);
   return true;
 }

@@ -32,7 +32,8 @@ bool MUConcreteExperimentDataFileTxt::Open(const wxString& fileName) {
       break;
     case tabulon::DataFileBytes::Failure::CannotOpen:
       FailToOpen({wxString::Format(_("can't open file '%s'"), fileName) +
-                  wxString::Format(" (error %d: %s)", read.systemError, wxSysErrorMsgStr(read.systemError))});
+                  wxString::Format(" (error %d: %s)", read.systemError.value(),
+                                   wxSysErrorMsgStr(static_cast<unsigned long>(read.systemError.value())))});
       return false;
     case tabulon::DataFileBytes::Failure::NotRegular:
       // Reading a directory or a device as text would never end or would ask for absurd amounts of memory.

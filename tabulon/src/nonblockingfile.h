@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <system_error>
 #include <wx/string.h>
 
 // A file opened for reading that never makes the caller wait: opening a FIFO without a writer or a device returns
@@ -24,8 +25,8 @@ class NonBlockingFile {
   NonBlockingFile& operator=(const NonBlockingFile&) = delete;
 
   bool IsOpen() const { return opened_; }
-  // The system's code for the last failure.
-  int SystemError() const { return systemError_; }
+  // The system's error of the last failure.
+  std::error_code SystemError() const { return systemError_; }
   // What the open handle is, checked through the handle itself.
   Status Inspect();
   // Up to count bytes into buffer; 0 at the end, -1 with SystemError() set on a failure.
@@ -34,5 +35,5 @@ class NonBlockingFile {
  private:
   std::intptr_t handle_ = -1;  // the system's handle or file descriptor
   bool opened_ = false;
-  int systemError_ = 0;
+  std::error_code systemError_;
 };

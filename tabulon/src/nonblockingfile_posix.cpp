@@ -11,7 +11,7 @@ NonBlockingFile::NonBlockingFile(const wxString& path) {
   if (opened_) {
     handle_ = fd;
   } else {
-    systemError_ = errno;
+    systemError_ = std::error_code(errno, std::generic_category());
   }
 }
 
@@ -22,7 +22,7 @@ NonBlockingFile::~NonBlockingFile() {
 NonBlockingFile::Status NonBlockingFile::Inspect() {
   struct stat status;
   if (::fstat(static_cast<int>(handle_), &status) != 0) {
-    systemError_ = errno;
+    systemError_ = std::error_code(errno, std::generic_category());
     return {};
   }
   if (!S_ISREG(status.st_mode)) return {Kind::NotRegular, 0};
@@ -35,6 +35,6 @@ long long NonBlockingFile::Read(char* buffer, std::size_t count) {
     if (got >= 0) return got;
     if (errno != EINTR) break;
   }
-  systemError_ = errno;
+  systemError_ = std::error_code(errno, std::generic_category());
   return -1;
 }

@@ -15,7 +15,7 @@ NonBlockingFile::NonBlockingFile(const wxString& path) {
   if (opened_) {
     handle_ = reinterpret_cast<std::intptr_t>(file);
   } else {
-    systemError_ = static_cast<int>(GetLastError());
+    systemError_ = std::error_code(static_cast<int>(GetLastError()), std::system_category());
   }
 }
 
@@ -27,7 +27,7 @@ NonBlockingFile::Status NonBlockingFile::Inspect() {
   if (GetFileType(Native(handle_)) != FILE_TYPE_DISK) return {Kind::NotRegular, 0};
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(Native(handle_), &info)) {
-    systemError_ = static_cast<int>(GetLastError());
+    systemError_ = std::error_code(static_cast<int>(GetLastError()), std::system_category());
     return {};
   }
   if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return {Kind::NotRegular, 0};
@@ -37,7 +37,7 @@ NonBlockingFile::Status NonBlockingFile::Inspect() {
 long long NonBlockingFile::Read(char* buffer, std::size_t count) {
   DWORD got = 0;
   if (!ReadFile(Native(handle_), buffer, static_cast<DWORD>(count), &got, nullptr)) {
-    systemError_ = static_cast<int>(GetLastError());
+    systemError_ = std::error_code(static_cast<int>(GetLastError()), std::system_category());
     return -1;
   }
   return got;

@@ -6,7 +6,6 @@
 #include "printerfiles.h"
 #include "support/files.h"
 #include "support/scratchdir.h"
-#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -35,7 +34,7 @@ struct Life {
 
 // A printer's life after an earlier run's, with a report long enough that its entries wait in a temporary file,
 // the failAt-th file operation failing with the error (0: none).
-Life Live(long failAt, int error) {
+Life Live(long failAt, std::errc error) {
   fs::remove_all("scons-out");
   fs::create_directories(kDir);
   testsupport::WriteFile(kPreviousReport, "<testsuites> of an earlier run");
@@ -69,7 +68,7 @@ bool Tells(const std::string& errors, const std::string& path, const std::string
 
 TEST(FileErrors, AnyFailingFileOperationLeavesTheWholeReportOrNoneAndSaysWhy) {
   testsupport::ScratchDir scratch;
-  const Life clean = Live(0, 0);
+  const Life clean = Live(0, std::errc());
   ASSERT_TRUE(clean.report && clean.diagnostics) << clean.errors;
   EXPECT_EQ(clean.errors, "");
   EXPECT_GT(clean.report->size(), Varnel::SpillingBuffer::kMemoryLimit);
@@ -83,11 +82,11 @@ TEST(FileErrors, AnyFailingFileOperationLeavesTheWholeReportOrNoneAndSaysWhy) {
   withoutReport.replace(withoutReport.find(vouching), vouching.size(), "report: not written\n");
 
   for (long failAt = 1;; ++failAt) {
-    const int error = failAt % 2 == 0 ? ENOSPC : EIO;
+    const std::errc error = failAt % 2 == 0 ? std::errc::no_space_on_device : std::errc::io_error;
     const Life faulty = Live(failAt, error);
     if (faulty.operations < failAt) break;
     ASSERT_LE(failAt, clean.operations);
-    const std::string reason = std::generic_category().message(error);
+    const std::string reason = std::make_error_code(error).message();
     const std::string round = "file operation " + std::to_string(failAt) + " failed: " + faulty.errors;
     // Every failure is told, but a leftover that could not be removed: it stays, harming nothing.
     EXPECT_TRUE(!faulty.errors.empty() || testsupport::FileExists(kLeftover)) << round;

@@ -1,50 +1,52 @@
 #include "diagnosticsfile.h"
 #include <fstream>
+#include <utility>
 
 namespace datahookrunner {
 
 namespace {
 
-// The line's text after the prefix, which must follow the indentation exactly.
-bool After(const std::string& line, const std::string& prefix, std::string& rest) {
-  if (line.compare(0, prefix.size(), prefix) != 0) return false;
-  rest = line.substr(prefix.size());
-  return true;
+// The line's text after the prefix, which must follow the indentation exactly; none without the prefix.
+std::optional<std::string> After(const std::string& line, const std::string& prefix) {
+  if (line.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+  return line.substr(prefix.size());
 }
 
 void ReadLine(const std::string& line, RunDiagnostics& diagnostics) {
-  std::string text;
-  if (After(line, "suite: ", text)) {
-    diagnostics.push_back(DiagnosedSuite{text, "", {}});
+  if (std::optional<std::string> name = After(line, "suite: ")) {
+    diagnostics.push_back(DiagnosedSuite{std::move(*name), "", {}});
     return;
   }
   if (diagnostics.empty()) return;
   DiagnosedSuite& suite = diagnostics.back();
-  if (After(line, "  data file: ", text)) {
-    suite.dataFile = text;
-  } else if (After(line, "  failure: ", text)) {
-    suite.failures.push_back(DiagnosedFailure{text, "", {}});
+  std::optional<std::string> text;
+  if ((text = After(line, "  data file: "))) {
+    suite.dataFile = std::move(*text);
+  } else if ((text = After(line, "  failure: "))) {
+    suite.failures.push_back(DiagnosedFailure{std::move(*text), "", {}});
   } else if (suite.failures.empty()) {
     return;
-  } else if (After(line, "    data file: ", text)) {
-    suite.failures.back().dataFile = text;
-  } else if (After(line, "    found: ", text)) {
-    suite.failures.back().findings.push_back(text);
+  } else if ((text = After(line, "    data file: "))) {
+    suite.failures.back().dataFile = std::move(*text);
+  } else if ((text = After(line, "    found: "))) {
+    suite.failures.back().findings.push_back(std::move(*text));
   }
 }
 
 }  // namespace
 
-bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics, Varnel::DiagnosticsStamp& stamp) {
+std::optional<DiagnosticsFile> ReadDiagnosticsFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  if (!in) return std::nullopt;
+  DiagnosticsFile file;
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (diagnostics.empty() && stamp.Read(line)) continue;
-    ReadLine(line, diagnostics);
+    if (file.suites.empty() && file.stamp.Read(line)) continue;
+    ReadLine(line, file.suites);
   }
   // A read that broke off (the stream keeps what it was thrown, out of memory included) is no whole file.
-  return !in.bad();
+  if (in.bad()) return std::nullopt;
+  return file;
 }
 
 }  // namespace datahookrunner

@@ -1,5 +1,6 @@
 #pragma once
 #include "reporting/reportstamp.h"
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,12 @@ struct DiagnosedSuite {
 
 using RunDiagnostics = std::vector<DiagnosedSuite>;
 
-// The stamp comes from the lines before the first suite. False when the file cannot be opened or read to its
-// end; lines it does not know are skipped.
-bool ReadDiagnosticsFile(const std::string& path, RunDiagnostics& diagnostics, Varnel::DiagnosticsStamp& stamp);
+struct DiagnosticsFile {
+  Varnel::DiagnosticsStamp stamp;  // from the lines before the first suite
+  RunDiagnostics suites;
+};
+
+// None when the file cannot be opened or read to its end; lines it does not know are skipped.
+std::optional<DiagnosticsFile> ReadDiagnosticsFile(const std::string& path);
 
 }  // namespace datahookrunner

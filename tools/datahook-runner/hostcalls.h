@@ -7,13 +7,16 @@
 
 namespace datahookrunner {
 
+// One list of stimulus areas per data file, in the order of the data files.
+using StimAreasPerFile = std::vector<std::shared_ptr<const Varnel::StimAreaList>>;
+
 // What the host hands the plug-in during one session, already in the host's types.
 struct HostSession {
   // Absolute paths, in the order to process, as UTF-8 known to decode: each becomes the host's wide string only
   // for its own call, which keeps a run over many files at a quarter of the memory per path.
   std::vector<std::string> dataFiles;
   // One list per data file, in the same order; data files without areas of their own share one list.
-  std::vector<std::shared_ptr<const Varnel::StimAreaList>> stimAreas;
+  StimAreasPerFile stimAreas;
   std::vector<wxString> hostAssertions;
   bool showProgress = false;
 };

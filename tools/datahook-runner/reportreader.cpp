@@ -1,6 +1,8 @@
 #include "reportreader.h"
 #include "xmlstream.h"
 #include <cstdio>
+#include <optional>
+#include <utility>
 #include <vector>
 #include <wx/log.h>
 
@@ -136,25 +138,28 @@ unsigned long ReportSummary::TotalFailures() const {
 
 namespace {
 
-// The whole file's digest, read from the start; the file is left at its start again.
-bool DigestOfFile(wxFFile& file, Varnel::ContentDigest& digest) {
+// The whole file's digest, read from the start; the file is left at its start again. None when it cannot be read.
+std::optional<Varnel::ContentDigest> DigestOfFile(wxFFile& file) {
+  Varnel::ContentDigest digest;
   std::vector<char> chunk(1 << 16);
   while (!file.Eof()) {
     const std::size_t got = file.Read(chunk.data(), chunk.size());
-    if (file.Error()) return false;
+    if (file.Error()) return std::nullopt;
     digest.Add(chunk.data(), got);
     if (got == 0) break;
   }
-  if (!file.Seek(0)) return false;
+  if (!file.Seek(0)) return std::nullopt;
   // Some C libraries (MinGW's under Wine) keep the end-of-file mark through the seek.
   std::clearerr(file.fp());
-  return true;
+  return digest;
 }
 
-hostkit::Status ReadSummary(const std::string& path, wxFFile& file, ReportSummary& summary) {
+hostkit::Result<ReportSummary> ReadSummary(const std::string& path, wxFFile& file) {
+  ReportSummary summary;
   SummaryBuilder builder(summary);
-  XmlError xmlError;
-  if (ReadXmlStream(file, builder, xmlError)) return {};
+  const XmlStatus read = ReadXmlStream(file, builder);
+  if (read.Ok()) return summary;
+  const XmlError& xmlError = read.Error();
   if (xmlError.fromHandler) return hostkit::Failure(xmlError.message);
   if (xmlError.line == 0) return hostkit::Failure("cannot parse report '" + path + "': " + xmlError.message);
   return hostkit::Failure("cannot parse report '" + path + "' (line " + std::to_string(xmlError.line) +
@@ -163,15 +168,17 @@ hostkit::Status ReadSummary(const std::string& path, wxFFile& file, ReportSummar
 
 }  // namespace
 
-hostkit::Status ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest) {
+hostkit::Result<ReadReport> ReadReportSummary(const std::string& path) {
   wxFFile file;
+  std::optional<Varnel::ContentDigest> digest;
   {
     wxLogNull quiet;  // the reason is given below
-    if (!file.Open(wxString::FromUTF8(path), "rb") || !DigestOfFile(file, digest)) {
-      return hostkit::Failure("cannot read report '" + path + "'");
-    }
+    if (file.Open(wxString::FromUTF8(path), "rb")) digest = DigestOfFile(file);
+    if (!digest) return hostkit::Failure("cannot read report '" + path + "'");
   }
-  return ReadSummary(path, file, summary);
+  hostkit::Result<ReportSummary> summary = ReadSummary(path, file);
+  if (!summary.Ok()) return hostkit::Failure(summary.Error());
+  return ReadReport{std::move(summary).Value(), *digest};
 }
 
 }  // namespace datahookrunner

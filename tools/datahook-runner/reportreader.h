@@ -40,9 +40,15 @@ struct ReportSummary {
   unsigned long TotalFailures() const;
 };
 
-// Reads a JUnit-style report as it streams from the file, and the digest of exactly the bytes summed up: the file
-// is opened once, so a report put in its place meanwhile is neither hashed nor read. Fails if the file is
-// missing, is not well-formed XML or is not a test report.
-hostkit::Status ReadReportSummary(const std::string& path, ReportSummary& summary, Varnel::ContentDigest& digest);
+// A report as read: what it holds, and the digest of exactly the bytes summed up.
+struct ReadReport {
+  ReportSummary summary;
+  Varnel::ContentDigest digest;
+};
+
+// Reads a JUnit-style report as it streams from the file: the file is opened once, so a report put in its place
+// meanwhile is neither hashed nor read. Fails if the file is missing, is not well-formed XML or is not a test
+// report.
+hostkit::Result<ReadReport> ReadReportSummary(const std::string& path);
 
 }  // namespace datahookrunner

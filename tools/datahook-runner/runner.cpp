@@ -24,6 +24,7 @@
 #include <iostream>
 #include <memory>
 #include <new>
+#include <optional>
 #include <set>
 #include <wx/init.h>
 #include <wx/utils.h>
@@ -98,9 +99,9 @@ Failure NotUtf8(const char* what, const std::string& argument) {
 Result<std::vector<wxString>> DecodeArguments(const std::vector<std::string>& arguments, const char* what) {
   std::vector<wxString> decoded;
   for (const std::string& argument : arguments) {
-    wxString text;
-    if (!DecodeUtf8(argument, text)) return NotUtf8(what, argument);
-    decoded.push_back(text);
+    std::optional<wxString> text = DecodeUtf8(argument);
+    if (!text) return NotUtf8(what, argument);
+    decoded.push_back(std::move(*text));
   }
   return decoded;
 }
@@ -124,7 +125,9 @@ Result<std::string> DefaultPluginPath() {
   return Utf8Path(!fs::exists(beside, notThere) && fs::exists(installed, notThere) ? installed : beside);
 }
 
-Status ResolvePaths(const RunnerOptions& options, const std::string& startDir, RunPlan& plan) {
+// The plan's paths: the plug-in, the working directory and the JUnit directory.
+Result<RunPlan> ResolvePaths(const RunnerOptions& options, const std::string& startDir) {
+  RunPlan plan;
   // A bare library name would make the system search the library path instead of the start directory.
   if (options.pluginPath.empty()) {
     Result<std::string> found = DefaultPluginPath();
@@ -135,7 +138,7 @@ Status ResolvePaths(const RunnerOptions& options, const std::string& startDir, R
   }
   plan.workDir = AbsoluteFrom(startDir, options.workDir.empty() ? "." : options.workDir);
   if (!options.junitDir.empty()) plan.junitDir = AbsoluteFrom(startDir, options.junitDir);
-  return {};
+  return plan;
 }
 
 // X.txt's own stimulus areas are in X.stimareas beside it: only the last extension of the name is replaced.
@@ -152,30 +155,31 @@ Result<std::shared_ptr<const Varnel::StimAreaList>> ReadSharedStimAreas(const st
   return std::make_shared<const Varnel::StimAreaList>(std::move(areas).Value());
 }
 
-Status PlanStimAreas(const RunnerOptions& options, const std::string& startDir, HostSession& session) {
+Result<StimAreasPerFile> PlanStimAreas(const RunnerOptions& options, const std::string& startDir) {
   // Read once and handed to the plug-in for every data file that has no areas of its own.
   const Result<std::shared_ptr<const Varnel::StimAreaList>> shared = ReadSharedStimAreas(options.stimAreaFile);
   if (!shared.Ok()) return Failure(shared.Error());
+  StimAreasPerFile planned;
   for (const std::string& dataFile : AbsoluteDataFiles(options, startDir)) {
     const std::string own = StimAreasBeside(dataFile);
     if (!options.stimAreasBeside || !fs::is_regular_file(NativePath(own))) {
-      session.stimAreas.push_back(shared.Value());
+      planned.push_back(shared.Value());
       continue;
     }
     Result<Varnel::StimAreaList> areas = ReadStimAreaFile(own);
     if (!areas.Ok()) return Failure(areas.Error());
-    session.stimAreas.push_back(std::make_shared<const Varnel::StimAreaList>(std::move(areas).Value()));
+    planned.push_back(std::make_shared<const Varnel::StimAreaList>(std::move(areas).Value()));
   }
-  return {};
+  return planned;
 }
 
 Result<RunPlan> MakePlan(const RunnerOptions& options) {
   std::error_code noCurrentDir;
   const std::string startDir = Utf8Path(fs::current_path(noCurrentDir));
   if (noCurrentDir) return Failure("cannot determine the current directory: " + noCurrentDir.message());
-  RunPlan plan;
-  const Status resolved = ResolvePaths(options, startDir, plan);
+  Result<RunPlan> resolved = ResolvePaths(options, startDir);
   if (!resolved.Ok()) return Failure(resolved.Error());
+  RunPlan plan = std::move(resolved).Value();
   plan.session.dataFiles = AbsoluteDataFiles(options, startDir);
   // The data files are only checked here; each is decoded again for its own call.
   const Result<std::vector<wxString>> dataFiles = DecodeArguments(plan.session.dataFiles, "data file path");
@@ -184,8 +188,9 @@ Result<RunPlan> MakePlan(const RunnerOptions& options) {
   if (!assertions.Ok()) return Failure(assertions.Error());
   plan.session.hostAssertions = std::move(assertions).Value();
   plan.session.showProgress = options.dataFiles.size() > kFilesBeforeProgress;
-  const Status areas = PlanStimAreas(options, startDir, plan.session);
+  Result<StimAreasPerFile> areas = PlanStimAreas(options, startDir);
   if (!areas.Ok()) return Failure(areas.Error());
+  plan.session.stimAreas = std::move(areas).Value();
   return plan;
 }
 
@@ -216,11 +221,9 @@ int SummariseReport(const std::string& workDir, bool showFindings, const std::st
   const unsigned long processId = Varnel::CurrentProcessId();
   const std::string reportDir = workDir + "/" + ReportDirectory() + "/";
   const std::string reportPath = reportDir + ReportFileName(processId);
-  RunDiagnostics diagnostics;
-  Varnel::DiagnosticsStamp stamp;
-  const bool diagnosed = ReadDiagnosticsFile(reportDir + DiagnosticsFileName(processId), diagnostics, stamp);
+  const std::optional<DiagnosticsFile> diagnosed = ReadDiagnosticsFile(reportDir + DiagnosticsFileName(processId));
   if (!fs::exists(NativePath(reportPath))) {
-    const bool ownWasWritten = diagnosed && stamp.hostInstance == hostInstance && stamp.report;
+    const bool ownWasWritten = diagnosed && diagnosed->stamp.hostInstance == hostInstance && diagnosed->stamp.report;
     return CannotRun(
         "the plug-in wrote no report; expected " + reportPath +
         (ownWasWritten ? std::string(" (it was written, then removed: ") + kAnotherProcessWrote + ")" : std::string()));
@@ -230,14 +233,14 @@ int SummariseReport(const std::string& workDir, bool showFindings, const std::st
     return CannotRun("cannot read the diagnostics file the plug-in writes beside its report: " + reportDir +
                      DiagnosticsFileName(processId));
   }
-  ReportSummary summary;
-  Varnel::ContentDigest read;
-  const Status readable = ReadReportSummary(reportPath, summary, read);
-  if (!readable.Ok()) return CannotRun(readable.Error());
-  const Status own = CheckReportIsOwn(reportPath, summary, read, processId, stamp, hostInstance);
+  const Result<ReadReport> read = ReadReportSummary(reportPath);
+  if (!read.Ok()) return CannotRun(read.Error());
+  const ReportSummary& summary = read.Value().summary;
+  const Status own =
+      CheckReportIsOwn(reportPath, summary, read.Value().digest, processId, diagnosed->stamp, hostInstance);
   if (!own.Ok()) return CannotRun(own.Error());
   PrintCountMismatches(std::cerr, summary);
-  FindingsPrinter findings(diagnostics, showFindings);
+  FindingsPrinter findings(diagnosed->suites, showFindings);
   PrintSummary(std::cout, summary, reportPath, findings);
   std::cout.flush();
   return summary.TotalFailures() == 0 ? ExitStatus::NoFailures : ExitStatus::FailuresReported;

@@ -1,5 +1,6 @@
 #include "runneroptions.h"
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace datahookrunner {
@@ -45,39 +46,41 @@ class ArgumentScanner {
   void ScanOption(const std::string& argument) {
     const std::size_t equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
-    std::string value;
     if (name != "--plugin" && name != "--workdir" && name != "--stim-areas" && name != "--host-assert" &&
         name != "--junit-dir") {
       Fail("unknown option '" + name + "'");
       return;
     }
-    if (!TakeValue(argument, equals, name, value)) return;
+    const std::optional<std::string> value = TakeValue(argument, equals, name);
+    if (!value) return;
     if (name == "--host-assert") {
-      result_.options.hostAssertions.push_back(value);
+      result_.options.hostAssertions.push_back(*value);
       return;
     }
     std::string& slot = name == "--plugin"      ? result_.options.pluginPath
                         : name == "--workdir"   ? result_.options.workDir
                         : name == "--junit-dir" ? result_.options.junitDir
                                                 : result_.options.stimAreaFile;
-    StoreOnce(name, value, slot);
+    StoreOnce(name, *value, slot);
   }
 
-  bool TakeValue(const std::string& argument, std::size_t equals, const std::string& name, std::string& value) {
+  // None after telling why through Fail.
+  std::optional<std::string> TakeValue(const std::string& argument, std::size_t equals, const std::string& name) {
+    std::string value;
     if (equals != std::string::npos) {
       value = argument.substr(equals + 1);
     } else if (index_ < argc_) {
       value = argv_[index_++];
     } else {
       Fail("option " + name + " needs a value");
-      return false;
+      return std::nullopt;
     }
     // An empty text is a legitimate host assertion; an empty path names nothing.
     if (value.empty() && name != "--host-assert") {
       Fail("option " + name + " needs a non-empty value");
-      return false;
+      return std::nullopt;
     }
-    return true;
+    return value;
   }
 
   void StoreOnce(const std::string& name, const std::string& value, std::string& slot) {

@@ -2,6 +2,7 @@
 #include "reporting/xmltext.h"
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <wx/ffile.h>
 
 namespace datahookrunner {
@@ -74,10 +75,27 @@ bool IsAllowedCharacter(unsigned long code) {
 
 class XmlReader {
  public:
-  XmlReader(ByteSource& bytes, XmlHandler& receiver, XmlError& problem)
-      : source_(bytes), handler_(receiver), error_(problem) {}
+  XmlReader(ByteSource& bytes, XmlHandler& receiver) : source_(bytes), handler_(receiver) {}
 
-  bool ReadDocument() {
+  XmlStatus ReadDocument() {
+    if (!Document()) return hostkit::FailureOf<XmlError>(error_);
+    return {};
+  }
+
+ private:
+  struct OpenElement {
+    std::string name;
+    int line;
+  };
+
+  // What follows a start tag's name: its attributes, and whether the tag closes itself.
+  struct TagRest {
+    XmlAttributes attributes;
+    bool empty = false;
+  };
+
+  // The parsing functions return false after they have set error_ through Fail.
+  bool Document() {
     SkipByteOrderMark();
     for (int c = source_.Get(); c != kEnd; c = source_.Get()) {
       if (!(c == '<' ? Markup() : Character(c))) return false;
@@ -91,16 +109,16 @@ class XmlReader {
     return true;
   }
 
- private:
-  struct OpenElement {
-    std::string name;
-    int line;
-  };
-
   bool Fail(const std::string& message, int line) {
     error_.message = message;
     error_.line = line;
     return false;
+  }
+
+  // Fail, for the functions that return what they read: none.
+  std::nullopt_t Lacking(const std::string& message, int line) {
+    Fail(message, line);
+    return std::nullopt;
   }
 
   void SkipByteOrderMark() {
@@ -122,7 +140,11 @@ class XmlReader {
       return Fail(rootSeen_ ? "Extra content at the end of the document" : "Start tag expected, '<' not found",
                   source_.Line());
     }
-    if (c == '&') return Reference(text_);
+    if (c == '&') {
+      const std::optional<std::string> characters = Reference();
+      if (characters) text_ += *characters;
+      return characters.has_value();
+    }
     text_ += static_cast<char>(c);
     if (text_.size() >= kChunkSize) FlushText(false);
     return true;
@@ -188,10 +210,11 @@ class XmlReader {
     return Fail("CData section not finished", source_.Line());
   }
 
-  bool Name(std::string& name) {
-    name.clear();
+  // Empty when no name starts here.
+  std::string Name() {
+    std::string name;
     while (IsNameChar(source_.Peek(), name.empty())) name += static_cast<char>(source_.Get());
-    return !name.empty();
+    return name;
   }
 
   void SkipBlanks() {
@@ -200,8 +223,8 @@ class XmlReader {
 
   bool EndTag() {
     source_.Get();  // '/'
-    std::string name;
-    if (!Name(name)) return Fail("expected a name in an end tag", source_.Line());
+    const std::string name = Name();
+    if (name.empty()) return Fail("expected a name in an end tag", source_.Line());
     SkipBlanks();
     if (source_.Get() != '>') return Fail("expected '>' after the end tag " + name, source_.Line());
     if (open_.empty()) return Fail("Extra content at the end of the document", source_.Line());
@@ -218,18 +241,17 @@ class XmlReader {
   bool StartTag() {
     if (rootSeen_ && open_.empty()) return Fail("Extra content at the end of the document", source_.Line());
     const int line = source_.Line();
-    std::string name;
-    if (!Name(name)) return Fail("expected an element name after '<'", line);
-    XmlAttributes attributes;
-    bool empty = false;
-    if (!Attributes(name, attributes, empty)) return false;
+    const std::string name = Name();
+    if (name.empty()) return Fail("expected an element name after '<'", line);
+    const std::optional<TagRest> rest = Attributes(name);
+    if (!rest) return false;
     rootSeen_ = true;
-    const hostkit::Status accepted = handler_.StartElement(name, attributes, open_.size());
+    const hostkit::Status accepted = handler_.StartElement(name, rest->attributes, open_.size());
     if (!accepted.Ok()) {
       error_.fromHandler = true;
       return Fail(accepted.Error(), 0);
     }
-    if (empty) {
+    if (rest->empty) {
       handler_.EndElement();
     } else {
       open_.push_back({name, line});
@@ -237,52 +259,59 @@ class XmlReader {
     return true;
   }
 
-  bool Attributes(const std::string& element, XmlAttributes& attributes, bool& empty) {
+  // None after telling why through Fail.
+  std::optional<TagRest> Attributes(const std::string& element) {
+    TagRest rest;
     for (;;) {
       const bool separated = IsBlank(source_.Peek());
       SkipBlanks();
       const int c = source_.Peek();
       if (c == '>' || c == '/') {
         source_.Get();
-        empty = c == '/';
-        if (empty && source_.Get() != '>') return Fail("expected '>' after '/' in " + element, source_.Line());
-        return true;
+        rest.empty = c == '/';
+        if (rest.empty && source_.Get() != '>') return Lacking("expected '>' after '/' in " + element, source_.Line());
+        return rest;
       }
-      std::string name;
-      if (!separated || !Name(name)) return Fail("malformed attributes in the tag " + element, source_.Line());
+      const std::string name = separated ? Name() : std::string();
+      if (name.empty()) return Lacking("malformed attributes in the tag " + element, source_.Line());
       SkipBlanks();
-      if (source_.Get() != '=') return Fail("attribute " + name + " has no value", source_.Line());
+      if (source_.Get() != '=') return Lacking("attribute " + name + " has no value", source_.Line());
       SkipBlanks();
-      std::string value;
-      if (!AttributeValue(name, value)) return false;
-      for (const auto& existing : attributes) {
-        if (existing.first == name) return Fail("Attribute " + name + " redefined", source_.Line());
+      std::optional<std::string> value = AttributeValue(name);
+      if (!value) return std::nullopt;
+      for (const auto& existing : rest.attributes) {
+        if (existing.first == name) return Lacking("Attribute " + name + " redefined", source_.Line());
       }
-      attributes.emplace_back(name, value);
+      rest.attributes.emplace_back(name, std::move(*value));
     }
   }
 
-  bool AttributeValue(const std::string& name, std::string& value) {
+  // None after telling why through Fail.
+  std::optional<std::string> AttributeValue(const std::string& name) {
     const int quote = source_.Get();
-    if (quote != '"' && quote != '\'') return Fail("AttValue: \" or ' expected for " + name, source_.Line());
+    if (quote != '"' && quote != '\'') return Lacking("AttValue: \" or ' expected for " + name, source_.Line());
+    std::string value;
     for (int c = source_.Get(); c != kEnd; c = source_.Get()) {
-      if (c == quote) return true;
-      if (c == '<') return Fail("Unescaped '<' not allowed in attributes values", source_.Line());
+      if (c == quote) return value;
+      if (c == '<') return Lacking("Unescaped '<' not allowed in attributes values", source_.Line());
       if (c == '&') {
-        if (!Reference(value)) return false;
+        const std::optional<std::string> characters = Reference();
+        if (!characters) return std::nullopt;
+        value += *characters;
       } else {
         value += IsBlank(c) ? ' ' : static_cast<char>(c);  // a parser turns literal blanks into spaces
       }
     }
-    return Fail("AttValue: ' expected", source_.Line());
+    return Lacking("AttValue: ' expected", source_.Line());
   }
 
-  // After '&': a named entity of XML or a character reference.
-  bool Reference(std::string& out) {
+  // After '&': the characters a named entity of XML or a character reference stands for; none after telling why
+  // through Fail.
+  std::optional<std::string> Reference() {
     std::string name;
     for (int c = source_.Get(); c != ';'; c = source_.Get()) {
       if (c == kEnd || IsBlank(c) || c == '<' || c == '&' || name.size() > 16) {
-        return Fail("EntityRef: expecting ';'", source_.Line());
+        return Lacking("EntityRef: expecting ';'", source_.Line());
       }
       name += static_cast<char>(c);
     }
@@ -290,31 +319,31 @@ class XmlReader {
         {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
     for (const auto& [entity, character] : kEntities) {
       if (name == entity) {
-        out += character;
-        return true;
+        return std::string(1, character);
       }
     }
-    if (name.size() < 2 || name[0] != '#') return Fail("Entity '" + name + "' not defined", source_.Line());
+    if (name.size() < 2 || name[0] != '#') return Lacking("Entity '" + name + "' not defined", source_.Line());
     const bool hex = name[1] == 'x';
     const std::string digits = name.substr(hex ? 2 : 1);
     unsigned long code = 0;
     for (char digit : digits) {
       const int value = DigitValue(digit);
       if (value < 0 || (!hex && value > 9) || code > 0x10FFFF) {
-        return Fail("invalid character reference &" + name + ";", source_.Line());
+        return Lacking("invalid character reference &" + name + ";", source_.Line());
       }
       code = code * (hex ? 16 : 10) + static_cast<unsigned long>(value);
     }
     if (digits.empty() || !IsAllowedCharacter(code)) {
-      return Fail("xmlParseCharRef: invalid xmlChar value " + std::to_string(code), source_.Line());
+      return Lacking("xmlParseCharRef: invalid xmlChar value " + std::to_string(code), source_.Line());
     }
-    Varnel::AppendUtf8(out, static_cast<std::uint32_t>(code));  // allowed, so within Unicode
-    return true;
+    std::string characters;
+    Varnel::AppendUtf8(characters, static_cast<std::uint32_t>(code));  // allowed, so within Unicode
+    return characters;
   }
 
   ByteSource& source_;
   XmlHandler& handler_;
-  XmlError& error_;
+  XmlError error_;
   std::vector<OpenElement> open_;
   std::string text_;
   bool rootSeen_ = false;
@@ -322,9 +351,9 @@ class XmlReader {
 
 }  // namespace
 
-bool ReadXmlStream(wxFFile& file, XmlHandler& handler, XmlError& error) {
+XmlStatus ReadXmlStream(wxFFile& file, XmlHandler& handler) {
   ByteSource source(file);
-  return XmlReader(source, handler, error).ReadDocument();
+  return XmlReader(source, handler).ReadDocument();
 }
 
 }  // namespace datahookrunner

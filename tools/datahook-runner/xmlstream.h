@@ -29,7 +29,8 @@ struct XmlError {
 
 // Reads the open XML file (UTF-8) from where it stands, a piece at a time, so that only the open elements and the
 // current text are ever held. Checks what a report needs to be well-formed: one root, matching tags, quoted attributes,
-// known entities. False, with error set, on the first problem or when the file cannot be read.
-bool ReadXmlStream(wxFFile& file, XmlHandler& handler, XmlError& error);
+// known entities. Fails on the first problem or when the file cannot be read.
+using XmlStatus = hostkit::Result<void, XmlError>;
+XmlStatus ReadXmlStream(wxFFile& file, XmlHandler& handler);
 
 }  // namespace datahookrunner

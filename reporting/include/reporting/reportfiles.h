@@ -33,15 +33,15 @@ void RemoveLeftoverTemporaries(const wxString& directory, const std::vector<Proc
                                unsigned long ownProcessId);
 
 // Creates the file for reading and writing, exclusively: whatever holds the name, a leftover or a planted link, is
-// removed and never written through. 0 on success, else the error code of the failed creation.
-int CreateExclusively(wxFile& file, const wxString& path);
+// removed and never written through. The error of the failed creation, none when created.
+std::error_code CreateExclusively(wxFile& file, const wxString& path);
 
 // Tells on standard error, on one line, that the path could not be written and why.
 void TellWriteFailure(const wxString& path, const wxString& reason);
-// The system's text for an error code; a code of 0 says the system gave no reason.
-wxString ErrorReason(int errorCode);
+// The system's text for an error; none says the system gave no reason.
+wxString ErrorReason(std::error_code error);
 // The error a file call failed with: the injected one when there is one (see fileerrorinjection.h), else the file's.
-int FileError(const wxFile& file, int injected);
+std::error_code FileError(const wxFile& file, std::error_code injected);
 
 // Renames from to to unless to already exists or from does not.
 void MoveWithoutOverwriting(const wxString& from, const wxString& to);

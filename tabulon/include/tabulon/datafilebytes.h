@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <system_error>
 #include <wx/string.h>
 
 namespace tabulon {
@@ -15,7 +16,7 @@ struct DataFileBytes {
     TooLarge,    // size holds the size found (or limit + 1 when the file grew while it was read)
   };
   Failure failure = Failure::None;
-  int systemError = 0;
+  std::error_code systemError;
   unsigned long long size = 0;
   std::string bytes;
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 #include <wx/string.h>
@@ -56,8 +57,8 @@ class DecodedLines {
   std::vector<Span> lines_;
 };
 
-// The text the toolkit's automatic converter makes of the bytes; false when it fails. Plain ASCII and
+// The text the toolkit's automatic converter makes of the bytes; none when it fails. Plain ASCII and
 // well-formed UTF-8 without a byte-order mark are decoded here directly, everything else by the converter.
-bool DecodeAsConverterDoes(const char* bytes, std::size_t size, std::wstring& text);
+std::optional<std::wstring> DecodeAsConverterDoes(const char* bytes, std::size_t size);
 
 }  // namespace tabulon

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace hostkit {
@@ -16,31 +17,41 @@ const char* const kLineLayout = "x<TAB>y<TAB>width<TAB>height<TAB>responseId<TAB
 
 // Strict: an optional minus sign and digits only, nothing before or after, within the range of int (from_chars
 // takes no plus sign, space or empty text).
-bool ParseInteger(const std::string& text, int& value) {
+std::optional<int> ParseInteger(const std::string& text) {
   const char* end = text.data() + text.size();
+  int value = 0;
   const auto [stop, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && stop == end;
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
-// Cuts the five numeric fields off the front; the rest of the line, tabs included, is the name.
-bool SplitFields(const std::string& line, std::array<std::string, kNumberFields>& numbers, std::string& name) {
+// A line's fields: the five numeric ones as texts, and the name.
+struct LineFields {
+  std::array<std::string, kNumberFields> numbers;
+  std::string name;
+};
+
+// Cuts the five numeric fields off the front; the rest of the line, tabs included, is the name. None with
+// fewer fields.
+std::optional<LineFields> SplitFields(const std::string& line) {
+  LineFields fields;
   std::size_t start = 0;
   for (std::size_t field = 0; field < kNumberFields; ++field) {
     const std::size_t tab = line.find('\t', start);
-    if (tab == std::string::npos) return false;
-    numbers[field] = line.substr(start, tab - start);
+    if (tab == std::string::npos) return std::nullopt;
+    fields.numbers[field] = line.substr(start, tab - start);
     start = tab + 1;
   }
-  name = line.substr(start);
-  return true;
+  fields.name = line.substr(start);
+  return fields;
 }
 
 Result<std::array<int, kNumberFields>> ParseNumbers(const std::array<std::string, kNumberFields>& texts) {
   std::array<int, kNumberFields> numbers{};
   for (std::size_t field = 0; field < kNumberFields; ++field) {
-    if (!ParseInteger(texts[field], numbers[field])) {
-      return Failure(std::string(kFieldNames[field]) + " is not an integer: '" + texts[field] + "'");
-    }
+    const std::optional<int> number = ParseInteger(texts[field]);
+    if (!number) return Failure(std::string(kFieldNames[field]) + " is not an integer: '" + texts[field] + "'");
+    numbers[field] = *number;
   }
   if (numbers[2] < 0 || numbers[3] < 0) return Failure("width and height must not be negative");
   return numbers;
@@ -54,7 +65,7 @@ Result<std::string> ReadWholeFile(const std::string& path) {
     case tabulon::DataFileBytes::Failure::None:
       return std::move(read.bytes);
     case tabulon::DataFileBytes::Failure::CannotOpen:
-      return Failure(cannot + ": " + std::strerror(read.systemError));
+      return Failure(cannot + ": " + std::strerror(read.systemError.value()));
     case tabulon::DataFileBytes::Failure::NotRegular:
       return Failure(cannot + ": not a regular file");
     case tabulon::DataFileBytes::Failure::TooLarge:
@@ -79,18 +90,17 @@ Failure MalformedLine(const std::string& name, unsigned long number, const std::
 }  // namespace
 
 Result<Varnel::StimAreaData> ParseStimAreaLine(const std::string& line) {
-  std::array<std::string, kNumberFields> texts;
-  std::string name;
-  if (!SplitFields(line, texts, name)) return Failure("fewer than 6 tab-separated fields");
-  const Result<std::array<int, kNumberFields>> numbers = ParseNumbers(texts);
+  const std::optional<LineFields> fields = SplitFields(line);
+  if (!fields) return Failure("fewer than 6 tab-separated fields");
+  const Result<std::array<int, kNumberFields>> numbers = ParseNumbers(fields->numbers);
   if (!numbers.Ok()) return Failure(numbers.Error());
-  wxString decodedName;
-  if (!DecodeUtf8(name, decodedName)) return Failure("areaName is not valid UTF-8");
+  const std::optional<wxString> decodedName = DecodeUtf8(fields->name);
+  if (!decodedName) return Failure("areaName is not valid UTF-8");
   Varnel::StimAreaData area;
   const std::array<int, kNumberFields>& n = numbers.Value();
   area.rect = wxRect(n[0], n[1], n[2], n[3]);
   area.responseId = n[4];
-  area.areaName = decodedName;
+  area.areaName = *decodedName;
   return area;
 }
 

@@ -2,10 +2,11 @@
 
 namespace hostkit {
 
-bool DecodeUtf8(const std::string& bytes, wxString& text) {
-  if (bytes.find('\0') != std::string::npos) return false;
-  text = wxString::FromUTF8(bytes.data(), bytes.size());
-  return bytes.empty() || !text.empty();
+std::optional<wxString> DecodeUtf8(const std::string& bytes) {
+  if (bytes.find('\0') != std::string::npos) return std::nullopt;
+  wxString text = wxString::FromUTF8(bytes.data(), bytes.size());
+  if (!bytes.empty() && text.empty()) return std::nullopt;
+  return text;
 }
 
 }  // namespace hostkit

@@ -94,15 +94,21 @@ class TestTrialVariableTimeLimitOnFeedback_2405
       }
       if (event != "correct") continue;
       found_ = true;
-      long shownAt = 0;
-      long before = 0;
-      const bool measured = row >= 1 && ReadWholeNumberCell(*reader, row, timeColumn, &shownAt) &&
-                            ReadWholeNumberCell(*reader, row - 1, timeColumn, &before);
-      shownFor_ += wxString(shownFor_.empty() ? "" : ", ") +
-                   (measured ? wxString::Format("%ld ms (row %d)", Difference(shownAt, before), row)
-                             : wxString::Format("an unmeasurable time (row %d)", row));
-      if (measured && Difference(shownAt, before) >= kShortestFeedbackMs) longEnough_ = true;
+      const std::optional<long> shownFor = ShownFor(row, timeColumn);
+      shownFor_ +=
+          wxString(shownFor_.empty() ? "" : ", ") + (shownFor ? wxString::Format("%ld ms (row %d)", *shownFor, row)
+                                                              : wxString::Format("an unmeasurable time (row %d)", row));
+      if (shownFor && *shownFor >= kShortestFeedbackMs) longEnough_ = true;
     }
+  }
+
+  // The time from the row before to the row; none for the first row or when either time is no number.
+  std::optional<long> ShownFor(int row, int timeColumn) const {
+    if (row < 1) return std::nullopt;
+    const std::optional<long> shownAt = ReadWholeNumberCell(*reader, row, timeColumn);
+    const std::optional<long> before = ReadWholeNumberCell(*reader, row - 1, timeColumn);
+    if (!shownAt || !before) return std::nullopt;
+    return Difference(*shownAt, *before);
   }
 
   bool found_ = false;

@@ -55,10 +55,9 @@ class TestISI : public TestCaseWithFullColumnStringComp_T<TestISI> {
     size_t good = 0;
     for (size_t i = 0; i < expected.size(); ++i) {
       const int row = static_cast<int>(2 * i + 1);
-      long before = 0;
-      long after = 0;
-      if (!ReadWholeNumberCell(*reader, row - 1, timeColumn, &before) ||
-          !ReadWholeNumberCell(*reader, row, timeColumn, &after)) {
+      const std::optional<long> before = ReadWholeNumberCell(*reader, row - 1, timeColumn);
+      const std::optional<long> after = before ? ReadWholeNumberCell(*reader, row, timeColumn) : std::nullopt;
+      if (!before || !after) {
         ReportFailure("NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number",
                       kNonNumericTimeLine,
                       "we called the wx function ToLong on a string, and it failed to produce a number")
@@ -66,7 +65,7 @@ class TestISI : public TestCaseWithFullColumnStringComp_T<TestISI> {
                                 reader->GetCellText(row - 1, timeColumn), reader->GetCellText(row, timeColumn));
         return;
       }
-      const long measured = Difference(after, before);
+      const long measured = Difference(*after, *before);
       if (Distance(expected[i], measured) > kIntervalToleranceMs) {
         ReportFailure("UNEXPECTED_ISI_VALUE", "Cum time on some row reflects an unexpected ISI__see details",
                       kIntervalLine,

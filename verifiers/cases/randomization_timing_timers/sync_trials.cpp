@@ -104,15 +104,13 @@ class TestSyncTrialsTessel3251 : public TestCaseWithFullColumnStringComp_T<TestS
 
   // A time that is no number is taken as 0 (and reported once, by ReportNonNumericTimes).
   long TimeAt(std::size_t row) const {
-    long time = 0;
-    return ReadWholeNumberCell(*reader, static_cast<int>(row), timeColumn_, &time) ? time : 0;
+    return ReadWholeNumberCell(*reader, static_cast<int>(row), timeColumn_).value_or(0);
   }
 
   // Every time that is no number is reported, and the checks go on.
   void ReportNonNumericTimes() {
     for (int row = 0; row < reader->GetRowCount(); ++row) {
-      long time = 0;
-      if (!ReadWholeNumberCell(*reader, row, timeColumn_, &time)) {
+      if (!ReadWholeNumberCell(*reader, row, timeColumn_)) {
         ReportFailure("NON_NUMERIC_TIME_VALUE", "Cum time string should always be convertible to a number",
                       kNonNumericTimeLine,
                       "we called the wx function ToLong on a string, and it failed to produce a number")

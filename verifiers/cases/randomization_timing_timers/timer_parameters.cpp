@@ -114,8 +114,7 @@ class TestTimerActionsAndCriteria : public TestCaseWithFullColumnStringComp_T<Te
   // Every timer value is read here: a cell that is no whole number is reported each time it is read, and reads
   // as -1, which no window of these checks accepts.
   long NumberAt(int row, int column) {
-    long value = 0;
-    if (ReadWholeNumberCell(*reader, row, column, &value)) return value;
+    if (const std::optional<long> value = ReadWholeNumberCell(*reader, row, column)) return *value;
     ReportFailure(wxString::Format("NON_NUMERIC_VALUE_%d_%d", row, column),
                   "Data cell string should always be convertible to a number here", kNonNumericValueLine,
                   "we called the wx function ToLong on a string, and it failed to produce a number")

@@ -43,31 +43,20 @@ std::vector<wxString> MismatchFindings(const MUInterfaceMultiExperimentDataSourc
 
 }  // namespace
 
-bool CompareColumnWithExpected(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
-                               const ExpectedTexts& expected, int* firstMismatch) {
-  bool same = true;
+std::optional<int> FirstColumnMismatch(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
+                                       const ExpectedTexts& expected) {
   const int column = reader.GetColumnIndex(columnName);
-  if (firstMismatch != nullptr) *firstMismatch = 9999999;
   const int expectedCount = static_cast<int>(expected.size());
-
+  // A column without data rows never matches, not even an empty list.
+  if (reader.GetRowCount() <= 0) return 0;
   int row = 0;
-  if (reader.GetRowCount() <= 0) {
-    if (firstMismatch != nullptr) *firstMismatch = 0;
-    same = false;
-  }
   for (; row < reader.GetRowCount(); ++row) {
     const wxString cell = reader.GetCellText(row, column);
     if (row >= expectedCount) break;
-    if (cell != expected[row]) {
-      if (firstMismatch != nullptr) *firstMismatch = row;
-      return false;
-    }
+    if (cell != expected[row]) return row;
   }
-  if (row < expectedCount) {
-    if (firstMismatch != nullptr) *firstMismatch = row;
-    same = false;
-  }
-  return same;
+  if (row < expectedCount) return row;
+  return std::nullopt;
 }
 
 bool CheckQuantityOfDataCells(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,
@@ -88,11 +77,12 @@ bool CheckDataAppearsCompletelyAndInOrder(const MUInterfaceMultiExperimentDataSo
                                           const wxString& verifierName, const wxString& columnName,
                                           const ExpectedTexts& expected) {
   static const wxString testName = "Data_appears_completely_and_in_order";
-  int mismatch = 0;
-  if (CompareColumnWithExpected(reader, columnName, expected, &mismatch)) {
+  const std::optional<int> firstMismatch = FirstColumnMismatch(reader, columnName, expected);
+  if (!firstMismatch) {
     printer->ReportPass(testName);
     return true;
   }
+  const int mismatch = *firstMismatch;
   const wxString expectedText =
       mismatch < static_cast<int>(expected.size()) ? expected[mismatch] : wxString("ERRORERROR");
   ReportFailureTo(printer, testName, "Mismatch in the ordering of data cells in datafile.",

@@ -4,15 +4,14 @@
 
 namespace Varnel {
 
-bool ReadWholeNumber(const wxString& text, long* value) {
+std::optional<long> ReadWholeNumber(const wxString& text) {
   long converted = 0;
-  if (!text.ToLong(&converted, 10)) return false;
-  *value = converted;
-  return true;
+  if (!text.ToLong(&converted, 10)) return std::nullopt;
+  return converted;
 }
 
-bool ReadWholeNumberCell(const MUInterfaceMultiExperimentDataSource& reader, int row, int column, long* value) {
-  return ReadWholeNumber(reader.GetCellText(row, column), value);
+std::optional<long> ReadWholeNumberCell(const MUInterfaceMultiExperimentDataSource& reader, int row, int column) {
+  return ReadWholeNumber(reader.GetCellText(row, column));
 }
 
 long Difference(long a, long b) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/individualtestcase.h"
 #include <memory>
+#include <optional>
 #include <vector>
 #include <wx/string.h>
 
@@ -13,10 +14,10 @@ class FakeJUnitPrinter;
 // The exact texts expected in one column, one entry per data row, in row order.
 using ExpectedTexts = std::vector<wxString>;
 
-// Whether the column holds exactly the expected texts; when it does not and firstMismatch is given, it gets the
-// first row that differs (or where the data ran out). Reports nothing. Rows beyond the list are not compared.
-bool CompareColumnWithExpected(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
-                               const ExpectedTexts& expected, int* firstMismatch = nullptr);
+// The first row where the column differs from the expected texts (or where the data ran out); none when it holds
+// exactly them. Reports nothing. Rows beyond the list are not compared.
+std::optional<int> FirstColumnMismatch(const MUInterfaceMultiExperimentDataSource& reader, const wxString& columnName,
+                                       const ExpectedTexts& expected);
 
 // The two reporting checks of a whole-column comparison; locations name the verifier.
 bool CheckQuantityOfDataCells(const MUInterfaceMultiExperimentDataSource& reader, FakeJUnitPrinter* printer,

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <wx/string.h>
 
 class MUInterfaceMultiExperimentDataSource;
@@ -6,9 +7,9 @@ class MUInterfaceMultiExperimentDataSource;
 namespace Varnel {
 
 // The host writes times and timer values as whole numbers in base 10. These read them the way the string class
-// converts text to a long: false (and value untouched) for any text that is not a whole number, "?" included.
-bool ReadWholeNumber(const wxString& text, long* value);
-bool ReadWholeNumberCell(const MUInterfaceMultiExperimentDataSource& reader, int row, int column, long* value);
+// converts text to a long: none for any text that is not a whole number, "?" included.
+std::optional<long> ReadWholeNumber(const wxString& text);
+std::optional<long> ReadWholeNumberCell(const MUInterfaceMultiExperimentDataSource& reader, int row, int column);
 
 // a - b and |a - b|, held at the limits of long instead of overflowing when a data file holds absurd numbers.
 long Difference(long a, long b);
