@@ -37,9 +37,10 @@ for corpus in golden faulty; do
   done
   rm -rf -- "$scratch/dashboard"
   for report in "$scratch"/run/scons-out/opt/tests/auto_experiment_tests/*; do
-    # The diagnostics' stamp lines name this run: its tokens and the hash of a report that holds the process id.
+    # The diagnostics' stamp lines name this run: its tokens, and the size and hash of a report that holds the
+    # process id.
     sed -E 's/[0-9]+(\.xml|\.dat)/PID\1/g; s/_pid_[0-9]+/_pid_PID/g
-      s/^((host )?instance: )[0-9a-f]+$/\1TOKEN/; s/^(report: [0-9]+ bytes, hash )[0-9a-f]+$/\1HASH/' "$report" |
+      s/^((host )?instance: )[0-9a-f]+$/\1TOKEN/; s/^report: [0-9]+ bytes, hash [0-9a-f]+$/report: N bytes, hash HASH/' "$report" |
       sed "s|$source_dir|SOURCE|g" \
       >"$out_dir/reports/$corpus.$(basename "$report" | sed -E 's/_[0-9]+\./_PID./')"
   done
