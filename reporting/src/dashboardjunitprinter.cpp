@@ -1,4 +1,5 @@
 #include "reporting/dashboardjunitprinter.h"
+#include "reporting/filenamepart.h"
 #include "reporting/concretefakejunitprinter.h"
 #include "reporting/environmentvariable.h"
 #include "reporting/findingssink.h"
@@ -34,18 +35,6 @@ std::string Attribute(const wxString& text) {
   std::string escaped;
   AppendXmlAttribute(escaped, text, AttributeEscapes::Required);
   return escaped;
-}
-
-// Host names become part of a file name: anything but letters, digits, '-' and '.' becomes '_'.
-wxString FileNamePart(const wxString& text) {
-  wxString part;
-  for (const wxUniChar ch : text) {
-    const wxUniChar::value_type c = ch.GetValue();
-    const bool plain =
-        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
-    part += plain ? ch : wxUniChar('_');
-  }
-  return part.empty() ? wxString("unknown") : part;
 }
 
 // The data file's own name; a path that ends in a separator is its own name.
