@@ -24,6 +24,9 @@ TEST(XmlText, ACharacterOutsideTheBmpStaysWholeAndALoneHalfIsShownAsItsCode) {
   EXPECT_EQ(CData(grin + "]]>"), "\xF0\x9F\x98\x80]]]]><![CDATA[>");
   EXPECT_EQ(Attribute(wxString(L"x\xD800y")), "x[0xD800]y");
   EXPECT_EQ(CData(wxString(L"\xDC00")), "[0xDC00]");
+  // Each length of UTF-8 at both its ends.
+  const char* const bounds = "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+  EXPECT_EQ(CData(wxString::FromUTF8(bounds)), bounds);
 }
 
 }  // namespace
