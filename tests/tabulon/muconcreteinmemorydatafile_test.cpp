@@ -5,6 +5,8 @@
 #include "tabulon_test_files.h"
 #include <gtest/gtest.h>
 #include <wx/file.h>
+#include <wx/filefn.h>
+#include <wx/log.h>
 
 using namespace tabulon;
 
@@ -34,6 +36,24 @@ TEST(InMemoryParser, AByteOrderMarkAloneLogsNothing) {
     auto parsed = ParseInMemory(dir.File("m.txt"), mark);
     EXPECT_TRUE(log.texts.empty()) << mark.size();
   }
+}
+
+// A file object that opens but cannot be read (a folder, where the system lets one open) gives no lines and says
+// so, as one that never opened does.
+TEST(InMemoryParser, AFileObjectThatCannotBeReadIsLogged) {
+  testsupport::ScratchDir dir;
+  wxMkdir(W(dir.File("folder.txt")));
+  wxFile folder;
+  {
+    wxLogNull openingQuietly;
+    folder.Open(W(dir.File("folder.txt")));
+  }
+  CollectingLog log;
+  CollectingSink sink;
+  auto parser = CreateDataFileParser(W(dir.File("folder.txt")), DataFileParser_InMemoryWithHeader, &sink, &folder);
+  bool told = false;
+  for (const wxString& text : log.texts) told = told || text.Contains("Failed to slurp into string.");
+  EXPECT_TRUE(told);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The checks verifiers share: duration windows at their bounds, whole-column comparison, the findings of an
-// expected cell table, consecutive repeats. Which windows apply on which machine is the durations-by-machine test's.
+// expected cell table, consecutive repeats, listed texts. Which windows apply on which machine is the
+// durations-by-machine test's.
 #include "support/datafile.h"
 #include "support/recordingprinter.h"
 #include "support/scratchdir.h"
 #include "tabulon/muinterfacemultiexperimentdatasource.h"
 #include "framework/expectedcelltable.h"
 #include "framework/randomselectionrules.h"
+#include "framework/sequencefindings.h"
 #include "framework/wholecolumncomparison.h"
+#include "reporting/findingssink.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -153,6 +156,14 @@ TEST(ConsecutiveRepeats, TheFirstRowThatRepeatsTheRowBeforeIt) {
   // An empty text is a text like any other: one empty row alone is no repeat.
   const std::vector<wxString> blanks = {"", "x", "", ""};
   EXPECT_EQ(FirstConsecutiveRepeatOf(blanks, ""), 3);
+}
+
+// A list is cut only once it is longer than a finding shows: at exactly that length the next text still follows.
+TEST(ListedTexts, ListsOnWhileTheListFillsAFindingAndCountsTheRestPastIt) {
+  const std::vector<wxString> texts = {wxString('x', FindingsSink::kMaxTextLength - 2), "b", "c"};
+  const wxString full = wxString('x', FindingsSink::kMaxTextLength - 2);
+  EXPECT_EQ(ListedTexts(std::vector<wxString>(texts.begin(), texts.begin() + 2), "{", " ", "}"), "{" + full + "} {b}");
+  EXPECT_EQ(ListedTexts(texts, "{", " ", "}"), "{" + full + "} {b} ... and 1 more");
 }
 
 }  // namespace
