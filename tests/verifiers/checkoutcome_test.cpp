@@ -39,10 +39,4 @@ TEST(CheckOutcome, APassKeepsNoneAndBuildsNone) {
   EXPECT_EQ(built, 0);
 }
 
-TEST(CheckOutcome, TellsWhetherTheCheckHeld) {
-  FindingsPrinter printer;
-  EXPECT_TRUE(CheckOutcome(&printer, true));
-  EXPECT_FALSE(CheckOutcome(&printer, false));
-}
-
 }  // namespace

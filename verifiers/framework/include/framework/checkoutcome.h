@@ -18,9 +18,6 @@ class CheckOutcome {
   // The outcome just reported to the printer, which keeps the findings of a failure.
   CheckOutcome(FakeJUnitPrinter* printer, bool held) : printer_(printer), held_(held) {}
 
-  // Whether the check held.
-  explicit operator bool() const { return held_; }
-
   // The finding, kept when the check failed. The text is built either way: a finding that costs to build, or
   // that can only be built after a failure, goes through Otherwise.
   CheckOutcome& operator<<(const wxString& finding);
